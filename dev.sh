@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Set-up entry point: installs what is missing, builds, then starts the program or runs
+# every test. Usage: ./dev.sh start | ./dev.sh test
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-}
+case "$mode" in
+start | test) ;;
+*)
+    echo "usage: $0 start|test" >&2
+    exit 2
+    ;;
+esac
+
+scripts/install-deps.sh "$mode"
+jobs=$(nproc)
+
+build() { # build DIR [cmake options...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+if [ "$mode" = start ]; then
+    build build
+    exec build/src/app/tu_k
+fi
+
+scripts/check-format.sh
+build build
+ctest --test-dir build --output-on-failure -j "$jobs"
+build build-asan -DTUK_SANITIZE=ON
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+if [ -x tests/e2e/run.sh ]; then
+    tests/e2e/run.sh build
+fi
+echo "All tests passed."

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build (and, for "test", the test suite) needs.
+# Idempotent and silent when everything is there already.
+set -euo pipefail
+mode=${1:-start}
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+if [ "$mode" = test ]; then
+    packages+=(clang-format xvfb xauth xdotool x11-utils imagemagick chromium fonts-dejavu-core)
+    # Some machines carry a Node.js build that bundles npm; only ask Debian for what is absent.
+    command -v node >/dev/null || packages+=(nodejs)
+    command -v npm >/dev/null || packages+=(npm)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

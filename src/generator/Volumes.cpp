@@ -1,0 +1,161 @@
+#include "generator/Volumes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace tuk {
+
+namespace {
+
+// mountinfo escapes blanks, tabs, newlines and backslashes in paths as \ooo.
+QString UnescapeMountField(const QByteArray& field) {
+    QByteArray out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const QByteArray digits = field.mid(i + 1, 3);
+            bool ok = false;
+            const int value = digits.toInt(&ok, 8);
+            if (ok && digits.size() == 3) {
+                out.append(static_cast<char>(value));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(field[i]);
+    }
+    return QFile::decodeName(out);
+}
+
+bool ReadFlag(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(8).trimmed() == "1";
+}
+
+// /sys/dev/block/MAJ:MIN points at the device; a partition takes the flag of its disk.
+bool IsRemovableDevice(const QString& deviceId) {
+    const QString dev = QStringLiteral("/sys/dev/block/") + deviceId;
+    if (!QFileInfo::exists(dev))
+        return false;
+    if (QFileInfo::exists(dev + QStringLiteral("/partition")))
+        return ReadFlag(dev + QStringLiteral("/../removable"));
+    return ReadFlag(dev + QStringLiteral("/removable"));
+}
+
+bool Contains(const QString& mountPoint, const QString& path) {
+    if (mountPoint == QLatin1String("/"))
+        return true;
+    return path == mountPoint ||
+           (path.startsWith(mountPoint) && path.at(mountPoint.size()) == QLatin1Char('/'));
+}
+
+// The path with symbolic links resolved; for a path that does not exist (yet), its longest
+// existing parent resolved and the rest kept as written.
+QString ResolvedPath(const QString& path) {
+    QString existing = QDir::cleanPath(path);
+    QStringList parts;
+    for (;;) {
+        const QString canonical = QFileInfo(existing).canonicalFilePath();
+        if (!canonical.isEmpty()) {
+            parts.prepend(canonical);
+            return QDir::cleanPath(parts.join(QLatin1Char('/')));
+        }
+        if (existing == QLatin1String("/"))
+            return QDir::cleanPath(path);
+        const qsizetype slash = existing.lastIndexOf(QLatin1Char('/'));
+        parts.prepend(existing.mid(slash + 1));
+        existing = slash <= 0 ? QStringLiteral("/") : existing.left(slash);
+    }
+}
+
+} // namespace
+
+QList<MountEntry> ParseMountInfo(const QByteArray& text) {
+    QList<MountEntry> mounts;
+    for (const QByteArray& line : text.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        // id parent major:minor root mount-point options [optional...] - fstype source super
+        const qsizetype dash = fields.indexOf("-");
+        if (fields.size() < 7 || dash < 6 || dash + 2 >= fields.size())
+            continue;
+        MountEntry entry;
+        entry.deviceId = QString::fromLatin1(fields[2]);
+        entry.root = UnescapeMountField(fields[3]);
+        entry.mountPoint = UnescapeMountField(fields[4]);
+        entry.fsType = QString::fromLatin1(fields[dash + 1]);
+        entry.source = UnescapeMountField(fields[dash + 2]);
+        mounts.append(entry);
+    }
+    return mounts;
+}
+
+QList<MountEntry> SystemMountTable::Mounts() const {
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<MountEntry> mounts = ParseMountInfo(file.readAll());
+    for (MountEntry& entry : mounts) {
+        if (entry.source.startsWith(QLatin1String("/dev/")))
+            entry.removable = IsRemovableDevice(entry.deviceId);
+    }
+    return mounts;
+}
+
+QString VolumeKindName(const MountEntry& mount) {
+    static const QSet<QString> blockFs{
+        QStringLiteral("ext2"),    QStringLiteral("ext3"),     QStringLiteral("ext4"),
+        QStringLiteral("xfs"),     QStringLiteral("btrfs"),    QStringLiteral("f2fs"),
+        QStringLiteral("jfs"),     QStringLiteral("reiserfs"), QStringLiteral("vfat"),
+        QStringLiteral("exfat"),   QStringLiteral("ntfs"),     QStringLiteral("ntfs3"),
+        QStringLiteral("fuseblk"), QStringLiteral("hfsplus"),  QStringLiteral("zfs"),
+        QStringLiteral("msdos"),   QStringLiteral("bcachefs")};
+    static const QSet<QString> networkFs{
+        QStringLiteral("nfs"),        QStringLiteral("nfs4"),
+        QStringLiteral("cifs"),       QStringLiteral("smb3"),
+        QStringLiteral("smbfs"),      QStringLiteral("9p"),
+        QStringLiteral("afs"),        QStringLiteral("ceph"),
+        QStringLiteral("glusterfs"),  QStringLiteral("davfs"),
+        QStringLiteral("fuse.sshfs"), QStringLiteral("fuse.rclone"),
+        QStringLiteral("fuse.s3fs"),  QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("fuse.davfs")};
+    const QString& fs = mount.fsType;
+    if (blockFs.contains(fs))
+        return QLatin1String(mount.removable ? kRemovableDisk : kFixedDisk);
+    if (fs == QLatin1String("overlay") && mount.mountPoint == QLatin1String("/"))
+        return QLatin1String(kFixedDisk);
+    if (networkFs.contains(fs))
+        return QLatin1String(kRemoteDisk);
+    if (fs == QLatin1String("iso9660") || fs == QLatin1String("udf"))
+        return QLatin1String(kCdRom);
+    if (fs == QLatin1String("tmpfs") || fs == QLatin1String("ramfs"))
+        return QLatin1String(kRamDisk);
+    return QLatin1String(kUnknownMedium);
+}
+
+const MountEntry* VolumeOf(const QString& path, const QList<MountEntry>& mounts) {
+    if (path.isEmpty() || !path.startsWith(QLatin1Char('/')))
+        return nullptr;
+    const QString resolved = ResolvedPath(path);
+    const MountEntry* best = nullptr;
+    for (const MountEntry& entry : mounts) {
+        if (!Contains(entry.mountPoint, resolved))
+            continue;
+        if (!best || entry.mountPoint.size() >= best->mountPoint.size())
+            best = &entry;
+    }
+    return best;
+}
+
+QString DriveTypeName(const QString& path, const MountTableSource& table) {
+    const QList<MountEntry> mounts = table.Mounts();
+    const MountEntry* volume = VolumeOf(path, mounts);
+    return volume ? VolumeKindName(*volume) : QLatin1String(kNotExistingDrive);
+}
+
+QString DriveTypeName(const QString& path) {
+    return DriveTypeName(path, SystemMountTable());
+}
+
+} // namespace tuk

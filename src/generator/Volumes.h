@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace tuk {
+
+// One entry of the mount table.
+struct MountEntry {
+    QString mountPoint;     // absolute path where the volume is mounted
+    QString fsType;         // "ext4", "nfs4", "fuse.sshfs", ...
+    QString source;         // device or remote address, e.g. "/dev/sda1", "server:/export"
+    QString root;           // folder of the file system mounted there ("/" unless a bind mount)
+    QString deviceId;       // "major:minor" of the file system
+    bool removable = false; // the block device behind it reports removable media
+};
+
+// Where the mount table comes from: this machine's, or a fixture in tests.
+class MountTableSource {
+public:
+    virtual ~MountTableSource() = default;
+    virtual QList<MountEntry> Mounts() const = 0;
+};
+
+// Reads /proc/self/mountinfo and the removable flags of the block devices under /sys.
+class SystemMountTable final : public MountTableSource {
+public:
+    QList<MountEntry> Mounts() const override;
+};
+
+// Parses the text of /proc/self/mountinfo (removable flags left false).
+QList<MountEntry> ParseMountInfo(const QByteArray& text);
+
+// The kinds of volume, named as the program shows and compares them.
+inline const char* const kFixedDisk = "Fixed Disk";
+inline const char* const kRemoteDisk = "Remote Disk";
+inline const char* const kCdRom = "CD-ROM";
+inline const char* const kRamDisk = "RAM Disk";
+inline const char* const kRemovableDisk = "Removable Disk";
+inline const char* const kNotExistingDrive = "Not Existing Drive";
+inline const char* const kUnknownMedium = "Unknown Medium ";
+
+// The kind of one mounted volume.
+QString VolumeKindName(const MountEntry& mount);
+
+// The entry of the volume that holds the path: the longest mount point containing it after
+// symbolic links are resolved; the later entry wins where two share a mount point.
+// Null when the path is empty, relative, or on no listed volume.
+const MountEntry* VolumeOf(const QString& path, const QList<MountEntry>& mounts);
+
+// The kind of the volume that holds the path, "Not Existing Drive" when there is none.
+QString DriveTypeName(const QString& path, const MountTableSource& table);
+
+// The same for this machine.
+QString DriveTypeName(const QString& path);
+
+} // namespace tuk

@@ -1,0 +1,82 @@
+#include "TestSupport.h"
+#include "generator/ImageList.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+class TestImageList : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void listsImagesOnly() {
+        QTemporaryDir dir;
+        const QString d = dir.path() + '/';
+        for (const char* name : {"a.GIF", "b.jpeg", "c.JPG", "d.png", ".hidden.jpg", "e.jpg.txt",
+                                 "B.jpeg", "noext", "f.Jpeg"})
+            QVERIFY(WriteFile(d + name, "x"));
+        QVERIFY(MakeFolder(d + "x.jpg"));
+        QVERIFY(QFile::link(d + "a.GIF", d + "link.gif"));
+        QVERIFY(QFile::link(d + "x.jpg", d + "dirlink.jpg"));
+        QVERIFY(QFile::link(d + "missing.jpg", d + "dangling.jpg"));
+
+        const FolderImages images = ListFolderImages(d);
+        QVERIFY(images.readable);
+        // Case-insensitive order, exact name breaking the tie (capitals sort first).
+        QCOMPARE(images.names,
+                 QStringList({"a.GIF", "B.jpeg", "b.jpeg", "c.JPG", "f.Jpeg", "link.gif"}));
+    }
+
+    void emptyAndUnreadable_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("empty folder") << "empty" << true;
+        QTest::newRow("missing folder") << "missing" << false;
+        QTest::newRow("a file, not a folder") << "file" << false;
+        QTest::newRow("empty path") << "blank" << false;
+    }
+    void emptyAndUnreadable() {
+        QFETCH(QString, kind);
+        QFETCH(bool, readable);
+        QTemporaryDir dir;
+        QString folder = dir.path() + "/f";
+        if (kind == "empty")
+            QVERIFY(MakeFolder(folder));
+        else if (kind == "file")
+            QVERIFY(WriteFile(folder, "x"));
+        else if (kind == "blank")
+            folder.clear();
+        const FolderImages images = ListFolderImages(folder);
+        QCOMPARE(images.readable, readable);
+        QVERIFY(images.names.isEmpty());
+    }
+
+    void unreadableFolderIsMarked() {
+        if (geteuid() == 0)
+            QSKIP("root reads every folder");
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.path() + "/a.jpg", "x"));
+        QFile::setPermissions(dir.path(), QFile::WriteOwner);
+        const FolderImages images = ListFolderImages(dir.path());
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!images.readable);
+    }
+
+    void manyImagesKeepOrder() {
+        QTemporaryDir dir;
+        for (int i = 0; i < 500; ++i)
+            QVERIFY(WriteFile(
+                QStringLiteral("%1/img%2.jpg").arg(dir.path()).arg(499 - i, 4, 10, QChar('0')),
+                ""));
+        const FolderImages images = ListFolderImages(dir.path());
+        QCOMPARE(images.names.size(), 500);
+        QVERIFY(std::is_sorted(images.names.begin(), images.names.end(), ImageNameLess));
+        QCOMPARE(images.names.first(), QStringLiteral("img0000.jpg"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestImageList)
+#include "tst_imagelist.moc"
