@@ -4,7 +4,8 @@
 set -euo pipefail
 mode=${1:-start}
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+# libqt6svg6 carries Qt's SVG image and icon plugins: the window draws its pictures from SVG.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6)
 if [ "$mode" = test ]; then
     packages+=(clang-format xvfb xauth xdotool x11-utils imagemagick chromium fonts-dejavu-core)
     # Some machines carry a Node.js build that bundles npm; only ask Debian for what is absent.

@@ -1,6 +1,13 @@
 #include "foldertree/images/DirTreeImages.h"
 
-#include <QFile>
+#include <QStringList>
+
+// The pictures live in a resource file compiled into a static library; nothing references its
+// object file, so it must be registered by hand before the first lookup. The macro only works
+// outside a namespace.
+static void RegisterDirTreeResources() {
+    Q_INIT_RESOURCE(dirtree);
+}
 
 namespace tuk {
 
@@ -11,13 +18,19 @@ const QStringList& DirTreeImageKeys() {
         QStringLiteral("net"),      QStringLiteral("desk"),     QStringLiteral("about"),
         QStringLiteral("copy"),     QStringLiteral("default"),  QStringLiteral("exit"),
         QStringLiteral("htmlmake"), QStringLiteral("htmlview"), QStringLiteral("refresh"),
-        QStringLiteral("save"),     QStringLiteral("target")};
+        QStringLiteral("save"),     QStringLiteral("target"),   QStringLiteral("ram"),
+        QStringLiteral("unknown")};
     return keys;
 }
 
 QIcon DirTreeIcon(const QString& key) {
-    const QString path = QStringLiteral(":/dirtree/%1.svg").arg(key);
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    static const bool registered = (RegisterDirTreeResources(), true);
+    Q_UNUSED(registered);
+    // Only the listed keys: a key is a name, never a path into the resources.
+    if (!DirTreeImageKeys().contains(key)) {
+        return QIcon();
+    }
+    return QIcon(QStringLiteral(":/dirtree/%1.svg").arg(key));
 }
 
 } // namespace tuk
