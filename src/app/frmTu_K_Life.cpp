@@ -129,6 +129,11 @@ void frmTu_K::FitPlacementToFrame() {
     move(pendingOuter_.topLeft());
 }
 
+void frmTu_K::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FitPlacementToFrame();
+}
+
 void frmTu_K::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     FitPlacementToFrame();

@@ -217,14 +217,13 @@ QString WriteFailureReason(const QString& path) {
 QString SettingsStore::Flush() {
     if (!refused_.isEmpty())
         return refused_;
+    // QSettings keeps its first error for good; after a failure a fresh object over the same
+    // file takes the values still pending and tells whether this attempt succeeds.
+    if (failed_)
+        settings_ = make_();
     settings_->sync();
-    if (settings_->status() == QSettings::NoError)
-        return {};
-    const QString reason = WriteFailureReason(FileName());
-    // QSettings keeps its first error for good; a fresh object over the same file keeps the
-    // unwritten values and can tell whether the next attempt succeeds.
-    settings_ = make_();
-    return reason;
+    failed_ = settings_->status() != QSettings::NoError;
+    return failed_ ? WriteFailureReason(FileName()) : QString();
 }
 
 QString LoadOutcome::Message() const {

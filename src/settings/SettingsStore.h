@@ -92,6 +92,7 @@ private:
     bool unreadable_ = false;
     bool malformed_ = false;
     QString refused_; // why writes are refused, once one was attempted
+    bool failed_ = false;
 };
 
 // The failure descriptions the program shows for a stored value it cannot take.

@@ -129,7 +129,10 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
 }
 
 void TextOptions::SetUp() {
+    // Filling the list would make its first name current; the box keeps showing its text.
+    const QString shown = cboFontFace_->currentText();
     cboFontFace_->addItems(FontFaceChoice());
+    cboFontFace_->setEditText(shown);
     for (ClickLabel* line : preview_->SampleLines())
         line->resize(preview_->PreviewInnerWidth(), line->height());
     ApplyTextOptions();

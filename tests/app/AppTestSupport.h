@@ -57,12 +57,9 @@ inline QString StorePath() {
 
 // Removes whatever the last test left at the store's place (file, folder or blocking file).
 inline void ClearStore() {
-    QDir(StorePath()).removeRecursively();
-    QFile::remove(StorePath());
-    QFile::remove(StorePath() + ".bad");
     const QString folder = QFileInfo(StorePath()).path();
-    if (QFileInfo(folder).isFile())
-        QFile::remove(folder);
+    QDir(folder).removeRecursively();
+    QFile::remove(folder);
 }
 
 inline void WriteStore(const QByteArray& ini) {
