@@ -28,6 +28,10 @@ bool SingleInstance::TryAcquire() {
     return lock_->isLocked() || lock_->tryLock(0);
 }
 
+void SingleInstance::Release() {
+    lock_->unlock();
+}
+
 QString AlreadyRunningText(const QString& programPath) {
     return QFileInfo(programPath).completeBaseName() + QStringLiteral(" is already running!");
 }

@@ -19,6 +19,8 @@ public:
 
     // True when this process now holds the lock (or already held it).
     bool TryAcquire();
+    // Gives the lock up (the destructor does too).
+    void Release();
 
     QString LockPath() const { return path_; }
 
