@@ -3,6 +3,7 @@
 #include "style/Clickable.h"
 #include "style/GrowToText.h"
 
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -44,6 +45,21 @@ constexpr std::array<BarDesign, 3> kBars{{
     {"Label2", "G", "hscG", "lblG", "GREEN value", "lblHG", 1140},
     {"Label1", "B", "hscB", "lblB", "BLUE value", "lblHB", 1440},
 }};
+
+// The BODY string's label: its text may turn red, its single border stays in the window's
+// text colour.
+class FramedBodyLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 template <typename W> W* Make(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
@@ -147,8 +163,9 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
         samples_[s - 1] = sample;
     }
 
-    lblBody_ = Make<QLabel>(this, "lblBody", tw.Rect(120, 3420, 2475, 915));
-    lblBody_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblBody_ = Make<FramedBodyLabel>(this, "lblBody", tw.Rect(120, 3420, 2475, 915));
+    lblBody_->setContentsMargins(1, 1, 1, 1); // room for the border
+    lblBody_->setForegroundRole(QPalette::Text);
     lblBody_->setTextFormat(Qt::PlainText);
     lblBody_->setWordWrap(true);
     lblBody_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

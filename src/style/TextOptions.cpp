@@ -152,7 +152,8 @@ void TextOptions::ApplyTextOptions() {
     }
     QLabel* body = preview_->BodyLabel();
     QPalette palette = body->palette();
-    palette.setColor(QPalette::WindowText, page_.lBackGround ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(body->foregroundRole(),
+                     page_.lBackGround ? QColor(255, 0, 0) : QColor(0, 0, 0));
     body->setPalette(palette);
     QFont bodyFont = body->font();
     bodyFont.setBold(page_.lText);

@@ -395,11 +395,12 @@ private Q_SLOTS:
         QLabel* body = Label("lblBody");
         const QString text = body->text();
         w_->Text()->FlagBox(StoreKey::lBackGround)->click();
-        QCOMPARE(body->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(body->palette().color(body->foregroundRole()), QColor(255, 0, 0));
+        QCOMPARE(body->palette().color(QPalette::WindowText), QColor(0, 0, 0)); // its border
         w_->Text()->FlagBox(StoreKey::lText)->click();
         QVERIFY(body->font().bold());
         w_->Text()->FlagBox(StoreKey::lBackGround)->click();
-        QCOMPARE(body->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        QCOMPARE(body->palette().color(body->foregroundRole()), QColor(0, 0, 0));
         QCOMPARE(body->text(), text);
         w_->Text()->FlagBox(StoreKey::lBold)->click();
         w_->Text()->FlagBox(StoreKey::lItal)->click();
