@@ -28,7 +28,8 @@ public:
     explicit frmTu_K(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmTu_K() override;
 
-    // Start-up, steps 2 to 16 in their order (step 1, refusing a second copy, belongs to the
+    // Start-up in its fixed order, ending with the window shown, the background slot selected
+    // and the preview painted (refusing a second copy comes first and belongs to the
     // process: see Run.h). A failing step is shown with its description and the next runs.
     void Form_Load();
 

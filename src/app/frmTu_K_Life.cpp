@@ -28,21 +28,22 @@ constexpr StoreKey kFlags[] = {
 
 } // namespace
 
+// Start-up in its fixed order; a step that fails is told and the next one runs. The
+// designed minimum size needs no step: it is the constants nMinWidth and nMinHeight.
 void frmTu_K::Form_Load() {
-    // Step 2, the designed minimum size, is the constants nMinWidth and nMinHeight.
-    RunStep([this] { SetTreeMargins(); });         // 3
-    RunStep([this] { OpenSettingsStore(); });      // 4
-    RunStep([this] { LoadSettings(); });           // 5
-    RunStep([this] { ApplyWindowPlacement(); });   // 6
-    RunStep([this] { BuildToolbar(); });           // 7 (8: Qt's toolbar is flat already)
-    RunStep([this] { text_->SetUp(); });           // 9
-    RunStep([this] { colors_->SetUpSwatches(); }); // 10
-    RunStep([this] { ResetFilledKeys(); });        // 11
-    RunStep([this] { BuildFolderTree(); });        // 12
-    RunStep([this] { RefreshImageList(); });       // 13
-    RunStep([this] { show(); });                   // 14
-    RunStep([this] { colors_->optBack_Click(); }); // 15
-    RunStep([this] { colors_->ApplyColors(); });   // 16
+    RunStep([this] { SetTreeMargins(); });
+    RunStep([this] { OpenSettingsStore(); });
+    RunStep([this] { LoadSettings(); });
+    RunStep([this] { ApplyWindowPlacement(); });
+    RunStep([this] { BuildToolbar(); }); // Qt's toolbar is flat without a divider already
+    RunStep([this] { text_->SetUp(); });
+    RunStep([this] { colors_->SetUpSwatches(); });
+    RunStep([this] { ResetFilledKeys(); });
+    RunStep([this] { BuildFolderTree(); });
+    RunStep([this] { RefreshImageList(); });
+    RunStep([this] { show(); });
+    RunStep([this] { colors_->optBack_Click(); });
+    RunStep([this] { colors_->ApplyColors(); });
 }
 
 void frmTu_K::RunStep(const std::function<void()>& step) {
@@ -144,18 +145,18 @@ void frmTu_K::resizeEvent(QResizeEvent* event) {
     FitPlacementToFrame();
 }
 
-// Step 7: the toolbar's buttons and separators in their designed order, through
+// Hook: the toolbar's buttons and separators in their designed order, through
 // AddToolButton and AddToolSeparator, with the "target" tooltip from TargetFolder.
 void frmTu_K::BuildToolbar() {}
 
-// Step 11: the folder tree's list of filled keys starts with one empty key.
+// Hook: the folder tree's list of filled keys starts with one empty key.
 void frmTu_K::ResetFilledKeys() {}
 
-// Step 12: the top of the folder tree (desktop, computer, volumes).
+// Hook: the top of the folder tree (desktop, computer, volumes).
 void frmTu_K::BuildFolderTree() {}
 
-// Step 13, and every folder chosen later: the images of the current folder into File1, the
-// status panels and the Html menu entries.
+// Hook, run at start-up and for every folder chosen later: the images of the current folder into
+// File1, the status panels and the Html menu entries.
 void frmTu_K::RefreshImageList() {}
 
 void frmTu_K::SaveSettings() {
