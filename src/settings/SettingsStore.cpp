@@ -71,7 +71,9 @@ qint16* PlacementField(WindowPlacement& place, StoreKey key) {
     }
 }
 
-bool* FlagField(PageSettings& page, StoreKey key) {
+} // namespace
+
+bool* FlagOf(PageSettings& page, StoreKey key) {
     switch (key) {
     case StoreKey::lCenter:
         return &page.lCenter;
@@ -98,6 +100,8 @@ bool* FlagField(PageSettings& page, StoreKey key) {
     }
 }
 
+namespace {
+
 qint16* ColorField(PageSettings& page, StoreKey key) {
     const int index = static_cast<int>(key) - static_cast<int>(StoreKey::BackR);
     if (index < 0 || index >= 15)
@@ -122,21 +126,27 @@ StoreKeyName NameOf(StoreKey key) {
 }
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Tarnwick"), QStringLiteral("Tu_K"))) {
-    const QFileInfo file(settings_->fileName());
-    unreadable_ = file.exists() && !file.isReadable();
-    malformed_ = settings_->status() == QSettings::FormatError;
+    : make_([] {
+          return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Tarnwick"), QStringLiteral("Tu_K"));
+      }) {
+    Open();
 }
 
 SettingsStore::SettingsStore(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {
-    const QFileInfo file(iniFile);
-    unreadable_ = file.exists() && !file.isReadable();
-    malformed_ = settings_->status() == QSettings::FormatError;
+    : make_([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }) {
+    Open();
 }
 
 SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::Open() {
+    settings_ = make_();
+    const QFileInfo file(settings_->fileName());
+    unreadable_ = (file.exists() && (!file.isFile() || !file.isReadable())) ||
+                  settings_->status() == QSettings::AccessError;
+    malformed_ = !unreadable_ && settings_->status() == QSettings::FormatError;
+}
 
 QString SettingsStore::FileName() const {
     return settings_->fileName();
@@ -156,22 +166,64 @@ QString SettingsStore::ReadSetting(const char* section, const char* key,
     return value.toString();
 }
 
+void SettingsStore::SetMalformedFileAside() {
+    // Writing through QSettings would replace the file with what it made of the text; keep
+    // the user's file under another name and start a clean one.
+    const QString path = FileName();
+    const QString aside = path + QStringLiteral(".bad");
+    settings_.reset();
+    QFile::remove(aside);
+    QFile file(path);
+    if (!file.rename(aside)) {
+        refused_ = QStringLiteral("%1 is not a valid settings file and could not be renamed to "
+                                  "%2 (%3), so it is left as it is")
+                       .arg(path, aside, file.errorString());
+    }
+    settings_ = make_();
+    malformed_ = false;
+}
+
 void SettingsStore::WriteSetting(const char* section, const char* key, const QString& text) {
+    if (malformed_)
+        SetMalformedFileAside();
+    if (unreadable_ && refused_.isEmpty())
+        refused_ = QStringLiteral("%1 could not be read, so it is left as it is").arg(FileName());
+    if (!refused_.isEmpty())
+        return;
     settings_->setValue(QLatin1String(section) + QLatin1Char('/') + QLatin1String(key), text);
 }
 
-QString SettingsStore::Flush() {
-    settings_->sync();
-    if (settings_->status() == QSettings::NoError)
-        return {};
-    const QFileInfo file(settings_->fileName());
+namespace {
+
+// Why a file could not be written, from what the file system shows now.
+QString WriteFailureReason(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isDir())
+        return QStringLiteral("%1 is a folder, not a file").arg(path);
+    for (QFileInfo up(file.path()); !up.isRoot(); up = QFileInfo(up.path())) {
+        if (up.exists() && !up.isDir())
+            return QStringLiteral("%1 cannot be created: %2 is not a folder")
+                .arg(path, up.filePath());
+    }
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("%1 cannot be written (permission denied)").arg(file.filePath());
+        return QStringLiteral("%1 cannot be written (permission denied)").arg(path);
     if (!QFileInfo(file.path()).isWritable())
-        return QStringLiteral("%1 cannot be created in a folder that is not writable")
-            .arg(file.filePath());
-    return QStringLiteral("%1 could not be written (disk full or input/output error)")
-        .arg(file.filePath());
+        return QStringLiteral("%1 cannot be created in a folder that is not writable").arg(path);
+    return QStringLiteral("%1 could not be written (disk full or input/output error)").arg(path);
+}
+
+} // namespace
+
+QString SettingsStore::Flush() {
+    if (!refused_.isEmpty())
+        return refused_;
+    // QSettings keeps its first error for good; after a failure a fresh object over the same
+    // file takes the values still pending and tells whether this attempt succeeds.
+    if (failed_)
+        settings_ = make_();
+    settings_->sync();
+    failed_ = settings_->status() != QSettings::NoError;
+    return failed_ ? WriteFailureReason(FileName()) : QString();
 }
 
 QString LoadOutcome::Message() const {
@@ -245,8 +297,8 @@ LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowP
             const QString text = Read(store, key, QString::number(fallback));
             if (!ParseInt16(text, *color, description))
                 return fail(key, text, description);
-        } else if (bool* flag = FlagField(page, key)) {
-            const bool fallback = *FlagField(defaults, key);
+        } else if (bool* flag = FlagOf(page, key)) {
+            const bool fallback = *FlagOf(defaults, key);
             const QString text = Read(store, key, FlagText(fallback));
             if (!ParseFlag(text, *flag, description))
                 return fail(key, text, description);
@@ -276,8 +328,7 @@ void SaveSettings(SettingsStore& store, const PageSettings& page) {
     Write(store, StoreKey::nFontSize, QString::number(page.nFontSize));
     PageSettings copy = page;
     for (int i = static_cast<int>(StoreKey::lCenter); i <= static_cast<int>(StoreKey::lCopyr); ++i)
-        Write(store, static_cast<StoreKey>(i),
-              FlagText(*FlagField(copy, static_cast<StoreKey>(i))));
+        Write(store, static_cast<StoreKey>(i), FlagText(*FlagOf(copy, static_cast<StoreKey>(i))));
     Write(store, StoreKey::TargetFolder, page.TargetFolder);
 }
 

@@ -3,6 +3,7 @@
 #include "settings/PageSettings.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -66,8 +67,11 @@ public:
 
     QString FileName() const;
 
-    // Whether the file exists but cannot be read, or does not hold INI text; either way
-    // every read gives its default and nothing is written by reading.
+    // Whether the file exists but cannot be read (no permission, or it is a folder), or does
+    // not hold INI text; either way every read gives its default and reading writes nothing.
+    // A file that could not be read is never written over: writes to it are refused and
+    // Flush() says why. A file that is not INI is set aside as "<file>.bad" by the first
+    // write, so nothing the user had is lost.
     bool Unreadable() const { return unreadable_; }
     bool Malformed() const { return malformed_; }
 
@@ -76,12 +80,19 @@ public:
     void WriteSetting(const char* section, const char* key, const QString& text);
 
     // Writes pending changes to the file; returns the reason when that failed, else empty.
+    // Values that could not be written stay pending and go with the next Flush().
     QString Flush();
 
 private:
+    void Open();
+    void SetMalformedFileAside();
+
+    std::function<std::unique_ptr<QSettings>()> make_;
     std::unique_ptr<QSettings> settings_;
     bool unreadable_ = false;
     bool malformed_ = false;
+    QString refused_; // why writes are refused, once one was attempted
+    bool failed_ = false;
 };
 
 // The failure descriptions the program shows for a stored value it cannot take.
@@ -114,6 +125,9 @@ void SaveSettings(SettingsStore& store, const PageSettings& page);
 // Writes the window placement, then the target folder: what every close keeps.
 void SaveShutdownSettings(SettingsStore& store, const WindowPlacement& place,
                           const QString& targetFolder);
+
+// The flag field a key names (lCenter ... lCopyr), else nullptr.
+bool* FlagOf(PageSettings& page, StoreKey key);
 
 // Conversions of stored texts; on failure they return false and set the description.
 bool ParseInt16(const QString& text, qint16& value, QString& description);

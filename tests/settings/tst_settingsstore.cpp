@@ -214,6 +214,51 @@ private Q_SLOTS:
         QVERIFY(!reason.isEmpty());
     }
 
+    // A text that is not INI is kept as "<file>.bad" by the first write; the new file holds
+    // only what was written.
+    void malformedFileIsSetAside() {
+        const QByteArray junk("\x00\x01\xff[[[\n=====\n[Colors\nBackR=\"5\n", 28);
+        const QString path = Ini(junk);
+        SettingsStore store(path);
+        QVERIFY(store.Malformed());
+        QCOMPARE(store.ReadSetting("Colors", "BackR", "9"), QString("9"));
+        SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
+        QCOMPARE(store.Flush(), QString());
+        QCOMPARE(ReadFile(path + ".bad"), junk);
+        SettingsStore again(path);
+        QVERIFY(!again.Malformed());
+        QCOMPARE(again.ReadSetting("Window", "DefH", ""), QString("4"));
+        QCOMPARE(again.ReadSetting("Colors", "BackR", "none"), QString("none"));
+    }
+
+    // A folder at the store's place cannot be read; it is never written over.
+    void folderAtStoreIsRefused() {
+        const QString path = dir_.path() + "/folder.conf";
+        QVERIFY(MakeFolder(path));
+        SettingsStore store(path);
+        QVERIFY(store.Unreadable());
+        QCOMPARE(store.ReadSetting("Colors", "BackR", "9"), QString("9"));
+        SaveSettings(store, DefaultPageSettings());
+        QVERIFY(store.Flush().contains("could not be read"));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
+    // A file where the store's folder belongs makes writing fail for root as well; once it
+    // is gone the values still pending are written by the next flush.
+    void storeUnderAFile() {
+        const QString blocker = dir_.path() + "/blocker";
+        WriteFile(blocker, "x");
+        SettingsStore store(blocker + "/Tu_K.conf");
+        QVERIFY(!store.Unreadable());
+        SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
+        const QString reason = store.Flush();
+        QVERIFY2(reason.contains("is not a folder"), qPrintable(reason));
+        QFile::remove(blocker);
+        MakeFolder(blocker);
+        QCOMPARE(store.Flush(), QString());
+        QVERIFY(ReadFile(blocker + "/Tu_K.conf").contains("DefW=3"));
+    }
+
     void conversions_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("int16ok");

@@ -1,0 +1,40 @@
+#include "app/Run.h"
+
+#include "app/Dialogs.h"
+#include "app/ExitWhenIdle.h"
+#include "app/SingleInstance.h"
+#include "app/frmTu_K.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+namespace tuk {
+
+bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
+    if (instance.TryAcquire())
+        return false;
+    dialogs.Tell(AlreadyRunningText(QCoreApplication::applicationFilePath()));
+    return true;
+}
+
+int RunTuK() {
+    MessageBoxes boxes;
+    SingleInstance instance;
+    if (RefuseSecondInstance(instance, boxes))
+        return 1;
+    frmTu_K window(boxes);
+    boxes.SetParent(&window);
+    window.Form_Load();
+    const bool benchmark = qEnvironmentVariableIntValue("TUK_EXIT_WHEN_IDLE") == 1;
+    if (benchmark)
+        new ExitWhenIdle(&window);
+    const int status = QApplication::exec();
+    if (benchmark) {
+        // The benchmark times the start-up only: end here, without tearing the window down.
+        instance.Release();
+        std::_Exit(status);
+    }
+    return status;
+}
+
+} // namespace tuk

@@ -1,0 +1,244 @@
+#include "app/frmTu_K.h"
+
+#include "app/StatusPanels.h"
+#include "app/icons/AppIcon.h"
+#include "settings/SettingsStore.h"
+#include "style/ColorEditor.h"
+#include "style/TextOptions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace tuk {
+
+namespace {
+
+// The designed layout in twips. The client area below the toolbar holds the style panel at
+// its top left, the tree to its right and the image list under it; positions here are
+// relative to that area (the designed client area less the toolbar's 420 twips).
+constexpr int kClientWidth = 6735;
+constexpr int kToolbarHeight = 420;
+constexpr int kBelowToolbarHeight = 5115 - kToolbarHeight - 255; // less toolbar and status bar
+constexpr QRect kPicCtrl(0, 0, 3915, 4515);
+constexpr QRect kTV(3960, 90, 2775, 4350);
+constexpr QRect kFile1(0, 4500, 3915, 480);
+// The frames inside the style panel end here; the window never gets lower than that.
+constexpr int kFramesBottom = 4455;
+
+QRect Scaled(const TwipScale& tw, const QRect& twips) {
+    return tw.Rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+struct MenuDesign {
+    const char* name;
+    const char* caption;
+};
+
+struct EntryDesign {
+    int menu;
+    const char* name;
+    const char* caption;
+    QKeyCombination shortcut;
+    bool enabled;
+    void (frmTu_K::*handler)();
+};
+
+constexpr MenuDesign kMenus[] = {
+    {"mnuFile", "&File"}, {"mnuSettings", "&Settings"}, {"mnuHtml", "&Html"}};
+
+const EntryDesign kEntries[] = {
+    {0, "mnuFileRefresh", "&Refresh File List", Qt::CTRL | Qt::Key_R, true,
+     &frmTu_K::mnuFileRefresh_Click},
+    {0, "mnuFileAbout", "&About", Qt::CTRL | Qt::Key_A, true, &frmTu_K::mnuFileAbout_Click},
+    {0, "mnuFileExit", "E&xit", QKeyCombination(), true, &frmTu_K::mnuFileExit_Click},
+    {1, "mnuSettingsCopy", "Copy &Body", Qt::CTRL | Qt::Key_B, true,
+     &frmTu_K::mnuSettingsCopy_Click},
+    {1, "mnuSettingsSave", "&Save", Qt::CTRL | Qt::Key_S, true, &frmTu_K::mnuSettingsSave_Click},
+    {1, "mnuSettingsDefault", "Load &Default", Qt::CTRL | Qt::Key_D, true,
+     &frmTu_K::mnuSettingsDefault_Click},
+    {2, "mnuHtmlMake", "Ma&ke", Qt::CTRL | Qt::Key_K, false, &frmTu_K::mnuHtmlMake_Click},
+    {2, "mnuHtmlView", "Vie&w", Qt::CTRL | Qt::Key_W, false, &frmTu_K::mnuHtmlView_Click},
+};
+
+// The folder tree's place holder; the folder tree proper takes its place here.
+QTreeWidget* CreateFolderTree(QWidget* parent) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setHeaderHidden(true);
+    return tree;
+}
+
+} // namespace
+
+frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmTu_K"));
+    setWindowTitle(QStringLiteral("tu_k"));
+    SetWindowIcon();
+    BuildMenus();
+
+    tb_ = new QToolBar(this);
+    tb_->setObjectName(QStringLiteral("TB"));
+    tb_->setMovable(false);
+    tb_->setFloatable(false);
+    tb_->setIconSize(QSize(16, 16));
+    tb_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tb_->setFixedHeight(scale_.Px(kToolbarHeight));
+    addToolBar(Qt::TopToolBarArea, tb_);
+
+    status_ = new StatusPanels(this);
+    setStatusBar(status_);
+
+    BuildClientArea();
+}
+
+frmTu_K::~frmTu_K() = default;
+
+void frmTu_K::SetWindowIcon() {
+    setWindowIcon(AppIcon());
+}
+
+void frmTu_K::BuildMenus() {
+    QMenu* menus[std::size(kMenus)] = {};
+    for (size_t m = 0; m < std::size(kMenus); ++m) {
+        menus[m] = menuBar()->addMenu(QLatin1String(kMenus[m].caption));
+        menus[m]->setObjectName(QLatin1String(kMenus[m].name));
+    }
+    for (const EntryDesign& entry : kEntries) {
+        QAction* action = menus[entry.menu]->addAction(QLatin1String(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+        if (entry.shortcut != QKeyCombination())
+            action->setShortcut(QKeySequence(entry.shortcut));
+        action->setEnabled(entry.enabled);
+        connect(action, &QAction::triggered, this, entry.handler);
+    }
+}
+
+void frmTu_K::BuildClientArea() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setMinimumSize(scale_.Px(kClientWidth), scale_.Px(kFramesBottom));
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+
+    picCtrl_ = new QWidget(client_);
+    picCtrl_->setObjectName(QStringLiteral("picCtrl"));
+    picCtrl_->setGeometry(Scaled(scale_, kPicCtrl));
+    // The style panel was laid out for an 8-point font; its controls keep that size.
+    QFont panelFont = picCtrl_->font();
+    panelFont.setPointSize(8);
+    picCtrl_->setFont(panelFont);
+    colors_ = new ColorEditor(Program().page, scale_, picCtrl_);
+    text_ = new TextOptions(Program().page, scale_, picCtrl_, colors_);
+
+    tv_ = CreateFolderTree(client_);
+    tv_->setObjectName(QStringLiteral("TV"));
+    tv_->setGeometry(Scaled(scale_, kTV));
+
+    file1_ = new QListWidget(client_);
+    file1_->setObjectName(QStringLiteral("File1"));
+    file1_->setGeometry(Scaled(scale_, kFile1));
+
+    SetTreeMargins();
+    // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
+    layout()->activate();
+}
+
+QAction* frmTu_K::AddToolButton(const QString& key, const QIcon& icon, const QString& tooltip) {
+    QAction* button = tb_->addAction(icon, QString());
+    button->setObjectName(key);
+    button->setData(key);
+    button->setToolTip(tooltip);
+    connect(button, &QAction::triggered, this, [this, key] { TB_ButtonClick(key); });
+    return button;
+}
+
+void frmTu_K::AddToolSeparator() {
+    tb_->addSeparator();
+}
+
+void frmTu_K::SetStatusPanel(int panel, const QString& text) {
+    status_->SetPanelText(panel, text);
+}
+
+QString frmTu_K::StatusPanel(int panel) const {
+    return status_->PanelText(panel);
+}
+
+QAction* frmTu_K::MenuEntry(const QString& name) const {
+    return menuBar()->findChild<QAction*>(name);
+}
+
+void frmTu_K::SetHtmlMakeEnabled(bool enabled) {
+    MenuEntry(QStringLiteral("mnuHtmlMake"))->setEnabled(enabled);
+}
+
+void frmTu_K::SetHtmlViewEnabled(bool enabled) {
+    MenuEntry(QStringLiteral("mnuHtmlView"))->setEnabled(enabled);
+}
+
+// The margins tie the tree's right and bottom edges to the client area's, whatever the
+// tree's designed size came to in pixels.
+void frmTu_K::SetTreeMargins() {
+    nTreeMarginW_ = scale_.Px(kClientWidth) - tv_->width();
+    nTreeMarginH_ = scale_.Px(kBelowToolbarHeight) - tv_->height();
+}
+
+bool frmTu_K::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The tree takes every pixel the window has beyond its designed size, keeping its left and
+// top edges; the image list under the style panel gets the height by which the tree is
+// taller than the panel, and is hidden while it would get none.
+void frmTu_K::Form_Resize() {
+    if (isMinimized())
+        return;
+    const QSize client = client_->size();
+    const QRect designed = Scaled(scale_, kTV);
+    tv_->resize(std::max(designed.width(), client.width() - nTreeMarginW_),
+                std::max(designed.height(), client.height() - nTreeMarginH_));
+    const int listHeight = tv_->height() - picCtrl_->height();
+    file1_->setVisible(listHeight > 0);
+    if (listHeight > 0)
+        file1_->resize(file1_->width(), listHeight);
+}
+
+void frmTu_K::mnuFileRefresh_Click() {}
+void frmTu_K::mnuFileAbout_Click() {}
+void frmTu_K::mnuFileExit_Click() {}
+
+void frmTu_K::mnuSettingsCopy_Click() {
+    CopyBody();
+}
+
+void frmTu_K::mnuSettingsSave_Click() {
+    SaveSettings();
+}
+
+void frmTu_K::mnuSettingsDefault_Click() {
+    LoadDefaultValues();
+}
+
+void frmTu_K::mnuHtmlMake_Click() {}
+void frmTu_K::mnuHtmlView_Click() {}
+void frmTu_K::TB_ButtonClick(const QString& key) {
+    Q_UNUSED(key);
+}
+
+void frmTu_K::CopyBody() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(colors_->BodyLabel()->text());
+}
+
+} // namespace tuk

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "app/Dialogs.h"
+#include "style/TwipScale.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QListWidget;
+class QToolBar;
+class QTreeWidget;
+
+namespace tuk {
+
+class ColorEditor;
+class SettingsStore;
+class StatusPanels;
+class TextOptions;
+
+// The main window: menus, toolbar TB, the style panel picCtrl, the folder tree TV, the image
+// list File1 and the status bar. It owns the settings store for the life of the process and
+// works on the one PageSettings of Program().
+class frmTu_K : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds every control in its designed state; nothing is loaded until Form_Load.
+    explicit frmTu_K(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmTu_K() override;
+
+    // Start-up in its fixed order, ending with the window shown, the background slot selected
+    // and the preview painted (refusing a second copy comes first and belongs to the
+    // process: see Run.h). A failing step is shown with its description and the next runs.
+    void Form_Load();
+
+    // The toolbar, and the way its buttons are added: each button carries its key, shows
+    // only its image and its tooltip, and runs TB_ButtonClick(key).
+    QToolBar* TB() const { return tb_; }
+    QAction* AddToolButton(const QString& key, const QIcon& icon, const QString& tooltip);
+    void AddToolSeparator();
+
+    // Status panels: 1 the current folder, 2 the image count (3 and 4, date and time, keep
+    // themselves current).
+    void SetStatusPanel(int panel, const QString& text);
+    QString StatusPanel(int panel) const;
+
+    // A menu entry by its name ("mnuHtmlMake"); null for an unknown name.
+    QAction* MenuEntry(const QString& name) const;
+    void SetHtmlMakeEnabled(bool enabled);
+    void SetHtmlViewEnabled(bool enabled);
+
+    QTreeWidget* TV() const { return tv_; }
+    QListWidget* File1() const { return file1_; }
+    ColorEditor* Colors() const { return colors_; }
+    TextOptions* Text() const { return text_; }
+    SettingsStore* Store() const { return store_.get(); }
+    Dialogs& Boxes() const { return dialogs_; }
+
+public Q_SLOTS:
+    void mnuFileRefresh_Click();
+    void mnuFileAbout_Click();
+    void mnuFileExit_Click();
+    void mnuSettingsCopy_Click();
+    void mnuSettingsSave_Click();
+    void mnuSettingsDefault_Click();
+    void mnuHtmlMake_Click();
+    void mnuHtmlView_Click();
+    void TB_ButtonClick(const QString& key);
+
+    // Puts exactly the BODY string shown in lblBody on the clipboard.
+    void CopyBody();
+    // Writes the page options and the target folder; a failure is told, success is silent.
+    void SaveSettings();
+    // After the question, puts every page option back to its default.
+    void LoadDefaultValues();
+    // Shows the images of the current folder (filled in with the image list).
+    void RefreshImageList();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // No menu for hiding the toolbar.
+    QMenu* createPopupMenu() override { return nullptr; }
+
+private:
+    void BuildMenus();
+    void BuildClientArea();
+    void SetWindowIcon();
+
+    void RunStep(const std::function<void()>& step);
+    void SetTreeMargins();
+    void OpenSettingsStore();
+    void LoadSettings();
+    void ApplyWindowPlacement();
+    void BuildToolbar();
+    void ResetFilledKeys();
+    void BuildFolderTree();
+
+    void Form_Resize();
+    void Form_QueryUnload();
+    void TellNotSaved(const QString& reason);
+    QSize FrameExtra() const;
+    void FitPlacementToFrame();
+
+    Dialogs& dialogs_;
+    TwipScale scale_;
+    std::unique_ptr<SettingsStore> store_;
+    QToolBar* tb_ = nullptr;
+    StatusPanels* status_ = nullptr;
+    QWidget* client_ = nullptr;
+    QWidget* picCtrl_ = nullptr;
+    ColorEditor* colors_ = nullptr;
+    TextOptions* text_ = nullptr;
+    QTreeWidget* tv_ = nullptr;
+    QListWidget* file1_ = nullptr;
+    int nTreeMarginW_ = 0; // pixels between the client area's and the tree's width
+    int nTreeMarginH_ = 0;
+    QRect pendingOuter_; // placement still waiting for the window manager's frame
+    bool placementPending_ = false;
+};
+
+} // namespace tuk

@@ -1,0 +1,216 @@
+// Start-up, the settings the window loads and saves, and the close.
+#include "app/frmTu_K.h"
+
+#include "settings/Placement.h"
+#include "settings/SettingsStore.h"
+#include "style/ColorEditor.h"
+#include "style/TextOptions.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <stdexcept>
+
+namespace tuk {
+
+namespace {
+
+// A start-up step that cannot go on; its text is shown and start-up continues.
+class StepFailure : public std::runtime_error {
+public:
+    explicit StepFailure(const QString& text) : std::runtime_error(text.toStdString()) {}
+};
+
+constexpr StoreKey kFlags[] = {
+    StoreKey::lCenter, StoreKey::lBold,  StoreKey::lItal,       StoreKey::lLinx, StoreKey::lFolder,
+    StoreKey::lFDate,  StoreKey::lFSize, StoreKey::lBackGround, StoreKey::lText, StoreKey::lCopyr};
+
+} // namespace
+
+// Start-up in its fixed order; a step that fails is told and the next one runs. The
+// designed minimum size needs no step: it is the constants nMinWidth and nMinHeight.
+void frmTu_K::Form_Load() {
+    RunStep([this] { SetTreeMargins(); });
+    RunStep([this] { OpenSettingsStore(); });
+    RunStep([this] { LoadSettings(); });
+    RunStep([this] { ApplyWindowPlacement(); });
+    RunStep([this] { BuildToolbar(); }); // Qt's toolbar is flat without a divider already
+    RunStep([this] { text_->SetUp(); });
+    RunStep([this] { colors_->SetUpSwatches(); });
+    RunStep([this] { ResetFilledKeys(); });
+    RunStep([this] { BuildFolderTree(); });
+    RunStep([this] { RefreshImageList(); });
+    RunStep([this] { show(); });
+    RunStep([this] { colors_->optBack_Click(); });
+    RunStep([this] { colors_->ApplyColors(); });
+}
+
+void frmTu_K::RunStep(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& failure) {
+        dialogs_.Tell(QString::fromStdString(failure.what()));
+    }
+}
+
+void frmTu_K::OpenSettingsStore() {
+    store_ = std::make_unique<SettingsStore>();
+    if (store_->Unreadable()) {
+        throw StepFailure(QStringLiteral("The settings file %1 could not be read. Tu_K starts "
+                                         "with the default settings and leaves the file as it "
+                                         "is.")
+                              .arg(store_->FileName()));
+    }
+}
+
+// Reads every stored setting; the font and flag controls are set for exactly the keys that
+// were read, so a load that stops at a bad value leaves the later controls as designed.
+void frmTu_K::LoadSettings() {
+    if (!store_)
+        return;
+    PageSettings& page = Program().page;
+    const LoadOutcome outcome = tuk::LoadSettings(*store_, page, Program().placement,
+                                                  QCoreApplication::applicationDirPath());
+    if (outcome.Loaded(StoreKey::sFontFace))
+        text_->ShowFontFace();
+    // A size outside the bar's range is in the field and its caption, but the bar refuses it.
+    if (outcome.Loaded(StoreKey::nFontSize) ||
+        (outcome.failedKey == StoreKey::nFontSize &&
+         outcome.description == QLatin1String(kInvalidPropertyValue)))
+        text_->ShowFontSizeCaption();
+    if (outcome.Loaded(StoreKey::nFontSize))
+        text_->ShowFontSize();
+    for (StoreKey flag : kFlags) {
+        if (outcome.Loaded(flag))
+            text_->ShowFlag(flag);
+    }
+    if (!outcome.ok)
+        throw StepFailure(outcome.Message());
+}
+
+// Outer size first, then the top-left corner, as stored; only a placement that lies
+// entirely off every screen is moved onto the primary screen.
+void frmTu_K::ApplyWindowPlacement() {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->geometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect outer = KeepOnScreens(BoundsOfPlacement(Program().placement, scale_.Dpi()), screens,
+                                      primary ? primary->availableGeometry() : QRect());
+    const QSize frame = FrameExtra();
+    // The designed size is the smallest the window can be. This platform's frame and menu
+    // bar differ from the designing system's, so that size means the window's own minimum.
+    const WindowPlacement& place = Program().placement;
+    if (place.DefW == nMinWidth && place.DefH == nMinHeight)
+        resize(minimumSize());
+    else
+        resize(outer.size() - frame);
+    move(outer.topLeft());
+    // Until the window manager has framed the window its frame is unknown; the outer size is
+    // fitted once it is (see FitPlacementToFrame).
+    pendingOuter_ = outer;
+    placementPending_ = frame.isNull();
+}
+
+QSize frmTu_K::FrameExtra() const {
+    return frameGeometry().size() - geometry().size();
+}
+
+void frmTu_K::FitPlacementToFrame() {
+    if (!placementPending_ || !isVisible())
+        return;
+    const QSize frame = FrameExtra();
+    if (frame.isNull())
+        return;
+    placementPending_ = false;
+    const WindowPlacement& place = Program().placement;
+    if (place.DefW != nMinWidth || place.DefH != nMinHeight)
+        resize(pendingOuter_.size() - frame);
+    move(pendingOuter_.topLeft());
+}
+
+void frmTu_K::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FitPlacementToFrame();
+}
+
+void frmTu_K::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitPlacementToFrame();
+}
+
+void frmTu_K::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FitPlacementToFrame();
+}
+
+// Hook: the toolbar's buttons and separators in their designed order, through
+// AddToolButton and AddToolSeparator, with the "target" tooltip from TargetFolder.
+void frmTu_K::BuildToolbar() {}
+
+// Hook: the folder tree's list of filled keys starts with one empty key.
+void frmTu_K::ResetFilledKeys() {}
+
+// Hook: the top of the folder tree (desktop, computer, volumes).
+void frmTu_K::BuildFolderTree() {}
+
+// Hook, run at start-up and for every folder chosen later: the images of the current folder into
+// File1, the status panels and the Html menu entries.
+void frmTu_K::RefreshImageList() {}
+
+void frmTu_K::SaveSettings() {
+    if (!store_)
+        return;
+    tuk::SaveSettings(*store_, Program().page);
+    const QString reason = store_->Flush();
+    if (!reason.isEmpty())
+        TellNotSaved(reason);
+}
+
+void frmTu_K::TellNotSaved(const QString& reason) {
+    dialogs_.Tell(QStringLiteral("The settings were not saved: %1.").arg(reason));
+}
+
+void frmTu_K::LoadDefaultValues() {
+    if (dialogs_.Ask(QStringLiteral("Load Default Values?")) != Dialogs::Answer::Yes)
+        return;
+    PageSettings& page = Program().page;
+    PageSettings defaults = DefaultPageSettings();
+    for (int slot = 0; slot < kColorSlotCount; ++slot) {
+        for (int c = 0; c < 3; ++c)
+            page.Component(static_cast<ColorSlot>(slot), c) =
+                defaults.Component(static_cast<ColorSlot>(slot), c);
+    }
+    colors_->ApplyColors();
+    page.nFontSize = defaults.nFontSize;
+    text_->ShowFontSizeCaption();
+    text_->ShowFontSize();
+    page.sFontFace = defaults.sFontFace;
+    text_->ShowFontFace();
+    for (StoreKey flag : kFlags) {
+        *FlagOf(page, flag) = *FlagOf(defaults, flag);
+        text_->ShowFlag(flag);
+    }
+    text_->ApplyTextOptions();
+}
+
+void frmTu_K::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+// Every close keeps the window's placement and the target folder, except while pages are
+// being made; the close itself is never refused.
+void frmTu_K::Form_QueryUnload() {
+    if (Program().lMaking || !store_)
+        return;
+    WindowPlacement& place = Program().placement;
+    place = isMinimized() ? MinimisedPlacement() : PlacementOfBounds(frameGeometry(), scale_.Dpi());
+    SaveShutdownSettings(*store_, place, Program().page.TargetFolder);
+    const QString reason = store_->Flush();
+    if (!reason.isEmpty())
+        TellNotSaved(reason);
+}
+
+} // namespace tuk

@@ -1,0 +1,55 @@
+#include "settings/Placement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tuk {
+
+namespace {
+
+qint16 ClampToInt16(int value) {
+    return static_cast<qint16>(std::clamp<int>(value, std::numeric_limits<qint16>::min(),
+                                               std::numeric_limits<qint16>::max()));
+}
+
+} // namespace
+
+int TwipsToPixels(int twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+int PixelsToTwips(int pixels, double dpi) {
+    return static_cast<int>(std::lround(pixels * kTwipsPerInch / dpi));
+}
+
+WindowPlacement PlacementOfBounds(const QRect& outer, double dpi) {
+    return WindowPlacement{ClampToInt16(PixelsToTwips(outer.x(), dpi)),
+                           ClampToInt16(PixelsToTwips(outer.y(), dpi)),
+                           ClampToInt16(PixelsToTwips(outer.width(), dpi)),
+                           ClampToInt16(PixelsToTwips(outer.height(), dpi))};
+}
+
+WindowPlacement MinimisedPlacement() {
+    return WindowPlacement{0, 0, nMinWidth, nMinHeight};
+}
+
+QRect BoundsOfPlacement(const WindowPlacement& place, double dpi) {
+    return QRect(TwipsToPixels(place.DefL, dpi), TwipsToPixels(place.DefT, dpi),
+                 TwipsToPixels(place.DefW, dpi), TwipsToPixels(place.DefH, dpi));
+}
+
+QRect KeepOnScreens(const QRect& outer, const QList<QRect>& screens,
+                    const QRect& primaryAvailable) {
+    // A window of no size still counts by its corner.
+    const QRect probe(outer.topLeft(), outer.size().expandedTo(QSize(1, 1)));
+    for (const QRect& screen : screens) {
+        if (screen.intersects(probe))
+            return outer;
+    }
+    if (screens.isEmpty())
+        return outer;
+    return QRect(primaryAvailable.topLeft(), outer.size());
+}
+
+} // namespace tuk

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "settings/PageSettings.h"
+
+#include <QList>
+#include <QRect>
+
+namespace tuk {
+
+// Twips and pixels at a logical resolution in dots per inch (96 gives 15 twips per pixel).
+// Both round to the nearest whole number.
+int TwipsToPixels(int twips, double dpi);
+int PixelsToTwips(int pixels, double dpi);
+
+// The placement of a window whose outer bounds are the rectangle (pixels). Values beyond
+// the 16-bit range of the stored fields are clamped to it rather than wrapped.
+WindowPlacement PlacementOfBounds(const QRect& outer, double dpi);
+
+// What a close while minimised keeps: the top-left corner and the designed size.
+WindowPlacement MinimisedPlacement();
+
+// The outer bounds (pixels) a stored placement asks for.
+QRect BoundsOfPlacement(const WindowPlacement& place, double dpi);
+
+// Where a window with these outer bounds opens: unchanged when any part of it lies on one
+// of the screens; otherwise at the top-left corner of the primary screen's available area,
+// keeping its size, so a screen removed since the last run cannot hide the window.
+QRect KeepOnScreens(const QRect& outer, const QList<QRect>& screens, const QRect& primaryAvailable);
+
+} // namespace tuk

@@ -1,0 +1,303 @@
+#include "style/ColorEditor.h"
+
+#include "style/Clickable.h"
+#include "style/GrowToText.h"
+
+#include <QPainter>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace tuk {
+
+namespace {
+
+struct SlotDesign {
+    const char* option;
+    const char* caption;
+    const char* tooltip;
+    int top;
+    const char* sample; // sample line in the preview panel (none for the background)
+    const char* sampleText;
+    int sampleTop;
+};
+
+constexpr std::array<SlotDesign, kColorSlotCount> kSlots{{
+    {"optBack", "&B", "Set BACKGROUND color", 1860, nullptr, nullptr, 0},
+    {"optText", "&T", "Set TEXT color", 2160, "lblText", "Normal Text", 360},
+    {"optLink", "&L", "Set LINK color", 2460, "lblLink", "Link to Visit", 660},
+    {"optVLink", "&V", "Set VISITED LINK color", 2760, "lblVLink", "Visited Link", 960},
+    {"optALink", "&A", "Set ACTIVE LINK color", 3060, "lblALink", "Active Link", 1260},
+}};
+
+struct BarDesign {
+    const char* letterName;
+    const char* letter;
+    const char* bar;
+    const char* decimal;
+    const char* decimalTip;
+    const char* hex;
+    int top;
+};
+
+constexpr std::array<BarDesign, 3> kBars{{
+    {"Label3", "R", "hscR", "lblR", "RED value", "lblHR", 840},
+    {"Label2", "G", "hscG", "lblG", "GREEN value", "lblHG", 1140},
+    {"Label1", "B", "hscB", "lblB", "BLUE value", "lblHB", 1440},
+}};
+
+// The BODY string's label: its text may turn red, its single border stays in the window's
+// text colour.
+class FramedBodyLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+template <typename W> W* Make(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QColor ToQColor(ColorValue value) {
+    return QColor(ColorPart(0, value), ColorPart(1, value), ColorPart(2, value));
+}
+
+ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* parent)
+    : CaptionFrame(QStringLiteral("Colors"), parent), page_(page) {
+    setObjectName(QStringLiteral("Frame4"));
+    setGeometry(tw.Rect(0, 0, 2715, 4455));
+
+    for (int i = 0; i < 16; ++i) {
+        auto* swatch = Make<ClickLabel>(this, "lblQB",
+                                        tw.Rect(120 + 240 * (i % 8), i < 8 ? 240 : 480, 255, 255));
+        swatch->setProperty("index", i);
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+        swatch->setAutoFillBackground(true);
+        connect(swatch, &ClickLabel::Clicked, this, [this, i] { lblQB_Click(i); });
+        swatches_[static_cast<size_t>(i)] = swatch;
+    }
+    auto* preset = Make<QLabel>(this, "Label6", tw.Rect(2100, 360, 495, 195));
+    preset->setText(QStringLiteral("PreSet"));
+
+    using Handler = void (ColorEditor::*)();
+    constexpr std::array<Handler, 3> barHandlers{
+        &ColorEditor::hscR_Change, &ColorEditor::hscG_Change, &ColorEditor::hscB_Change};
+    for (size_t c = 0; c < kBars.size(); ++c) {
+        const BarDesign& d = kBars[c];
+        Make<QLabel>(this, d.letterName, tw.Rect(120, d.top, 195, 255))
+            ->setText(QLatin1String(d.letter));
+        auto* bar = Make<QScrollBar>(this, d.bar, tw.Rect(360, d.top, 1380, 230));
+        bar->setOrientation(Qt::Horizontal);
+        bar->setRange(0, 255);
+        bar->setSingleStep(1);
+        bar->setPageStep(10);
+        bar->setValue(255);
+        bar->setInvertedControls(false); // the Left key lowers the value, Right raises it
+        // The colours follow a dragged thumb when it is let go, not while it moves.
+        bar->setTracking(false);
+        connect(bar, &QScrollBar::valueChanged, this, barHandlers[c]);
+        bars_[c] = bar;
+
+        auto* decimal = Make<QLabel>(this, d.decimal, tw.Rect(1740, d.top, 450, 220));
+        decimal->setText(QStringLiteral("255"));
+        decimal->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        decimal->setToolTip(QLatin1String(d.decimalTip));
+        decimal_[c] = decimal;
+
+        auto* hex = Make<QLabel>(this, d.hex, tw.Rect(2220, d.top, 450, 220));
+        hex->setText(QStringLiteral("ff"));
+        hex->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QFont bold = hex->font();
+        bold.setBold(true);
+        hex->setFont(bold);
+        hex_[c] = hex;
+    }
+
+    picBack_ = Make<ClickPanel>(this, "picBack", tw.Rect(120, 1740, 1935, 1635));
+    picBack_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picBack_->setAutoFillBackground(true);
+    picBack_->setToolTip(QLatin1String(kSlots[0].tooltip));
+    connect(picBack_, &ClickPanel::Clicked, this, &ColorEditor::picBack_Click);
+
+    constexpr std::array<Handler, kColorSlotCount> optionHandlers{
+        &ColorEditor::optBack_Click, &ColorEditor::optText_Click, &ColorEditor::optLink_Click,
+        &ColorEditor::optVLink_Click, &ColorEditor::optALink_Click};
+    constexpr std::array<Handler, 4> sampleHandlers{
+        &ColorEditor::lblText_Click, &ColorEditor::lblLink_Click, &ColorEditor::lblVLink_Click,
+        &ColorEditor::lblALink_Click};
+    const QRect inner = picBack_->contentsRect();
+    for (size_t s = 0; s < kSlots.size(); ++s) {
+        const SlotDesign& d = kSlots[s];
+        auto* option = Make<QRadioButton>(this, d.option, tw.Rect(2145, d.top, 400, 220));
+        option->setText(QLatin1String(d.caption));
+        option->setToolTip(QLatin1String(d.tooltip));
+        connect(option, &QRadioButton::clicked, this, optionHandlers[s]);
+        options_[s] = option;
+        if (!d.sample)
+            continue;
+        auto* sample = Make<ClickLabel>(
+            picBack_, d.sample,
+            QRect(inner.left(), inner.top() + tw.Px(d.sampleTop), inner.width(), tw.Px(290)));
+        sample->setText(QLatin1String(d.sampleText));
+        sample->setToolTip(QLatin1String(d.tooltip));
+        sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        connect(sample, &ClickLabel::Clicked, this, sampleHandlers[s - 1]);
+        samples_[s - 1] = sample;
+    }
+
+    lblBody_ = Make<FramedBodyLabel>(this, "lblBody", tw.Rect(120, 3420, 2475, 915));
+    lblBody_->setContentsMargins(1, 1, 1, 1); // room for the border
+    lblBody_->setForegroundRole(QPalette::Text);
+    lblBody_->setTextFormat(Qt::PlainText);
+    lblBody_->setWordWrap(true);
+    lblBody_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblBody_->setToolTip(QStringLiteral("Current BODY string"));
+
+    // Captions wider than designed in this font may use the room up to the frame's edge;
+    // the option buttons stand 20 pixels (300 twips) apart.
+    const int right = InnerRect().right();
+    GrowToText(preset, right, preset->height());
+    for (QRadioButton* option : options_)
+        GrowToText(option, right, tw.Px(300) - 1);
+    FitBodyFont();
+}
+
+// The BODY string has to fit its box even in bold. Its box reaches down to the frame's line;
+// where the font is still too wide for that, it is made smaller in half points until the
+// widest BODY string fits.
+void ColorEditor::FitBodyFont() {
+    lblBody_->resize(lblBody_->width(),
+                     std::max(lblBody_->height(), InnerRect().bottom() - lblBody_->y()));
+    const QString widest = QStringLiteral(
+        "<body bgcolor=#000000 text=#000000 link=#000000 vlink=#000000 alink=#000000>");
+    const QRect room = lblBody_->contentsRect();
+    QFont font = lblBody_->font();
+    font.setBold(true);
+    auto fits = [&](const QFont& candidate) {
+        const QRect needed = QFontMetrics(candidate).boundingRect(
+            QRect(0, 0, room.width(), 10000), Qt::TextWordWrap | Qt::AlignHCenter, widest);
+        return needed.height() <= room.height() && needed.width() <= room.width();
+    };
+    while (!fits(font) && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    font.setBold(false);
+    lblBody_->setFont(font);
+}
+
+void ColorEditor::SetUpSwatches() {
+    for (size_t i = 0; i < swatches_.size(); ++i) {
+        const ColorValue value = PresetColors[i].value;
+        SetColor(swatches_[i], QPalette::Window, ToQColor(value));
+        swatches_[i]->setToolTip(QStringLiteral("Click to pick ") + QBColorName(value));
+    }
+}
+
+void ColorEditor::ApplyColors() {
+    SetColor(picBack_, QPalette::Window, ToQColor(SlotColorValue(page_, ColorSlot::Back)));
+    for (size_t i = 0; i < samples_.size(); ++i) {
+        const auto slot = static_cast<ColorSlot>(i + 1);
+        SetColor(samples_[i], QPalette::WindowText, ToQColor(SlotColorValue(page_, slot)));
+    }
+    MakeBodyString();
+    Q_EMIT ColorsApplied();
+}
+
+void ColorEditor::MakeBodyString() {
+    lblBody_->setText(tuk::MakeBodyString(page_));
+}
+
+std::optional<ColorSlot> ColorEditor::SelectedSlot() const {
+    for (size_t s = 0; s < options_.size(); ++s) {
+        if (options_[s]->isChecked())
+            return static_cast<ColorSlot>(s);
+    }
+    return std::nullopt;
+}
+
+void ColorEditor::SelectSlot(ColorSlot slot) {
+    options_[static_cast<size_t>(slot)]->setChecked(true);
+    // A stored component outside 0..255 shows at the nearest end of the bar.
+    for (int c = 0; c < 3; ++c)
+        bars_[static_cast<size_t>(c)]->setValue(ClampComponent(page_.Component(slot, c)));
+}
+
+int ColorEditor::PreviewInnerWidth() const {
+    return picBack_->contentsRect().width();
+}
+
+void ColorEditor::optBack_Click() {
+    SelectSlot(ColorSlot::Back);
+}
+void ColorEditor::optText_Click() {
+    SelectSlot(ColorSlot::Text);
+}
+void ColorEditor::optLink_Click() {
+    SelectSlot(ColorSlot::Link);
+}
+void ColorEditor::optVLink_Click() {
+    SelectSlot(ColorSlot::VLink);
+}
+void ColorEditor::optALink_Click() {
+    SelectSlot(ColorSlot::ALink);
+}
+void ColorEditor::picBack_Click() {
+    optBack_Click();
+}
+void ColorEditor::lblText_Click() {
+    optText_Click();
+}
+void ColorEditor::lblLink_Click() {
+    optLink_Click();
+}
+void ColorEditor::lblVLink_Click() {
+    optVLink_Click();
+}
+void ColorEditor::lblALink_Click() {
+    optALink_Click();
+}
+void ColorEditor::hscR_Change() {
+    BarChange(0);
+}
+void ColorEditor::hscG_Change() {
+    BarChange(1);
+}
+void ColorEditor::hscB_Change() {
+    BarChange(2);
+}
+
+void ColorEditor::BarChange(int channel) {
+    const auto c = static_cast<size_t>(channel);
+    const int value = bars_[c]->value();
+    decimal_[c]->setText(QString::number(value));
+    hex_[c]->setText(HexPair(value));
+    if (const std::optional<ColorSlot> slot = SelectedSlot())
+        page_.Component(*slot, channel) = static_cast<qint16>(value);
+    ApplyColors();
+}
+
+void ColorEditor::lblQB_Click(int index) {
+    const QColor shown = swatches_[static_cast<size_t>(index)]->palette().color(QPalette::Window);
+    const ColorValue colour = MakeColorValue(shown.red(), shown.green(), shown.blue());
+    for (int c = 0; c < 3; ++c)
+        bars_[static_cast<size_t>(c)]->setValue(ColorPart(c, colour));
+}
+
+} // namespace tuk

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "settings/PageSettings.h"
+#include "settings/SettingsStore.h"
+#include "style/TwipScale.h"
+
+#include <QObject>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QScrollBar;
+
+namespace tuk {
+
+class ColorEditor;
+
+// The frames "Text" (Frame1: font face, size, centre, bold, italic) and "Page" (Frame2: the
+// seven page-content boxes). Each control mirrors one PageSettings field; the font options
+// are previewed on the colour editor's sample lines, two page options on lblBody.
+class TextOptions : public QObject {
+    Q_OBJECT
+public:
+    // Builds both frames inside the style panel.
+    TextOptions(PageSettings& page, const TwipScale& scale, QWidget* panel, ColorEditor* preview);
+
+    // Start-up: fills the font list, sizes the sample lines to the preview panel, previews.
+    void SetUp();
+
+    // Shows font face, size, centre, bold and italic on the sample lines, and marks the
+    // background-image (red) and sample-text (bold) options on lblBody.
+    void ApplyTextOptions();
+
+    // Bring one control in line with its field. Setting a control runs its handler when its
+    // value changes. ShowFontSizeCaption sets only lblFontSize; ShowFontSize sets the bar.
+    void ShowFontFace();
+    void ShowFontSizeCaption();
+    void ShowFontSize();
+    void ShowFlag(StoreKey flag);
+
+    // The check box of a flag (StoreKey::lCenter ... StoreKey::lCopyr).
+    QCheckBox* FlagBox(StoreKey flag) const;
+
+Q_SIGNALS:
+    // After every ApplyTextOptions.
+    void TextOptionsApplied();
+
+public Q_SLOTS:
+    void cboFontFace_Click();
+    void cboFontFace_LostFocus();
+    void hscFontSize_Change();
+    void chkCenter_Click();
+    void chkBold_Click();
+    void chkItal_Click();
+    void chkLinx_Click();
+    void chkFolder_Click();
+    void chkFDate_Click();
+    void chkFSize_Click();
+    void chkBackground_Click();
+    void chkText_Click();
+    void chkCopyr_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FlagClick(StoreKey flag);
+
+    PageSettings& page_;
+    ColorEditor* preview_;
+    QComboBox* cboFontFace_ = nullptr;
+    QLabel* lblFontSize_ = nullptr;
+    QScrollBar* hscFontSize_ = nullptr;
+    QCheckBox* boxes_[10] = {};
+};
+
+} // namespace tuk

@@ -1,0 +1,99 @@
+#pragma once
+
+// Shared by the window tests: isolated per-user folders, a scripted stand-in for the
+// message boxes, and opening the real window the way start-up does.
+
+#include "TestSupport.h"
+#include "app/Dialogs.h"
+#include "app/frmTu_K.h"
+#include "settings/PageSettings.h"
+#include "settings/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace tuktest {
+
+// Answers questions from a queue (Cancel when it runs dry) and records every text.
+class ScriptedDialogs : public tuk::Dialogs {
+public:
+    QQueue<Answer> answers;
+    QStringList asked;
+    QStringList told;
+
+    Answer Ask(const QString& text) override {
+        asked << text;
+        return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
+    }
+    void Tell(const QString& text) override { told << text; }
+};
+
+// Points the per-user configuration and runtime folders at fresh temporary folders, before
+// anything reads them, so no test touches the real store or lock.
+inline QTemporaryDir& IsolatedHome() {
+    static QTemporaryDir home;
+    return home;
+}
+
+inline void IsolateUserFolders() {
+    const QString root = IsolatedHome().path();
+    QDir().mkpath(root + "/config");
+    QDir().mkpath(root + "/runtime");
+    QFile::setPermissions(root + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + "/config"));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + "/runtime"));
+}
+
+// The store file of the isolated user.
+inline QString StorePath() {
+    return IsolatedHome().path() + "/config/Tarnwick/Tu_K.conf";
+}
+
+// Removes whatever the last test left at the store's place (file, folder or blocking file).
+inline void ClearStore() {
+    const QString folder = QFileInfo(StorePath()).path();
+    QDir(folder).removeRecursively();
+    QFile::remove(folder);
+}
+
+inline void WriteStore(const QByteArray& ini) {
+    ClearStore();
+    MakeFolder(QFileInfo(StorePath()).path());
+    WriteFile(StorePath(), ini);
+}
+
+// A fresh process state and a window after its start-up, shown.
+inline std::unique_ptr<tuk::frmTu_K> OpenWindow(tuk::Dialogs& dialogs) {
+    tuk::Program() = tuk::ProgramState{};
+    auto window = std::make_unique<tuk::frmTu_K>(dialogs);
+    window->Form_Load();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window;
+}
+
+template <typename T> T* Find(const QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(QLatin1String(name));
+    if (!child)
+        qWarning("no control named %s", name);
+    return child;
+}
+
+} // namespace tuktest
+
+// A test main that isolates the user folders first and keeps the application running when
+// a test closes its last window.
+#define TUK_GUI_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char** argv) {                                                              \
+        tuktest::IsolateUserFolders();                                                             \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,0 +1,547 @@
+// Drives the real main window: colour editor, text options, defaults, copy, layout, menus.
+#include "AppTestSupport.h"
+#include "style/Clickable.h"
+#include "style/ColorEditor.h"
+#include "style/TextOptions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <algorithm>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+const char* const kDefaultBody =
+    "<body bgcolor=#c0c0c0 text=#000000 link=#0000ff vlink=#800080 alink=#ff0000>";
+
+QList<ClickLabel*> Swatches(const QWidget* window) {
+    QList<ClickLabel*> swatches = window->findChildren<ClickLabel*>("lblQB");
+    std::sort(swatches.begin(), swatches.end(), [](const ClickLabel* a, const ClickLabel* b) {
+        return a->property("index").toInt() < b->property("index").toInt();
+    });
+    return swatches;
+}
+
+// Visible caption: the text without its access-key marker.
+QString Shown(const QString& caption) {
+    QString text = caption;
+    return text.remove('&');
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<frmTu_K> w_;
+
+    QScrollBar* Bar(const char* name) { return Find<QScrollBar>(w_.get(), name); }
+    QLabel* Label(const char* name) { return Find<QLabel>(w_.get(), name); }
+    QString Body() { return Label("lblBody")->text(); }
+    PageSettings& Page() { return Program().page; }
+
+private Q_SLOTS:
+    void init() {
+        ClearStore();
+        dialogs_ = ScriptedDialogs{};
+        w_ = OpenWindow(dialogs_);
+    }
+    void cleanup() {
+        w_.reset();
+        ClearStore();
+    }
+
+    void startsAsDesigned() {
+        QVERIFY(dialogs_.told.isEmpty());
+        QCOMPARE(w_->windowTitle(), QString("tu_k"));
+        QCOMPARE(Body(), QString(kDefaultBody));
+        QVERIFY(Find<QRadioButton>(w_.get(), "optBack")->isChecked());
+        QCOMPARE(Label("lblR")->text(), QString("192"));
+        QCOMPARE(Label("lblHB")->text(), QString("c0"));
+        auto* combo = Find<QComboBox>(w_.get(), "cboFontFace");
+        QCOMPARE(combo->currentText(), QString("Arial"));
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->itemText(2), QString("Times"));
+        QCOMPARE(Label("lblFontSize")->text(), QString("2"));
+        auto* tb = Find<QToolBar>(w_.get(), "TB");
+        QVERIFY(!tb->isMovable());
+        QCOMPARE(w_->toolBarArea(tb), Qt::TopToolBarArea);
+        QCOMPARE(Find<QTreeWidget>(w_.get(), "TV")->topLevelItemCount(), 0);
+        QCOMPARE(Find<QListWidget>(w_.get(), "File1")->count(), 0);
+        QVERIFY(!w_->StatusPanel(3).isEmpty());
+        QVERIFY(!w_->StatusPanel(4).isEmpty());
+        w_->SetStatusPanel(1, "/srv/<pics>/");
+        QCOMPARE(w_->StatusPanel(1), QString("/srv/<pics>/"));
+        // Swatches carry their preset colour and name.
+        const QList<ClickLabel*> swatches = Swatches(w_.get());
+        QCOMPARE(swatches.size(), 16);
+        QCOMPARE(swatches[11]->toolTip(), QString("Click to pick LT CYAN"));
+        QCOMPARE(swatches[7]->palette().color(QPalette::Window), QColor(192, 192, 192));
+    }
+
+    void menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("refresh") << "mnuFile"
+                                 << "mnuFileRefresh"
+                                 << "&Refresh File List"
+                                 << "Ctrl+R" << true;
+        QTest::newRow("about") << "mnuFile"
+                               << "mnuFileAbout"
+                               << "&About"
+                               << "Ctrl+A" << true;
+        QTest::newRow("exit") << "mnuFile"
+                              << "mnuFileExit"
+                              << "E&xit"
+                              << "" << true;
+        QTest::newRow("copy") << "mnuSettings"
+                              << "mnuSettingsCopy"
+                              << "Copy &Body"
+                              << "Ctrl+B" << true;
+        QTest::newRow("save") << "mnuSettings"
+                              << "mnuSettingsSave"
+                              << "&Save"
+                              << "Ctrl+S" << true;
+        QTest::newRow("default") << "mnuSettings"
+                                 << "mnuSettingsDefault"
+                                 << "Load &Default"
+                                 << "Ctrl+D" << true;
+        QTest::newRow("make") << "mnuHtml"
+                              << "mnuHtmlMake"
+                              << "Ma&ke"
+                              << "Ctrl+K" << false;
+        QTest::newRow("view") << "mnuHtml"
+                              << "mnuHtmlView"
+                              << "Vie&w"
+                              << "Ctrl+W" << false;
+    }
+    void menus() {
+        QFETCH(QString, menu);
+        QFETCH(QString, entry);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        QFETCH(bool, enabled);
+        auto* owner = w_->findChild<QMenu*>(menu);
+        QVERIFY(owner);
+        QAction* action = w_->MenuEntry(entry);
+        QVERIFY(action);
+        QVERIFY(owner->actions().contains(action));
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut().toString(), shortcut);
+        QCOMPARE(action->isEnabled(), enabled);
+    }
+
+    void menuOrder() {
+        QStringList titles;
+        for (QAction* menu : w_->menuBar()->actions())
+            titles << menu->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Settings", "&Html"}));
+    }
+
+    // A bar writes its component into the selected slot only, shows it in decimal and hex,
+    // and rebuilds the BODY string.
+    void bars_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("back red 0") << "optBack" << int(ColorSlot::Back) << 0 << 0 << "0"
+                                    << "00"
+                                    << "bgcolor=#00c0c0";
+        QTest::newRow("text green 10") << "optText" << int(ColorSlot::Text) << 1 << 10 << "10"
+                                       << "0a"
+                                       << "text=#000a00";
+        QTest::newRow("vlink blue 255") << "optVLink" << int(ColorSlot::VLink) << 2 << 255 << "255"
+                                        << "ff"
+                                        << "vlink=#8000ff";
+        QTest::newRow("alink green 128") << "optALink" << int(ColorSlot::ALink) << 1 << 128 << "128"
+                                         << "80"
+                                         << "alink=#ff8000";
+    }
+    void bars() {
+        QFETCH(QString, option);
+        QFETCH(int, slot);
+        QFETCH(int, channel);
+        QFETCH(int, value);
+        QFETCH(QString, decimal);
+        QFETCH(QString, hex);
+        QFETCH(QString, body);
+        QTest::mouseClick(Find<QRadioButton>(w_.get(), qPrintable(option)), Qt::LeftButton);
+        const PageSettings before = Page();
+        const char* bars[] = {"hscR", "hscG", "hscB"};
+        const char* decimals[] = {"lblR", "lblG", "lblB"};
+        const char* hexes[] = {"lblHR", "lblHG", "lblHB"};
+        Bar(bars[channel])->setValue(value);
+        QCOMPARE(Label(decimals[channel])->text(), decimal);
+        QCOMPARE(Label(hexes[channel])->text(), hex);
+        PageSettings expected = before;
+        expected.Component(static_cast<ColorSlot>(slot), channel) = static_cast<qint16>(value);
+        QCOMPARE(Page(), expected);
+        QVERIFY2(Body().contains(body), qPrintable(Body()));
+        QCOMPARE(Body().size(), 76);
+    }
+
+    // The user's keys and trough clicks run the same handling; a position that does not
+    // change runs nothing.
+    void barByUserAndUnchanged() {
+        QScrollBar* red = Bar("hscR");
+        QSignalSpy applied(w_->Colors(), &ColorEditor::ColorsApplied);
+        red->setFocus();
+        QTest::keyClick(red, Qt::Key_Left);
+        QCOMPARE(Page().BackR, qint16(191));
+        red->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QCOMPARE(Page().BackR, qint16(181));
+        QCOMPARE(applied.count(), 2);
+        red->setValue(181);
+        QCOMPARE(applied.count(), 2);
+        // While the thumb is dragged nothing follows; letting it go applies the position.
+        red->setSliderDown(true);
+        red->setSliderPosition(50);
+        QCOMPARE(Page().BackR, qint16(181));
+        red->setSliderDown(false);
+        QCOMPARE(Page().BackR, qint16(50));
+        QCOMPARE(applied.count(), 3);
+    }
+
+    // Option buttons, the panel and the sample lines select a slot and move the bars to it
+    // without changing its colour.
+    void selectSlot_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("slot");
+        QTest::newRow("optLink") << "optLink"
+                                 << "optLink" << int(ColorSlot::Link);
+        QTest::newRow("optVLink") << "optVLink"
+                                  << "optVLink" << int(ColorSlot::VLink);
+        QTest::newRow("lblText") << "lblText"
+                                 << "optText" << int(ColorSlot::Text);
+        QTest::newRow("lblALink") << "lblALink"
+                                  << "optALink" << int(ColorSlot::ALink);
+        QTest::newRow("picBack") << "picBack"
+                                 << "optBack" << int(ColorSlot::Back);
+    }
+    void selectSlot() {
+        QFETCH(QString, control);
+        QFETCH(QString, option);
+        QFETCH(int, slot);
+        Find<QRadioButton>(w_.get(), "optText")->click(); // start elsewhere (text: 0, 0, 0)
+        Page().Component(static_cast<ColorSlot>(slot), 1) = 77;
+        const PageSettings before = Page();
+        auto* target = Find<QWidget>(w_.get(), qPrintable(control));
+        // A click on the panel itself, clear of its sample lines.
+        const QPoint where = control == "picBack" ? QPoint(4, 4) : target->rect().center();
+        QTest::mouseClick(target, Qt::LeftButton, {}, where);
+        QVERIFY(Find<QRadioButton>(w_.get(), qPrintable(option))->isChecked());
+        QCOMPARE(w_->Colors()->SelectedSlot(), static_cast<ColorSlot>(slot));
+        QCOMPARE(Page(), before);
+        for (int c = 0; c < 3; ++c) {
+            const char* bars[] = {"hscR", "hscG", "hscB"};
+            QCOMPARE(Bar(bars[c])->value(), int(before.Component(static_cast<ColorSlot>(slot), c)));
+        }
+        QCOMPARE(Label("lblG")->text(), QString("77"));
+    }
+
+    void swatches_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<int>("repaints");
+        QTest::newRow("LT RED on link") << "optLink" << 12 << "link=#ff0000" << 2;
+        QTest::newRow("WHITE on back") << "optBack" << 7 << "bgcolor=#c0c0c0" << 0;
+        QTest::newRow("WHITE on text") << "optText" << 7 << "text=#c0c0c0" << 3;
+        QTest::newRow("LT WHITE on vlink") << "optVLink" << 15 << "vlink=#ffffff" << 3;
+        QTest::newRow("BLACK on text") << "optText" << 0 << "text=#000000" << 0;
+    }
+    void swatches() {
+        QFETCH(QString, option);
+        QFETCH(int, index);
+        QFETCH(QString, body);
+        QFETCH(int, repaints);
+        QTest::mouseClick(Find<QRadioButton>(w_.get(), qPrintable(option)), Qt::LeftButton);
+        const PageSettings before = Page();
+        QSignalSpy applied(w_->Colors(), &ColorEditor::ColorsApplied);
+        QTest::mouseClick(Swatches(w_.get())[index], Qt::LeftButton);
+        QCOMPARE(applied.count(), repaints);
+        QVERIFY2(Body().contains(body), qPrintable(Body()));
+        if (repaints == 0)
+            QCOMPARE(Page(), before);
+        QVERIFY(Find<QRadioButton>(w_.get(), qPrintable(option))->isChecked());
+    }
+
+    void linkSwatchPaintsSampleLine() {
+        Find<QRadioButton>(w_.get(), "optLink")->click();
+        Swatches(w_.get())[12]->Clicked();
+        QCOMPARE(Page().LinkR, qint16(255));
+        QCOMPARE(Page().LinkG, qint16(0));
+        QCOMPARE(Page().LinkB, qint16(0));
+        QCOMPARE(Label("lblLink")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+
+    void fontFace_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("times") << "times"
+                               << "Arial"
+                               << "Arial";
+        QTest::newRow("Courier") << "Courier"
+                                 << "Courier"
+                                 << "Courier New";
+        QTest::newRow("Times blank") << "Times "
+                                     << "Arial"
+                                     << "Arial";
+        QTest::newRow("Times") << "Times"
+                               << "Times"
+                               << "Times New Roman";
+    }
+    void fontFace() {
+        QFETCH(QString, typed);
+        QFETCH(QString, face);
+        QFETCH(QString, family);
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        auto* combo = Find<QComboBox>(w_.get(), "cboFontFace");
+        combo->setFocus(Qt::OtherFocusReason);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, typed);
+        QCOMPARE(Page().sFontFace, QString("Arial")); // typing alone changes nothing
+        QTest::keyClick(combo, Qt::Key_Tab);
+        QVERIFY(!combo->hasFocus());
+        QCOMPARE(combo->currentText(), face);
+        QCOMPARE(Page().sFontFace, face);
+        QCOMPARE(Label("lblText")->font().family(), family);
+        QCOMPARE(combo->count(), 3);
+    }
+
+    void fontFaceFromList() {
+        auto* combo = Find<QComboBox>(w_.get(), "cboFontFace");
+        combo->setCurrentIndex(1);
+        combo->activated(1);
+        QCOMPARE(Page().sFontFace, QString("Courier"));
+        QCOMPARE(Label("lblALink")->font().family(), QString("Courier New"));
+    }
+
+    void fontSize_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("points");
+        QTest::newRow("1") << 1 << 8;
+        QTest::newRow("7") << 7 << 14;
+        QTest::newRow("128") << 128 << 135;
+    }
+    void fontSize() {
+        QFETCH(int, size);
+        QFETCH(int, points);
+        Bar("hscFontSize")->setValue(size);
+        QCOMPARE(int(Page().nFontSize), size);
+        QCOMPARE(Label("lblFontSize")->text(), QString::number(size));
+        QCOMPARE(Label("lblVLink")->font().pointSize(), points);
+        QCOMPARE(Label("lblVLink")->height(), 19); // clipped by its fixed height, as designed
+    }
+
+    // Each box mirrors its flag; only the five shown in the preview refresh it.
+    void checkBoxes_data() {
+        QTest::addColumn<int>("flag");
+        QTest::addColumn<bool>("previewed");
+        for (int k = int(StoreKey::lCenter); k <= int(StoreKey::lCopyr); ++k) {
+            const auto key = static_cast<StoreKey>(k);
+            const bool previewed = key == StoreKey::lCenter || key == StoreKey::lBold ||
+                                   key == StoreKey::lItal || key == StoreKey::lBackGround ||
+                                   key == StoreKey::lText;
+            QTest::newRow(NameOf(key).key) << k << previewed;
+        }
+    }
+    void checkBoxes() {
+        QFETCH(int, flag);
+        QFETCH(bool, previewed);
+        const auto key = static_cast<StoreKey>(flag);
+        QCheckBox* box = w_->Text()->FlagBox(key);
+        QCOMPARE(box->objectName(), key == StoreKey::lBackGround
+                                        ? QString("chkBackground")
+                                        : "chk" + QString(NameOf(key).key).mid(1));
+        QSignalSpy applied(w_->Text(), &TextOptions::TextOptionsApplied);
+        const bool was = *FlagOf(Page(), key);
+        QCOMPARE(box->isChecked(), was);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(*FlagOf(Page(), key), !was);
+        QCOMPARE(applied.count(), previewed ? 1 : 0);
+        box->setCheckState(Qt::PartiallyChecked); // greyed counts as unchecked
+        QCOMPARE(*FlagOf(Page(), key), false);
+        box->setCheckState(Qt::Checked);
+        QCOMPARE(*FlagOf(Page(), key), true);
+    }
+
+    void previewMarks() {
+        QLabel* body = Label("lblBody");
+        const QString text = body->text();
+        w_->Text()->FlagBox(StoreKey::lBackGround)->click();
+        QCOMPARE(body->palette().color(body->foregroundRole()), QColor(255, 0, 0));
+        QCOMPARE(body->palette().color(QPalette::WindowText), QColor(0, 0, 0)); // its border
+        w_->Text()->FlagBox(StoreKey::lText)->click();
+        QVERIFY(body->font().bold());
+        w_->Text()->FlagBox(StoreKey::lBackGround)->click();
+        QCOMPARE(body->palette().color(body->foregroundRole()), QColor(0, 0, 0));
+        QCOMPARE(body->text(), text);
+        w_->Text()->FlagBox(StoreKey::lBold)->click();
+        w_->Text()->FlagBox(StoreKey::lItal)->click();
+        w_->Text()->FlagBox(StoreKey::lCenter)->click();
+        QLabel* sample = Label("lblText");
+        QVERIFY(sample->font().bold() && sample->font().italic());
+        QVERIFY(sample->alignment() & Qt::AlignHCenter);
+        QCOMPARE(sample->width(), Find<QWidget>(w_.get(), "picBack")->contentsRect().width());
+    }
+
+    void loadDefaults_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("Yes") << int(Dialogs::Answer::Yes) << true;
+        QTest::newRow("No") << int(Dialogs::Answer::No) << false;
+        QTest::newRow("Cancel") << int(Dialogs::Answer::Cancel) << false;
+    }
+    void loadDefaults() {
+        QFETCH(int, answer);
+        QFETCH(bool, applied);
+        Find<QRadioButton>(w_.get(), "optText")->click();
+        Bar("hscG")->setValue(99);
+        Bar("hscFontSize")->setValue(6);
+        Find<QComboBox>(w_.get(), "cboFontFace")->setEditText("Times");
+        Page().sFontFace = "Times";
+        w_->Text()->FlagBox(StoreKey::lLinx)->click();
+        w_->Text()->FlagBox(StoreKey::lItal)->click();
+        Page().TargetFolder = "/srv/out/";
+        const PageSettings before = Page();
+        dialogs_.answers.enqueue(static_cast<Dialogs::Answer>(answer));
+        QTest::keyClick(w_.get(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(dialogs_.asked, QStringList{"Load Default Values?"});
+        if (!applied) {
+            QCOMPARE(Page(), before);
+            QCOMPARE(Label("lblFontSize")->text(), QString("6"));
+            return;
+        }
+        PageSettings expected = DefaultPageSettings();
+        expected.TargetFolder = "/srv/out/";
+        QCOMPARE(Page(), expected);
+        QCOMPARE(Body(), QString(kDefaultBody));
+        QCOMPARE(Label("lblFontSize")->text(), QString("2"));
+        QCOMPARE(Find<QComboBox>(w_.get(), "cboFontFace")->currentText(), QString("Arial"));
+        QStringList ticked;
+        for (QCheckBox* box : w_->findChildren<QCheckBox*>())
+            if (box->isChecked())
+                ticked << box->objectName();
+        ticked.sort();
+        QCOMPARE(ticked, (QStringList{"chkCopyr", "chkFDate", "chkFSize", "chkFolder", "chkLinx"}));
+        // The bars keep showing the slot as it was; one bar then changes one component.
+        QCOMPARE(Bar("hscG")->value(), 99);
+        Bar("hscR")->setValue(5);
+        QCOMPARE(Page().TextR, qint16(5));
+        QCOMPARE(Page().TextG, qint16(0));
+        QVERIFY(!QFile::exists(StorePath()));
+    }
+
+    void copyBody() {
+        QGuiApplication::clipboard()->setText("something else");
+        Find<QRadioButton>(w_.get(), "optVLink")->click();
+        Bar("hscB")->setValue(10);
+        QTest::keyClick(w_.get(), Qt::Key_B, Qt::ControlModifier);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied, Body());
+        QCOMPARE(copied.size(), 76);
+        QVERIFY(copied.contains("vlink=#80000a"));
+    }
+
+    // Below the minimum the window stays at it; above, the tree takes the difference and the
+    // list under the panel the height by which the tree is taller than the panel.
+    void layout() {
+        auto* tv = Find<QTreeWidget>(w_.get(), "TV");
+        auto* list = Find<QListWidget>(w_.get(), "File1");
+        auto* panel = Find<QWidget>(w_.get(), "picCtrl");
+        const QSize minimum = w_->minimumSize();
+        QCOMPARE(w_->size(), minimum); // the designed size on a first run
+        QCOMPARE(QRect(tv->x(), tv->y(), 185, 290), QRect(264, 6, 185, 290));
+        QVERIFY(tv->height() >= 290 && tv->width() == 185);
+        QVERIFY(!list->isVisible());
+        QVERIFY(panel->findChild<QWidget*>("Frame4")->geometry().bottom() <
+                w_->centralWidget()->height());
+
+        w_->resize(100, 100);
+        QCOMPARE(w_->size(), minimum);
+
+        const int tvHeight = tv->height();
+        w_->resize(minimum + QSize(100, 67)); // 1500 and 1000 twips more
+        QTRY_COMPARE(tv->width(), 185 + 100);
+        QCOMPARE(tv->height(), tvHeight + 67);
+        QCOMPARE(panel->size(), QSize(261, 301));
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->height(), tv->height() - panel->height());
+        QCOMPARE(list->width(), 261);
+        QCOMPARE(tv->geometry().bottom() - list->geometry().bottom(), 7); // 105 twips
+        QCOMPARE(tv->geometry().bottom(), w_->centralWidget()->height() - 1);
+
+        // Minimising changes no control; a maximised window follows the same rules.
+        const QSize listSize = list->size();
+        w_->showMinimized();
+        QTest::qWait(20);
+        QCOMPARE(list->size(), listSize);
+        w_->showMaximized();
+        QTRY_VERIFY(w_->isMaximized());
+        QTRY_COMPARE(tv->geometry().right(), w_->centralWidget()->width() - 1);
+    }
+
+    // Every caption of the style panel fits its control in the panel's font.
+    void captionsFit() {
+        auto* panel = Find<QWidget>(w_.get(), "picCtrl");
+        for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const int indicator = button->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option);
+            const int spacing =
+                button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option);
+            const int text = button->fontMetrics().horizontalAdvance(Shown(button->text()));
+            QVERIFY2(indicator + spacing + text <= button->width(),
+                     qPrintable(button->objectName()));
+        }
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || label->wordWrap() ||
+                label->parentWidget()->objectName() == "picBack")
+                continue;
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                         label->contentsRect().width(),
+                     qPrintable(label->objectName()));
+        }
+        // The BODY string fits in its box even in bold.
+        w_->Text()->FlagBox(StoreKey::lText)->click();
+        QLabel* body = Label("lblBody");
+        for (int value : {0, 255}) {
+            for (const char* bar : {"hscR", "hscG", "hscB"})
+                Bar(bar)->setValue(value);
+            QVERIFY2(body->heightForWidth(body->width()) <= body->height(),
+                     qPrintable(QString("%1 > %2")
+                                    .arg(body->heightForWidth(body->width()))
+                                    .arg(body->height())));
+            QVERIFY(body->geometry().bottom() < body->parentWidget()->height() - 1);
+        }
+    }
+};
+
+TUK_GUI_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
