@@ -65,6 +65,12 @@ FolderTree::FolderTree(TreeSources sources, QWidget* parent)
     setObjectName(QStringLiteral("TV"));
     setColumnCount(1);
     setHeaderHidden(true);
+    // Long names scroll sideways instead of being cut short. The width is measured over the
+    // rows in view and a few hundred more: measuring every row of a folder with thousands of
+    // subfolders would cost more than listing it.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setResizeContentsPrecision(250);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
