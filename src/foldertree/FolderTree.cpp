@@ -143,21 +143,17 @@ void FolderTree::BuildFolderTree() {
 
     // Every volume first, so a volume mounted inside another one keeps its own node and
     // does not turn up as a folder of the outer one.
-    QList<QTreeWidgetItem*> probed;
     for (const VolumeNode& volume : ListVolumeNodes(*sources_.mounts, *sources_.labels)) {
         if (nodes_.contains(volume.key))
             continue;
-        QTreeWidgetItem* node = NewNode(volume.key, volume.text, volume.image, {});
-        computer->addChild(node);
+        computer->addChild(NewNode(volume.key, volume.text, volume.image, {}));
         if (volume.listedOnClick)
             listedOnClick_.insert(volume.key);
-        else
-            probed.append(node);
     }
     for (int i = 0; i < computer->childCount(); ++i) {
         QTreeWidgetItem* node = computer->child(i);
         addingOrder.append(node);
-        if (!probed.contains(node))
+        if (listedOnClick_.contains(NodeKey(node)))
             continue;
         AddFirstSubfolder(node);
         if (node->childCount() > 0)

@@ -99,13 +99,6 @@ private Q_SLOTS:
         QCOMPARE(listed, QStringList{"ok"});
         QCOMPARE(first, QStringLiteral("ok"));
     }
-
-    void subfolderLess() {
-        QVERIFY(SubfolderLess("a", "B"));
-        QVERIFY(SubfolderLess("Apple", "apple"));
-        QVERIFY(!SubfolderLess("apple", "Apple"));
-        QVERIFY(!SubfolderLess("x", "x"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestFolderListing)

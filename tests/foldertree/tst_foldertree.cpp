@@ -130,10 +130,10 @@ private Q_SLOTS:
                                    << "STICK" << true << "Floppy ("
                                    << "floppy" << false;
         QTest::newRow("ram disk") << "tmpfs"
-                                  << "" << false << "("
+                                  << "RAM" << false << "("
                                   << "hard" << false;
         QTest::newRow("unknown") << "fuse.odd"
-                                 << "" << false << "("
+                                 << "ODD" << false << "("
                                  << "hard" << false;
     }
     void volumeNodes() {

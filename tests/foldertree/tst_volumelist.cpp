@@ -28,18 +28,6 @@ QStringList MountPoints(const QList<MountEntry>& mounts) {
     return points;
 }
 
-class FixtureTable : public MountTableSource {
-public:
-    QList<MountEntry> mounts;
-    QList<MountEntry> Mounts() const override { return mounts; }
-};
-
-class FixtureLabels : public VolumeLabelSource {
-public:
-    QHash<QString, QString> labels;
-    QString Label(const MountEntry& m) const override { return labels.value(m.mountPoint); }
-};
-
 } // namespace
 
 class TestVolumeList : public QObject {
@@ -122,74 +110,6 @@ private Q_SLOTS:
                                        Mount(dir.path() + "/gone ext4 /gone 8:1")};
         QCOMPARE(MountPoints(VisibleVolumes(mounts)),
                  (QStringList{"/ overlay", dir.path() + "/gone ext4"}));
-    }
-
-    void nodes_data() {
-        QTest::addColumn<QString>("mount");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<bool>("listedOnClick");
-        QTest::newRow("fixed") << "/mnt/data ext4"
-                               << "DATA"
-                               << "Data (/mnt/data)"
-                               << "hard" << false;
-        QTest::newRow("fixed unlabelled") << "/mnt/data xfs"
-                                          << ""
-                                          << " (/mnt/data)"
-                                          << "hard" << false;
-        QTest::newRow("root volume") << "/ ext4"
-                                     << "system"
-                                     << "System (/)"
-                                     << "hard" << false;
-        QTest::newRow("remote") << "/mnt/nas nfs4"
-                                << "backup DISK"
-                                << "Backup Disk (/mnt/nas)"
-                                << "net" << false;
-        QTest::newRow("remote unlabelled") << "/mnt/share cifs"
-                                           << ""
-                                           << " (/mnt/share)"
-                                           << "net" << false;
-        QTest::newRow("cd") << "/media/cd iso9660"
-                            << "UBUNTU 22.04"
-                            << "Ubuntu 22.04 (/media/cd)"
-                            << "cdrom" << false;
-        QTest::newRow("cd unlabelled") << "/media/dvd udf"
-                                       << ""
-                                       << " (/media/dvd)"
-                                       << "cdrom" << false;
-        QTest::newRow("removable") << "/media/usb vfat / 8:17 removable"
-                                   << "STICK"
-                                   << "Floppy (/media/usb)"
-                                   << "floppy" << true;
-        QTest::newRow("ram disk") << "/tmp tmpfs"
-                                  << ""
-                                  << "(/tmp)"
-                                  << "hard" << true;
-        QTest::newRow("unknown") << "/mnt/odd fuse.odd"
-                                 << "ODD"
-                                 << "(/mnt/odd)"
-                                 << "hard" << true;
-    }
-    void nodes() {
-        QFETCH(QString, mount);
-        QFETCH(QString, label);
-        const VolumeNode node = MakeVolumeNode(Mount(mount), label);
-        QCOMPARE(node.key, Mount(mount).mountPoint);
-        QTEST(node.text, "text");
-        QTEST(node.image, "image");
-        QTEST(node.listedOnClick, "listedOnClick");
-    }
-
-    void listVolumeNodes() {
-        FixtureTable table;
-        table.mounts = {Mount("/mnt/b ext4 / 8:2"), Mount("/proc proc"), Mount("/ ext4 / 8:1")};
-        FixtureLabels labels;
-        labels.labels.insert("/mnt/b", "PHOTOS");
-        const QList<VolumeNode> nodes = ListVolumeNodes(table, labels);
-        QCOMPARE(nodes.size(), 2);
-        QCOMPARE(nodes[0].text, QStringLiteral(" (/)"));
-        QCOMPARE(nodes[1].text, QStringLiteral("Photos (/mnt/b)"));
     }
 
     void decodeUdevLabel_data() {
