@@ -1,0 +1,353 @@
+#include "foldertree/FolderTree.h"
+
+#include "foldertree/FolderNames.h"
+#include "foldertree/images/DirTreeImages.h"
+#include "generator/PathNames.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+
+namespace tuk {
+
+namespace {
+
+const QString kDesktopKey = QStringLiteral("desk");
+const QString kComputerKey = QStringLiteral("root");
+const QString kClosedImage = QStringLiteral("closed");
+const QString kOpenImage = QStringLiteral("open");
+const QString kComputerImage = QStringLiteral("desktop");
+
+// The hourglass pointer for as long as the object lives, restored on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// No repainting of the widget while many nodes are added; one repaint at the end.
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(QWidget* widget) : widget_(widget), was_(widget->updatesEnabled()) {
+        widget_->setUpdatesEnabled(false);
+    }
+    ~RedrawSuspended() { widget_->setUpdatesEnabled(was_); }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    QWidget* widget_;
+    bool was_;
+};
+
+// The order of children: by text as shown, then by real name (the end of the key).
+bool NodeLess(const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+    const int byText = QString::compare(a->text(0), b->text(0), Qt::CaseSensitive);
+    if (byText != 0)
+        return byText < 0;
+    return GetFileName(FolderTree::NodeKey(a)) < GetFileName(FolderTree::NodeKey(b));
+}
+
+bool IsTopKey(const QString& key) {
+    return key == kDesktopKey || key == kComputerKey;
+}
+
+} // namespace
+
+FolderTree::FolderTree(QWidget* parent) : FolderTree(TreeSources::System(), parent) {}
+
+FolderTree::FolderTree(TreeSources sources, QWidget* parent)
+    : QTreeWidget(parent), sources_(std::move(sources)) {
+    setObjectName(QStringLiteral("TV"));
+    setColumnCount(1);
+    setHeaderHidden(true);
+    // Long names scroll sideways instead of being cut short. The width is measured over the
+    // rows in view and a few hundred more: measuring every row of a folder with thousands of
+    // subfolders would cost more than listing it.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setResizeContentsPrecision(250);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(16, 16));
+    connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::tv_Expand);
+    connect(this, &QTreeWidget::itemCollapsed, this, &FolderTree::tv_Collapse);
+    connect(this, &QTreeWidget::currentItemChanged, this, &FolderTree::OnCurrentItemChanged);
+    connect(this, &QTreeWidget::itemClicked, this, &FolderTree::OnItemClicked);
+}
+
+QString FolderTree::NodeKey(const QTreeWidgetItem* node) {
+    return node ? node->data(0, KeyRole).toString() : QString();
+}
+
+QString FolderTree::NodeImage(const QTreeWidgetItem* node) {
+    return node ? node->data(0, ImageRole).toString() : QString();
+}
+
+QString FolderTree::NodeSelectedImage(const QTreeWidgetItem* node) {
+    return node ? node->data(0, SelectedImageRole).toString() : QString();
+}
+
+QIcon FolderTree::Icon(const QString& image) {
+    if (image == kComputerImage)
+        return computerIcon_;
+    auto it = icons_.constFind(image);
+    if (it == icons_.constEnd())
+        it = icons_.insert(image, DirTreeIcon(image));
+    return *it;
+}
+
+QTreeWidgetItem* FolderTree::NewNode(const QString& key, const QString& text, const QString& image,
+                                     const QString& selectedImage) {
+    auto* node = new QTreeWidgetItem;
+    node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    node->setText(0, text);
+    node->setIcon(0, Icon(image));
+    node->setData(0, KeyRole, key);
+    node->setData(0, ImageRole, image);
+    if (!selectedImage.isEmpty())
+        node->setData(0, SelectedImageRole, selectedImage);
+    nodes_.insert(key, node);
+    return node;
+}
+
+QTreeWidgetItem* FolderTree::NewFolderNode(const QString& key, const QString& name) {
+    return NewNode(key, ProperCase(name), kClosedImage, kOpenImage);
+}
+
+void FolderTree::BuildFolderTree() {
+    WaitCursor wait;
+    RedrawSuspended suspended(this);
+    clear();
+    nodes_.clear();
+    listedOnClick_.clear();
+    filledKeys_ = QStringList{QString()};
+
+    // The theme's picture of a computer stands for the computer where the theme has one.
+    computerIcon_ = QIcon::fromTheme(QStringLiteral("computer"));
+    const QString computerImage = computerIcon_.isNull() ? kOpenImage : kComputerImage;
+
+    QList<QTreeWidgetItem*> addingOrder;
+    QTreeWidgetItem* desktop =
+        NewNode(kDesktopKey, QStringLiteral("Desktop"), QStringLiteral("desk"), {});
+    addTopLevelItem(desktop);
+    addingOrder.append(desktop);
+    QTreeWidgetItem* computer =
+        NewNode(kComputerKey, QStringLiteral("Local PC"), computerImage, {});
+    desktop->addChild(computer);
+    addingOrder.append(computer);
+
+    // Every volume first, so a volume mounted inside another one keeps its own node and
+    // does not turn up as a folder of the outer one.
+    for (const VolumeNode& volume : ListVolumeNodes(*sources_.mounts, *sources_.labels)) {
+        if (nodes_.contains(volume.key))
+            continue;
+        computer->addChild(NewNode(volume.key, volume.text, volume.image, {}));
+        if (volume.listedOnClick)
+            listedOnClick_.insert(volume.key);
+    }
+    for (int i = 0; i < computer->childCount(); ++i) {
+        QTreeWidgetItem* node = computer->child(i);
+        addingOrder.append(node);
+        if (listedOnClick_.contains(NodeKey(node)))
+            continue;
+        AddFirstSubfolder(node);
+        if (node->childCount() > 0)
+            addingOrder.append(node->child(0));
+    }
+
+    // Folders on the desktop: no children of their own, and no selected picture.
+    if (!sources_.desktopFolder.isEmpty()) {
+        QList<QTreeWidgetItem*> folders;
+        for (const QString& name : sources_.folders->Subfolders(sources_.desktopFolder)) {
+            const QString key = JoinPath(sources_.desktopFolder, name);
+            if (!nodes_.contains(key))
+                folders.append(NewNode(key, ProperCase(name), kClosedImage, {}));
+        }
+        desktop->addChildren(folders);
+        addingOrder.append(folders);
+    }
+
+    ShowFirstNodes(addingOrder);
+}
+
+// Opens the tree down to its fourth node in the order of adding: the computer's volumes show,
+// and the first volume opens too when it has a folder. A smaller tree opens the computer.
+void FolderTree::ShowFirstNodes(const QList<QTreeWidgetItem*>& addingOrder) {
+    QTreeWidgetItem* target = addingOrder.size() >= 4 ? addingOrder[3] : addingOrder[1];
+    QList<QTreeWidgetItem*> ancestors;
+    for (QTreeWidgetItem* node = target->parent(); node; node = node->parent())
+        ancestors.prepend(node);
+    if (addingOrder.size() < 4)
+        ancestors.append(target);
+    for (QTreeWidgetItem* node : ancestors)
+        expandItem(node);
+    scrollToItem(target);
+}
+
+void FolderTree::AddFirstSubfolder(QTreeWidgetItem* node) {
+    const QString key = NodeKey(node);
+    QString first = sources_.folders->FirstSubfolder(key);
+    if (first.isEmpty())
+        return;
+    if (nodes_.contains(JoinPath(key, first))) {
+        // That folder shows elsewhere (a volume mounted on it): the expand button depends on
+        // the first folder that can still show here.
+        first.clear();
+        for (const QString& name : sources_.folders->Subfolders(key)) {
+            if (!nodes_.contains(JoinPath(key, name))) {
+                first = name;
+                break;
+            }
+        }
+        if (first.isEmpty())
+            return;
+    }
+    node->addChild(NewFolderNode(JoinPath(key, first), first));
+}
+
+void FolderTree::AddSubfolders(const QString& key) {
+    // Only paths name folders; "desk" and "root" do not.
+    if (!key.startsWith(QChar(kPathSeparator)))
+        return;
+    QTreeWidgetItem* parent = nodes_.value(key);
+    if (!parent)
+        return;
+    QList<QTreeWidgetItem*> added;
+    for (const QString& name : sources_.folders->Subfolders(key)) {
+        const QString childKey = JoinPath(key, name);
+        QTreeWidgetItem* child = nodes_.value(childKey);
+        if (child && child->parent() != parent)
+            continue; // the path is in the tree elsewhere already (a volume, a desktop folder)
+        if (!child) {
+            child = NewFolderNode(childKey, name);
+            added.append(child);
+        }
+        // A node with a child already shows its expand button; no need to look inside.
+        if (child->childCount() == 0)
+            AddFirstSubfolder(child);
+    }
+    InsertSorted(parent, added);
+}
+
+// Merges nodes, sorted already, into the sorted children of the parent, inserting each run
+// that falls between two existing children at once: adding many nodes stays linear.
+void FolderTree::InsertSorted(QTreeWidgetItem* parent, const QList<QTreeWidgetItem*>& sortedNew) {
+    qsizetype next = 0;
+    int position = 0;
+    while (next < sortedNew.size()) {
+        while (position < parent->childCount() &&
+               !NodeLess(sortedNew[next], parent->child(position)))
+            ++position;
+        qsizetype end = sortedNew.size();
+        if (position < parent->childCount()) {
+            end = next + 1;
+            while (end < sortedNew.size() && NodeLess(sortedNew[end], parent->child(position)))
+                ++end;
+        }
+        parent->insertChildren(position, sortedNew.mid(next, end - next));
+        position += static_cast<int>(end - next);
+        next = end;
+    }
+}
+
+void FolderTree::tv_Expand(QTreeWidgetItem* node) {
+    if (!node)
+        return;
+    const QString key = NodeKey(node);
+    if (IsTopKey(key) || filledKeys_.contains(key) || node->childCount() == 0)
+        return;
+    WaitCursor wait;
+    {
+        RedrawSuspended suspended(this);
+        AddSubfolders(key);
+    }
+    filledKeys_.append(key);
+}
+
+void FolderTree::tv_Collapse(QTreeWidgetItem* node) {
+    if (!node)
+        return;
+    // The collapsed node becomes the selected one, so the highlight shows the chosen folder.
+    if (currentItem() != node) {
+        const QScopedValueRollback notByUser(inUserInput_, false);
+        setCurrentItem(node);
+    }
+    tv_NodeClick(node);
+}
+
+void FolderTree::tv_NodeClick(QTreeWidgetItem* node) {
+    if (!node)
+        return;
+    const QString key = NodeKey(node);
+    if (listedOnClick_.contains(key)) {
+        WaitCursor wait;
+        RedrawSuspended suspended(this);
+        AddSubfolders(key);
+    }
+    if (IsTopKey(key)) {
+        Q_EMIT TopNodeClicked();
+        return;
+    }
+    Q_EMIT FolderChosen(WithTrailingSeparator(key));
+}
+
+void FolderTree::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+    if (previous)
+        previous->setIcon(0, Icon(NodeImage(previous)));
+    if (current && !NodeSelectedImage(current).isEmpty())
+        current->setIcon(0, Icon(NodeSelectedImage(current)));
+    if (current && inUserInput_)
+        tv_NodeClick(current);
+}
+
+void FolderTree::OnItemClicked(QTreeWidgetItem* item) {
+    // A press on another node was reported already when it became the current one.
+    if (pressedOnCurrent_)
+        tv_NodeClick(item);
+    pressedOnCurrent_ = false;
+}
+
+void FolderTree::mousePressEvent(QMouseEvent* event) {
+    const QTreeWidgetItem* before = currentItem();
+    pressedOnCurrent_ = before && itemAt(event->position().toPoint()) == before;
+    const QScopedValueRollback byUser(inUserInput_, true);
+    QTreeWidget::mousePressEvent(event);
+}
+
+void FolderTree::mouseMoveEvent(QMouseEvent* event) {
+    const QScopedValueRollback byUser(inUserInput_, true);
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void FolderTree::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // Choosing the selected node again, e.g. to list a removable volume anew.
+        if (currentItem()) {
+            tv_NodeClick(currentItem());
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Asterisk:
+        // Opening a whole branch at once could read without end through a link loop: open
+        // one level, as the other keys do.
+        if (currentItem())
+            expandItem(currentItem());
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    const QScopedValueRollback byUser(inUserInput_, true);
+    QTreeWidget::keyPressEvent(event);
+}
+
+} // namespace tuk

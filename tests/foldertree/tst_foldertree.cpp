@@ -1,0 +1,413 @@
+#include "foldertree/FolderTree.h"
+
+#include "TestSupport.h"
+
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tuk;
+
+namespace {
+
+class FixtureTable : public MountTableSource {
+public:
+    QList<MountEntry> mounts;
+    QList<MountEntry> Mounts() const override { return mounts; }
+};
+
+class FixtureLabels : public VolumeLabelSource {
+public:
+    QHash<QString, QString> labels;
+    QString Label(const MountEntry& m) const override { return labels.value(m.mountPoint); }
+};
+
+// The disk, with every read counted and chosen folders made unreadable.
+class CountingFolders : public FolderSource {
+public:
+    mutable QHash<QString, int> listed;
+    mutable QHash<QString, int> probed;
+    QSet<QString> unreadable;
+    QStringList Subfolders(const QString& folder) const override {
+        ++listed[folder];
+        return unreadable.contains(folder) ? QStringList() : ListSubfolders(folder);
+    }
+    QString FirstSubfolder(const QString& folder) const override {
+        ++probed[folder];
+        return unreadable.contains(folder) ? QString() : tuk::FirstSubfolder(folder);
+    }
+    int Reads() const {
+        int n = 0;
+        for (int v : listed)
+            n += v;
+        for (int v : probed)
+            n += v;
+        return n;
+    }
+};
+
+QStringList ChildTexts(const QTreeWidgetItem* node) {
+    QStringList texts;
+    for (int i = 0; node && i < node->childCount(); ++i)
+        texts.append(node->child(i)->text(0));
+    return texts;
+}
+
+} // namespace
+
+class TestFolderTree : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    std::shared_ptr<FixtureTable> table_;
+    std::shared_ptr<FixtureLabels> labels_;
+    std::shared_ptr<CountingFolders> folders_;
+    QString desktop_;
+
+    QString Path(const QString& relative) const { return dir_.path() + "/" + relative; }
+
+    // Adds a volume at dir/name holding the given folders (paths relative to the volume).
+    QString AddVolume(const QString& name, const QString& fs, const QStringList& folders = {},
+                      const QString& label = {}, bool removable = false) {
+        MountEntry m;
+        m.mountPoint = Path(name);
+        m.fsType = fs;
+        m.root = "/";
+        m.removable = removable;
+        table_->mounts.append(m);
+        labels_->labels.insert(m.mountPoint, label);
+        for (const QString& folder : folders)
+            tuktest::MakeFolder(m.mountPoint + "/" + folder);
+        return m.mountPoint;
+    }
+
+    std::unique_ptr<FolderTree> Build() {
+        TreeSources sources{table_, labels_, folders_, desktop_};
+        auto tree = std::make_unique<FolderTree>(sources);
+        tree->BuildFolderTree();
+        return tree;
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(dir_.isValid());
+        QDir(dir_.path()).removeRecursively();
+        QVERIFY(tuktest::MakeFolder(dir_.path()));
+        table_ = std::make_shared<FixtureTable>();
+        labels_ = std::make_shared<FixtureLabels>();
+        folders_ = std::make_shared<CountingFolders>();
+        desktop_.clear();
+    }
+    void cleanup() { QCOMPARE(QGuiApplication::overrideCursor(), nullptr); }
+
+    void volumeNodes_data() {
+        QTest::addColumn<QString>("fs");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("removable");
+        QTest::addColumn<QString>("textBeforeMountPoint");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<bool>("hasChild");
+        QTest::newRow("fixed") << "ext4"
+                               << "SYSTEM" << false << "System ("
+                               << "hard" << true;
+        QTest::newRow("fixed unlabelled") << "ext4"
+                                          << "" << false << " ("
+                                          << "hard" << true;
+        QTest::newRow("remote") << "nfs4"
+                                << "nas" << false << "Nas ("
+                                << "net" << true;
+        QTest::newRow("remote unlabelled") << "cifs"
+                                           << "" << false << " ("
+                                           << "net" << true;
+        QTest::newRow("cd") << "iso9660"
+                            << "MY DISC" << false << "My Disc ("
+                            << "cdrom" << true;
+        QTest::newRow("cd unlabelled") << "udf"
+                                       << "" << false << " ("
+                                       << "cdrom" << true;
+        QTest::newRow("removable") << "vfat"
+                                   << "STICK" << true << "Floppy ("
+                                   << "floppy" << false;
+        QTest::newRow("ram disk") << "tmpfs"
+                                  << "RAM" << false << "("
+                                  << "hard" << false;
+        QTest::newRow("unknown") << "fuse.odd"
+                                 << "ODD" << false << "("
+                                 << "hard" << false;
+    }
+    void volumeNodes() {
+        QFETCH(QString, fs);
+        QFETCH(QString, label);
+        QFETCH(bool, removable);
+        QFETCH(bool, hasChild);
+        const QString volume = AddVolume("v", fs, {"Sub"}, label, removable);
+        const auto tree = Build();
+        const QTreeWidgetItem* node = tree->Node(volume);
+        QVERIFY(node);
+        QCOMPARE(node->parent(), tree->Node("root"));
+        QTEST(node->text(0).chopped(volume.size() + 1), "textBeforeMountPoint");
+        QVERIFY(node->text(0).endsWith(volume + ")"));
+        QTEST(FolderTree::NodeImage(node), "image");
+        QCOMPARE(FolderTree::NodeSelectedImage(node), QString());
+        QCOMPARE(node->childCount(), hasChild ? 1 : 0);
+        // Volumes that are not read at start-up are not touched at all.
+        QCOMPARE(folders_->Reads() > 0, hasChild);
+    }
+
+    // Desktop > computer > volumes in mount-point order; a volume that cannot be read shows
+    // without a child; system file systems do not show.
+    void topOfTree() {
+        const QString b = AddVolume("b", "ext4", {}, "data");
+        const QString a = AddVolume("a", "iso9660", {}, "");
+        QDir().rmdir(a); // the disc is out: nothing to read
+        table_->mounts.append(MountEntry{"/proc", "proc", "proc", "/", "", false});
+        const auto tree = Build();
+        QCOMPARE(tree->objectName(), QStringLiteral("TV"));
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        const QTreeWidgetItem* desk = tree->topLevelItem(0);
+        QCOMPARE(FolderTree::NodeKey(desk), QStringLiteral("desk"));
+        QCOMPARE(desk->text(0), QStringLiteral("Desktop"));
+        QCOMPARE(FolderTree::NodeImage(desk), QStringLiteral("desk"));
+        const QTreeWidgetItem* computer = desk->child(0);
+        QCOMPARE(FolderTree::NodeKey(computer), QStringLiteral("root"));
+        QCOMPARE(computer->text(0), QStringLiteral("Local PC"));
+        const bool themed = !QIcon::fromTheme("computer").isNull();
+        QCOMPARE(FolderTree::NodeImage(computer), themed ? "desktop" : "open");
+        QCOMPARE(ChildTexts(computer), (QStringList{" (" + a + ")", "Data (" + b + ")"}));
+        QCOMPARE(computer->child(0)->childCount(), 0);
+        QVERIFY(computer->isExpanded());
+        QCOMPARE(tree->FilledKeys(), QStringList{QString()});
+    }
+
+    void desktopFolders() {
+        desktop_ = Path("Desktop");
+        for (const char* name : {"NEW FOLDER", "MY PICS/inside", ".hidden"})
+            QVERIFY(tuktest::MakeFolder(desktop_ + "/" + name));
+        const auto tree = Build();
+        const QTreeWidgetItem* desk = tree->Node("desk");
+        QCOMPARE(ChildTexts(desk), (QStringList{"Local PC", "My Pics", "New Folder"}));
+        QTreeWidgetItem* pics = desk->child(1);
+        QCOMPARE(FolderTree::NodeKey(pics), desktop_ + "/MY PICS");
+        QCOMPARE(pics->childCount(), 0); // desktop folders are not probed
+        QCOMPARE(FolderTree::NodeImage(pics), QStringLiteral("closed"));
+        QCOMPARE(FolderTree::NodeSelectedImage(pics), QString());
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        tree->tv_NodeClick(pics);
+        QCOMPARE(chosen.value(0).value(0).toString(), desktop_ + "/MY PICS/");
+    }
+
+    // With no volume and no desktop there is no fourth node: the computer opens instead.
+    void missingDesktopNoVolumes() {
+        desktop_ = Path("no-desktop");
+        const auto tree = Build();
+        QCOMPARE(ChildTexts(tree->Node("desk")), QStringList{"Local PC"});
+        QVERIFY(tree->Node("root")->isExpanded());
+    }
+
+    // The first volume's first folder is the fourth node: the volume opens and is filled.
+    void firstVolumeOpens() {
+        const QString a = AddVolume("a", "ext4", {"zeta", "ALPHA"});
+        AddVolume("b", "ext4", {"x"});
+        const auto tree = Build();
+        QVERIFY(tree->Node(a)->isExpanded());
+        QCOMPARE(ChildTexts(tree->Node(a)), (QStringList{"Alpha", "Zeta"}));
+        QCOMPARE(tree->FilledKeys(), (QStringList{QString(), a}));
+    }
+
+    // Expanding adds every other folder once, sorted by text, each with its first subfolder;
+    // a second expansion reads nothing.
+    void expansion() {
+        AddVolume("a", "ext4");
+        const QString v = AddVolume(
+            "v", "ext4", {"zeta", "ALPHA", "Mid Folder/inner", "Mid Folder/Deeper", ".h"});
+        QVERIFY(tuktest::WriteFile(v + "/a.jpg", "x"));
+        QVERIFY(QFile::link(v + "/zeta", v + "/beta"));
+        const auto tree = Build();
+        QTreeWidgetItem* node = tree->Node(v);
+        QCOMPARE(ChildTexts(node), QStringList{"Alpha"});
+
+        tree->expandItem(node);
+        QCOMPARE(ChildTexts(node), (QStringList{"Alpha", "Beta", "Mid Folder", "Zeta"}));
+        const QTreeWidgetItem* mid = tree->Node(v + "/Mid Folder");
+        QVERIFY(mid);
+        QCOMPARE(ChildTexts(mid), QStringList{"Deeper"});
+        QCOMPARE(FolderTree::NodeKey(mid->child(0)), v + "/Mid Folder/Deeper");
+        QCOMPARE(FolderTree::NodeSelectedImage(mid), QStringLiteral("open"));
+        QCOMPARE(tree->Node(v + "/zeta")->childCount(), 0);
+        QCOMPARE(folders_->listed.value(v), 1);
+        QCOMPARE(tree->FilledKeys().count(v), 1);
+
+        const int reads = folders_->Reads();
+        tree->collapseItem(node);
+        tree->expandItem(node);
+        tree->tv_Expand(node);
+        QCOMPARE(folders_->Reads(), reads);
+        QCOMPARE(node->childCount(), 4);
+        // The top nodes are never filled.
+        tree->tv_Expand(tree->Node("root"));
+        tree->tv_Expand(tree->Node("desk"));
+        QCOMPARE(folders_->Reads(), reads);
+    }
+
+    void clicks() {
+        const QString v = AddVolume("v", "ext4", {"Sub/deeper"});
+        table_->mounts.append(MountEntry{"/", "ext4", "/dev/x", "/", "", false});
+        const auto tree = Build();
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        QSignalSpy top(tree.get(), &FolderTree::TopNodeClicked);
+        tree->tv_NodeClick(tree->Node("desk"));
+        tree->tv_NodeClick(tree->Node("root"));
+        QCOMPARE(top.size(), 2);
+        QCOMPARE(chosen.size(), 0);
+        tree->tv_NodeClick(tree->Node("/"));
+        tree->tv_NodeClick(tree->Node(v));
+        tree->tv_NodeClick(tree->Node(v + "/Sub"));
+        QCOMPARE(chosen.size(), 3);
+        QCOMPARE(chosen[0][0].toString(), QStringLiteral("/"));
+        QCOMPARE(chosen[1][0].toString(), v + "/");
+        QCOMPARE(chosen[2][0].toString(), v + "/Sub/");
+        // The root volume is the first: it opened with its folders, keyed without "//".
+        QVERIFY(tree->Node("/")->childCount() > 0);
+        QVERIFY(!FolderTree::NodeKey(tree->Node("/")->child(0)).startsWith("//"));
+        QCOMPARE(top.size(), 2);
+    }
+
+    void collapseActsAsClick() {
+        AddVolume("a", "ext4");
+        const QString v = AddVolume("v", "ext4", {"Sub/deeper"});
+        const auto tree = Build();
+        QTreeWidgetItem* sub = tree->Node(v + "/Sub");
+        tree->expandItem(tree->Node(v));
+        tree->expandItem(sub);
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        tree->collapseItem(sub);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].toString(), v + "/Sub/");
+        QCOMPARE(tree->currentItem(), sub);
+        QCOMPARE(FolderTree::NodeKey(sub), v + "/Sub");
+    }
+
+    // Every click on a removable volume lists it again, adding new folders only.
+    void removableVolume() {
+        const QString usb = AddVolume("usb", "vfat", {"photos"}, "STICK", true);
+        const auto tree = Build();
+        QTreeWidgetItem* node = tree->Node(usb);
+        QCOMPARE(node->childCount(), 0);
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        tree->tv_NodeClick(node);
+        QCOMPARE(ChildTexts(node), QStringList{"Photos"});
+        QVERIFY(tuktest::MakeFolder(usb + "/music/rock"));
+        QVERIFY(tuktest::MakeFolder(usb + "/Zebra"));
+        tree->tv_NodeClick(node);
+        QCOMPARE(ChildTexts(node), (QStringList{"Music", "Photos", "Zebra"}));
+        QCOMPARE(tree->Node(usb + "/music")->childCount(), 1);
+        QCOMPARE(folders_->listed.value(usb), 2);
+        QCOMPARE(chosen.size(), 2);
+        QCOMPARE(chosen[1][0].toString(), usb + "/");
+    }
+
+    // Folders that cannot be read, vanished, or loop back on themselves do no harm.
+    void unreadableFolder() {
+        AddVolume("a", "ext4");
+        const QString v = AddVolume("v", "ext4", {"locked/inside"});
+        const auto tree = Build();
+        QTreeWidgetItem* node = tree->Node(v);
+        folders_->unreadable.insert(v);
+        tree->expandItem(node);
+        QCOMPARE(ChildTexts(node), QStringList{"Locked"});
+        QVERIFY(tree->FilledKeys().contains(v));
+    }
+
+    void vanishedFolder() {
+        AddVolume("a", "ext4");
+        const QString v = AddVolume("v", "ext4", {"gone/inner", "stays"});
+        const auto tree = Build();
+        tree->expandItem(tree->Node(v));
+        QTreeWidgetItem* gone = tree->Node(v + "/gone");
+        QVERIFY(QDir(v + "/gone").removeRecursively());
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        tree->expandItem(gone);
+        tree->tv_NodeClick(gone);
+        QCOMPARE(ChildTexts(gone), QStringList{"Inner"});
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].toString(), v + "/gone/");
+    }
+
+    void linkLoop() {
+        AddVolume("a", "ext4");
+        const QString v = AddVolume("v", "ext4", {"top"});
+        QVERIFY(QFile::link(v + "/top", v + "/top/loop"));
+        const auto tree = Build();
+        tree->expandItem(tree->Node(v));
+        QTreeWidgetItem* top = tree->Node(v + "/top");
+        for (QString key = v + "/top"; key.size() < v.size() + 30; key += "/loop") {
+            QTreeWidgetItem* node = tree->Node(key);
+            QVERIFY(node);
+            QCOMPARE(ChildTexts(node), QStringList{"Loop"});
+            const int reads = folders_->Reads();
+            tree->expandItem(node);
+            QCOMPARE(folders_->Reads(), reads + 2); // one listing, one probe
+        }
+        QCOMPARE(top->childCount(), 1);
+    }
+
+    // Keys are unique: a folder that is also a volume of its own, or a desktop folder, shows
+    // once, where it was put first, and is left as it is there.
+    void duplicateKeysSkipped() {
+        const QString outer = AddVolume("outer", "ext4", {"inner", "other", "Desktop/NEW/sub"});
+        const QString inner = AddVolume("outer/inner", "vfat", {"x"}, {}, true);
+        desktop_ = outer + "/Desktop";
+        const auto tree = Build();
+        QCOMPARE(tree->Node(inner)->parent(), tree->Node("root"));
+        QCOMPARE(tree->Node(inner)->childCount(), 0);
+        QCOMPARE(folders_->probed.value(inner), 0);
+        QCOMPARE(ChildTexts(tree->Node(outer)), (QStringList{"Desktop", "Other"}));
+        QCOMPARE(tree->Node(desktop_ + "/NEW")->parent(), tree->Node("desk"));
+        // Everything in it shows under "Desktop": nothing left to expand here.
+        QCOMPARE(tree->Node(desktop_)->childCount(), 0);
+    }
+
+    // The mouse and the keyboard choose nodes; each action reports once.
+    void mouseAndKeyboard() {
+        AddVolume("a", "ext4");
+        const QString v = AddVolume("v", "ext4", {"Sub"});
+        const auto tree = Build();
+        tree->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tree.get()));
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        QSignalSpy top(tree.get(), &FolderTree::TopNodeClicked);
+        auto clickOn = [&](QTreeWidgetItem* node) {
+            const QPoint at = tree->visualItemRect(node).center();
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        };
+        clickOn(tree->Node(v));
+        QCOMPARE(chosen.size(), 1);
+        clickOn(tree->Node(v)); // again: chooses again
+        QCOMPARE(chosen.size(), 2);
+        QTest::keyClick(tree.get(), Qt::Key_Up);
+        QCOMPARE(chosen.size(), 3);
+        QCOMPARE(chosen[2][0].toString(), Path("a/"));
+        QTest::keyClick(tree.get(), Qt::Key_Up);
+        QCOMPARE(top.size(), 1);
+        QTest::keyClick(tree.get(), Qt::Key_Return);
+        QCOMPARE(top.size(), 2);
+        // Down twice to the volume, Right opens it, Right again enters its folder.
+        QTest::keyClick(tree.get(), Qt::Key_Down);
+        QTest::keyClick(tree.get(), Qt::Key_Down);
+        QTest::keyClick(tree.get(), Qt::Key_Right);
+        QVERIFY(tree->Node(v)->isExpanded());
+        QTest::keyClick(tree.get(), Qt::Key_Right);
+        QCOMPARE(chosen.last()[0].toString(), v + "/Sub/");
+        QCOMPARE(chosen.size(), 6);
+        QTest::keyClick(tree.get(), Qt::Key_Left); // to the parent
+        QTest::keyClick(tree.get(), Qt::Key_Left); // collapses it: chosen again
+        QVERIFY(!tree->Node(v)->isExpanded());
+        QCOMPARE(chosen.size(), 8);
+        QCOMPARE(chosen.last()[0].toString(), v + "/");
+        QCOMPARE(top.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestFolderTree)
+#include "tst_foldertree.moc"
