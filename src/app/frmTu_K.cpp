@@ -2,6 +2,7 @@
 
 #include "app/StatusPanels.h"
 #include "app/icons/AppIcon.h"
+#include "foldertree/FolderTree.h"
 #include "settings/SettingsStore.h"
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
@@ -69,13 +70,6 @@ const EntryDesign kEntries[] = {
     {2, "mnuHtmlView", "Vie&w", Qt::CTRL | Qt::Key_W, false, &frmTu_K::mnuHtmlView_Click},
 };
 
-// The folder tree's place holder; the folder tree proper takes its place here.
-QTreeWidget* CreateFolderTree(QWidget* parent) {
-    auto* tree = new QTreeWidget(parent);
-    tree->setHeaderHidden(true);
-    return tree;
-}
-
 } // namespace
 
 frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
@@ -138,7 +132,7 @@ void frmTu_K::BuildClientArea() {
     colors_ = new ColorEditor(Program().page, scale_, picCtrl_);
     text_ = new TextOptions(Program().page, scale_, picCtrl_, colors_);
 
-    tv_ = CreateFolderTree(client_);
+    tv_ = new FolderTree(client_);
     tv_->setObjectName(QStringLiteral("TV"));
     tv_->setGeometry(Scaled(scale_, kTV));
 

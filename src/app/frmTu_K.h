@@ -9,11 +9,11 @@
 
 class QListWidget;
 class QToolBar;
-class QTreeWidget;
 
 namespace tuk {
 
 class ColorEditor;
+class FolderTree;
 class SettingsStore;
 class StatusPanels;
 class TextOptions;
@@ -49,7 +49,7 @@ public:
     void SetHtmlMakeEnabled(bool enabled);
     void SetHtmlViewEnabled(bool enabled);
 
-    QTreeWidget* TV() const { return tv_; }
+    FolderTree* TV() const { return tv_; }
     QListWidget* File1() const { return file1_; }
     ColorEditor* Colors() const { return colors_; }
     TextOptions* Text() const { return text_; }
@@ -114,7 +114,7 @@ private:
     QWidget* picCtrl_ = nullptr;
     ColorEditor* colors_ = nullptr;
     TextOptions* text_ = nullptr;
-    QTreeWidget* tv_ = nullptr;
+    FolderTree* tv_ = nullptr;
     QListWidget* file1_ = nullptr;
     int nTreeMarginW_ = 0; // pixels between the client area's and the tree's width
     int nTreeMarginH_ = 0;
