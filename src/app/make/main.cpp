@@ -93,7 +93,7 @@ QString AbsoluteFolder(const QString& path) {
 }
 
 QString FolderProblem(const QString& folder) {
-    const QFileInfo info(folder);
+    const QFileInfo info(WithoutTrailingSeparator(folder));
     if (!info.exists())
         return QStringLiteral("the folder %1 does not exist").arg(folder);
     if (!info.isDir())
