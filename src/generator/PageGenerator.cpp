@@ -138,7 +138,10 @@ void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pa
 
 } // namespace
 
-PageRunResult PageGenerator(const PageRun& run, PageRunListener* listener) {
+PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
+    // The run works on its own copy (cheap: Qt's containers share until written), so that
+    // handlers that run while it yields cannot change the list or the options under it.
+    const PageRun run = input;
     QElapsedTimer clock;
     clock.start();
     PageRunListener quiet;

@@ -81,8 +81,9 @@ struct PageRunResult {
     int PagesDone() const { return pagesWritten + pagesUnchanged; }
 };
 
-// Writes one page per image into the output folder. Program().lMaking is true while pages
-// are being written and false again on every way out.
+// Writes one page per image into the output folder. The run takes a copy of its input at the
+// start, so what the caller changes while the run yields does not reach its pages.
+// Program().lMaking is true while pages are being written and false again on every way out.
 PageRunResult PageGenerator(const PageRun& run, PageRunListener* listener = nullptr);
 
 } // namespace tuk
