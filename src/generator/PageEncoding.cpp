@@ -51,9 +51,38 @@ void AppendEncoded(QByteArray& out, char32_t c) {
         out.append(static_cast<char>(byte));
 }
 
-bool NeedsPercent(unsigned char b) {
+void AppendTextCharacter(QByteArray& out, char32_t c) {
+    switch (c) {
+    case '&':
+        out.append("&amp;", 5);
+        return;
+    case '<':
+        out.append("&lt;", 4);
+        return;
+    case '>':
+        out.append("&gt;", 4);
+        return;
+    case '"':
+        out.append("&quot;", 6);
+        return;
+    default:
+        break;
+    }
+    if (c < 0x20 || c == 0x7F)
+        AppendCharacterReference(out, c);
+    else
+        AppendEncoded(out, c);
+}
+
+// Printable ASCII that goes into a page unchanged. The encoders copy runs of it at once and
+// take the slow road only for the characters in between.
+bool IsPlainText(char16_t c) {
+    return c >= 0x20 && c < 0x7F && c != '&' && c != '<' && c != '>' && c != '"';
+}
+
+bool IsPlainLinkByte(unsigned char b) {
     if (b <= 0x20 || b >= 0x7F)
-        return true;
+        return false;
     switch (b) {
     case '"':
     case '#':
@@ -71,10 +100,18 @@ bool NeedsPercent(unsigned char b) {
     case '{':
     case '|':
     case '}':
-        return true;
-    default:
         return false;
+    default:
+        return true;
     }
+}
+
+void AppendAsciiRun(QByteArray& out, QStringView run) {
+    const qsizetype start = out.size();
+    out.resize(start + run.size());
+    char* data = out.data() + start;
+    for (const QChar c : run)
+        *data++ = static_cast<char>(c.unicode());
 }
 
 } // namespace
@@ -90,28 +127,18 @@ int Windows1252Byte(char32_t c) {
 }
 
 void AppendPageText(QByteArray& out, QStringView text) {
-    ForEachCodePoint(text, [&out](char32_t c) {
-        switch (c) {
-        case '&':
-            out.append("&amp;", 5);
-            return;
-        case '<':
-            out.append("&lt;", 4);
-            return;
-        case '>':
-            out.append("&gt;", 4);
-            return;
-        case '"':
-            out.append("&quot;", 6);
-            return;
-        default:
-            break;
-        }
-        if (c < 0x20 || c == 0x7F)
-            AppendCharacterReference(out, c);
-        else
-            AppendEncoded(out, c);
-    });
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = i;
+        while (end < text.size() && IsPlainText(text[end].unicode()))
+            ++end;
+        AppendAsciiRun(out, text.mid(i, end - i));
+        i = end;
+        while (end < text.size() && !IsPlainText(text[end].unicode()))
+            ++end;
+        ForEachCodePoint(text.mid(i, end - i), [&out](char32_t c) { AppendTextCharacter(out, c); });
+        i = end;
+    }
 }
 
 void AppendPageMarkup(QByteArray& out, QStringView text) {
@@ -120,13 +147,17 @@ void AppendPageMarkup(QByteArray& out, QStringView text) {
 
 void AppendLink(QByteArray& out, QByteArrayView bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (NeedsPercent(b)) {
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        qsizetype end = i;
+        while (end < bytes.size() && IsPlainLinkByte(static_cast<unsigned char>(bytes[end])))
+            ++end;
+        out.append(bytes.data() + i, end - i);
+        for (i = end; i < bytes.size() && !IsPlainLinkByte(static_cast<unsigned char>(bytes[i]));
+             ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
             const char escaped[3] = {'%', kHex[b >> 4], kHex[b & 0xF]};
             out.append(escaped, 3);
-        } else {
-            out.append(ch);
         }
     }
 }

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -129,6 +130,12 @@ private:
     QByteArray text_;
 };
 
+void AppendDecimal(QString& text, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(QLatin1String(digits, end - digits));
+}
+
 // Link bytes of a page: its file name, behind the output folder when links are full paths.
 void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pageName) {
     out.resize(0);
@@ -213,10 +220,18 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
     PageLink(lastLink, outPrefix, pageNames.at(count - 1));
     page.reserve(8192);
 
+    // "Image: k / n", rebuilt in place for every page.
+    const QString ofCount = QLatin1String(" / ") + QString::number(count);
+    QString status;
+
     const MakingFlag making;
     for (int k = 0; k < count; ++k) {
         position = k + 1;
-        events.Progress(position, count, ImageStatusText(position, count));
+        status.resize(0);
+        status.append(QLatin1String("Image: "));
+        AppendDecimal(status, position);
+        status.append(ofCount);
+        events.Progress(position, count, status);
 
         const QString& image = run.images.at(k);
         const QByteArray imageBytes = QFile::encodeName(image);
