@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
+#include <ctime>
+#include <utime.h>
 
 namespace tuktest {
 
@@ -23,6 +26,18 @@ inline QByteArray ReadFile(const QString& path) {
 
 inline bool MakeFolder(const QString& path) {
     return QDir().mkpath(path);
+}
+
+// Sets a file's access and modification time (seconds since the epoch).
+inline bool SetFileTime(const QString& path, time_t seconds) {
+    const utimbuf times{seconds, seconds};
+    return utime(QFile::encodeName(path).constData(), &times) == 0;
+}
+
+// Every entry of a folder, hidden ones included, sorted by name.
+inline QStringList FolderEntries(const QString& path) {
+    return QDir(path).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace tuktest

@@ -1,0 +1,211 @@
+// tu_k-make: makes the pages of one folder from the command line, with the page options the
+// window saved. Exit status: 0 pages made, 1 the run failed or was declined, 2 bad usage or a
+// settings value that does not convert.
+
+#include "generator/ImageList.h"
+#include "generator/PageGenerator.h"
+#include "generator/PathNames.h"
+#include "generator/Volumes.h"
+#include "settings/SettingsStore.h"
+#include "style/Colors.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+using namespace tuk;
+
+namespace {
+
+enum ExitCode { kSuccess = 0, kRunFailed = 1, kBadUsage = 2 };
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+void OnStopSignal(int signo) {
+    stopSignal = signo;
+}
+
+// SIGINT, SIGTERM and SIGHUP end the run after the page being written.
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signo : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signo, &action, nullptr);
+}
+
+void Error(const QString& text) {
+    std::cerr << "tu_k-make: " << text.toLocal8Bit().constData() << std::endl;
+}
+
+// The progress on one line of the terminal, at most ten times a second.
+class TerminalProgress : public PageRunListener {
+public:
+    explicit TerminalProgress(bool show) : show_(show) {}
+    ~TerminalProgress() override { Clear(); }
+
+    void Progress(int k, int n, const QString& text) override {
+        if (!show_ || (k != 1 && k != n && shown_.isValid() && shown_.elapsed() < 100))
+            return;
+        shown_.start();
+        const QByteArray line = text.toLocal8Bit();
+        width_ = qMax(width_, line.size());
+        std::fprintf(stderr, "\r%s", line.constData());
+        std::fflush(stderr);
+    }
+    bool StopRequested() override { return stopSignal != 0; }
+
+    void Clear() {
+        if (width_ > 0)
+            std::fprintf(stderr, "\r%*s\r", static_cast<int>(width_), "");
+        width_ = 0;
+    }
+
+private:
+    bool show_;
+    QElapsedTimer shown_;
+    qsizetype width_ = 0;
+};
+
+bool AskYes(const QString& question) {
+    std::cerr << question.toLocal8Bit().constData() << " [y/N] " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer)) {
+        std::cerr << std::endl;
+        return false;
+    }
+    if (!isatty(STDIN_FILENO)) // the answer was not echoed by a terminal
+        std::cerr << answer << std::endl;
+    const QString text = QString::fromLocal8Bit(answer).trimmed().toLower();
+    return text == QLatin1String("y") || text == QLatin1String("yes");
+}
+
+QString AbsoluteFolder(const QString& path) {
+    return WithTrailingSeparator(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+}
+
+QString FolderProblem(const QString& folder) {
+    const QFileInfo info(WithoutTrailingSeparator(folder));
+    if (!info.exists())
+        return QStringLiteral("the folder %1 does not exist").arg(folder);
+    if (!info.isDir())
+        return QStringLiteral("%1 is not a folder").arg(folder);
+    return QStringLiteral("the folder %1 cannot be read").arg(folder);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tu_k-make"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUK_VERSION));
+    // A file size limit then ends a page write with an error instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, with the page options\n"
+        "saved by Tu_K. Pages of a folder on a fixed disk go next to its images; pages of a\n"
+        "folder on any other volume go to the target folder."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption targetOption(
+        {QStringLiteral("t"), QStringLiteral("target")},
+        QStringLiteral("Target folder for this run, instead of the saved one."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption yesOption({QStringLiteral("y"), QStringLiteral("yes")},
+                                       QStringLiteral("Make the pages without asking."));
+    const QCommandLineOption quietOption(
+        {QStringLiteral("q"), QStringLiteral("quiet")},
+        QStringLiteral("Show neither the progress nor the final status."));
+    parser.addOptions({targetOption, yesOption, quietOption});
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("The folder whose images get pages."));
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        Error(parser.errorText() + QStringLiteral(" (see tu_k-make --help)"));
+        return kBadUsage;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(kSuccess);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() != 1 || folders.constFirst().isEmpty()) {
+        Error(QStringLiteral("give exactly one folder (see tu_k-make --help)"));
+        return kBadUsage;
+    }
+    if (parser.isSet(targetOption) && parser.value(targetOption).isEmpty()) {
+        Error(QStringLiteral("--target needs a folder"));
+        return kBadUsage;
+    }
+    const bool quiet = parser.isSet(quietOption);
+
+    const SettingsStore store;
+    if (store.Unreadable() || store.Malformed()) {
+        Error(QStringLiteral("the settings file %1 cannot be read").arg(store.FileName()));
+        return kBadUsage;
+    }
+    PageRun run;
+    WindowPlacement placement;
+    const LoadOutcome loaded =
+        LoadSettings(store, run.settings, placement, QCoreApplication::applicationDirPath());
+    if (!loaded.ok) {
+        Error(QStringLiteral("the settings file %1 holds a value that does not convert: %2")
+                  .arg(store.FileName(), loaded.Message()));
+        return kBadUsage;
+    }
+    if (parser.isSet(targetOption))
+        run.settings.TargetFolder = AbsoluteFolder(parser.value(targetOption));
+
+    run.sFolder = AbsoluteFolder(folders.constFirst());
+    const FolderImages images = ListFolderImages(run.sFolder);
+    if (!images.readable) {
+        Error(FolderProblem(run.sFolder));
+        return kRunFailed;
+    }
+    if (images.names.isEmpty()) {
+        Error(QStringLiteral("no images (.gif, .jpg, .jpeg) in %1; nothing to make")
+                  .arg(run.sFolder));
+        return kRunFailed;
+    }
+    run.images = images.names;
+    run.body = MakeBodyString(run.settings);
+    run.driveType = DriveTypeName(run.sFolder);
+
+    if (!parser.isSet(yesOption)) {
+        const OutputChoice output =
+            ChooseOutputFolder(run.sFolder, run.driveType, run.settings.TargetFolder);
+        if (!AskYes(MakeQuestion(output.sOutFolder, static_cast<int>(run.images.size()),
+                                 run.sFolder))) {
+            Error(QStringLiteral("nothing was made"));
+            return kRunFailed;
+        }
+    }
+
+    CatchStopSignals();
+    PageRunResult result;
+    {
+        TerminalProgress progress(!quiet && isatty(STDERR_FILENO));
+        result = PageGenerator(run, &progress);
+    }
+    if (!quiet)
+        std::cout << result.statusText.toLocal8Bit().constData() << std::endl;
+    if (result.end == RunEnd::Finished)
+        return kSuccess;
+    Error(result.message);
+    if (result.end == RunEnd::Stopped && stopSignal != 0) {
+        // End the way the signal would have, so a calling shell sees the interruption.
+        std::signal(stopSignal, SIG_DFL);
+        std::raise(stopSignal);
+    }
+    return kRunFailed;
+}

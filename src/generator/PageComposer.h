@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/PageSettings.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace tuk {
+
+// What changes from one page of a run to the next. Links and the image reference are ready
+// link bytes (see AppendLink); the date is ready page text.
+struct PageFacts {
+    QStringView image;       // the image's lower-cased name: title and image line
+    QByteArrayView imageRef; // image source or background
+    QByteArrayView firstLink, prevLink, nextLink, lastLink;
+    QByteArrayView date;
+    qint64 kiloBytes = 1;
+    int position = 1; // 1-based place of the image in the list
+    int count = 1;    // images in the list
+};
+
+// Builds the bytes of the pages of one run: Windows-1252 lines ending in CR LF. Everything
+// that is the same on every page of the run is encoded once, up front.
+class PageComposer {
+public:
+    // body is the BODY string as shown to the user, written as given; folderName the name
+    // the folder line shows.
+    PageComposer(const PageSettings& settings, const QString& body, const QString& folderName);
+
+    // Replaces the contents of page with the page for these facts.
+    void Compose(QByteArray& page, const PageFacts& facts) const;
+
+private:
+    bool lLinx_, lFDate_, lFSize_, lFolder_, lBackGround_;
+    QByteArray body_;         // line 3 without a background
+    QByteArray bodyRest_;     // the BODY string after its "<body ", behind a background
+    QByteArray fontAndOpen_;  // the font line and the opening style tags
+    QByteArray folderPrefix_; // " :: [folder "
+    QByteArray tail_;         // sample block and everything after it
+};
+
+// Size in kilobytes as the pages show it: bytes / 1024, truncated, but never 0.
+qint64 PageKiloBytes(qint64 bytes);
+
+} // namespace tuk

@@ -1,0 +1,291 @@
+#include "generator/PageGenerator.h"
+
+#include "generator/PageComposer.h"
+#include "generator/PageEncoding.h"
+#include "generator/PageFile.h"
+#include "generator/PageNames.h"
+#include "generator/PathNames.h"
+#include "generator/Volumes.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tuk {
+
+void PageRunListener::Progress(int, int, const QString&) {}
+void PageRunListener::Yield() {}
+bool PageRunListener::StopRequested() {
+    return false;
+}
+
+OutputChoice ChooseOutputFolder(const QString& sFolder, const QString& driveType,
+                                const QString& targetFolder) {
+    OutputChoice choice;
+    choice.lRemote = driveType != QLatin1String(kFixedDisk);
+    choice.sOutFolder = WithTrailingSeparator(choice.lRemote ? targetFolder : sFolder);
+    return choice;
+}
+
+QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder) {
+    return QLatin1String("Make HTML's in ") + sOutFolder + QLatin1String(" for ") +
+           QString::number(nImages) + QLatin1String(" Image(s) in ") + sFolder + QLatin1Char('?');
+}
+
+QString ImageStatusText(int k, int n) {
+    return QLatin1String("Image: ") + QString::number(k) + QLatin1String(" / ") +
+           QString::number(n);
+}
+
+QString FormatElapsed(double seconds, const QLocale& locale) {
+    if (!(seconds > 0)) // also catches NaN
+        seconds = 0;
+    const auto thousandths = static_cast<qint64>(std::llround(seconds * 1000.0));
+    const QString whole = QString::number(thousandths / 1000);
+    QString text;
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            text += locale.groupSeparator();
+        text += whole[i];
+    }
+    QString decimals = QString::number(thousandths % 1000 + 1000).mid(1);
+    while (decimals.size() > 1 && decimals.endsWith(QLatin1Char('0')))
+        decimals.chop(1);
+    return text + locale.decimalPoint() + decimals;
+}
+
+QString PageFolderName(const QString& sFolder) {
+    const QString name = GetFileName(WithTrailingSeparator(sFolder).chopped(1)).toLower();
+    return name.isEmpty() ? QStringLiteral("/") : name;
+}
+
+namespace {
+
+// Sets the flag of a page run for as long as it lives.
+class MakingFlag {
+public:
+    MakingFlag() { Program().lMaking = true; }
+    ~MakingFlag() { Program().lMaking = false; }
+    MakingFlag(const MakingFlag&) = delete;
+    MakingFlag& operator=(const MakingFlag&) = delete;
+};
+
+// A descriptor closed when it goes out of scope.
+class FolderHandle {
+public:
+    explicit FolderHandle(const QString& path)
+        : fd_(open(QFile::encodeName(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+    ~FolderHandle() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+QString Reason(int error) {
+    return QString::fromLocal8Bit(strerror(error));
+}
+
+QString CountSentence(const PageRunResult& r, int total) {
+    QString text = QStringLiteral("%1 of %2 pages were written").arg(r.pagesWritten).arg(total);
+    if (r.pagesUnchanged > 0)
+        text += QStringLiteral(" and %1 left unchanged").arg(r.pagesUnchanged);
+    return text + QLatin1String(" before the run stopped.");
+}
+
+// The date part of a file time in local time, as page text; dates repeat, so the last one
+// is kept.
+class DateTexts {
+public:
+    explicit DateTexts(const QLocale& locale) : locale_(locale) {}
+    QByteArrayView Text(time_t seconds) {
+        struct tm local {};
+        localtime_r(&seconds, &local);
+        const QDate date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+        if (date != last_ || text_.isEmpty()) {
+            last_ = date;
+            text_.resize(0);
+            AppendPageText(text_, locale_.toString(date, QLocale::ShortFormat));
+        }
+        return text_;
+    }
+
+private:
+    QLocale locale_;
+    QDate last_;
+    QByteArray text_;
+};
+
+void AppendDecimal(QString& text, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(QLatin1String(digits, end - digits));
+}
+
+// Link bytes of a page: its file name, behind the output folder when links are full paths.
+void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pageName) {
+    out.resize(0);
+    out.append(folderPrefix);
+    AppendLink(out, pageName);
+}
+
+} // namespace
+
+PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
+    // The run works on its own copy (cheap: Qt's containers share until written), so that
+    // handlers that run while it yields cannot change the list or the options under it.
+    const PageRun run = input;
+    QElapsedTimer clock;
+    clock.start();
+    PageRunListener quiet;
+    PageRunListener& events = listener ? *listener : quiet;
+
+    PageRunResult result;
+    const QString sFolder = WithTrailingSeparator(run.sFolder);
+    const OutputChoice output =
+        ChooseOutputFolder(sFolder, run.driveType, run.settings.TargetFolder);
+    result.lRemote = output.lRemote;
+    result.sOutFolder = output.sOutFolder;
+    if (run.images.isEmpty())
+        return result;
+
+    const int count = static_cast<int>(qMin<qsizetype>(run.images.size(), INT_MAX));
+    int position = 1; // the page being made
+    auto finish = [&](RunEnd end, const QString& message) {
+        result.end = end;
+        result.message = message;
+        result.elapsedSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        const char* word = end == RunEnd::Finished  ? " -- OK"
+                           : end == RunEnd::Stopped ? " -- Stopped"
+                                                    : " -- Failed";
+        result.statusText = ImageStatusText(position, count) + QLatin1String(" -- ") +
+                            FormatElapsed(result.elapsedSeconds, run.locale) + QLatin1String(word);
+        return result;
+    };
+    if (run.images.size() > INT_MAX)
+        return finish(RunEnd::Failed, QStringLiteral("A folder of more than %1 images is too "
+                                                     "large for one run. No page was written.")
+                                          .arg(INT_MAX));
+
+    PageNameTable pageNames;
+    QString badImage;
+    if (!pageNames.Build(run.images, badImage))
+        return finish(RunEnd::Failed,
+                      QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain "
+                                     "file name. No page was written.")
+                          .arg(badImage));
+
+    // Full paths in links when the pages are not next to the images.
+    QByteArray outPrefix, imagePrefix;
+    if (output.lRemote) {
+        AppendLink(outPrefix, QFile::encodeName(output.sOutFolder));
+        AppendLink(imagePrefix, QFile::encodeName(sFolder));
+    }
+
+    const QString firstName = QFile::decodeName(pageNames.at(0).toByteArray());
+    result.firstPagePath = output.sOutFolder + firstName;
+    result.sFirstPage = output.lRemote ? result.firstPagePath : firstName;
+
+    const FolderHandle imageFolder(sFolder);
+    if (imageFolder.fd() < 0)
+        return finish(RunEnd::Failed,
+                      QStringLiteral("Cannot open the image folder %1: %2. %3")
+                          .arg(sFolder, Reason(errno), CountSentence(result, count)));
+    const FolderHandle outFolder(output.sOutFolder);
+    if (outFolder.fd() < 0)
+        return finish(RunEnd::Failed,
+                      QStringLiteral("Cannot open the output folder %1: %2. %3")
+                          .arg(output.sOutFolder, Reason(errno), CountSentence(result, count)));
+
+    const PageComposer composer(run.settings, run.body, PageFolderName(sFolder));
+    PageFileWriter writer(outFolder.fd());
+    DateTexts dates(run.locale);
+
+    QByteArray firstLink, lastLink, prevLink, nextLink, imageRef, page;
+    PageLink(firstLink, outPrefix, pageNames.at(0));
+    PageLink(lastLink, outPrefix, pageNames.at(count - 1));
+    page.reserve(8192);
+
+    // "Image: k / n", rebuilt in place for every page.
+    const QString ofCount = QLatin1String(" / ") + QString::number(count);
+    QString status;
+
+    const MakingFlag making;
+    for (int k = 0; k < count; ++k) {
+        position = k + 1;
+        status.resize(0);
+        status.append(QLatin1String("Image: "));
+        AppendDecimal(status, position);
+        status.append(ofCount);
+        events.Progress(position, count, status);
+
+        const QString& image = run.images.at(k);
+        const QByteArray imageBytes = QFile::encodeName(image);
+        struct stat st {};
+        const bool found = fstatat(imageFolder.fd(), imageBytes.constData(), &st, 0) == 0;
+        if (!found || !S_ISREG(st.st_mode)) {
+            const QString reason = found ? QStringLiteral("not a regular file") : Reason(errno);
+            return finish(RunEnd::Failed,
+                          QStringLiteral("Cannot read the date and size of the image %1: %2. %3")
+                              .arg(sFolder + image, reason, CountSentence(result, count)));
+        }
+
+        PageLink(prevLink, outPrefix, pageNames.at(k == 0 ? 0 : k - 1));
+        PageLink(nextLink, outPrefix, pageNames.at(k == count - 1 ? k : k + 1));
+        imageRef.resize(0);
+        imageRef.append(imagePrefix);
+        AppendLink(imageRef, imageBytes);
+        const QString lowerName = image.toLower();
+
+        PageFacts facts;
+        facts.image = lowerName;
+        facts.imageRef = imageRef;
+        facts.firstLink = firstLink;
+        facts.prevLink = prevLink;
+        facts.nextLink = nextLink;
+        facts.lastLink = lastLink;
+        facts.date = dates.Text(st.st_mtim.tv_sec);
+        facts.kiloBytes = PageKiloBytes(st.st_size);
+        facts.position = position;
+        facts.count = count;
+        composer.Compose(page, facts);
+
+        switch (writer.Write(pageNames.at(k), page)) {
+        case PageFileWriter::Outcome::Written:
+            ++result.pagesWritten;
+            break;
+        case PageFileWriter::Outcome::Unchanged:
+            ++result.pagesUnchanged;
+            break;
+        case PageFileWriter::Outcome::Failed:
+            return finish(
+                RunEnd::Failed,
+                QStringLiteral("Cannot write the page %1: %2. %3")
+                    .arg(output.sOutFolder + QFile::decodeName(pageNames.at(k).toByteArray()),
+                         Reason(writer.error()), CountSentence(result, count)));
+        }
+
+        events.Yield();
+        if (k + 1 < count && events.StopRequested())
+            return finish(
+                RunEnd::Stopped,
+                QStringLiteral("Stopped on request. %1").arg(CountSentence(result, count)));
+    }
+    return finish(RunEnd::Finished, QString());
+}
+
+} // namespace tuk

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "settings/PageSettings.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace tuk {
+
+// Where the pages of a folder go. A folder on a fixed disk gets its pages next to its images,
+// linked by bare names; any other volume's pages go to the target folder and every link and
+// image reference is a full path (lRemote).
+struct OutputChoice {
+    bool lRemote = false;
+    QString sOutFolder; // ends with "/"
+};
+OutputChoice ChooseOutputFolder(const QString& sFolder, const QString& driveType,
+                                const QString& targetFolder);
+
+// "Make HTML's in <out> for <n> Image(s) in <folder>?"
+QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder);
+
+// The folder's own name, lower-cased, as the pages show it ("/a/Summer/" gives "summer"; the
+// root folder gives "/").
+QString PageFolderName(const QString& sFolder);
+
+// "Image: k / n"
+QString ImageStatusText(int k, int n);
+
+// Seconds with the pattern "###,###,##0.0##": groups of three with the locale's group mark,
+// its decimal mark, one to three decimals (0.5, 12.0, 3.461, 1,234.5).
+QString FormatElapsed(double seconds, const QLocale& locale);
+
+// How a caller follows a run and steers it. Every call comes from inside PageGenerator.
+class PageRunListener {
+public:
+    virtual ~PageRunListener() = default;
+    // Before page k (1-based) of n: statusText is "Image: k / n"; the window selects entry
+    // k - 1 of its list.
+    virtual void Progress(int k, int n, const QString& statusText);
+    // After every page: the window lets pending events run here.
+    virtual void Yield();
+    // Asked after every page but the last; true ends the run before the next page.
+    virtual bool StopRequested();
+};
+
+// One run: the folder (ending with "/"), its images in list order, the page options with
+// TargetFolder, the BODY string as shown (written as given, never rebuilt), the kind of the
+// folder's volume (DriveTypeName) and the locale of the date and elapsed texts.
+struct PageRun {
+    QString sFolder;
+    QStringList images;
+    PageSettings settings;
+    QString body;
+    QString driveType;
+    QLocale locale = QLocale::system();
+};
+
+enum class RunEnd {
+    Finished, // every page written or already up to date
+    Failed,   // stopped at a page that could not be made; message says why
+    Stopped,  // the listener asked to stop; the pages so far are complete
+    NoImages, // nothing to do, nothing written
+};
+
+struct PageRunResult {
+    RunEnd end = RunEnd::NoImages;
+    int pagesWritten = 0;   // pages written anew
+    int pagesUnchanged = 0; // pages that already held exactly these bytes
+    // "Image: n / n -- 3.461 -- OK" when finished; "... -- Failed" or "... -- Stopped" else.
+    QString statusText;
+    // Why a run failed or stopped: the file, the system's reason, the pages made so far.
+    QString message;
+    double elapsedSeconds = 0;
+    bool lRemote = false;
+    QString sOutFolder;    // ends with "/"
+    QString sFirstPage;    // link text of the first page: bare name, or full path if lRemote
+    QString firstPagePath; // full path of the first page
+
+    int PagesDone() const { return pagesWritten + pagesUnchanged; }
+};
+
+// Writes one page per image into the output folder. The run takes a copy of its input at the
+// start, so what the caller changes while the run yields does not reach its pages.
+// Program().lMaking is true while pages are being written and false again on every way out.
+PageRunResult PageGenerator(const PageRun& run, PageRunListener* listener = nullptr);
+
+} // namespace tuk

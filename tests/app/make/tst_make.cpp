@@ -1,0 +1,357 @@
+// tu_k-make as users meet it: run as a program with its own settings folder (the real user
+// store is never touched), its exit status, its messages and the pages it leaves.
+
+#include "TestSupport.h"
+#include "generator/ImageList.h"
+#include "generator/PageGenerator.h"
+#include "generator/Volumes.h"
+#include "settings/SettingsStore.h"
+#include "style/Colors.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <functional>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    bool killedBySignal = false;
+    QString out, err;
+};
+
+void MakeImages(const QString& folder, const QStringList& names, qint64 size = 100) {
+    QVERIFY(MakeFolder(folder));
+    for (const QString& name : names)
+        QVERIFY(WriteFile(folder + name, QByteArray(size, 'x')));
+}
+
+QStringList PagesIn(const QString& folder) {
+    return QDir(folder).entryList({"*.html"}, QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+bool HasTemporaryFiles(const QString& folder) {
+    return !QDir(folder).entryList({"*.tmp"}, QDir::Files | QDir::Hidden).isEmpty();
+}
+
+// In the child, before tu_k-make starts: become the unprivileged user "nobody", for whom
+// folder permissions count.
+void BecomeNobody() {
+    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+        _exit(99);
+}
+
+} // namespace
+
+class TestMake : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        home_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(home_->isValid());
+        config_ = home_->path() + "/config";
+        folder_ = home_->path() + "/Pics/";
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--target <DIR>"
+                              << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "tu_k-make " TUK_VERSION << "";
+        QTest::newRow("no folder") << QStringList{} << 2 << ""
+                                   << "tu_k-make: give exactly one folder";
+        QTest::newRow("two folders") << QStringList{"a", "b"} << 2 << ""
+                                     << "tu_k-make: give exactly one folder";
+        QTest::newRow("unknown option") << QStringList{"--bogus", "a"} << 2 << ""
+                                        << "Unknown option 'bogus'";
+        QTest::newRow("target without folder") << QStringList{"a", "--target"} << 2 << ""
+                                               << "Missing value after '--target'";
+        QTest::newRow("empty target") << QStringList{"--target", "", "a"} << 2 << ""
+                                      << "--target needs a folder";
+    }
+    void usage() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Outcome result = Run(args);
+        QCOMPARE(result.code, code);
+        QVERIFY2(result.out.contains(out), qPrintable(result.out));
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
+    }
+
+    void storeValueThatDoesNotConvert_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("size too large") << "Text"
+                                        << "nFontSize"
+                                        << "300"
+                                        << "[Text] nFontSize = \"300\": Overflow";
+        QTest::newRow("size refused") << "Text"
+                                      << "nFontSize"
+                                      << "0"
+                                      << "[Text] nFontSize = \"0\": Invalid property value";
+        QTest::newRow("colour not a number") << "Colors"
+                                             << "AlinkB"
+                                             << "red"
+                                             << "[Colors] AlinkB = \"red\": Type mismatch";
+        QTest::newRow("flag") << "Others"
+                              << "lCopyr"
+                              << "maybe"
+                              << "[Others] lCopyr = \"maybe\": Type mismatch";
+    }
+    void storeValueThatDoesNotConvert() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        MakeImages(folder_, {"a.jpg"});
+        Store().WriteSetting(section.toLatin1(), key.toLatin1(), value);
+        const Outcome result = Run({"--yes", folder_});
+        QCOMPARE(result.code, 2);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QVERIFY(result.err.contains(config_ + "/Tarnwick/Tu_K.conf"));
+        QVERIFY(PagesIn(folder_).isEmpty());
+    }
+
+    void question_data() {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("code");
+        QTest::newRow("y") << QByteArray("y\n") << 0;
+        QTest::newRow("YES") << QByteArray(" YES \n") << 0;
+        QTest::newRow("n") << QByteArray("n\n") << 1;
+        QTest::newRow("anything else") << QByteArray("sure\n") << 1;
+        QTest::newRow("end of input") << QByteArray() << 1;
+    }
+    void question() {
+        QFETCH(QByteArray, answer);
+        QFETCH(int, code);
+        MakeImages(folder_, {"a.jpg", "b.gif"});
+        const Outcome result = Run({folder_}, answer);
+        QCOMPARE(result.code, code);
+        QVERIFY2(result.err.startsWith("Make HTML's in " + folder_ + " for 2 Image(s) in " +
+                                       folder_ + "? [y/N] "),
+                 qPrintable(result.err));
+        if (code == 0) {
+            QVERIFY2(QRegularExpression("^Image: 2 / 2 -- \\d+\\.\\d{1,3} -- OK\n$")
+                         .match(result.out)
+                         .hasMatch(),
+                     qPrintable(result.out));
+            QCOMPARE(PagesIn(folder_), QStringList({"a_jpg.html", "b_gif.html"}));
+        } else {
+            QVERIFY(result.err.contains("tu_k-make: nothing was made"));
+            QVERIFY(result.out.isEmpty());
+            QVERIFY(PagesIn(folder_).isEmpty());
+        }
+    }
+
+    // The window and tu_k-make make the same bytes from the same stored options.
+    void sameBytesAsTheGenerator() {
+        MakeImages(folder_, {"b.jpg", "A.jpeg"});
+        {
+            SettingsStore store = Store();
+            store.WriteSetting("Text", "sFontFace", "Comic Sans MS");
+            store.WriteSetting("Text", "lBold", "True");
+            store.WriteSetting("Others", "lText", "-1");
+            store.WriteSetting("Colors", "BackR", "0");
+        }
+        const Outcome result = Run({"--yes", "--quiet", folder_});
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out, QString());
+        const QByteArray made = ReadFile(folder_ + "a_jpeg.html");
+        QVERIFY(made.contains("<font face=Comic Sans MS size=2>\r\n<b>\r\n"));
+        QVERIFY(made.contains("<body bgcolor=#00c0c0 "));
+
+        QTemporaryDir other;
+        const QString copy = other.path() + "/Pics/";
+        QVERIFY(MakeFolder(copy));
+        for (const char* name : {"b.jpg", "A.jpeg"})
+            QVERIFY(QFile::copy(folder_ + QLatin1String(name), copy + QLatin1String(name)));
+        PageRun run;
+        WindowPlacement placement;
+        QVERIFY(LoadSettings(Store(), run.settings, placement, "/").ok);
+        run.sFolder = copy;
+        run.images = ListFolderImages(copy).names;
+        run.body = MakeBodyString(run.settings);
+        run.driveType = kFixedDisk;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QCOMPARE(ReadFile(copy + "a_jpeg.html"), made);
+        QCOMPARE(ReadFile(copy + "b_jpg.html"), ReadFile(folder_ + "b_jpg.html"));
+    }
+
+    // A folder on a RAM disk is not on a fixed disk: its pages go to the target folder, from
+    // --target or else from the store.
+    void targetFolder_data() {
+        QTest::addColumn<bool>("fromOption");
+        QTest::newRow("--target") << true;
+        QTest::newRow("stored TargetFolder") << false;
+    }
+    void targetFolder() {
+        QFETCH(bool, fromOption);
+        if (DriveTypeName("/dev/shm") != QLatin1String(kRamDisk))
+            QSKIP("no RAM disk at /dev/shm");
+        QTemporaryDir ram("/dev/shm/tst_make-XXXXXX");
+        QVERIFY(ram.isValid());
+        const QString images = ram.path() + "/Card/";
+        MakeImages(images, {"IMG_1.JPG", "IMG_2.JPG"});
+        const QString target = home_->path() + "/Web Pages/";
+        QVERIFY(MakeFolder(target));
+        QStringList args{images};
+        if (fromOption) {
+            Store().WriteSetting("Others", "TargetFolder", "/somewhere/else");
+            args << "--target" << home_->path() + "/Web Pages";
+        } else {
+            Store().WriteSetting("Others", "TargetFolder", target);
+        }
+        const Outcome result = Run(args, "y\n");
+        QCOMPARE(result.code, 0);
+        QVERIFY2(result.err.startsWith("Make HTML's in " + target + " for 2 Image(s) in " + images +
+                                       "?"),
+                 qPrintable(result.err));
+        QCOMPARE(PagesIn(target), QStringList({"img_1_jpg.html", "img_2_jpg.html"}));
+        QVERIFY(PagesIn(images).isEmpty());
+        const QByteArray page = ReadFile(target + "img_1_jpg.html");
+        const QByteArray targetLink = QByteArray(target.toUtf8()).replace(" ", "%20");
+        QVERIFY(page.contains("[<a href=\"" + targetLink + "img_2_jpg.html\">next</a>]"));
+        QVERIFY(page.contains("<img src=\"" + images.toUtf8() + "IMG_1.JPG\">"));
+    }
+
+    void nothingToMake_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no images") << "empty"
+                                   << "no images (.gif, .jpg, .jpeg) in ";
+        QTest::newRow("missing folder") << "missing"
+                                        << "does not exist";
+        QTest::newRow("a file") << "file"
+                                << "is not a folder";
+    }
+    void nothingToMake() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        if (kind == "empty")
+            MakeImages(folder_, {"notes.txt"});
+        else if (kind == "file")
+            QVERIFY(WriteFile(home_->path() + "/Pics", "x"));
+        const Outcome result = Run({"--yes", folder_});
+        QCOMPARE(result.code, 1);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    }
+
+    void readOnlyOutputFolder() {
+        MakeImages(folder_, {"a.jpg", "b.jpg"});
+        chmod(QFile::encodeName(home_->path()).constData(), 0755);
+        chmod(QFile::encodeName(folder_).constData(), 0555);
+        const Outcome result =
+            Run({"--yes", folder_}, {}, geteuid() == 0 ? BecomeNobody : std::function<void()>());
+        chmod(QFile::encodeName(folder_).constData(), 0755);
+        QCOMPARE(result.code, 1);
+        QVERIFY2(result.err.contains("tu_k-make: Cannot write the page " + folder_ +
+                                     "a_jpg.html: Permission denied. 0 of 2 pages were written"),
+                 qPrintable(result.err));
+        QVERIFY2(result.out.endsWith(" -- Failed\n"), qPrintable(result.out));
+        QVERIFY(PagesIn(folder_).isEmpty());
+    }
+
+    // A full disk (here a file size limit) ends the run at the page that does not fit; the
+    // page of the run before stays whole and no temporary file is left.
+    void diskFull() {
+        MakeImages(folder_, {"a.jpg", "b.jpg"});
+        QCOMPARE(Run({"--yes", folder_}).code, 0);
+        const QByteArray before = ReadFile(folder_ + "a_jpg.html");
+        Store().WriteSetting("Others", "lText", "True"); // pages of about 4 KB
+        const Outcome result = Run({"--yes", folder_}, {}, [] {
+            const rlimit limit{2048, 2048};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN);
+        });
+        QCOMPARE(result.code, 1);
+        QVERIFY2(result.err.contains("Cannot write the page " + folder_ +
+                                     "a_jpg.html: File too large. 0 of 2 pages were written"),
+                 qPrintable(result.err));
+        QCOMPARE(ReadFile(folder_ + "a_jpg.html"), before);
+        QVERIFY(!HasTemporaryFiles(folder_));
+    }
+
+    // SIGTERM ends the run between two pages: every page there is whole, none is half made.
+    void stopsOnSignal() {
+        const int count = 20000;
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names << QString::asprintf("p%05d.jpg", i);
+        MakeImages(folder_, names, 0);
+        QProcess make;
+        Prepare(make);
+        make.start(TUK_MAKE_PATH, {"--yes", folder_});
+        QVERIFY(make.waitForStarted());
+        for (int i = 0; i < 5000 && !QFileInfo::exists(folder_ + "p00000_jpg.html"); ++i)
+            QTest::qSleep(1);
+        ::kill(static_cast<pid_t>(make.processId()), SIGTERM);
+        QVERIFY(make.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(make.readAllStandardError());
+        const QRegularExpressionMatch done =
+            QRegularExpression("Stopped on request. (\\d+) of 20000 pages").match(err);
+        if (!done.hasMatch() && make.exitStatus() == QProcess::NormalExit)
+            QSKIP("the run finished before the signal came");
+        QVERIFY2(done.hasMatch(), qPrintable(err));
+        QCOMPARE(make.exitStatus(), QProcess::CrashExit); // ended by the signal, as a shell expects
+        const int pages = done.captured(1).toInt();
+        QVERIFY(pages > 0 && pages < count);
+        QCOMPARE(PagesIn(folder_).size(), pages);
+        QVERIFY(ReadFile(folder_ + QString::asprintf("p%05d_jpg.html", pages - 1))
+                    .endsWith("</html>\r\n"));
+        QVERIFY(!HasTemporaryFiles(folder_));
+    }
+
+private:
+    SettingsStore Store() const { return SettingsStore(config_ + "/Tarnwick/Tu_K.conf"); }
+
+    void Prepare(QProcess& make) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config_);
+        make.setProcessEnvironment(env);
+    }
+
+    Outcome Run(const QStringList& args, const QByteArray& input = {},
+                const std::function<void()>& childSetup = {}) const {
+        QProcess make;
+        Prepare(make);
+        if (childSetup)
+            make.setChildProcessModifier(childSetup);
+        make.start(TUK_MAKE_PATH, args);
+        Outcome result;
+        if (!make.waitForStarted())
+            return result;
+        make.write(input);
+        make.closeWriteChannel();
+        if (!make.waitForFinished(60000))
+            return result;
+        result.code = make.exitStatus() == QProcess::NormalExit ? make.exitCode() : -1;
+        result.killedBySignal = make.exitStatus() == QProcess::CrashExit;
+        result.out = QString::fromLocal8Bit(make.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(make.readAllStandardError());
+        return result;
+    }
+
+    std::unique_ptr<QTemporaryDir> home_;
+    QString config_;
+    QString folder_;
+};
+
+QTEST_GUILESS_MAIN(TestMake)
+#include "tst_make.moc"

@@ -1,0 +1,194 @@
+// Runs that meet a fault end with the truth: the run stops at the page concerned, the pages
+// before it are complete, no temporary file stays, nothing outside the output folder changes,
+// and the run flag is down again.
+
+#include "RunFixture.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+// Asks to stop once a number of pages is done.
+class StopAfter : public PageRunListener {
+public:
+    explicit StopAfter(int pages) : pages_(pages) {}
+    void Yield() override { ++done_; }
+    bool StopRequested() override { return done_ >= pages_; }
+
+private:
+    int pages_;
+    int done_ = 0;
+};
+
+void VerifyFailedRun(const PageRunResult& result) {
+    QCOMPARE(result.end, RunEnd::Failed);
+    QVERIFY(!Program().lMaking);
+    QVERIFY2(result.statusText.endsWith(" -- Failed"), qPrintable(result.statusText));
+    QVERIFY(!result.statusText.contains("OK"));
+}
+
+} // namespace
+
+class TestPageFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void missingOutputFolder() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/cd/";
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
+        PageRun run = FixedDiskRun(folder);
+        run.driveType = kCdRom;
+        run.settings.TargetFolder = dir.path() + "/not there/";
+        const PageRunResult result = PageGenerator(run);
+        VerifyFailedRun(result);
+        QCOMPARE(result.message, "Cannot open the output folder " + dir.path() +
+                                     "/not there/: No such file or directory. 0 of 2 pages were "
+                                     "written before the run stopped.");
+        QCOMPARE(result.statusText.left(16), QString("Image: 1 / 2 -- "));
+        QVERIFY(PagesIn(folder).isEmpty());
+    }
+
+    void readOnlyOutputFolder() {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders; tst_make covers this as another user");
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+        const PageRunResult result = PageGenerator(FixedDiskRun(folder));
+        chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        VerifyFailedRun(result);
+        QCOMPARE(result.message, "Cannot write the page " + folder +
+                                     "a_jpg.html: Permission denied. 0 of 2 pages were written "
+                                     "before the run stopped.");
+        QVERIFY(PagesIn(folder).isEmpty());
+    }
+
+    // An image deleted between listing and writing stops the run at its page.
+    void vanishedImage() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg"}));
+        const PageRun run = FixedDiskRun(folder);
+        QVERIFY(QFile::remove(folder + "b.jpg"));
+        const PageRunResult result = PageGenerator(run);
+        VerifyFailedRun(result);
+        QCOMPARE(result.pagesWritten, 1);
+        QCOMPARE(result.message, "Cannot read the date and size of the image " + folder +
+                                     "b.jpg: No such file or directory. 1 of 3 pages were "
+                                     "written before the run stopped.");
+        QVERIFY(result.statusText.startsWith("Image: 2 / 3 -- "));
+        QCOMPARE(PagesIn(folder), QStringList{"a_jpg.html"});
+    }
+
+    // Whatever sits at a page name is replaced by the page, and never written through.
+    void somethingAtThePageName_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("old page") << "file";
+        QTest::newRow("link to a file outside") << "link";
+        QTest::newRow("link to the very bytes outside") << "same";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("FIFO") << "fifo";
+    }
+    void somethingAtThePageName() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/pics/";
+        const QString outside = dir.path() + "/outside.html";
+        QVERIFY(MakeImages(folder, {"a.jpg"}));
+        const PageRun run = FixedDiskRun(folder);
+        const QString page = folder + "a_jpg.html";
+
+        QVERIFY(PageGenerator(run).end == RunEnd::Finished);
+        const QByteArray expected = ReadFile(page);
+        QVERIFY(QFile::remove(page));
+        QByteArray precious = "precious";
+        if (kind == "file") {
+            QVERIFY(WriteFile(page, "old page"));
+        } else if (kind == "link" || kind == "same") {
+            if (kind == "same")
+                precious = expected;
+            QVERIFY(WriteFile(outside, precious));
+            QVERIFY(QFile::link(outside, page));
+        } else if (kind == "dangling") {
+            QVERIFY(QFile::link(outside, page));
+        } else {
+            QCOMPARE(mkfifo(QFile::encodeName(page).constData(), 0644), 0);
+        }
+
+        const PageRunResult result = PageGenerator(run);
+        QCOMPARE(result.end, RunEnd::Finished);
+        QCOMPARE(result.pagesWritten, 1);
+        QVERIFY(!QFileInfo(page).isSymLink());
+        QVERIFY(QFileInfo(page).isFile());
+        QCOMPARE(ReadFile(page), expected);
+        if (kind == "dangling")
+            QVERIFY(!QFileInfo::exists(outside));
+        else if (kind != "file" && kind != "fifo")
+            QCOMPARE(ReadFile(outside), precious);
+        QVERIFY(!HasTemporaryFiles(folder));
+    }
+
+    // A folder at a page name cannot be replaced: the run stops there, the temporary file
+    // goes again.
+    void folderAtThePageName() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg"}));
+        QVERIFY(MakeFolder(folder + "b_jpg.html"));
+        const PageRunResult result = PageGenerator(FixedDiskRun(folder));
+        VerifyFailedRun(result);
+        QCOMPARE(result.message, "Cannot write the page " + folder +
+                                     "b_jpg.html: Is a directory. 1 of 3 pages were written "
+                                     "before the run stopped.");
+        QVERIFY(!HasTemporaryFiles(folder));
+        QVERIFY(!QFileInfo::exists(folder + "c_jpg.html"));
+    }
+
+    void stopRequestInTheMiddle() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"}));
+        const PageRun run = FixedDiskRun(folder);
+        StopAfter stop(2);
+        const PageRunResult result = PageGenerator(run, &stop);
+        QCOMPARE(result.end, RunEnd::Stopped);
+        QVERIFY(!Program().lMaking);
+        QCOMPARE(result.pagesWritten, 2);
+        QCOMPARE(result.message, QString("Stopped on request. 2 of 5 pages were written before "
+                                         "the run stopped."));
+        QVERIFY2(result.statusText.startsWith("Image: 2 / 5 -- ") &&
+                     result.statusText.endsWith(" -- Stopped"),
+                 qPrintable(result.statusText));
+        QCOMPARE(PagesIn(folder), QStringList({"a_jpg.html", "b_jpg.html"}));
+        // The pages made are whole: a full run writes the same bytes and leaves them alone.
+        const PageRunResult full = PageGenerator(run);
+        QCOMPARE(full.pagesUnchanged, 2);
+        QCOMPARE(full.pagesWritten, 3);
+    }
+
+    // A name from a caller that is no plain file name could point outside the folder.
+    void nameThatIsNoFileName() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/in/";
+        QVERIFY(MakeImages(folder, {"a.jpg"}));
+        QVERIFY(WriteFile(dir.path() + "/up.jpg", "x"));
+        PageRun run = FixedDiskRun(folder);
+        run.images << "../up.jpg";
+        const PageRunResult result = PageGenerator(run);
+        VerifyFailedRun(result);
+        QCOMPARE(result.message, QString("Cannot make a page for the image \"../up.jpg\": it is "
+                                         "not a plain file name. No page was written."));
+        QVERIFY(PagesIn(folder).isEmpty());
+        QVERIFY(PagesIn(dir.path()).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPageFaults)
+#include "tst_pagefaults.moc"

@@ -1,0 +1,198 @@
+// Whole pages, byte for byte, against the files under golden/. Each golden file holds the
+// pages of one run in name order, each behind a line "==== <page file name>".
+// TUK_UPDATE_GOLDEN=1 rewrites the golden files from the current output (review the diff).
+
+#include "TestSupport.h"
+#include "generator/ImageList.h"
+#include "generator/PageGenerator.h"
+#include "generator/Volumes.h"
+#include "style/Colors.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+// 2023-06-15 12:00 UTC: the same calendar day in every time zone from -11 to +11 hours.
+constexpr time_t kImageTime = 1686830400;
+
+class FixtureTable : public MountTableSource {
+public:
+    explicit FixtureTable(QList<MountEntry> mounts) : mounts_(std::move(mounts)) {}
+    QList<MountEntry> Mounts() const override { return mounts_; }
+
+private:
+    QList<MountEntry> mounts_;
+};
+
+MountEntry Mount(const QString& point, const QString& fs) {
+    MountEntry m;
+    m.mountPoint = point;
+    m.fsType = fs;
+    m.root = QStringLiteral("/");
+    return m;
+}
+
+struct Image {
+    QString name;
+    qint64 size;
+};
+
+QList<Image> ThreeImages() {
+    return {{"a.jpg", 0}, {"b.gif", 1500}, {"c.jpeg", 2048}};
+}
+
+PageSettings AllFlags(bool on) {
+    PageSettings s = DefaultPageSettings();
+    s.lCenter = s.lBold = s.lItal = s.lLinx = s.lFolder = s.lFDate = s.lFSize = on;
+    s.lBackGround = s.lText = s.lCopyr = on;
+    return s;
+}
+
+void MakeImages(const QString& folder, const QList<Image>& images) {
+    QVERIFY(MakeFolder(folder));
+    for (const Image& image : images) {
+        const QString path = folder + image.name;
+        QVERIFY(WriteFile(path, QByteArray(image.size, 'x')));
+        QVERIFY(SetFileTime(path, kImageTime));
+    }
+}
+
+// The pages of a folder in name order, in the golden file's form.
+QByteArray CollectPages(const QString& folder) {
+    QByteArray all;
+    for (const QString& name : FolderEntries(folder)) {
+        if (!name.endsWith(QLatin1String(".html")))
+            continue;
+        all += "==== " + name.toUtf8() + '\n' + ReadFile(folder + name);
+    }
+    return all;
+}
+
+} // namespace
+
+class TestPageGolden : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pages_data() {
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<PageSettings>("settings");
+        QTest::addColumn<QList<Image>>("images");
+
+        QTest::newRow("defaults") << "defaults" << DefaultPageSettings() << ThreeImages();
+        PageSettings on = AllFlags(true);
+        on.sFontFace = "Times New Roman";
+        on.nFontSize = 3;
+        on.BackR = 10, on.TextG = 255, on.LinkB = 1;
+        QTest::newRow("every flag on") << "flags-on" << on << ThreeImages();
+        QTest::newRow("every flag off") << "flags-off" << AllFlags(false) << ThreeImages();
+        PageSettings background = DefaultPageSettings();
+        background.lBackGround = true;
+        QTest::newRow("background") << "background" << background << ThreeImages();
+        PageSettings sample = DefaultPageSettings();
+        sample.lText = sample.lBold = sample.lItal = sample.lCenter = true;
+        QTest::newRow("sample text, bold, italic, centre")
+            << "sample-text" << sample << ThreeImages();
+        QTest::newRow("one image")
+            << "one-image" << DefaultPageSettings() << QList<Image>{{"Solo.GIF", 1024}};
+        QTest::newRow("names") << "names" << DefaultPageSettings()
+                               << QList<Image>{{"IMG_01.JPG", 3000},
+                                               {"a.b.c.gif", 10},
+                                               {"My Photo.jpg", 10},
+                                               {"Tom & Jerry <1> \"q\" #1 50%?.jpg", 10},
+                                               {"caf\u00e9 \u20ac.jpg", 10},
+                                               {"\u65e5\u672c \U0001F600.jpeg", 10}};
+    }
+    void pages() {
+        QFETCH(QString, golden);
+        QFETCH(PageSettings, settings);
+        QFETCH(QList<Image>, images);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/Holiday Pics/";
+        MakeImages(folder, images);
+
+        PageRun run;
+        run.sFolder = folder;
+        run.images = ListFolderImages(folder).names;
+        QCOMPARE(run.images.size(), images.size());
+        run.settings = settings;
+        run.body = MakeBodyString(settings);
+        run.driveType = kFixedDisk;
+        run.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        const PageRunResult result = PageGenerator(run);
+        QCOMPARE(result.end, RunEnd::Finished);
+        QCOMPARE(result.message, QString());
+
+        CompareWithGolden(golden, CollectPages(folder), {});
+        QCOMPARE(FolderEntries(folder).size(), 2 * images.size()); // no stray files
+    }
+
+    // A folder on a CD-ROM: pages go to the target folder, links are full paths, and only
+    // the page names are lower-cased, never a folder.
+    void otherVolume() {
+        QTemporaryDir dir;
+        const QString root = QFileInfo(dir.path()).canonicalFilePath();
+        const QString folder = root + "/CD/Photos 2/";
+        const QString target = root + "/Pages Out/";
+        MakeImages(folder, {{"IMG_01.JPG", 5000}, {"b c.gif", 10}, {"Zed.jpeg", 10}});
+        QVERIFY(MakeFolder(target));
+        const FixtureTable table({Mount("/", "ext4"), Mount(root + "/CD", "iso9660")});
+
+        PageRun run;
+        run.sFolder = folder;
+        run.images = ListFolderImages(folder).names;
+        run.settings = DefaultPageSettings();
+        run.settings.TargetFolder = target;
+        run.body = MakeBodyString(run.settings);
+        run.driveType = DriveTypeName(folder, table);
+        QCOMPARE(run.driveType, QString("CD-ROM"));
+        run.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        const PageRunResult result = PageGenerator(run);
+        QCOMPARE(result.end, RunEnd::Finished);
+        QVERIFY(result.lRemote);
+        QCOMPARE(result.sOutFolder, target);
+        QCOMPARE(result.sFirstPage, target + "b c_gif.html");
+        QCOMPARE(result.firstPagePath, result.sFirstPage);
+
+        CompareWithGolden("other-volume", CollectPages(target), root.toUtf8());
+        QCOMPARE(FolderEntries(target).size(), 3);
+        QCOMPARE(FolderEntries(folder).size(), 3); // nothing written next to the images
+    }
+
+private:
+    // Golden files write the temporary root folder as @ROOT@.
+    void CompareWithGolden(const QString& golden, const QByteArray& actual,
+                           const QByteArray& root) {
+        const QString path = QStringLiteral(TUK_GOLDEN_DIR "/") + golden + ".golden";
+        if (qEnvironmentVariableIsSet("TUK_UPDATE_GOLDEN")) {
+            QByteArray text = actual;
+            if (!root.isEmpty())
+                text.replace(root, "@ROOT@");
+            QVERIFY(WriteFile(path, text));
+            return;
+        }
+        QByteArray expected = ReadFile(path);
+        QVERIFY2(!expected.isEmpty(), qPrintable("missing golden file " + path));
+        if (!root.isEmpty())
+            expected.replace("@ROOT@", root);
+        if (actual != expected) {
+            const QList<QByteArray> a = actual.split('\n'), e = expected.split('\n');
+            for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
+                const QByteArray al = a.value(i), el = e.value(i);
+                if (al != el)
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1 line %2:\n  actual:   %3\n  expected: %4")
+                            .arg(golden)
+                            .arg(i + 1)
+                            .arg(QString::fromLatin1(al.toPercentEncoding(" <>/=\"#:;&")),
+                                 QString::fromLatin1(el.toPercentEncoding(" <>/=\"#:;&")))));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPageGolden)
+#include "tst_pagegolden.moc"
