@@ -1,6 +1,13 @@
 #include "app/Dialogs.h"
 
+#include "app/icons/AppIcon.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace tuk {
 
@@ -28,6 +35,34 @@ Dialogs::Answer MessageBoxes::Ask(const QString& text) {
 
 void MessageBoxes::Tell(const QString& text) {
     Show(parent_, text, QMessageBox::Ok);
+}
+
+// Qt's own folder chooser, so the prompt can stand in the dialog under the folder view.
+QString MessageBoxes::BrowseFolder(const QString& prompt, const QString& startFolder) {
+    QFileDialog dialog(parent_, QString::fromLatin1(kAppTitle), startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog |
+                      QFileDialog::DontResolveSymlinks);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        auto* label = new QLabel(prompt, &dialog);
+        label->setTextFormat(Qt::PlainText);
+        grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool MessageBoxes::OpenPage(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void MessageBoxes::About(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, title + QLatin1Char('\n') + text, QMessageBox::Ok,
+                    parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(AppIcon().pixmap(32, 32));
+    box.exec();
 }
 
 } // namespace tuk

@@ -21,6 +21,12 @@ public:
     virtual Answer Ask(const QString& text) = 0;
     // A message with an OK button only.
     virtual void Tell(const QString& text) = 0;
+    // A modal chooser that offers only folders and shows the prompt; empty when cancelled.
+    virtual QString BrowseFolder(const QString& prompt, const QString& startFolder) = 0;
+    // Opens a page in the desktop's default browser; false when none could be started.
+    virtual bool OpenPage(const QString& path) = 0;
+    // The about box: modal, with the title as caption and first line, then the text.
+    virtual void About(const QString& title, const QString& text) = 0;
 };
 
 // The real boxes: modal, titled with the application's title, over the given window.
@@ -30,6 +36,9 @@ public:
 
     Answer Ask(const QString& text) override;
     void Tell(const QString& text) override;
+    QString BrowseFolder(const QString& prompt, const QString& startFolder) override;
+    bool OpenPage(const QString& path) override;
+    void About(const QString& title, const QString& text) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -135,10 +135,13 @@ void frmTu_K::BuildClientArea() {
     tv_ = new FolderTree(client_);
     tv_->setObjectName(QStringLiteral("TV"));
     tv_->setGeometry(Scaled(scale_, kTV));
+    connect(tv_, &FolderTree::FolderChosen, this, &frmTu_K::ChooseFolder);
+    connect(tv_, &FolderTree::TopNodeClicked, this, &frmTu_K::ClearFolderPanels);
 
     file1_ = new QListWidget(client_);
     file1_->setObjectName(QStringLiteral("File1"));
     file1_->setGeometry(Scaled(scale_, kFile1));
+    file1_->setUniformItemSizes(true);
 
     SetTreeMargins();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
@@ -205,28 +208,6 @@ void frmTu_K::Form_Resize() {
     file1_->setVisible(listHeight > 0);
     if (listHeight > 0)
         file1_->resize(file1_->width(), listHeight);
-}
-
-void frmTu_K::mnuFileRefresh_Click() {}
-void frmTu_K::mnuFileAbout_Click() {}
-void frmTu_K::mnuFileExit_Click() {}
-
-void frmTu_K::mnuSettingsCopy_Click() {
-    CopyBody();
-}
-
-void frmTu_K::mnuSettingsSave_Click() {
-    SaveSettings();
-}
-
-void frmTu_K::mnuSettingsDefault_Click() {
-    LoadDefaultValues();
-}
-
-void frmTu_K::mnuHtmlMake_Click() {}
-void frmTu_K::mnuHtmlView_Click() {}
-void frmTu_K::TB_ButtonClick(const QString& key) {
-    Q_UNUSED(key);
 }
 
 void frmTu_K::CopyBody() {

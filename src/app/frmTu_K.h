@@ -73,8 +73,25 @@ public Q_SLOTS:
     void SaveSettings();
     // After the question, puts every page option back to its default.
     void LoadDefaultValues();
-    // Shows the images of the current folder (filled in with the image list).
+    // Lists the images of the current folder in File1, writes the folder and the image count
+    // into the status bar and makes "Make HTML's" available when there are images.
     void RefreshImageList();
+    // After the question, writes one page per image of the current folder; the window stays
+    // responsive and refuses commands that would change what the run works on.
+    void PageGenerator();
+    // Lets the user choose the folder for the pages of folders that are not on a fixed disk.
+    void PickTargetFolder();
+    // Opens the first page of the last run in the desktop's browser.
+    void ViewPages();
+    // The about box.
+    void ShowAbout();
+
+    // State of the current folder and of the last run.
+    const QString& sFolder() const { return sFolder_; }
+    int nImages() const { return nImages_; }
+    bool lHtmlMake() const { return lHtmlMake_; }
+    bool lHtmlView() const { return lHtmlView_; }
+    const QString& FirstPagePath() const { return firstPagePath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,8 +113,11 @@ private:
     void LoadSettings();
     void ApplyWindowPlacement();
     void BuildToolbar();
-    void ResetFilledKeys();
     void BuildFolderTree();
+
+    void ChooseFolder(const QString& folder);
+    void ClearFolderPanels();
+    void SetRunning(bool running);
 
     void Form_Resize();
     void Form_QueryUnload();
@@ -118,6 +138,12 @@ private:
     QListWidget* file1_ = nullptr;
     int nTreeMarginW_ = 0; // pixels between the client area's and the tree's width
     int nTreeMarginH_ = 0;
+    QString sFolder_; // the current folder, ending with "/"; empty until one is chosen
+    int nImages_ = 0;
+    bool lHtmlMake_ = false;
+    bool lHtmlView_ = false;
+    QString firstPagePath_; // first page of the last finished run
+    bool closingDuringRun_ = false;
     QRect pendingOuter_; // placement still waiting for the window manager's frame
     bool placementPending_ = false;
 };

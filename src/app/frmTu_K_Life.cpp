@@ -38,7 +38,6 @@ void frmTu_K::Form_Load() {
     RunStep([this] { BuildToolbar(); }); // Qt's toolbar is flat without a divider already
     RunStep([this] { text_->SetUp(); });
     RunStep([this] { colors_->SetUpSwatches(); });
-    RunStep([this] { ResetFilledKeys(); });
     RunStep([this] { BuildFolderTree(); });
     RunStep([this] { RefreshImageList(); });
     RunStep([this] { show(); });
@@ -145,20 +144,6 @@ void frmTu_K::resizeEvent(QResizeEvent* event) {
     FitPlacementToFrame();
 }
 
-// Hook: the toolbar's buttons and separators in their designed order, through
-// AddToolButton and AddToolSeparator, with the "target" tooltip from TargetFolder.
-void frmTu_K::BuildToolbar() {}
-
-// Hook: the folder tree's list of filled keys starts with one empty key.
-void frmTu_K::ResetFilledKeys() {}
-
-// Hook: the top of the folder tree (desktop, computer, volumes).
-void frmTu_K::BuildFolderTree() {}
-
-// Hook, run at start-up and for every folder chosen later: the images of the current folder into
-// File1, the status panels and the Html menu entries.
-void frmTu_K::RefreshImageList() {}
-
 void frmTu_K::SaveSettings() {
     if (!store_)
         return;
@@ -196,6 +181,10 @@ void frmTu_K::LoadDefaultValues() {
 }
 
 void frmTu_K::closeEvent(QCloseEvent* event) {
+    // A run in progress stops after the page it is writing; the run's own handler then
+    // returns without a word and the process ends.
+    if (Program().lMaking)
+        closingDuringRun_ = true;
     Form_QueryUnload();
     event->accept();
 }

@@ -25,12 +25,28 @@ public:
     QQueue<Answer> answers;
     QStringList asked;
     QStringList told;
+    QQueue<QString> folders; // answers of the folder chooser; empty means cancelled
+    QStringList prompts;
+    QStringList opened;
+    bool browserStarts = true;
+    QStringList abouts;
 
     Answer Ask(const QString& text) override {
         asked << text;
         return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
     }
     void Tell(const QString& text) override { told << text; }
+    QString BrowseFolder(const QString& prompt, const QString&) override {
+        prompts << prompt;
+        return folders.isEmpty() ? QString() : folders.dequeue();
+    }
+    bool OpenPage(const QString& path) override {
+        opened << path;
+        return browserStarts;
+    }
+    void About(const QString& title, const QString& text) override {
+        abouts << title + '\n' + text;
+    }
 };
 
 // Points the per-user configuration and runtime folders at fresh temporary folders, before

@@ -81,8 +81,14 @@ private Q_SLOTS:
         auto* tb = Find<QToolBar>(w_.get(), "TB");
         QVERIFY(!tb->isMovable());
         QCOMPARE(w_->toolBarArea(tb), Qt::TopToolBarArea);
-        QCOMPARE(Find<QTreeWidget>(w_.get(), "TV")->topLevelItemCount(), 0);
+        // The tree holds Desktop on top; no folder is chosen, so the list is empty.
+        auto* tree = Find<QTreeWidget>(w_.get(), "TV");
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("Desktop"));
         QCOMPARE(Find<QListWidget>(w_.get(), "File1")->count(), 0);
+        QCOMPARE(w_->StatusPanel(1), QString());
+        QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
+        QCOMPARE(tb->actions().size(), 13);
         QVERIFY(!w_->StatusPanel(3).isEmpty());
         QVERIFY(!w_->StatusPanel(4).isEmpty());
         w_->SetStatusPanel(1, "/srv/<pics>/");
