@@ -1,0 +1,345 @@
+// Drives the window's commands: toolbar, menus and shortcuts, the image list, making and
+// viewing pages, the target folder, and what a run refuses or does when the window closes.
+#include "AppTestSupport.h"
+#include "foldertree/FolderTree.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDirIterator>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+// Writes n small images into a fresh folder and returns it with a trailing "/".
+QString MakeImageFolder(const QTemporaryDir& dir, const QString& name, int n) {
+    const QString folder = dir.path() + '/' + name + '/';
+    MakeFolder(folder);
+    for (int i = 0; i < n; ++i)
+        WriteFile(folder + QStringLiteral("Img%1.jpg").arg(i, 3, 10, QChar('0')),
+                  QByteArray(2000, 'x'));
+    return folder;
+}
+
+QMap<QString, QByteArray> Pages(const QString& folder) {
+    QMap<QString, QByteArray> pages;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!name.endsWith(".jpg"))
+            pages[name] = ReadFile(folder + name);
+    }
+    return pages;
+}
+
+} // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<frmTu_K> w_;
+    QTemporaryDir dir_;
+
+    QAction* Tool(const char* key) { return w_->TB()->findChild<QAction*>(key); }
+    void Choose(const QString& folder) { Q_EMIT w_->TV()->FolderChosen(folder); }
+    // Runs the action from inside the first turn of the event loop that a run yields to.
+    void DuringRun(std::function<void()> action) {
+        QTimer::singleShot(0, w_.get(), std::move(action));
+    }
+
+private Q_SLOTS:
+    void init() {
+        ClearStore();
+        dialogs_ = ScriptedDialogs{};
+        w_ = OpenWindow(dialogs_);
+    }
+    void cleanup() {
+        w_.reset();
+        ClearStore();
+    }
+
+    void toolbarAsDesigned() {
+        const QStringList keys{"exit",    "", "refresh",  "",         "target", "copy", "save",
+                               "default", "", "htmlmake", "htmlview", "",       "about"};
+        const QList<QAction*> actions = w_->TB()->actions();
+        QCOMPARE(actions.size(), keys.size());
+        for (int i = 0; i < keys.size(); ++i) {
+            QCOMPARE(actions[i]->isSeparator(), keys[i].isEmpty());
+            if (keys[i].isEmpty())
+                continue;
+            QCOMPARE(actions[i]->objectName(), keys[i]);
+            QVERIFY2(!actions[i]->icon().isNull(), qPrintable(keys[i]));
+            QVERIFY(actions[i]->text().isEmpty());
+            QVERIFY(actions[i]->isEnabled());
+        }
+        QCOMPARE(Tool("exit")->toolTip(), QString("Close TU_K"));
+        QCOMPARE(Tool("target")->toolTip(),
+                 "Set folder for remote images: " + Program().page.TargetFolder);
+        QVERIFY(Program().page.TargetFolder.endsWith('/'));
+    }
+
+    // Each key runs its own command; a command whose condition is false does nothing.
+    void buttons_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("about") << "about"
+                               << "about";
+        QTest::newRow("copy") << "copy"
+                              << "clipboard";
+        QTest::newRow("default") << "default"
+                                 << "asked Load Default Values?";
+        QTest::newRow("htmlmake without images") << "htmlmake"
+                                                 << "nothing";
+        QTest::newRow("htmlview before a run") << "htmlview"
+                                               << "nothing";
+        QTest::newRow("refresh") << "refresh"
+                                 << "refreshed";
+        QTest::newRow("save") << "save"
+                              << "saved";
+        QTest::newRow("target") << "target"
+                                << "prompted";
+        QTest::newRow("exit") << "exit"
+                              << "closed";
+        QTest::newRow("unknown key") << "Exit"
+                                     << "nothing";
+    }
+    void buttons() {
+        QFETCH(QString, key);
+        QFETCH(QString, effect);
+        QGuiApplication::clipboard()->clear();
+        w_->SetStatusPanel(2, "before");
+        w_->TB_ButtonClick(key);
+        QCOMPARE(dialogs_.abouts.size(), effect == "about" ? 1 : 0);
+        QCOMPARE(QGuiApplication::clipboard()->text().size(), effect == "clipboard" ? 76 : 0);
+        QCOMPARE(dialogs_.asked.join('|'), effect.startsWith("asked ") ? effect.mid(6) : QString());
+        QCOMPARE(w_->StatusPanel(2),
+                 effect == "refreshed" ? QString("0 Images") : QString("before"));
+        QCOMPARE(QFile::exists(StorePath()), effect == "saved" || effect == "closed");
+        QCOMPARE(dialogs_.prompts.size(), effect == "prompted" ? 1 : 0);
+        QCOMPARE(w_->isVisible(), effect != "closed");
+        QVERIFY(dialogs_.told.isEmpty());
+    }
+
+    void menuShortcuts_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Ctrl+R refreshes") << int(Qt::Key_R) << "refreshed";
+        QTest::newRow("Ctrl+A shows about") << int(Qt::Key_A) << "about";
+        QTest::newRow("Ctrl+K disabled") << int(Qt::Key_K) << "nothing";
+        QTest::newRow("Ctrl+W disabled") << int(Qt::Key_W) << "nothing";
+    }
+    void menuShortcuts() {
+        QFETCH(int, key);
+        QFETCH(QString, effect);
+        w_->SetStatusPanel(2, "before");
+        w_->activateWindow();
+        w_->TB()->setFocus();
+        QTest::keyClick(w_.get(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(w_->StatusPanel(2),
+                 effect == "refreshed" ? QString("0 Images") : QString("before"));
+        QCOMPARE(dialogs_.abouts.size(), effect == "about" ? 1 : 0);
+        QVERIFY(dialogs_.asked.isEmpty());
+    }
+
+    void exitMenuCloses() {
+        w_->MenuEntry("mnuFileExit")->trigger();
+        QVERIFY(!w_->isVisible());
+    }
+
+    void aboutBox() {
+        w_->MenuEntry("mnuFileAbout")->trigger();
+        w_->TB_ButtonClick("about");
+        QCOMPARE(dialogs_.abouts.size(), 2);
+        QCOMPARE(dialogs_.abouts[0], dialogs_.abouts[1]);
+        const QStringList lines = dialogs_.abouts[0].split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QString("TU_K :: HTML's out of Images!"));
+        QVERIFY(lines[1].contains(QChar(0xA9)) && lines[1].contains('@'));
+        QVERIFY(lines[2].startsWith("https://"));
+    }
+
+    void imageListFollowsTheFolder() {
+        const QString folder = MakeImageFolder(dir_, "list", 3);
+        WriteFile(folder + "notes.txt", "x");
+        Choose(folder);
+        QCOMPARE(w_->sFolder(), folder);
+        QCOMPARE(w_->StatusPanel(1), folder);
+        QCOMPARE(w_->StatusPanel(2), QString("3 Images"));
+        QCOMPARE(w_->File1()->count(), 3);
+        QVERIFY(w_->MenuEntry("mnuHtmlMake")->isEnabled());
+        QVERIFY(!w_->MenuEntry("mnuHtmlView")->isEnabled());
+
+        const QString empty = MakeImageFolder(dir_, "empty", 0);
+        Choose(empty);
+        QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
+        QVERIFY(!w_->MenuEntry("mnuHtmlMake")->isEnabled());
+        w_->TB_ButtonClick("htmlmake");
+        QVERIFY(dialogs_.asked.isEmpty());
+
+        // Desktop and the computer empty the panels and keep the folder.
+        Q_EMIT w_->TV()->TopNodeClicked();
+        QCOMPARE(w_->StatusPanel(1), QString());
+        QCOMPARE(w_->StatusPanel(2), QString());
+        QCOMPARE(w_->sFolder(), empty);
+
+        // A folder that vanished lists nothing and does no harm.
+        Choose(dir_.path() + "/gone/");
+        QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
+    }
+
+    // The window and tu_k-make write the same bytes for the same folder and settings.
+    void makeMatchesTheCommandLine() {
+        const QString folder = MakeImageFolder(dir_, "same", 4);
+        Choose(folder);
+        Program().page.lText = true;
+        Program().page.nFontSize = 4;
+        w_->SaveSettings();
+        dialogs_.answers << Dialogs::Answer::Yes;
+        w_->MenuEntry("mnuHtmlMake")->trigger();
+        QCOMPARE(dialogs_.asked.size(), 1);
+        QCOMPARE(dialogs_.asked[0], QString("Make HTML's in %1 for 4 Image(s) in %1?").arg(folder));
+        QVERIFY(w_->StatusPanel(2).startsWith("Image: 4 / 4 -- "));
+        QVERIFY(w_->StatusPanel(2).endsWith(" -- OK"));
+        QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
+        QCOMPARE(w_->File1()->currentRow(), 3);
+        QVERIFY(!Program().lMaking);
+        const QMap<QString, QByteArray> fromWindow = Pages(folder);
+        QCOMPARE(fromWindow.size(), 4);
+        for (const QString& name : fromWindow.keys())
+            QFile::remove(folder + name);
+
+        QProcess make;
+        make.start(TUK_MAKE_PATH, {"--yes", "--quiet", folder});
+        QVERIFY(make.waitForFinished(30000));
+        QCOMPARE(make.exitCode(), 0);
+        QCOMPARE(Pages(folder), fromWindow);
+
+        // View opens the first page; a browser that cannot start is told.
+        w_->TB_ButtonClick("htmlview");
+        QCOMPARE(dialogs_.opened, QStringList{folder + "img000_jpg.html"});
+        dialogs_.browserStarts = false;
+        w_->MenuEntry("mnuHtmlView")->trigger();
+        QCOMPARE(dialogs_.told.size(), 1);
+
+        // A refresh makes View unavailable again.
+        w_->TB_ButtonClick("refresh");
+        QVERIFY(!w_->lHtmlView() && !w_->MenuEntry("mnuHtmlView")->isEnabled());
+    }
+
+    void declinedRunWritesNothing_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("No") << int(Dialogs::Answer::No);
+        QTest::newRow("Cancel") << int(Dialogs::Answer::Cancel);
+    }
+    void declinedRunWritesNothing() {
+        QFETCH(int, answer);
+        const QString folder = MakeImageFolder(dir_, QStringLiteral("declined%1").arg(answer), 2);
+        Choose(folder);
+        dialogs_.answers << Dialogs::Answer(answer);
+        w_->TB_ButtonClick("htmlmake");
+        QCOMPARE(Pages(folder).size(), 0);
+        QCOMPARE(w_->StatusPanel(2), QString("2 Images"));
+        QVERIFY(!w_->lHtmlView());
+    }
+
+    // While pages are made, nothing may change the folder, the list or the settings.
+    void commandsAreRefusedDuringARun() {
+        const QString folder = MakeImageFolder(dir_, "busy", 30);
+        const QString other = MakeImageFolder(dir_, "other", 1);
+        Choose(folder);
+        bool ran = false;
+        DuringRun([&] {
+            ran = true;
+            QVERIFY(Program().lMaking);
+            Choose(other);
+            w_->TB_ButtonClick("refresh");
+            w_->MenuEntry("mnuFileRefresh")->trigger();
+            w_->TB_ButtonClick("htmlmake");
+            w_->TB_ButtonClick("default");
+            w_->TB_ButtonClick("save");
+            w_->TB_ButtonClick("target");
+            w_->TB_ButtonClick("exit");
+            QVERIFY(!w_->TV()->isEnabled());
+            QVERIFY(!w_->MenuEntry("mnuHtmlMake")->isEnabled());
+            QVERIFY(!w_->MenuEntry("mnuSettingsSave")->isEnabled());
+        });
+        dialogs_.answers << Dialogs::Answer::Yes;
+        w_->TB_ButtonClick("htmlmake");
+        QVERIFY(ran);
+        QCOMPARE(dialogs_.asked.size(), 1); // no second run, no defaults question
+        QVERIFY(dialogs_.prompts.isEmpty());
+        QVERIFY(w_->isVisible());
+        QCOMPARE(w_->sFolder(), folder);
+        QCOMPARE(Pages(folder).size(), 30);
+        QVERIFY(!QFile::exists(StorePath()));
+        QVERIFY(w_->TV()->isEnabled());
+        QVERIFY(w_->MenuEntry("mnuHtmlMake")->isEnabled());
+    }
+
+    // Closing during a run stops it after a whole page, saves nothing and says nothing.
+    void closeDuringARun() {
+        const QString folder = MakeImageFolder(dir_, "closing", 50);
+        Choose(folder);
+        DuringRun([&] { w_->close(); });
+        dialogs_.answers << Dialogs::Answer::Yes;
+        w_->TB_ButtonClick("htmlmake");
+        QVERIFY(!w_->isVisible());
+        QVERIFY(!Program().lMaking);
+        QVERIFY(dialogs_.told.isEmpty());
+        QVERIFY(!QFile::exists(StorePath()));
+        const QMap<QString, QByteArray> pages = Pages(folder);
+        QVERIFY(pages.size() < 50);
+        for (auto page = pages.begin(); page != pages.end(); ++page) {
+            QVERIFY2(page.key().endsWith("_jpg.html"), qPrintable(page.key()));
+            QVERIFY(page.value().endsWith("</html>\r\n"));
+        }
+    }
+
+    // A run that cannot write a page says why once, and the panel says it failed.
+    void failedRun() {
+        const QString folder = MakeImageFolder(dir_, "failing", 3);
+        MakeFolder(folder + "img001_jpg.html/blocker"); // a folder where the second page goes
+        Choose(folder);
+        dialogs_.answers << Dialogs::Answer::Yes;
+        w_->TB_ButtonClick("htmlmake");
+        QCOMPARE(dialogs_.told.size(), 1);
+        QVERIFY(dialogs_.told[0].contains("img001_jpg.html"));
+        QVERIFY(!w_->StatusPanel(2).endsWith("OK"));
+        QVERIFY(!Program().lMaking);
+        // The first page exists, so it can be viewed.
+        QVERIFY(w_->lHtmlView());
+        QVERIFY(QFile::exists(folder + "img000_jpg.html"));
+    }
+
+    void targetFolder_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("cancel keeps the folder") << ""
+                                                 << "/srv/Pages/";
+        QTest::newRow("folder gets its slash") << "/srv/web"
+                                               << "/srv/web/";
+        QTest::newRow("root stays root") << "/"
+                                         << "/";
+    }
+    void targetFolder() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, target);
+        Program().page.TargetFolder = "/srv/Pages/";
+        if (!chosen.isEmpty())
+            dialogs_.folders << chosen;
+        w_->TB_ButtonClick("target");
+        QCOMPARE(dialogs_.prompts, QStringList{"Pick a folder for storing HTML's of remote "
+                                               "images.\nClic Cancel to keep /srv/Pages/"});
+        QCOMPARE(Program().page.TargetFolder, target);
+        QCOMPARE(Tool("target")->toolTip(), "Set folder for remote images - Current: " + target);
+    }
+};
+
+TUK_GUI_TEST_MAIN(TestCommands)
+#include "tst_commands.moc"
