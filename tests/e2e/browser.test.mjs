@@ -107,8 +107,13 @@ async function walk(browser, label, pagesFolder, expect) {
         check(seen.text.includes('Tarnwick') === expect.credit, `${where}: credit line ${expect.credit ? 'missing' : 'visible'}`);
         check(!seen.text.includes('-->') && !seen.text.includes('<!--'), `${where}: comment markup visible`);
         if (expect.fullPaths) {
-            const hrefs = await page.$$eval('a', (as) => as.map((a) => a.getAttribute('href')));
+            const hrefs = await page.$$eval('a', (as) => as
+                .filter((a) => ['first', 'prev', 'next', 'last'].includes(a.textContent))
+                .map((a) => a.getAttribute('href')));
+            check(hrefs.length === 4, `${where}: ${hrefs.length} navigation links`);
             check(hrefs.every((h) => h.startsWith('/')), `${where}: links are not full paths: ${hrefs}`);
+            const src = await page.$eval('img', (img) => img.getAttribute('src'));
+            check(src.startsWith('/'), `${where}: image reference is not a full path: ${src}`);
         }
         const want = { first: 0, prev: Math.max(i - 1, 0), next: Math.min(i + 1, n - 1), last: n - 1 };
         for (const [name, target] of Object.entries(want))
