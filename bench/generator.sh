@@ -2,7 +2,12 @@
 # Times tu_k-make against the file system's floor (bench/floor.cpp: stat each image, write a
 # page of the same length with open/write/close) and compares peak memory for a large and a
 # small folder. Usage: bench/generator.sh [BUILD_DIR]
-# Environment: N (images per timed folder, 10000), ROUNDS (3), BIG (40000), SMALL (1000).
+# Environment: N (images per timed folder, 10000), ROUNDS (3), BIG (40000), SMALL (1000),
+# TMPDIR (where the folders are made).
+# On ext4, creating files right after many files were deleted nearby (a busy /tmp, or the
+# clean-up of this script's previous run) is several times slower for minutes, as the file
+# system avoids reusing recently freed inodes; both programs suffer, but unevenly. Run it on
+# a quiet machine, five minutes after any mass deletion, with TMPDIR on a folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -25,14 +30,17 @@ images() { # FOLDER COUNT: COUNT images of 3,000 bytes
     (cd "$1" && head -c $(($2 * 3000)) /dev/zero |
         split -b 3000 -a 6 -d --additional-suffix=.jpg - img_)
 }
-seconds() { # RESULT_FILE COMMAND...: runs the command, prints its wall-clock seconds
+seconds() { # RESULT_FILE COMMAND...: runs the command, prints its wall-clock and CPU seconds
     local out=$1
     shift
     "$measure" "$out" "$@" >/dev/null
-    cut -d' ' -f1 "$out"
+    cut -d' ' -f1,3 "$out"
 }
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+column() { cut -d' ' -f"$1" "$2"; } # FIELD FILE
+ratios() { # FIELD MAKE_FILE FLOOR_FILE: per-round ratios make / floor
+    paste -d' ' <(column "$1" "$2") <(column "$1" "$3") | awk '{printf "%.2f\n", $1 / $2}'
+}
 
 echo "Preparing folders of $N images (3,000 bytes each) in $work ..."
 images "$work/probe" "$N"
@@ -70,26 +78,29 @@ done
 big_kb=$(cut -d' ' -f2 "$work/mem.big")
 small_kb=$(cut -d' ' -f2 "$work/mem.small")
 
-first_make=$(median <"$work/first.make")
-first_floor=$(median <"$work/first.floor")
-again_make=$(median <"$work/again.make")
-again_floor=$(median <"$work/again.floor")
+row() { # LABEL MAKE_FILE FLOOR_FILE TARGET
+    echo "| $1 | $(column 1 "$2" | median) | $(column 1 "$3" | median) |" \
+        "$(ratios 1 "$2" "$3" | median) | $(column 2 "$2" | median) | $(column 2 "$3" | median) |" \
+        "$(ratios 2 "$2" "$3" | median) | $4 |"
+}
 
 echo
 echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
-    "Linux $(uname -r), file system $(stat -f -c %T "$work")"
-echo "Pages: $N images, default options, $page bytes per page; median of $ROUNDS rounds"
+    "Linux $(uname -r), file system $(stat -f -c %T "$work") ($(df --output=fstype "$work" | tail -1))"
+echo "Pages: $N images, default options, $page bytes per page; medians of $ROUNDS rounds" \
+    "(ratio: median of the rounds' ratios)"
 echo
-echo "| Run | tu_k-make (s) | floor (s) | ratio | target |"
-echo "|---|---|---|---|---|"
-echo "| first run, no pages | $first_make | $first_floor | $(ratio "$first_make" "$first_floor") | <= 1.25 |"
-echo "| re-run, pages unchanged / floor overwrites | $again_make | $again_floor | $(ratio "$again_make" "$again_floor") | <= 1.00 |"
+echo "| Run | tu_k-make wall (s) | floor wall (s) | wall ratio | tu_k-make CPU (s) | floor CPU (s) | CPU ratio | target |"
+echo "|---|---|---|---|---|---|---|---|"
+row "first run, no pages yet" "$work/first.make" "$work/first.floor" "wall <= 1.25"
+row "re-run: pages unchanged / floor overwrites" "$work/again.make" "$work/again.floor" "wall <= 1.00"
 echo
-echo "| Peak memory | kB |"
+echo "| Peak memory of tu_k-make | kB |"
 echo "|---|---|"
 echo "| $SMALL images | $small_kb |"
 echo "| $BIG images | $big_kb |"
 echo "| difference | $((big_kb - small_kb)) (target <= 10240) |"
 echo
-echo "Rounds (s): first make $(paste -sd' ' "$work/first.make"); first floor $(paste -sd' ' "$work/first.floor");" \
-    "again make $(paste -sd' ' "$work/again.make"); again floor $(paste -sd' ' "$work/again.floor")"
+for f in first.make first.floor again.make again.floor; do
+    echo "Rounds, $f (wall CPU): $(paste -sd, "$work/$f" | sed 's/,/, /g')"
+done

@@ -1,7 +1,7 @@
 // Runs a command and reports its wall-clock time (monotonic) and peak resident memory.
 // Usage: tuk_bench_measure RESULT_FILE COMMAND [ARG...]
-// RESULT_FILE receives one line: "<seconds> <peak kilobytes>". The command's own exit status
-// is passed on.
+// RESULT_FILE receives one line: "<seconds> <peak kilobytes> <CPU seconds, user + system>".
+// The command's own exit status is passed on.
 
 #include <cstdio>
 #include <ctime>
@@ -36,7 +36,9 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 2;
     }
-    std::fprintf(out, "%.4f %ld\n", seconds, usage.ru_maxrss);
+    const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    std::fprintf(out, "%.4f %ld %.4f\n", seconds, usage.ru_maxrss, cpu);
     std::fclose(out);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
