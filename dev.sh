@@ -32,7 +32,6 @@ build build
 ctest --test-dir build --output-on-failure -j "$jobs"
 build build-asan -DTUK_SANITIZE=ON
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
-if [ -x tests/e2e/run.sh ]; then
-    tests/e2e/run.sh build
-fi
+tests/e2e/run.sh build
+tests/package/check.sh build
 echo "All tests passed."

@@ -25,9 +25,9 @@ set(CPACK_PACKAGE_NAME tu-k)
 set(CPACK_PACKAGE_VENDOR Tarnwick)
 set(CPACK_PACKAGE_CONTACT "Tarnwick <tu_k@tarnwick.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn a folder of images into static web pages")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tu_K writes one web page per GIF or JPEG image of a folder, with navigation links, image\n"
-    "facts, sample text and a credit line, styled in a live-preview editor.")
+set(CPACK_PACKAGE_DESCRIPTION "Tu_K writes one web page per GIF or JPEG image of a folder, \
+with navigation links, image facts, sample text and a credit line, styled in a live-preview \
+editor. tu_k-make writes the same pages from the command line.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tu_k)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)

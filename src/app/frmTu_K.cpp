@@ -7,15 +7,18 @@
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QShortcutEvent>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -143,6 +146,9 @@ void frmTu_K::BuildClientArea() {
     file1_->setGeometry(Scaled(scale_, kFile1));
     file1_->setUniformItemSizes(true);
 
+    for (QAbstractButton* button : picCtrl_->findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
+
     SetTreeMargins();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
     layout()->activate();
@@ -191,7 +197,24 @@ void frmTu_K::SetTreeMargins() {
 bool frmTu_K::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize)
         Form_Resize();
+    if (event->type() == QEvent::Shortcut &&
+        OpenMenuOfShortcut(static_cast<QShortcutEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+// "&File" and the "&Folder" box share Alt+F; a key that opens a menu opens it, as users of
+// every desktop program expect, instead of moving the focus between the two.
+bool frmTu_K::OpenMenuOfShortcut(const QShortcutEvent* event) {
+    if (!event->isAmbiguous())
+        return false;
+    for (QAction* menu : menuBar()->actions()) {
+        if (QKeySequence::mnemonic(menu->text()) == event->key()) {
+            menuBar()->setActiveAction(menu);
+            return true;
+        }
+    }
+    return false;
 }
 
 // The tree takes every pixel the window has beyond its designed size, keeping its left and

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QListWidget;
+class QShortcutEvent;
 class QToolBar;
 
 namespace tuk {
@@ -115,6 +116,7 @@ private:
     void BuildToolbar();
     void BuildFolderTree();
 
+    bool OpenMenuOfShortcut(const QShortcutEvent* event);
     void ChooseFolder(const QString& folder);
     void ClearFolderPanels();
     void SetRunning(bool running);

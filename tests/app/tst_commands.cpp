@@ -147,6 +147,21 @@ private Q_SLOTS:
         QVERIFY(dialogs_.asked.isEmpty());
     }
 
+    // "&File" and the "&Folder" box share Alt+F: the key opens the menu, every time.
+    void altFOpensTheFileMenu() {
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(w_.get(), Qt::Key_F, Qt::AltModifier);
+            QAction* active = w_->menuBar()->activeAction();
+            QVERIFY(active);
+            QCOMPARE(active->text(), QString("&File"));
+            QVERIFY(!Find<QWidget>(w_.get(), "chkFolder")->hasFocus());
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                              : static_cast<QWidget*>(w_.get()),
+                            Qt::Key_Escape);
+            QTest::keyClick(w_->menuBar(), Qt::Key_Escape);
+        }
+    }
+
     void exitMenuCloses() {
         w_->MenuEntry("mnuFileExit")->trigger();
         QVERIFY(!w_->isVisible());

@@ -7,7 +7,7 @@ build=$(cd "${1:-build}" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null 2>&1)
 deb=$(ls "$scratch"/out/tu-k_*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 

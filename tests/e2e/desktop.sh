@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Drives the real window on an X display as a user would, with the keyboard and the mouse:
+# picks the sample folder in the tree, makes pages and answers the question, closes the window
+# from its menu, and checks the pages and the stored window placement.
+# Usage: tests/e2e/desktop.sh BUILD_DIR [SCREENSHOT.png]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-build}" && pwd)
+screenshot=${2:-}
+scratch=$(mktemp -d)
+display=:$((90 + RANDOM % 9))
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "desktop test FAILED: $*" >&2
+    [ -f "$scratch/tu_k.log" ] && cat "$scratch/tu_k.log" >&2
+    exit 1
+}
+
+# A user whose desktop holds the sample pictures in a folder named MY PICS, and whose store
+# places a window large enough to show the image list.
+home=$scratch/home
+pics="$home/Desktop/MY PICS"
+mkdir -p "$home/Desktop/NEW FOLDER" "$home/.config/Tarnwick" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+cp -r "$here/sample-images" "$pics"
+printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$home/.config/Tarnwick/Tu_K.conf"
+
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
+    QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
+app=$!
+pids+=($app)
+window=$(timeout 20 xdotool search --sync --name '^tu_k$' | head -1) || fail "no window"
+sleep 1
+
+# Click into the tree and type the folder's name: the tree selects it and lists its images.
+xdotool mousemove --window "$window" 330 62 click 1
+sleep 0.3
+xdotool type --delay 60 "my p"
+sleep 0.5
+# Make pages with the shortcut and answer the question with its access key.
+xdotool key ctrl+k
+timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null || fail "no question box"
+sleep 0.3
+xdotool key alt+y
+for _ in $(seq 50); do
+    [ "$(find "$pics" -name '*.html' | wc -l)" -eq 6 ] && break
+    sleep 0.1
+done
+count=$(find "$pics" -name '*.html' | wc -l)
+[ "$count" -eq 6 ] || fail "expected 6 pages in $pics, found $count"
+grep -q 'Tarnwick' "$pics/beach.day_jpg.html" || fail "page without its credit line"
+sleep 0.5
+
+if [ -n "$screenshot" ]; then
+    import -window "$window" "$screenshot"
+    echo "desktop test: screenshot in $screenshot"
+fi
+
+# Close from the menu: Alt+F opens File, X is its Exit entry.
+xdotool mousemove --window "$window" 100 450 click 1
+sleep 0.3
+xdotool key alt+f
+sleep 0.4
+xdotool key x
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the window did not close from its menu"
+
+store="$home/.config/Tarnwick/Tu_K.conf"
+for key in DefL DefT DefW DefH; do
+    grep -q "^$key=-\?[0-9]\+$" "$store" || fail "store lacks $key: $(cat "$store")"
+done
+grep -q '^DefW=10500$' "$store" || fail "placement not kept: $(cat "$store")"
+grep -q '^TargetFolder=' "$store" || fail "store lacks the target folder"
+echo "desktop test: folder picked, 6 pages made, window closed, placement stored"
