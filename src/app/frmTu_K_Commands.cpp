@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -51,12 +52,19 @@ constexpr const char* kRefusedWhileMaking[] = {"mnuFileRefresh", "mnuFileExit", 
 
 // Follows a run from the window: progress in the second status panel and the list's
 // selection, one turn of the event loop after every page, and a stop when the window closes.
+// The progress is shown at most every few milliseconds and for the last page: repainting the
+// status bar for every page would cost more than writing the page.
 class WindowRun : public PageRunListener {
 public:
     WindowRun(frmTu_K& window, QListWidget& list, const bool& stop)
-        : window_(window), list_(list), stop_(stop) {}
+        : window_(window), list_(list), stop_(stop) {
+        shown_.start();
+    }
 
-    void Progress(int k, int, const QString& statusText) override {
+    void Progress(int k, int n, const QString& statusText) override {
+        if (k > 1 && k < n && shown_.elapsed() < kShowEveryMs)
+            return;
+        shown_.restart();
         window_.SetStatusPanel(2, statusText);
         list_.setCurrentRow(k - 1);
     }
@@ -64,9 +72,11 @@ public:
     bool StopRequested() override { return stop_; }
 
 private:
+    static constexpr qint64 kShowEveryMs = 40;
     frmTu_K& window_;
     QListWidget& list_;
     const bool& stop_;
+    QElapsedTimer shown_;
 };
 
 } // namespace

