@@ -1,6 +1,5 @@
 #include "app/icons/AppIcon.h"
 
-
 // The resource file is compiled into a static library that nothing else references, so it is
 // registered by hand. The macro only works outside a namespace.
 static void RegisterAppIconResources() {
