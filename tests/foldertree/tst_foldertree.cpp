@@ -1,3 +1,4 @@
+#include "FixtureMounts.h"
 #include "foldertree/FolderTree.h"
 
 #include "TestSupport.h"
@@ -11,11 +12,7 @@ using namespace tuk;
 
 namespace {
 
-class FixtureTable : public MountTableSource {
-public:
-    QList<MountEntry> mounts;
-    QList<MountEntry> Mounts() const override { return mounts; }
-};
+using FixtureTable = tuktest::FixtureMountTable;
 
 class FixtureLabels : public VolumeLabelSource {
 public:

@@ -2,6 +2,7 @@
 // pages of one run in name order, each behind a line "==== <page file name>".
 // TUK_UPDATE_GOLDEN=1 rewrites the golden files from the current output (review the diff).
 
+#include "FixtureMounts.h"
 #include "TestSupport.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
@@ -19,14 +20,7 @@ namespace {
 // 2023-06-15 12:00 UTC: the same calendar day in every time zone from -11 to +11 hours.
 constexpr time_t kImageTime = 1686830400;
 
-class FixtureTable : public MountTableSource {
-public:
-    explicit FixtureTable(QList<MountEntry> mounts) : mounts_(std::move(mounts)) {}
-    QList<MountEntry> Mounts() const override { return mounts_; }
-
-private:
-    QList<MountEntry> mounts_;
-};
+using FixtureTable = tuktest::FixtureMountTable;
 
 MountEntry Mount(const QString& point, const QString& fs) {
     MountEntry m;

@@ -1,3 +1,4 @@
+#include "FixtureMounts.h"
 #include "generator/Volumes.h"
 
 #include <QTemporaryDir>
@@ -7,14 +8,7 @@ using namespace tuk;
 
 namespace {
 
-class FixtureTable : public MountTableSource {
-public:
-    explicit FixtureTable(QList<MountEntry> mounts) : mounts_(std::move(mounts)) {}
-    QList<MountEntry> Mounts() const override { return mounts_; }
-
-private:
-    QList<MountEntry> mounts_;
-};
+using FixtureTable = tuktest::FixtureMountTable;
 
 MountEntry Mount(const QString& point, const QString& fs, bool removable = false) {
     MountEntry m;
@@ -114,7 +108,7 @@ private Q_SLOTS:
     }
 
     void noVolumeAtAll() {
-        QCOMPARE(DriveTypeName("/home", FixtureTable({})), QStringLiteral("Not Existing Drive"));
+        QCOMPARE(DriveTypeName("/home", FixtureTable()), QStringLiteral("Not Existing Drive"));
     }
 
     void laterMountShadowsEarlier() {
