@@ -1,5 +1,6 @@
 #include "app/Run.h"
 
+#include "app/CloseOnSignal.h"
 #include "app/Dialogs.h"
 #include "app/ExitWhenIdle.h"
 #include "app/SingleInstance.h"
@@ -25,6 +26,7 @@ int RunTuK() {
     frmTu_K window(boxes);
     boxes.SetParent(&window);
     window.Form_Load();
+    new CloseOnSignal(&window);
     const bool benchmark = qEnvironmentVariableIntValue("TUK_EXIT_WHEN_IDLE") == 1;
     if (benchmark)
         new ExitWhenIdle(&window);

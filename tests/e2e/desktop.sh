@@ -82,3 +82,40 @@ done
 grep -q '^DefW=10500$' "$store" || fail "placement not kept: $(cat "$store")"
 grep -q '^TargetFolder=' "$store" || fail "store lacks the target folder"
 echo "desktop test: folder picked, 6 pages made, window closed, placement stored"
+
+# The session ends (SIGTERM) while pages are being made: the run stops after a whole page, the
+# process ends, and nothing is saved.
+big="$home/Desktop/BIG"
+mkdir -p "$big"
+(cd "$big" && head -c $((8000 * 3000)) /dev/zero | split -b 3000 -a 5 -d --additional-suffix=.jpg - img_)
+before=$(cat "$store")
+(cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
+    QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
+app=$!
+pids+=($app)
+window=$(timeout 20 xdotool search --sync --name '^tu_k$' | head -1) || fail "no window"
+sleep 1
+xdotool mousemove --window "$window" 330 62 click 1
+sleep 0.3
+xdotool type --delay 60 "big"
+sleep 1
+xdotool key ctrl+k
+timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null || fail "no question box"
+sleep 0.3
+xdotool key alt+y
+for _ in $(seq 100); do
+    [ "$(find "$big" -name '*.html' | wc -l)" -gt 50 ] && break
+    sleep 0.02
+done
+kill -TERM "$app"
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the window did not end on SIGTERM during a run"
+made=$(find "$big" -name '*.html' | wc -l)
+[ "$made" -gt 0 ] && [ "$made" -lt 8000 ] || fail "SIGTERM did not stop the run midway ($made pages)"
+leftovers=$(find "$big" -type f ! -name '*.jpg' ! -name '*.html' | wc -l)
+[ "$leftovers" -eq 0 ] || fail "files other than images and pages left behind"
+for page in "$big"/*.html; do
+    tail -c 9 "$page" | cmp -s - <(printf '</html>\r\n') || fail "half-written page $page"
+done
+[ "$(cat "$store")" = "$before" ] || fail "the store changed although the close came during a run"
+echo "desktop test: SIGTERM during a run stopped it after $made whole pages, nothing saved"
