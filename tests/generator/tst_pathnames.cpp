@@ -12,44 +12,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("ext");
-        QTest::newRow("empty") << ""
-                               << ""
-                               << ""
-                               << "";
-        QTest::newRow("plain") << "Beach.JPG"
-                               << "Beach.JPG"
-                               << "Beach"
-                               << "JPG";
-        QTest::newRow("several dots") << "a.b.gif"
-                                      << "a.b.gif"
-                                      << "a.b"
-                                      << "gif";
-        QTest::newRow("no dot") << "README"
-                                << "README"
-                                << ""
-                                << "README";
-        QTest::newRow("only extension") << ".jpg"
-                                        << ".jpg"
-                                        << ""
-                                        << "jpg";
-        QTest::newRow("trailing dot") << "x."
-                                      << "x."
-                                      << "x"
-                                      << "";
-        QTest::newRow("path") << "/home/ann/Pics/x.jpeg"
-                              << "x.jpeg"
-                              << "/home/ann/Pics/x"
-                              << "jpeg";
-        QTest::newRow("folder with dot") << "/a.b/c"
-                                         << "c"
-                                         << "/a"
-                                         << "b/c";
-        QTest::newRow("trailing separator") << "/home/"
-                                            << ""
-                                            << ""
-                                            << "/home/";
-        QTest::newRow("long") << QString(5000, u'n') + ".jpg" << QString(5000, u'n') + ".jpg"
-                              << QString(5000, u'n') << "jpg";
+        auto row = [](const char* name, const QString& text, const QString& file,
+                      const QString& base,
+                      const QString& ext) { QTest::newRow(name) << text << file << base << ext; };
+        row("empty", "", "", "", "");
+        row("plain", "Beach.JPG", "Beach.JPG", "Beach", "JPG");
+        row("several dots", "a.b.gif", "a.b.gif", "a.b", "gif");
+        row("no dot", "README", "README", "", "README");
+        row("only extension", ".jpg", ".jpg", "", "jpg");
+        row("trailing dot", "x.", "x.", "x", "");
+        row("path", "/home/ann/Pics/x.jpeg", "x.jpeg", "/home/ann/Pics/x", "jpeg");
+        row("folder with dot", "/a.b/c", "c", "/a", "b/c");
+        row("trailing separator", "/home/", "", "", "/home/");
+        const QString n(5000, u'n');
+        row("long", n + ".jpg", n + ".jpg", n, "jpg");
     }
     void scanning() {
         QFETCH(QString, text);
@@ -65,18 +41,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("with");
         QTest::addColumn<QString>("without");
-        QTest::newRow("root") << "/"
-                              << "/"
-                              << "/";
-        QTest::newRow("empty") << ""
-                               << "/"
-                               << "";
-        QTest::newRow("plain") << "/home/ann"
-                               << "/home/ann/"
-                               << "/home/ann";
-        QTest::newRow("trailing") << "/home/ann/"
-                                  << "/home/ann/"
-                                  << "/home/ann";
+        auto row = [](const char* folder, const char* with, const char* without) {
+            QTest::newRow(*folder ? folder : "empty")
+                << QString(folder) << QString(with) << QString(without);
+        };
+        row("/", "/", "/");
+        row("", "/", "");
+        row("/home/ann", "/home/ann/", "/home/ann");
+        row("/home/ann/", "/home/ann/", "/home/ann");
     }
     void separators() {
         QFETCH(QString, folder);

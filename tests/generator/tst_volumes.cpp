@@ -29,46 +29,23 @@ private Q_SLOTS:
         QTest::addColumn<bool>("removable");
         QTest::addColumn<QString>("mountPoint");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("ext4") << "ext4" << false << "/mnt/v"
-                              << "Fixed Disk";
-        QTest::newRow("xfs") << "xfs" << false << "/mnt/v"
-                             << "Fixed Disk";
-        QTest::newRow("btrfs") << "btrfs" << false << "/mnt/v"
-                               << "Fixed Disk";
-        QTest::newRow("vfat fixed") << "vfat" << false << "/mnt/v"
-                                    << "Fixed Disk";
-        QTest::newRow("ntfs fixed") << "ntfs3" << false << "/mnt/v"
-                                    << "Fixed Disk";
-        QTest::newRow("vfat removable") << "vfat" << true << "/mnt/v"
-                                        << "Removable Disk";
-        QTest::newRow("ext4 removable") << "ext4" << true << "/mnt/v"
-                                        << "Removable Disk";
-        QTest::newRow("overlay root") << "overlay" << false << "/"
-                                      << "Fixed Disk";
-        QTest::newRow("overlay elsewhere") << "overlay" << false << "/mnt/v"
-                                           << "Unknown Medium ";
-        QTest::newRow("nfs") << "nfs" << false << "/mnt/v"
-                             << "Remote Disk";
-        QTest::newRow("nfs4") << "nfs4" << false << "/mnt/v"
-                              << "Remote Disk";
-        QTest::newRow("cifs") << "cifs" << false << "/mnt/v"
-                              << "Remote Disk";
-        QTest::newRow("smb3") << "smb3" << false << "/mnt/v"
-                              << "Remote Disk";
-        QTest::newRow("sshfs") << "fuse.sshfs" << false << "/mnt/v"
-                               << "Remote Disk";
-        QTest::newRow("9p") << "9p" << false << "/mnt/v"
-                            << "Remote Disk";
-        QTest::newRow("iso9660") << "iso9660" << false << "/mnt/v"
-                                 << "CD-ROM";
-        QTest::newRow("udf") << "udf" << true << "/mnt/v"
-                             << "CD-ROM";
-        QTest::newRow("tmpfs") << "tmpfs" << false << "/mnt/v"
-                               << "RAM Disk";
-        QTest::newRow("ramfs") << "ramfs" << false << "/mnt/v"
-                               << "RAM Disk";
-        QTest::newRow("proc") << "proc" << false << "/mnt/v"
-                              << "Unknown Medium ";
+        auto row = [](const char* name, const char* fs, bool removable, const char* point,
+                      const char* kind) {
+            QTest::newRow(name) << QString(fs) << removable << QString(point) << QString(kind);
+        };
+        for (const char* fs : {"ext4", "xfs", "btrfs", "vfat", "ntfs3"})
+            row(fs, fs, false, "/mnt/v", "Fixed Disk");
+        row("vfat removable", "vfat", true, "/mnt/v", "Removable Disk");
+        row("ext4 removable", "ext4", true, "/mnt/v", "Removable Disk");
+        row("overlay root", "overlay", false, "/", "Fixed Disk");
+        row("overlay elsewhere", "overlay", false, "/mnt/v", "Unknown Medium ");
+        for (const char* fs : {"nfs", "nfs4", "cifs", "smb3", "fuse.sshfs", "9p"})
+            row(fs, fs, false, "/mnt/v", "Remote Disk");
+        row("iso9660", "iso9660", false, "/mnt/v", "CD-ROM");
+        row("udf", "udf", true, "/mnt/v", "CD-ROM");
+        row("tmpfs", "tmpfs", false, "/mnt/v", "RAM Disk");
+        row("ramfs", "ramfs", false, "/mnt/v", "RAM Disk");
+        row("proc", "proc", false, "/mnt/v", "Unknown Medium ");
     }
     void kinds() {
         QFETCH(QString, fs);
@@ -82,22 +59,17 @@ private Q_SLOTS:
     void longestMountPointWins_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("root") << "/"
-                              << "Fixed Disk";
-        QTest::newRow("on root") << "/home/ann"
-                                 << "Fixed Disk";
-        QTest::newRow("mount point itself") << "/media/cd"
-                                            << "CD-ROM";
-        QTest::newRow("inside") << "/media/cd/pics"
-                                << "CD-ROM";
-        QTest::newRow("prefix is not a parent") << "/media/cdrom2/pics"
-                                                << "Fixed Disk";
-        QTest::newRow("nested mount") << "/media/cd/net/x"
-                                      << "Remote Disk";
-        QTest::newRow("relative") << "media/cd"
-                                  << "Not Existing Drive";
-        QTest::newRow("empty") << ""
-                               << "Not Existing Drive";
+        auto row = [](const char* name, const char* path, const char* kind) {
+            QTest::newRow(name) << QString(path) << QString(kind);
+        };
+        row("root", "/", "Fixed Disk");
+        row("on root", "/home/ann", "Fixed Disk");
+        row("mount point itself", "/media/cd", "CD-ROM");
+        row("inside", "/media/cd/pics", "CD-ROM");
+        row("prefix is not a parent", "/media/cdrom2/pics", "Fixed Disk");
+        row("nested mount", "/media/cd/net/x", "Remote Disk");
+        row("relative", "media/cd", "Not Existing Drive");
+        row("empty", "", "Not Existing Drive");
     }
     void longestMountPointWins() {
         QFETCH(QString, path);
