@@ -105,33 +105,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("textBeforeMountPoint");
         QTest::addColumn<QString>("image");
         QTest::addColumn<bool>("hasChild");
-        QTest::newRow("fixed") << "ext4"
-                               << "SYSTEM" << false << "System ("
-                               << "hard" << true;
-        QTest::newRow("fixed unlabelled") << "ext4"
-                                          << "" << false << " ("
-                                          << "hard" << true;
-        QTest::newRow("remote") << "nfs4"
-                                << "nas" << false << "Nas ("
-                                << "net" << true;
-        QTest::newRow("remote unlabelled") << "cifs"
-                                           << "" << false << " ("
-                                           << "net" << true;
-        QTest::newRow("cd") << "iso9660"
-                            << "MY DISC" << false << "My Disc ("
-                            << "cdrom" << true;
-        QTest::newRow("cd unlabelled") << "udf"
-                                       << "" << false << " ("
-                                       << "cdrom" << true;
-        QTest::newRow("removable") << "vfat"
-                                   << "STICK" << true << "Floppy ("
-                                   << "floppy" << false;
-        QTest::newRow("ram disk") << "tmpfs"
-                                  << "RAM" << false << "("
-                                  << "hard" << false;
-        QTest::newRow("unknown") << "fuse.odd"
-                                 << "ODD" << false << "("
-                                 << "hard" << false;
+        auto row = [](const char* name, const char* fs, const char* label, bool removable,
+                      const char* text, const char* image, bool hasChild) {
+            QTest::newRow(name) << QString(fs) << QString(label) << removable << QString(text)
+                                << QString(image) << hasChild;
+        };
+        row("fixed", "ext4", "SYSTEM", false, "System (", "hard", true);
+        row("fixed unlabelled", "ext4", "", false, " (", "hard", true);
+        row("remote", "nfs4", "nas", false, "Nas (", "net", true);
+        row("remote unlabelled", "cifs", "", false, " (", "net", true);
+        row("cd", "iso9660", "MY DISC", false, "My Disc (", "cdrom", true);
+        row("cd unlabelled", "udf", "", false, " (", "cdrom", true);
+        row("removable", "vfat", "STICK", true, "Floppy (", "floppy", false);
+        row("ram disk", "tmpfs", "RAM", false, "(", "hard", false);
+        row("unknown", "fuse.odd", "ODD", false, "(", "hard", false);
     }
     void volumeNodes() {
         QFETCH(QString, fs);

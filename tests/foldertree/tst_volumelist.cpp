@@ -37,25 +37,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("table");
         QTest::addColumn<QStringList>("shown");
         const QString root = QStringLiteral("/ ext4 / 8:1");
-        QTest::newRow("kernel file systems") << QStringList{root,
-                                                            "/proc proc",
-                                                            "/sys sysfs",
-                                                            "/sys/fs/cgroup cgroup2",
-                                                            "/mnt/cg cgroup",
-                                                            "/dev devtmpfs",
-                                                            "/dev/pts devpts",
-                                                            "/dev/mqueue mqueue",
-                                                            "/sys/kernel/debug debugfs",
-                                                            "/mnt/trace tracefs",
-                                                            "/mnt/sec securityfs",
-                                                            "/mnt/ps pstore",
-                                                            "/mnt/bpf bpf",
-                                                            "/mnt/auto autofs",
-                                                            "/mnt/bin binfmt_misc",
-                                                            "/mnt/cfg configfs",
-                                                            "/mnt/fc fusectl",
-                                                            "/mnt/huge hugetlbfs"}
-                                             << QStringList{"/ ext4"};
+        QStringList kernel{root};
+        for (const char* fs : {"proc", "sysfs", "cgroup2", "cgroup", "devtmpfs", "devpts", "mqueue",
+                               "debugfs", "tracefs", "securityfs", "pstore", "bpf", "autofs",
+                               "binfmt_misc", "configfs", "fusectl", "hugetlbfs"})
+            kernel << QString("/mnt/%1 %1").arg(fs);
+        kernel << "/proc proc"
+               << "/sys sysfs"
+               << "/dev/pts devpts";
+        QTest::newRow("kernel file systems") << kernel << QStringList{"/ ext4"};
         QTest::newRow("system folders") << QStringList{root,
                                                        "/run tmpfs",
                                                        "/run/user/1000 tmpfs",
