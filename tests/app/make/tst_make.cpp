@@ -1,10 +1,7 @@
 // tu_k-make as users meet it: run as a program with its own settings folder (the real user
 // store is never touched), its exit status, its messages and the pages it leaves.
 
-#include "TestSupport.h"
-#include "generator/ImageList.h"
-#include "generator/PageGenerator.h"
-#include "generator/Volumes.h"
+#include "generator/RunFixture.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
 
@@ -26,23 +23,8 @@ namespace {
 
 struct Outcome {
     int code = -1;
-    bool killedBySignal = false;
     QString out, err;
 };
-
-void MakeImages(const QString& folder, const QStringList& names, qint64 size = 100) {
-    QVERIFY(MakeFolder(folder));
-    for (const QString& name : names)
-        QVERIFY(WriteFile(folder + name, QByteArray(size, 'x')));
-}
-
-QStringList PagesIn(const QString& folder) {
-    return QDir(folder).entryList({"*.html"}, QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-bool HasTemporaryFiles(const QString& folder) {
-    return !QDir(folder).entryList({"*.tmp"}, QDir::Files | QDir::Hidden).isEmpty();
-}
 
 // In the child, before tu_k-make starts: become the unprivileged user "nobody", for whom
 // folder permissions count.
@@ -68,19 +50,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--target <DIR>"
-                              << "";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "tu_k-make " TUK_VERSION << "";
-        QTest::newRow("no folder") << QStringList{} << 2 << ""
-                                   << "tu_k-make: give exactly one folder";
-        QTest::newRow("two folders") << QStringList{"a", "b"} << 2 << ""
-                                     << "tu_k-make: give exactly one folder";
-        QTest::newRow("unknown option") << QStringList{"--bogus", "a"} << 2 << ""
-                                        << "Unknown option 'bogus'";
-        QTest::newRow("target without folder") << QStringList{"a", "--target"} << 2 << ""
-                                               << "Missing value after '--target'";
-        QTest::newRow("empty target") << QStringList{"--target", "", "a"} << 2 << ""
-                                      << "--target needs a folder";
+        auto row = [](const char* name, const QStringList& args, int code, const char* out,
+                      const char* err) {
+            QTest::newRow(name) << args << code << QString(out) << QString(err);
+        };
+        row("help", {"--help"}, 0, "--target <DIR>", "");
+        row("version", {"--version"}, 0, "tu_k-make " TUK_VERSION, "");
+        row("no folder", {}, 2, "", "tu_k-make: give exactly one folder");
+        row("two folders", {"a", "b"}, 2, "", "tu_k-make: give exactly one folder");
+        row("unknown option", {"--bogus", "a"}, 2, "", "Unknown option 'bogus'");
+        row("target without folder", {"a", "--target"}, 2, "", "Missing value after '--target'");
+        row("empty target", {"--target", "", "a"}, 2, "", "--target needs a folder");
     }
     void usage() {
         QFETCH(QStringList, args);
@@ -98,29 +78,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
-        QTest::newRow("size too large") << "Text"
-                                        << "nFontSize"
-                                        << "300"
-                                        << "[Text] nFontSize = \"300\": Overflow";
-        QTest::newRow("size refused") << "Text"
-                                      << "nFontSize"
-                                      << "0"
-                                      << "[Text] nFontSize = \"0\": Invalid property value";
-        QTest::newRow("colour not a number") << "Colors"
-                                             << "AlinkB"
-                                             << "red"
-                                             << "[Colors] AlinkB = \"red\": Type mismatch";
-        QTest::newRow("flag") << "Others"
-                              << "lCopyr"
-                              << "maybe"
-                              << "[Others] lCopyr = \"maybe\": Type mismatch";
+        auto row = [](const char* name, const char* section, const char* key, const char* value,
+                      const char* why) {
+            QTest::newRow(name) << QString(section) << QString(key) << QString(value)
+                                << QString("[%1] %2 = \"%3\": %4").arg(section, key, value, why);
+        };
+        row("size too large", "Text", "nFontSize", "300", "Overflow");
+        row("size refused", "Text", "nFontSize", "0", "Invalid property value");
+        row("colour not a number", "Colors", "AlinkB", "red", "Type mismatch");
+        row("flag", "Others", "lCopyr", "maybe", "Type mismatch");
     }
     void storeValueThatDoesNotConvert() {
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(QString, message);
-        MakeImages(folder_, {"a.jpg"});
+        QVERIFY(MakeImages(folder_, {"a.jpg"}));
         Store().WriteSetting(section.toLatin1(), key.toLatin1(), value);
         const Outcome result = Run({"--yes", folder_});
         QCOMPARE(result.code, 2);
@@ -141,7 +114,7 @@ private Q_SLOTS:
     void question() {
         QFETCH(QByteArray, answer);
         QFETCH(int, code);
-        MakeImages(folder_, {"a.jpg", "b.gif"});
+        QVERIFY(MakeImages(folder_, {"a.jpg", "b.gif"}));
         const Outcome result = Run({folder_}, answer);
         QCOMPARE(result.code, code);
         QVERIFY2(result.err.startsWith("Make HTML's in " + folder_ + " for 2 Image(s) in " +
@@ -162,7 +135,7 @@ private Q_SLOTS:
 
     // The window and tu_k-make make the same bytes from the same stored options.
     void sameBytesAsTheGenerator() {
-        MakeImages(folder_, {"b.jpg", "A.jpeg"});
+        QVERIFY(MakeImages(folder_, {"b.jpg", "A.jpeg"}));
         {
             SettingsStore store = Store();
             store.WriteSetting("Text", "sFontFace", "Comic Sans MS");
@@ -208,7 +181,7 @@ private Q_SLOTS:
         QTemporaryDir ram("/dev/shm/tst_make-XXXXXX");
         QVERIFY(ram.isValid());
         const QString images = ram.path() + "/Card/";
-        MakeImages(images, {"IMG_1.JPG", "IMG_2.JPG"});
+        QVERIFY(MakeImages(images, {"IMG_1.JPG", "IMG_2.JPG"}));
         const QString target = home_->path() + "/Web Pages/";
         QVERIFY(MakeFolder(target));
         QStringList args{images};
@@ -234,18 +207,15 @@ private Q_SLOTS:
     void nothingToMake_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no images") << "empty"
-                                   << "no images (.gif, .jpg, .jpeg) in ";
-        QTest::newRow("missing folder") << "missing"
-                                        << "does not exist";
-        QTest::newRow("a file") << "file"
-                                << "is not a folder";
+        QTest::newRow("no images") << "empty" << QString("no images (.gif, .jpg, .jpeg) in ");
+        QTest::newRow("missing folder") << "missing" << QString("does not exist");
+        QTest::newRow("a file") << "file" << QString("is not a folder");
     }
     void nothingToMake() {
         QFETCH(QString, kind);
         QFETCH(QString, message);
         if (kind == "empty")
-            MakeImages(folder_, {"notes.txt"});
+            QVERIFY(MakeImages(folder_, {"notes.txt"}));
         else if (kind == "file")
             QVERIFY(WriteFile(home_->path() + "/Pics", "x"));
         const Outcome result = Run({"--yes", folder_});
@@ -254,7 +224,7 @@ private Q_SLOTS:
     }
 
     void readOnlyOutputFolder() {
-        MakeImages(folder_, {"a.jpg", "b.jpg"});
+        QVERIFY(MakeImages(folder_, {"a.jpg", "b.jpg"}));
         chmod(QFile::encodeName(home_->path()).constData(), 0755);
         chmod(QFile::encodeName(folder_).constData(), 0555);
         const Outcome result =
@@ -271,7 +241,7 @@ private Q_SLOTS:
     // A full disk (here a file size limit) ends the run at the page that does not fit; the
     // page of the run before stays whole and no temporary file is left.
     void diskFull() {
-        MakeImages(folder_, {"a.jpg", "b.jpg"});
+        QVERIFY(MakeImages(folder_, {"a.jpg", "b.jpg"}));
         QCOMPARE(Run({"--yes", folder_}).code, 0);
         const QByteArray before = ReadFile(folder_ + "a_jpg.html");
         Store().WriteSetting("Others", "lText", "True"); // pages of about 4 KB
@@ -294,7 +264,7 @@ private Q_SLOTS:
         QStringList names;
         for (int i = 0; i < count; ++i)
             names << QString::asprintf("p%05d.jpg", i);
-        MakeImages(folder_, names, 0);
+        QVERIFY(MakeImages(folder_, names, 0));
         QProcess make;
         Prepare(make);
         make.start(TUK_MAKE_PATH, {"--yes", folder_});
@@ -342,7 +312,6 @@ private:
         if (!make.waitForFinished(60000))
             return result;
         result.code = make.exitStatus() == QProcess::NormalExit ? make.exitCode() : -1;
-        result.killedBySignal = make.exitStatus() == QProcess::CrashExit;
         result.out = QString::fromLocal8Bit(make.readAllStandardOutput());
         result.err = QString::fromLocal8Bit(make.readAllStandardError());
         return result;
