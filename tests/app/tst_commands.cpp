@@ -88,26 +88,19 @@ private Q_SLOTS:
     void buttons_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("effect");
-        QTest::newRow("about") << "about"
-                               << "about";
-        QTest::newRow("copy") << "copy"
-                              << "clipboard";
-        QTest::newRow("default") << "default"
-                                 << "asked Load Default Values?";
-        QTest::newRow("htmlmake without images") << "htmlmake"
-                                                 << "nothing";
-        QTest::newRow("htmlview before a run") << "htmlview"
-                                               << "nothing";
-        QTest::newRow("refresh") << "refresh"
-                                 << "refreshed";
-        QTest::newRow("save") << "save"
-                              << "saved";
-        QTest::newRow("target") << "target"
-                                << "prompted";
-        QTest::newRow("exit") << "exit"
-                              << "closed";
-        QTest::newRow("unknown key") << "Exit"
-                                     << "nothing";
+        auto row = [](const char* name, const char* key, const char* effect) {
+            QTest::newRow(name) << QString(key) << QString(effect);
+        };
+        row("about", "about", "about");
+        row("copy", "copy", "clipboard");
+        row("default", "default", "asked Load Default Values?");
+        row("htmlmake without images", "htmlmake", "nothing");
+        row("htmlview before a run", "htmlview", "nothing");
+        row("refresh", "refresh", "refreshed");
+        row("save", "save", "saved");
+        row("target", "target", "prompted");
+        row("exit", "exit", "closed");
+        row("unknown key", "Exit", "nothing");
     }
     void buttons() {
         QFETCH(QString, key);
@@ -335,12 +328,9 @@ private Q_SLOTS:
     void targetFolder_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("target");
-        QTest::newRow("cancel keeps the folder") << ""
-                                                 << "/srv/Pages/";
-        QTest::newRow("folder gets its slash") << "/srv/web"
-                                               << "/srv/web/";
-        QTest::newRow("root stays root") << "/"
-                                         << "/";
+        QTest::newRow("cancel keeps the folder") << QString() << "/srv/Pages/";
+        QTest::newRow("folder gets its slash") << "/srv/web" << QString("/srv/web/");
+        QTest::newRow("root stays root") << "/" << QString("/");
     }
     void targetFolder() {
         QFETCH(QString, chosen);

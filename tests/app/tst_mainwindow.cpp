@@ -281,6 +281,7 @@ private Q_SLOTS:
         row("Courier", "Courier", "Courier", "Courier New");
         row("Times blank", "Times ", "Arial", "Arial");
         row("Times", "Times", "Times", "Times New Roman");
+        row("other face", "Verdana", "Arial", "Arial");
     }
     void fontFace() {
         QFETCH(QString, typed);

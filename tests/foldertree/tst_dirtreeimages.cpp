@@ -57,12 +57,6 @@ private Q_SLOTS:
         }
     }
 
-    void keysAreUnique() {
-        const QStringList& keys = DirTreeImageKeys();
-        QCOMPARE(keys.size(), 19);
-        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
-    }
-
     void otherKeyGivesNullIcon_data() {
         QTest::addColumn<QString>("key");
         QTest::newRow("empty") << QString();

@@ -64,18 +64,6 @@ private Q_SLOTS:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!images.readable);
     }
-
-    void manyImagesKeepOrder() {
-        QTemporaryDir dir;
-        for (int i = 0; i < 500; ++i)
-            QVERIFY(WriteFile(
-                QStringLiteral("%1/img%2.jpg").arg(dir.path()).arg(499 - i, 4, 10, QChar('0')),
-                ""));
-        const FolderImages images = ListFolderImages(dir.path());
-        QCOMPARE(images.names.size(), 500);
-        QVERIFY(std::is_sorted(images.names.begin(), images.names.end(), ImageNameLess));
-        QCOMPARE(images.names.first(), QStringLiteral("img0000.jpg"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestImageList)

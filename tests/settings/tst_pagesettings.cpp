@@ -8,16 +8,6 @@ using namespace tuk;
 class TestPageSettings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void startsAllZero() {
-        const PageSettings s;
-        for (int slot = 0; slot < kColorSlotCount; ++slot)
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(s.Component(static_cast<ColorSlot>(slot), c), qint16(0));
-        QVERIFY(!s.lLinx && !s.lCopyr && !s.lFolder);
-        QVERIFY(s.sFontFace.isEmpty() && s.TargetFolder.isEmpty());
-        QCOMPARE(s.nFontSize, quint8(0));
-    }
-
     void defaultsGiveTheDesignedBodyString() {
         const PageSettings s = DefaultPageSettings();
         const QString body = MakeBodyString(s);
@@ -55,12 +45,6 @@ private Q_SLOTS:
         QCOMPARE(s.LinkR, qint16(7));
         QCOMPARE(s.VLinkB, qint16(12));
         QCOMPARE(s.ALinkB, qint16(15));
-    }
-
-    void programStateIsOneInstance() {
-        Program().page.nFontSize = 9;
-        QCOMPARE(Program().page.nFontSize, quint8(9));
-        QVERIFY(!Program().lMaking);
     }
 };
 
