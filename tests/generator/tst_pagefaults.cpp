@@ -26,65 +26,84 @@ private:
     int done_ = 0;
 };
 
-void VerifyFailedRun(const PageRunResult& result) {
-    QCOMPARE(result.end, RunEnd::Failed);
-    QVERIFY(!Program().lMaking);
-    QVERIFY2(result.statusText.endsWith(" -- Failed"), qPrintable(result.statusText));
-    QVERIFY(!result.statusText.contains("OK"));
-}
-
 } // namespace
 
 class TestPageFaults : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void missingOutputFolder() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/cd/";
-        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
-        PageRun run = FixedDiskRun(folder);
-        run.driveType = kCdRom;
-        run.settings.TargetFolder = dir.path() + "/not there/";
-        const PageRunResult result = PageGenerator(run);
-        VerifyFailedRun(result);
-        QCOMPARE(result.message, "Cannot open the output folder " + dir.path() +
-                                     "/not there/: No such file or directory. 0 of 2 pages were "
-                                     "written before the run stopped.");
-        QCOMPARE(result.statusText.left(16), QString("Image: 1 / 2 -- "));
-        QVERIFY(PagesIn(folder).isEmpty());
+    // A fault stops the run at its page with a message that names it; the pages before it
+    // stay, the ones after it are not made. "%1" stands for the image folder.
+    void failedRun_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("pages");
+        QTest::newRow("missing output folder")
+            << "missing output"
+            << "Cannot open the output folder %1not there/: No such file or "
+               "directory. 0 of 3 pages were written before the run stopped."
+            << "Image: 1 / 3 -- " << QStringList{};
+        QTest::newRow("read-only output folder")
+            << "read-only"
+            << "Cannot write the page %1a_jpg.html: Permission denied. 0 of 3 "
+               "pages were written before the run stopped."
+            << "Image: 1 / 3 -- " << QStringList{};
+        // An image deleted between listing and writing.
+        QTest::newRow("vanished image")
+            << "vanished"
+            << "Cannot read the date and size of the image %1b.jpg: No such file "
+               "or directory. 1 of 3 pages were written before the run stopped."
+            << "Image: 2 / 3 -- " << QStringList{"a_jpg.html"};
+        // A folder at a page name cannot be replaced; its temporary file goes again.
+        QTest::newRow("folder at a page name")
+            << "folder"
+            << "Cannot write the page %1b_jpg.html: Is a directory. 1 of 3 pages "
+               "were written before the run stopped."
+            << "Image: 2 / 3 -- " << QStringList{"a_jpg.html"};
+        // A name from a caller that is no plain file name could point outside the folder.
+        QTest::newRow("name that is no file name")
+            << "name"
+            << "Cannot make a page for the image \"../up.jpg\": it is not a plain file "
+               "name. No page was written."
+            << "" << QStringList{};
     }
-
-    void readOnlyOutputFolder() {
-        if (geteuid() == 0)
+    void failedRun() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        QFETCH(QString, status);
+        QFETCH(QStringList, pages);
+        if (fault == "read-only" && geteuid() == 0)
             QSKIP("root writes into read-only folders; tst_make covers this as another user");
         QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
-        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
-        const PageRunResult result = PageGenerator(FixedDiskRun(folder));
-        chmod(QFile::encodeName(dir.path()).constData(), 0755);
-        VerifyFailedRun(result);
-        QCOMPARE(result.message, "Cannot write the page " + folder +
-                                     "a_jpg.html: Permission denied. 0 of 2 pages were written "
-                                     "before the run stopped.");
-        QVERIFY(PagesIn(folder).isEmpty());
-    }
-
-    // An image deleted between listing and writing stops the run at its page.
-    void vanishedImage() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
+        const QString folder = dir.path() + "/in/";
         QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg"}));
-        const PageRun run = FixedDiskRun(folder);
-        QVERIFY(QFile::remove(folder + "b.jpg"));
+        PageRun run = FixedDiskRun(folder);
+        if (fault == "missing output") {
+            run.driveType = kCdRom;
+            run.settings.TargetFolder = folder + "not there/";
+        } else if (fault == "read-only") {
+            QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+        } else if (fault == "vanished") {
+            QVERIFY(QFile::remove(folder + "b.jpg"));
+        } else if (fault == "folder") {
+            QVERIFY(MakeFolder(folder + "b_jpg.html"));
+        } else {
+            QVERIFY(WriteFile(dir.path() + "/up.jpg", "x"));
+            run.images.insert(1, "../up.jpg");
+        }
         const PageRunResult result = PageGenerator(run);
-        VerifyFailedRun(result);
-        QCOMPARE(result.pagesWritten, 1);
-        QCOMPARE(result.message, "Cannot read the date and size of the image " + folder +
-                                     "b.jpg: No such file or directory. 1 of 3 pages were "
-                                     "written before the run stopped.");
-        QVERIFY(result.statusText.startsWith("Image: 2 / 3 -- "));
-        QCOMPARE(PagesIn(folder), QStringList{"a_jpg.html"});
+        chmod(QFile::encodeName(folder).constData(), 0755);
+        QCOMPARE(result.end, RunEnd::Failed);
+        QVERIFY(!Program().lMaking);
+        QVERIFY2(result.statusText.startsWith(status) && result.statusText.endsWith(" -- Failed"),
+                 qPrintable(result.statusText));
+        QCOMPARE(result.message, QString(message).replace("%1", folder));
+        QCOMPARE(result.pagesWritten, pages.size());
+        if (fault == "folder")
+            pages << "b_jpg.html"; // the folder itself, left alone
+        QCOMPARE(PagesIn(folder), pages);
+        QVERIFY(PagesIn(dir.path()).isEmpty());
+        QVERIFY(!HasTemporaryFiles(folder));
     }
 
     // Whatever sits at a page name is replaced by the page, and never written through.
@@ -135,22 +154,6 @@ private Q_SLOTS:
         QVERIFY(!HasTemporaryFiles(folder));
     }
 
-    // A folder at a page name cannot be replaced: the run stops there, the temporary file
-    // goes again.
-    void folderAtThePageName() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg"}));
-        QVERIFY(MakeFolder(folder + "b_jpg.html"));
-        const PageRunResult result = PageGenerator(FixedDiskRun(folder));
-        VerifyFailedRun(result);
-        QCOMPARE(result.message, "Cannot write the page " + folder +
-                                     "b_jpg.html: Is a directory. 1 of 3 pages were written "
-                                     "before the run stopped.");
-        QVERIFY(!HasTemporaryFiles(folder));
-        QVERIFY(!QFileInfo::exists(folder + "c_jpg.html"));
-    }
-
     void stopRequestInTheMiddle() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
@@ -171,22 +174,6 @@ private Q_SLOTS:
         const PageRunResult full = PageGenerator(run);
         QCOMPARE(full.pagesUnchanged, 2);
         QCOMPARE(full.pagesWritten, 3);
-    }
-
-    // A name from a caller that is no plain file name could point outside the folder.
-    void nameThatIsNoFileName() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/in/";
-        QVERIFY(MakeImages(folder, {"a.jpg"}));
-        QVERIFY(WriteFile(dir.path() + "/up.jpg", "x"));
-        PageRun run = FixedDiskRun(folder);
-        run.images << "../up.jpg";
-        const PageRunResult result = PageGenerator(run);
-        VerifyFailedRun(result);
-        QCOMPARE(result.message, QString("Cannot make a page for the image \"../up.jpg\": it is "
-                                         "not a plain file name. No page was written."));
-        QVERIFY(PagesIn(folder).isEmpty());
-        QVERIFY(PagesIn(dir.path()).isEmpty());
     }
 };
 
