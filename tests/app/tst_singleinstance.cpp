@@ -81,10 +81,9 @@ private Q_SLOTS:
     void message_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("text");
-        QTest::newRow("installed") << "/usr/bin/tu_k"
-                                   << "tu_k is already running!";
-        QTest::newRow("with extension") << "/opt/x.y/Tu_K.exe"
-                                        << "Tu_K is already running!";
+        QTest::newRow("installed") << "/usr/bin/tu_k" << QString("tu_k is already running!");
+        QTest::newRow("with extension")
+            << "/opt/x.y/Tu_K.exe" << QString("Tu_K is already running!");
     }
     void message() {
         QFETCH(QString, program);
