@@ -3,11 +3,7 @@
 // TUK_UPDATE_GOLDEN=1 rewrites the golden files from the current output (review the diff).
 
 #include "FixtureMounts.h"
-#include "TestSupport.h"
-#include "generator/ImageList.h"
-#include "generator/PageGenerator.h"
-#include "generator/Volumes.h"
-#include "style/Colors.h"
+#include "RunFixture.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,7 +42,7 @@ PageSettings AllFlags(bool on) {
     return s;
 }
 
-void MakeImages(const QString& folder, const QList<Image>& images) {
+void MakeDatedImages(const QString& folder, const QList<Image>& images) {
     QVERIFY(MakeFolder(folder));
     for (const Image& image : images) {
         const QString path = folder + image.name;
@@ -106,16 +102,12 @@ private Q_SLOTS:
         QFETCH(QList<Image>, images);
         QTemporaryDir dir;
         const QString folder = dir.path() + "/Holiday Pics/";
-        MakeImages(folder, images);
+        MakeDatedImages(folder, images);
 
-        PageRun run;
-        run.sFolder = folder;
-        run.images = ListFolderImages(folder).names;
+        PageRun run = FixedDiskRun(folder);
         QCOMPARE(run.images.size(), images.size());
         run.settings = settings;
         run.body = MakeBodyString(settings);
-        run.driveType = kFixedDisk;
-        run.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         const PageRunResult result = PageGenerator(run);
         QCOMPARE(result.end, RunEnd::Finished);
         QCOMPARE(result.message, QString());
@@ -131,19 +123,14 @@ private Q_SLOTS:
         const QString root = QFileInfo(dir.path()).canonicalFilePath();
         const QString folder = root + "/CD/Photos 2/";
         const QString target = root + "/Pages Out/";
-        MakeImages(folder, {{"IMG_01.JPG", 5000}, {"b c.gif", 10}, {"Zed.jpeg", 10}});
+        MakeDatedImages(folder, {{"IMG_01.JPG", 5000}, {"b c.gif", 10}, {"Zed.jpeg", 10}});
         QVERIFY(MakeFolder(target));
         const FixtureTable table({Mount("/", "ext4"), Mount(root + "/CD", "iso9660")});
 
-        PageRun run;
-        run.sFolder = folder;
-        run.images = ListFolderImages(folder).names;
-        run.settings = DefaultPageSettings();
+        PageRun run = FixedDiskRun(folder);
         run.settings.TargetFolder = target;
-        run.body = MakeBodyString(run.settings);
         run.driveType = DriveTypeName(folder, table);
         QCOMPARE(run.driveType, QString("CD-ROM"));
-        run.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         const PageRunResult result = PageGenerator(run);
         QCOMPARE(result.end, RunEnd::Finished);
         QVERIFY(result.lRemote);
