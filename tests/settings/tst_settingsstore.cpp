@@ -43,6 +43,7 @@ private Q_SLOTS:
         };
         row("flag 0", "[Others]\nlLinx=0\n", "lLinx", "false");
         row("flag -1", "[Text]\nlBold=-1\n", "lBold", "true");
+        row("flag true", "[Text]\nlBold=true\n", "lBold", "true");
         row("flag TRUE", "[Text]\nlBold=TRUE\n", "lBold", "true");
         row("flag False", "[Others]\nlCopyr=False\n", "lCopyr", "false");
         row("BackR 300 kept", "[Colors]\nBackR=300\n", "BackR", "300");

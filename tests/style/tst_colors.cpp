@@ -11,7 +11,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("component");
         QTest::addColumn<QString>("hex");
         QTest::newRow("0") << 0 << "00";
+        QTest::newRow("9") << 9 << "09";
         QTest::newRow("10") << 10 << "0a";
+        QTest::newRow("128") << 128 << "80";
+        QTest::newRow("192") << 192 << "c0";
         QTest::newRow("255") << 255 << "ff";
         QTest::newRow("300 keeps all digits") << 300 << "12c";
     }
