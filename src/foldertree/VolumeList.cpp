@@ -179,10 +179,11 @@ VolumeNode MakeVolumeNode(const MountEntry& mount, const QString& label) {
         node.image = QStringLiteral("floppy");
         node.listedOnClick = true;
     } else {
-        // RAM disks and unknown kinds are still volumes of this machine: the plain drive
-        // picture says so better than a folder would.
+        // RAM disks and volumes of an unknown kind have pictures of their own; like removable
+        // volumes they are not probed at start-up but listed again on every click.
         node.text = inBrackets;
-        node.image = QStringLiteral("hard");
+        node.image =
+            kind == QLatin1String(kRamDisk) ? QStringLiteral("ram") : QStringLiteral("unknown");
         node.listedOnClick = true;
     }
     return node;

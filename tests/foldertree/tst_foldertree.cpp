@@ -117,8 +117,8 @@ private Q_SLOTS:
         row("cd", "iso9660", "MY DISC", false, "My Disc (", "cdrom", true);
         row("cd unlabelled", "udf", "", false, " (", "cdrom", true);
         row("removable", "vfat", "STICK", true, "Floppy (", "floppy", false);
-        row("ram disk", "tmpfs", "RAM", false, "(", "hard", false);
-        row("unknown", "fuse.odd", "ODD", false, "(", "hard", false);
+        row("ram disk", "tmpfs", "RAM", false, "(", "ram", false);
+        row("unknown", "fuse.odd", "ODD", false, "(", "unknown", false);
     }
     void volumeNodes() {
         QFETCH(QString, fs);
