@@ -35,23 +35,32 @@ pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-(cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-    QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
-app=$!
-pids+=($app)
-window=$(timeout 20 xdotool search --sync --name '^tu_k$' | head -1) || fail "no window"
-sleep 1
+# Starts the window for the scratch user; sets app and window.
+start_window() {
+    (cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
+        QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
+    app=$!
+    pids+=($app)
+    window=$(timeout 20 xdotool search --sync --name '^tu_k$' | head -1) || fail "no window"
+    sleep 1
+}
 
-# Click into the tree and type the folder's name: the tree selects it and lists its images.
-xdotool mousemove --window "$window" 330 62 click 1
-sleep 0.3
-xdotool type --delay 60 "my p"
-sleep 0.5
-# Make pages with the shortcut and answer the question with its access key.
-xdotool key ctrl+k
-timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null || fail "no question box"
-sleep 0.3
-xdotool key alt+y
+# Clicks into the tree and types the start of a folder's name, so the tree selects it and
+# lists its images; then makes pages with the shortcut and answers the question with its
+# access key.
+make_pages_of() {
+    xdotool mousemove --window "$window" 330 62 click 1
+    sleep 0.3
+    xdotool type --delay 60 "$1"
+    sleep 1
+    xdotool key ctrl+k
+    timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null || fail "no question box"
+    sleep 0.3
+    xdotool key alt+y
+}
+
+start_window
+make_pages_of "my p"
 for _ in $(seq 50); do
     [ "$(find "$pics" -name '*.html' | wc -l)" -eq 6 ] && break
     sleep 0.1
@@ -89,20 +98,8 @@ big="$home/Desktop/BIG"
 mkdir -p "$big"
 (cd "$big" && head -c $((8000 * 3000)) /dev/zero | split -b 3000 -a 5 -d --additional-suffix=.jpg - img_)
 before=$(cat "$store")
-(cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-    QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
-app=$!
-pids+=($app)
-window=$(timeout 20 xdotool search --sync --name '^tu_k$' | head -1) || fail "no window"
-sleep 1
-xdotool mousemove --window "$window" 330 62 click 1
-sleep 0.3
-xdotool type --delay 60 "big"
-sleep 1
-xdotool key ctrl+k
-timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null || fail "no question box"
-sleep 0.3
-xdotool key alt+y
+start_window
+make_pages_of big
 for _ in $(seq 100); do
     [ "$(find "$big" -name '*.html' | wc -l)" -gt 50 ] && break
     sleep 0.02
