@@ -34,6 +34,16 @@ WindowPlacement MinimisedPlacement() {
     return WindowPlacement{0, 0, nMinWidth, nMinHeight};
 }
 
+WindowPlacement PlacementAtClose(const WindowPlacement& stored, const std::optional<QRect>& outer,
+                                 double dpi, bool positionKnown) {
+    WindowPlacement place = outer ? PlacementOfBounds(*outer, dpi) : MinimisedPlacement();
+    if (!positionKnown) {
+        place.DefL = stored.DefL;
+        place.DefT = stored.DefT;
+    }
+    return place;
+}
+
 QRect BoundsOfPlacement(const WindowPlacement& place, double dpi) {
     return QRect(TwipsToPixels(place.DefL, dpi), TwipsToPixels(place.DefT, dpi),
                  TwipsToPixels(place.DefW, dpi), TwipsToPixels(place.DefH, dpi));

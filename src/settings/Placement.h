@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QRect>
+#include <optional>
 
 namespace tuk {
 
@@ -18,6 +19,12 @@ WindowPlacement PlacementOfBounds(const QRect& outer, double dpi);
 
 // What a close while minimised keeps: the top-left corner and the designed size.
 WindowPlacement MinimisedPlacement();
+
+// What a close stores: the placement of the window's outer bounds, or the minimised one when
+// there are none (the window is minimised). Where the platform cannot tell a window's
+// position (Wayland) the stored position is kept and only the size is taken.
+WindowPlacement PlacementAtClose(const WindowPlacement& stored, const std::optional<QRect>& outer,
+                                 double dpi, bool positionKnown);
 
 // The outer bounds (pixels) a stored placement asks for.
 QRect BoundsOfPlacement(const WindowPlacement& place, double dpi);

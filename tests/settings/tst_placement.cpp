@@ -38,6 +38,28 @@ private Q_SLOTS:
                  QRect(10, 20, 456, 387));
     }
 
+    // What a close stores: the window's outer bounds, or the designed size at the corner when
+    // minimised; where positions cannot be known (Wayland) the stored position stays.
+    void placementAtClose_data() {
+        QTest::addColumn<QRect>("outer"); // empty: minimised
+        QTest::addColumn<bool>("positionKnown");
+        QTest::addColumn<QRect>("expected"); // DefL, DefT, DefW, DefH
+        const QRect bounds(-3, -30, 500, 400);
+        QTest::newRow("bounds") << bounds << true << QRect(-45, -450, 7500, 6000);
+        QTest::newRow("bounds, Wayland") << bounds << false << QRect(150, 300, 7500, 6000);
+        QTest::newRow("minimised") << QRect() << true << QRect(0, 0, 6840, 5805);
+        QTest::newRow("minimised, Wayland") << QRect() << false << QRect(150, 300, 6840, 5805);
+    }
+    void placementAtClose() {
+        QFETCH(QRect, outer);
+        QFETCH(bool, positionKnown);
+        QFETCH(QRect, expected);
+        const WindowPlacement stored{150, 300, 9000, 7500};
+        const WindowPlacement place = PlacementAtClose(
+            stored, outer.isNull() ? std::nullopt : std::optional(outer), 96, positionKnown);
+        QCOMPARE(QRect(place.DefL, place.DefT, place.DefW, place.DefH), expected);
+    }
+
     void keepOnScreens_data() {
         QTest::addColumn<QRect>("window");
         QTest::addColumn<QRect>("expected");
