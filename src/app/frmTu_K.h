@@ -16,6 +16,7 @@ namespace tuk {
 class ColorEditor;
 class FolderTree;
 class SettingsStore;
+enum class TargetFolderSave;
 class StatusPanels;
 class TextOptions;
 
@@ -112,6 +113,7 @@ private:
     void SetTreeMargins();
     void OpenSettingsStore();
     void LoadSettings();
+    TargetFolderSave TargetSave() const;
     void ApplyWindowPlacement();
     void BuildToolbar();
     void BuildFolderTree();
@@ -144,7 +146,8 @@ private:
     int nImages_ = 0;
     bool lHtmlMake_ = false;
     bool lHtmlView_ = false;
-    QString firstPagePath_; // first page of the last finished run
+    QString firstPagePath_;         // first page of the last finished run
+    bool writeTargetFolder_ = true; // false: a stored folder that did not load is kept
     bool closingDuringRun_ = false;
     QRect pendingOuter_; // placement still waiting for the window manager's frame
     bool placementPending_ = false;

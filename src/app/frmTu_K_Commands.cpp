@@ -247,8 +247,10 @@ void frmTu_K::PickTargetFolder() {
                                           "Clic Cancel to keep ") +
                            target;
     const QString chosen = dialogs_.BrowseFolder(prompt, target);
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty()) {
         target = WithTrailingSeparator(chosen);
+        writeTargetFolder_ = true; // the user's choice replaces whatever is stored
+    }
     if (QAction* button = tb_->findChild<QAction*>(QStringLiteral("target")))
         button->setToolTip(QStringLiteral("Set folder for remote images - Current: ") + target);
 }

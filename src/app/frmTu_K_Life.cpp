@@ -7,7 +7,6 @@
 #include "style/TextOptions.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <stdexcept>
@@ -56,36 +55,48 @@ void frmTu_K::RunStep(const std::function<void()>& step) {
 void frmTu_K::OpenSettingsStore() {
     store_ = std::make_unique<SettingsStore>();
     if (store_->Unreadable()) {
-        throw StepFailure(QStringLiteral("The settings file %1 could not be read. Tu_K starts "
+        throw StepFailure(QStringLiteral("The settings file could not be read: %1. Tu_K starts "
                                          "with the default settings and leaves the file as it "
                                          "is.")
-                              .arg(store_->FileName()));
+                              .arg(store_->Problem()));
+    }
+    if (store_->Malformed()) {
+        // Kept before anything can be written, so the next write may start a fresh file.
+        QString error;
+        const QString copy = store_->KeepMalformedCopy(&error);
+        if (copy.isEmpty())
+            throw StepFailure(QStringLiteral("The settings file %1 is not a valid settings file, "
+                                             "and its content could not be kept aside: %2. Tu_K "
+                                             "starts with the default settings and leaves the "
+                                             "file as it is.")
+                                  .arg(store_->FileName(), error));
+        throw StepFailure(QStringLiteral("The settings file %1 is not a valid settings file. Its "
+                                         "content is kept in %2, and Tu_K starts with the "
+                                         "default settings.")
+                              .arg(store_->FileName(), copy));
     }
 }
 
-// Reads every stored setting; the font and flag controls are set for exactly the keys that
-// were read, so a load that stops at a bad value leaves the later controls as designed.
+// Reads every stored setting and shows the font and flag options in their controls. A load
+// that stops at a value that does not convert leaves that key and the ones after it at their
+// defaults, so what the window shows is what the pages get; a target folder that did not
+// load is then never written over unless the user chooses one.
 void frmTu_K::LoadSettings() {
     if (!store_)
         return;
-    PageSettings& page = Program().page;
-    const LoadOutcome outcome = tuk::LoadSettings(*store_, page, Program().placement,
-                                                  QCoreApplication::applicationDirPath());
-    if (outcome.Loaded(StoreKey::sFontFace))
-        text_->ShowFontFace();
-    // A size outside the bar's range is in the field and its caption, but the bar refuses it.
-    if (outcome.Loaded(StoreKey::nFontSize) ||
-        (outcome.failedKey == StoreKey::nFontSize &&
-         outcome.description == QLatin1String(kInvalidPropertyValue)))
-        text_->ShowFontSizeCaption();
-    if (outcome.Loaded(StoreKey::nFontSize))
-        text_->ShowFontSize();
-    for (StoreKey flag : kFlags) {
-        if (outcome.Loaded(flag))
-            text_->ShowFlag(flag);
-    }
+    const LoadOutcome outcome = tuk::LoadSettings(*store_, Program().page, Program().placement);
+    writeTargetFolder_ = outcome.Loaded(StoreKey::TargetFolder);
+    text_->ShowFontFace();
+    text_->ShowFontSizeCaption();
+    text_->ShowFontSize();
+    for (StoreKey flag : kFlags)
+        text_->ShowFlag(flag);
     if (!outcome.ok)
         throw StepFailure(outcome.Message());
+}
+
+TargetFolderSave frmTu_K::TargetSave() const {
+    return writeTargetFolder_ ? TargetFolderSave::Write : TargetFolderSave::Keep;
 }
 
 // Outer size first, then the top-left corner, as stored; only a placement that lies
@@ -147,7 +158,7 @@ void frmTu_K::resizeEvent(QResizeEvent* event) {
 void frmTu_K::SaveSettings() {
     if (!store_)
         return;
-    tuk::SaveSettings(*store_, Program().page);
+    tuk::SaveSettings(*store_, Program().page, TargetSave());
     const QString reason = store_->Flush();
     if (!reason.isEmpty())
         TellNotSaved(reason);
@@ -195,8 +206,12 @@ void frmTu_K::Form_QueryUnload() {
     if (Program().lMaking || !store_)
         return;
     WindowPlacement& place = Program().placement;
-    place = isMinimized() ? MinimisedPlacement() : PlacementOfBounds(frameGeometry(), scale_.Dpi());
-    SaveShutdownSettings(*store_, place, Program().page.TargetFolder);
+    // A Wayland client cannot learn where its window is; its position stays as stored.
+    const bool positionKnown =
+        !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    place = PlacementAtClose(place, isMinimized() ? std::nullopt : std::optional(frameGeometry()),
+                             scale_.Dpi(), positionKnown);
+    SaveShutdownSettings(*store_, place, Program().page.TargetFolder, TargetSave());
     const QString reason = store_->Flush();
     if (!reason.isEmpty())
         TellNotSaved(reason);

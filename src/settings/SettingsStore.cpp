@@ -1,11 +1,16 @@
 #include "settings/SettingsStore.h"
 
 #include "generator/PathNames.h"
+#include "settings/IniText.h"
+#include "settings/UserFiles.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <unistd.h>
 
 namespace tuk {
 
@@ -25,8 +30,8 @@ constexpr std::array<StoreKeyName, static_cast<size_t>(StoreKey::Count)> kKeyNam
     {"Others", "lCopyr"}, {"Others", "TargetFolder"},
 }};
 
-// Parses a decimal number with optional blanks around it and an optional fraction, rounded
-// half to even as the program's numbers always were. False when the text is no number.
+// Parses a decimal number with optional blanks around it and an optional fraction. False
+// when the text is no number.
 bool ParseNumber(const QString& text, double& value) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -37,10 +42,7 @@ bool ParseNumber(const QString& text, double& value) {
     }
     bool ok = false;
     value = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return false;
-    value = std::nearbyint(value);
-    return true;
+    return ok && std::isfinite(value);
 }
 
 bool ParseInRange(const QString& text, double low, double high, double& value,
@@ -49,6 +51,7 @@ bool ParseInRange(const QString& text, double low, double high, double& value,
         description = QLatin1String(kTypeMismatch);
         return false;
     }
+    value = std::nearbyint(value); // half to even: "2.5" is 2
     if (value < low || value > high) {
         description = QLatin1String(kOverflow);
         return false;
@@ -125,36 +128,70 @@ StoreKeyName NameOf(StoreKey key) {
     return kKeyNames[static_cast<size_t>(key)];
 }
 
-SettingsStore::SettingsStore()
-    : make_([] {
-          return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("Tarnwick"), QStringLiteral("Tu_K"));
-      }) {
-    Open();
-}
+SettingsStore::SettingsStore() : SettingsStore(DefaultFileName()) {}
 
-SettingsStore::SettingsStore(const QString& iniFile)
-    : make_([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }) {
+SettingsStore::SettingsStore(const QString& iniFile) : path_(iniFile) {
     Open();
 }
 
 SettingsStore::~SettingsStore() = default;
 
-void SettingsStore::Open() {
-    settings_ = make_();
-    const QFileInfo file(settings_->fileName());
-    unreadable_ = (file.exists() && (!file.isFile() || !file.isReadable())) ||
-                  settings_->status() == QSettings::AccessError;
-    malformed_ = !unreadable_ && settings_->status() == QSettings::FormatError;
+QString SettingsStore::DefaultFileName() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Tarnwick/Tu_K.conf");
 }
 
-QString SettingsStore::FileName() const {
-    return settings_->fileName();
+void SettingsStore::Open() {
+    problem_ = NotARegularFile(path_);
+    if (!problem_.isEmpty())
+        return;
+    if (QFile::exists(path_)) {
+        QByteArray bytes;
+        if (!ReadRegularFile(path_, bytes, problem_))
+            return;
+        malformed_ = !IsIniText(bytes);
+        if (malformed_)
+            return;
+    }
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    // QSettings reports what it could not parse only once it has read every key; a file it
+    // could not parse would also hide a later write failure behind that first error.
+    (void)settings_->allKeys();
+    if (settings_->status() != QSettings::NoError) {
+        settings_.reset();
+        malformed_ = true;
+    }
+}
+
+QString SettingsStore::KeepMalformedCopy(QString* error) {
+    if (!malformed_ || !copy_.isEmpty())
+        return copy_;
+    QByteArray bytes;
+    QString problem;
+    if (ReadRegularFile(path_, bytes, problem)) {
+        for (int n = 1; n <= 999; ++n) {
+            const QString aside =
+                path_ + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
+            bool exists = false;
+            problem = WriteNewFile(aside, bytes, exists);
+            if (problem.isEmpty()) {
+                copy_ = aside;
+                return copy_;
+            }
+            if (!exists) {
+                problem = QStringLiteral("%1 cannot be written (%2)").arg(aside, problem);
+                break;
+            }
+        }
+    }
+    if (error)
+        *error = problem.isEmpty() ? QStringLiteral("every name for a copy is taken") : problem;
+    return {};
 }
 
 QString SettingsStore::ReadSetting(const char* section, const char* key,
                                    const QString& fallback) const {
-    if (unreadable_ || malformed_)
+    if (!settings_)
         return fallback;
     const QString path = QLatin1String(section) + QLatin1Char('/') + QLatin1String(key);
     const QVariant value = settings_->value(path);
@@ -166,64 +203,51 @@ QString SettingsStore::ReadSetting(const char* section, const char* key,
     return value.toString();
 }
 
-void SettingsStore::SetMalformedFileAside() {
-    // Writing through QSettings would replace the file with what it made of the text; keep
-    // the user's file under another name and start a clean one.
-    const QString path = FileName();
-    const QString aside = path + QStringLiteral(".bad");
-    settings_.reset();
-    QFile::remove(aside);
-    QFile file(path);
-    if (!file.rename(aside)) {
-        refused_ = QStringLiteral("%1 is not a valid settings file and could not be renamed to "
-                                  "%2 (%3), so it is left as it is")
-                       .arg(path, aside, file.errorString());
+// A malformed file is replaced by a fresh one only once its bytes are safe in a copy.
+void SettingsStore::ReplaceMalformedFile() {
+    QString error;
+    if (KeepMalformedCopy(&error).isEmpty()) {
+        refused_ = QStringLiteral("%1 is not a valid settings file and its content could not "
+                                  "be kept aside (%2), so it is left as it is")
+                       .arg(path_, error);
+        return;
     }
-    settings_ = make_();
+    if (unlink(QFile::encodeName(path_).constData()) != 0 && errno != ENOENT) {
+        refused_ = QStringLiteral("%1 is not a valid settings file and cannot be replaced (%2)")
+                       .arg(path_, ErrorText(errno));
+        return;
+    }
     malformed_ = false;
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
 }
 
 void SettingsStore::WriteSetting(const char* section, const char* key, const QString& text) {
-    if (malformed_)
-        SetMalformedFileAside();
-    if (unreadable_ && refused_.isEmpty())
-        refused_ = QStringLiteral("%1 could not be read, so it is left as it is").arg(FileName());
+    if (malformed_ && refused_.isEmpty())
+        ReplaceMalformedFile();
+    if (Unreadable() && refused_.isEmpty())
+        refused_ = QStringLiteral("%1 could not be read, so it is left as it is").arg(path_);
     if (!refused_.isEmpty())
         return;
     settings_->setValue(QLatin1String(section) + QLatin1Char('/') + QLatin1String(key), text);
 }
 
-namespace {
-
-// Why a file could not be written, from what the file system shows now.
-QString WriteFailureReason(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isDir())
-        return QStringLiteral("%1 is a folder, not a file").arg(path);
-    for (QFileInfo up(file.path()); !up.isRoot(); up = QFileInfo(up.path())) {
-        if (up.exists() && !up.isDir())
-            return QStringLiteral("%1 cannot be created: %2 is not a folder")
-                .arg(path, up.filePath());
-    }
-    if (file.exists() && !file.isWritable())
-        return QStringLiteral("%1 cannot be written (permission denied)").arg(path);
-    if (!QFileInfo(file.path()).isWritable())
-        return QStringLiteral("%1 cannot be created in a folder that is not writable").arg(path);
-    return QStringLiteral("%1 could not be written (disk full or input/output error)").arg(path);
-}
-
-} // namespace
-
 QString SettingsStore::Flush() {
     if (!refused_.isEmpty())
         return refused_;
+    if (!settings_)
+        return {};
     // QSettings keeps its first error for good; after a failure a fresh object over the same
     // file takes the values still pending and tells whether this attempt succeeds.
     if (failed_)
-        settings_ = make_();
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
     settings_->sync();
     failed_ = settings_->status() != QSettings::NoError;
-    return failed_ ? WriteFailureReason(FileName()) : QString();
+    if (!failed_)
+        return {};
+    const QString problem = WriteProblem(path_);
+    return problem.isEmpty()
+               ? QStringLiteral("%1 could not be written (the reason is not known)").arg(path_)
+               : problem;
 }
 
 QString LoadOutcome::Message() const {
@@ -263,7 +287,7 @@ bool ParseFlag(const QString& text, bool& value, QString& description) {
         description = QLatin1String(kTypeMismatch);
         return false;
     }
-    value = number != 0;
+    value = number != 0; // "0.4" is true: only zero is false
     return true;
 }
 
@@ -271,10 +295,22 @@ QString FlagText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowPlacement& place,
-                         const QString& programFolder) {
-    PageSettings defaults = DefaultPageSettings();
-    WindowPlacement defaultPlace{0, 0, nMinWidth, nMinHeight};
+QString DefaultTargetFolder() {
+    return WithTrailingSeparator(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+        QStringLiteral("/Tu_K"));
+}
+
+namespace {
+
+// Reads the keys from `first` on in store order into fields that hold their defaults; the
+// first text that does not convert ends the read, so it and the keys after it keep them.
+LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& page,
+                     WindowPlacement& place) {
+    const PageSettings defaults = DefaultPageSettings();
+    page = defaults;
+    page.TargetFolder = DefaultTargetFolder();
+    place = WindowPlacement{0, 0, nMinWidth, nMinHeight};
     LoadOutcome outcome;
     auto fail = [&](StoreKey key, const QString& text, const QString& description) {
         outcome.ok = false;
@@ -284,41 +320,52 @@ LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowP
         return outcome;
     };
 
-    for (int i = 0; i < static_cast<int>(StoreKey::Count); ++i) {
+    for (int i = static_cast<int>(first); i < static_cast<int>(StoreKey::Count); ++i) {
         const auto key = static_cast<StoreKey>(i);
         QString description;
         if (qint16* field = PlacementField(place, key)) {
-            const QString text =
-                Read(store, key, QString::number(*PlacementField(defaultPlace, key)));
+            const QString text = Read(store, key, QString::number(*field));
             if (!ParseInt16(text, *field, description))
                 return fail(key, text, description);
         } else if (qint16* color = ColorField(page, key)) {
-            const qint16 fallback = *ColorField(defaults, key);
-            const QString text = Read(store, key, QString::number(fallback));
+            const QString text = Read(store, key, QString::number(*color));
             if (!ParseInt16(text, *color, description))
                 return fail(key, text, description);
         } else if (bool* flag = FlagOf(page, key)) {
-            const bool fallback = *FlagOf(defaults, key);
-            const QString text = Read(store, key, FlagText(fallback));
+            const QString text = Read(store, key, FlagText(*flag));
             if (!ParseFlag(text, *flag, description))
                 return fail(key, text, description);
         } else if (key == StoreKey::sFontFace) {
             page.sFontFace = Read(store, key, defaults.sFontFace);
         } else if (key == StoreKey::nFontSize) {
             const QString text = Read(store, key, QString::number(defaults.nFontSize));
-            if (!ParseByte(text, page.nFontSize, description))
+            quint8 size = 0;
+            if (!ParseByte(text, size, description))
                 return fail(key, text, description);
-            if (page.nFontSize < kMinFontSize || page.nFontSize > kMaxFontSize)
+            if (size < kMinFontSize || size > kMaxFontSize)
                 return fail(key, text, QLatin1String(kInvalidPropertyValue));
+            page.nFontSize = size;
         } else if (key == StoreKey::TargetFolder) {
-            page.TargetFolder =
-                WithTrailingSeparator(Read(store, key, WithTrailingSeparator(programFolder)));
+            const QString text = Read(store, key, QString());
+            if (!text.isEmpty())
+                page.TargetFolder = WithTrailingSeparator(text);
         }
     }
     return outcome;
 }
 
-void SaveSettings(SettingsStore& store, const PageSettings& page) {
+} // namespace
+
+LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowPlacement& place) {
+    return LoadFrom(StoreKey::DefL, store, page, place);
+}
+
+LoadOutcome LoadPageSettings(const SettingsStore& store, PageSettings& page) {
+    WindowPlacement unused;
+    return LoadFrom(StoreKey::BackR, store, page, unused);
+}
+
+void SaveSettings(SettingsStore& store, const PageSettings& page, TargetFolderSave target) {
     for (int i = static_cast<int>(StoreKey::BackR); i <= static_cast<int>(StoreKey::ALinkB); ++i) {
         const int index = i - static_cast<int>(StoreKey::BackR);
         Write(store, static_cast<StoreKey>(i),
@@ -329,16 +376,18 @@ void SaveSettings(SettingsStore& store, const PageSettings& page) {
     PageSettings copy = page;
     for (int i = static_cast<int>(StoreKey::lCenter); i <= static_cast<int>(StoreKey::lCopyr); ++i)
         Write(store, static_cast<StoreKey>(i), FlagText(*FlagOf(copy, static_cast<StoreKey>(i))));
-    Write(store, StoreKey::TargetFolder, page.TargetFolder);
+    if (target == TargetFolderSave::Write)
+        Write(store, StoreKey::TargetFolder, page.TargetFolder);
 }
 
 void SaveShutdownSettings(SettingsStore& store, const WindowPlacement& place,
-                          const QString& targetFolder) {
+                          const QString& targetFolder, TargetFolderSave target) {
     Write(store, StoreKey::DefL, QString::number(place.DefL));
     Write(store, StoreKey::DefT, QString::number(place.DefT));
     Write(store, StoreKey::DefW, QString::number(place.DefW));
     Write(store, StoreKey::DefH, QString::number(place.DefH));
-    Write(store, StoreKey::TargetFolder, targetFolder);
+    if (target == TargetFolderSave::Write)
+        Write(store, StoreKey::TargetFolder, targetFolder);
 }
 
 } // namespace tuk

@@ -3,7 +3,6 @@
 #include "settings/PageSettings.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 
 class QSettings;
@@ -55,8 +54,10 @@ struct StoreKeyName {
 // Section and key of a stored value ("Colors"/"AlinkB" for ALinkB).
 StoreKeyName NameOf(StoreKey key);
 
-// The per-user key/value store: an INI file with one group per section. The default one is
-// the organisation "Tarnwick", application "Tu_K" (~/.config/Tarnwick/Tu_K.conf).
+// The per-user key/value store: an INI file with one group per section, by default
+// "$XDG_CONFIG_HOME/Tarnwick/Tu_K.conf" (usually ~/.config/Tarnwick/Tu_K.conf). Only a
+// regular file is ever opened: a folder, a FIFO or a device at its place is told and left
+// alone, and so is a file that cannot be read.
 class SettingsStore {
 public:
     SettingsStore();
@@ -65,15 +66,24 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    QString FileName() const;
+    // Where the default store lives; nothing is read to find it.
+    static QString DefaultFileName();
+    QString FileName() const { return path_; }
 
-    // Whether the file exists but cannot be read (no permission, or it is a folder), or does
-    // not hold INI text; either way every read gives its default and reading writes nothing.
-    // A file that could not be read is never written over: writes to it are refused and
-    // Flush() says why. A file that is not INI is set aside as "<file>.bad" by the first
-    // write, so nothing the user had is lost.
-    bool Unreadable() const { return unreadable_; }
+    // Unreadable: the file exists but is no regular file or cannot be read; every read gives
+    // its default and writes are refused (Flush() says why), so it is never written over.
+    // Malformed: the file is not INI text (see IsIniText); every read gives its default. The
+    // first write keeps its bytes aside (KeepMalformedCopy) and then starts a fresh file; if
+    // they cannot be kept, writes are refused.
+    bool Unreadable() const { return !problem_.isEmpty(); }
     bool Malformed() const { return malformed_; }
+    // Why the file is unreadable ("/x/Tu_K.conf is not a regular file"); empty otherwise.
+    QString Problem() const { return problem_; }
+
+    // Copies the bytes of a malformed file to the first of "<file>.bad", "<file>.bad.2",
+    // "<file>.bad.3", ... that does not exist yet (an earlier copy is never touched). Returns
+    // the copy's path, or empty with the reason in *error. Once a copy is made it returns that.
+    QString KeepMalformedCopy(QString* error = nullptr);
 
     // The text stored under the key, or the default when nothing is stored there.
     QString ReadSetting(const char* section, const char* key, const QString& fallback) const;
@@ -85,12 +95,13 @@ public:
 
 private:
     void Open();
-    void SetMalformedFileAside();
+    void ReplaceMalformedFile();
 
-    std::function<std::unique_ptr<QSettings>()> make_;
-    std::unique_ptr<QSettings> settings_;
-    bool unreadable_ = false;
+    QString path_;
+    std::unique_ptr<QSettings> settings_; // null while the file must not be opened
+    QString problem_;
     bool malformed_ = false;
+    QString copy_;    // where a malformed file's bytes were kept
     QString refused_; // why writes are refused, once one was attempted
     bool failed_ = false;
 };
@@ -100,9 +111,9 @@ inline const char* const kTypeMismatch = "Type mismatch";
 inline const char* const kOverflow = "Overflow";
 inline const char* const kInvalidPropertyValue = "Invalid property value";
 
-// Result of loading: either everything was read, or the read stopped at one key. The fields
-// before that key hold what was read; it and the ones after keep their earlier values,
-// except nFontSize refused for being outside 1..128, which is already in the field.
+// Result of loading: either everything was read, or the read stopped at the first key whose
+// text does not convert (an nFontSize outside 1..128 included). The fields before that key
+// hold what was read; it and every one after it hold their defaults.
 struct LoadOutcome {
     bool ok = true;
     StoreKey failedKey = StoreKey::Count;
@@ -114,17 +125,28 @@ struct LoadOutcome {
     QString Message() const;
 };
 
+// The target folder where none is stored (or an empty text is): "Tu_K" in the user's
+// documents folder, ending with "/".
+QString DefaultTargetFolder();
+
 // Reads the window placement and every page option in store order, with the defaults for
-// missing keys. TargetFolder defaults to programFolder and always ends with "/".
-LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowPlacement& place,
-                         const QString& programFolder);
+// missing keys. TargetFolder always ends with "/".
+LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowPlacement& place);
+// The same without section "Window", which is then not read at all.
+LoadOutcome LoadPageSettings(const SettingsStore& store, PageSettings& page);
+
+// Whether a save writes TargetFolder: not when the stored one did not load and no other was
+// chosen since, so a load that stopped early never erases the user's folder.
+enum class TargetFolderSave { Write, Keep };
 
 // Writes the page options and the target folder (not the window placement).
-void SaveSettings(SettingsStore& store, const PageSettings& page);
+void SaveSettings(SettingsStore& store, const PageSettings& page,
+                  TargetFolderSave target = TargetFolderSave::Write);
 
 // Writes the window placement, then the target folder: what every close keeps.
 void SaveShutdownSettings(SettingsStore& store, const WindowPlacement& place,
-                          const QString& targetFolder);
+                          const QString& targetFolder,
+                          TargetFolderSave target = TargetFolderSave::Write);
 
 // The flag field a key names (lCenter ... lCopyr), else nullptr.
 bool* FlagOf(PageSettings& page, StoreKey key);

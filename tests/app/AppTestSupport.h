@@ -11,10 +11,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 #include <memory>
 
 namespace tuktest {
@@ -49,8 +52,8 @@ public:
     }
 };
 
-// Points the per-user configuration and runtime folders at fresh temporary folders, before
-// anything reads them, so no test touches the real store or lock.
+// Points the home, per-user configuration and runtime folders at fresh temporary folders,
+// before anything reads them, so no test touches the real store, lock or documents.
 inline QTemporaryDir& IsolatedHome() {
     static QTemporaryDir home;
     return home;
@@ -62,6 +65,7 @@ inline void IsolateUserFolders() {
     QDir().mkpath(root + "/runtime");
     QFile::setPermissions(root + "/runtime",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("HOME", QFile::encodeName(root + "/home"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + "/config"));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + "/runtime"));
 }
@@ -92,6 +96,19 @@ inline std::unique_ptr<tuk::frmTu_K> OpenWindow(tuk::Dialogs& dialogs) {
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");
     return window;
+}
+
+// What a user reads in the tooltip the widget shows when the mouse rests on it: rich text as
+// rendered, plain text as it is.
+inline QString ShownToolTip(QWidget* widget) {
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(widget, &help);
+    const QString shown = QToolTip::text();
+    if (!Qt::mightBeRichText(shown))
+        return shown;
+    QTextDocument document;
+    document.setHtml(shown);
+    return document.toPlainText();
 }
 
 template <typename T> T* Find(const QWidget* window, const char* name) {

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <unistd.h>
 
 using namespace tuk;
 using namespace tuktest;
@@ -23,8 +24,9 @@ QString Stored(const char* key) {
     return store.value(QLatin1String(key)).toString();
 }
 
-QString ProgramFolder() {
-    return QCoreApplication::applicationDirPath() + "/";
+// Where pages of other volumes go when no target folder is stored.
+QString DefaultTarget() {
+    return IsolatedHome().path() + "/home/Documents/Tu_K/";
 }
 
 } // namespace
@@ -59,7 +61,7 @@ private Q_SLOTS:
         Open();
         QVERIFY(dialogs_.told.isEmpty());
         PageSettings expected = DefaultPageSettings();
-        expected.TargetFolder = ProgramFolder();
+        expected.TargetFolder = DefaultTarget();
         QCOMPARE(Program().page, expected);
         QCOMPARE(w_->size(), w_->minimumSize());
         QCOMPARE(w_->frameGeometry().topLeft(), QPoint(0, 0));
@@ -71,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(Stored("Window/DefW").toInt(), PixelsToTwips(frame.width(), dpi));
         QCOMPARE(Stored("Window/DefH").toInt(), PixelsToTwips(frame.height(), dpi));
         QCOMPARE(Stored("Window/DefL"), QString("0"));
-        QCOMPARE(Stored("Others/TargetFolder"), ProgramFolder());
+        QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
         QVERIFY(!ReadFile(StorePath()).contains("[Colors]"));
     }
 
@@ -115,111 +117,150 @@ private Q_SLOTS:
         QCOMPARE(actual, expected);
     }
 
-    // A value that does not convert: one message with its description, the keys before it
-    // loaded and shown, the ones after it untouched, and the window opens all the same.
+    // A value that does not convert: one message naming it, the keys before it loaded, it and
+    // the ones after it at their defaults in the fields and the controls, so pages get what
+    // the window shows. The stored target folder, not loaded, survives Save and the close
+    // unless the user chooses another.
     void loadFailures_data() {
         QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("sizeCaption");
-        QTest::addColumn<int>("sizeField");
-        auto row = [](const char* size, const char* description, const char* caption, int field) {
-            QTest::newRow(size) << "[Text]\nsFontFace=Times\nnFontSize=" + QByteArray(size) + "\n"
-                                << QString(description) << QString(caption) << field;
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<QString>("target"); // stored after Save and the close
+        auto row = [](const char* name, const char* ini, const char* message, const char* face,
+                      const char* picked, const char* target) {
+            QTest::newRow(name) << QByteArray(ini) << QString(message) << QString(face)
+                                << QString(picked) << QString(target);
         };
-        row("300", "Overflow", "2", 0);
-        row("0", "Invalid property value", "0", 0);
-        row("200", "Invalid property value", "200", 200);
-        row("big", "Type mismatch", "2", 0);
+        row("size 300", "[Text]\nnFontSize=300\n", "nFontSize = \"300\": Overflow", "Times", "",
+            "/some/folder/");
+        row("size 0", "[Text]\nnFontSize=0\n", "nFontSize = \"0\": Invalid property value", "Times",
+            "", "/some/folder/");
+        row("size 200", "[Text]\nnFontSize=200\n", "nFontSize = \"200\": Invalid property value",
+            "Times", "", "/some/folder/");
+        row("colour text", "[Colors]\nBackG=abc\n", "BackG = \"abc\": Type mismatch", "Arial", "",
+            "/some/folder/");
+        row("target chosen", "[Text]\nnFontSize=big\n", "nFontSize = \"big\": Type mismatch",
+            "Times", "/srv/chosen", "/srv/chosen/");
     }
     void loadFailures() {
         QFETCH(QByteArray, ini);
-        QFETCH(QString, description);
-        QFETCH(QString, sizeCaption);
-        QFETCH(int, sizeField);
-        WriteStore("[Window]\nDefL=150\nDefT=300\nDefW=9000\nDefH=7500\n"
-                   "[Colors]\nBackR=1\n" +
-                   ini + "[Others]\nlLinx=True\n");
+        QFETCH(QString, message);
+        QFETCH(QString, face);
+        QFETCH(QString, picked);
+        QFETCH(QString, target);
+        WriteStore("[Window]\nDefL=150\nDefT=300\nDefW=9000\nDefH=7500\n[Colors]\nBackR=1\n"
+                   "[Text]\nsFontFace=Times\n[Others]\nlLinx=False\nTargetFolder=/some/folder/\n" +
+                   ini);
         Open();
         QCOMPARE(dialogs_.told.size(), 1);
-        QVERIFY2(dialogs_.told[0].contains(description), qPrintable(dialogs_.told[0]));
-        QVERIFY(dialogs_.told[0].contains("nFontSize"));
+        QVERIFY2(dialogs_.told[0].endsWith(message), qPrintable(dialogs_.told[0]));
         QVERIFY(w_->isVisible());
-        // Read before the failure: placement, colours and face.
+        // Read before the failure: placement and colour.
         QCOMPARE(w_->frameGeometry(), QRect(10, 20, 600, 500));
         QVERIFY(Text("lblBody").startsWith("<body bgcolor=#01c0c0"));
-        QCOMPARE(Find<QComboBox>(w_.get(), "cboFontFace")->currentText(), QString("Times"));
-        // The failing size: field and caption as far as they got, the bar as designed.
-        QCOMPARE(int(Program().page.nFontSize), sizeField);
-        QCOMPARE(Text("lblFontSize"), sizeCaption);
+        // From the failure on: the defaults, shown.
+        QCOMPARE(Find<QComboBox>(w_.get(), "cboFontFace")->currentText(), face);
+        QCOMPARE(Program().page.sFontFace, face);
+        QCOMPARE(int(Program().page.nFontSize), 2);
+        QCOMPARE(Text("lblFontSize"), QString("2"));
         QCOMPARE(BarValue("hscFontSize"), 2);
-        // After it: nothing read, nothing shown.
-        QVERIFY(!Program().page.lLinx);
-        QVERIFY(!Ticked(StoreKey::lLinx));
-        QVERIFY(Program().page.TargetFolder.isEmpty());
-        QVERIFY(Find<QRadioButton>(w_.get(), "optBack")->isChecked());
+        QVERIFY(Program().page.lLinx && Ticked(StoreKey::lLinx));
+        QCOMPARE(Program().page.TargetFolder, DefaultTarget());
+        if (!picked.isEmpty()) {
+            dialogs_.folders << picked;
+            w_->TB_ButtonClick("target");
+        }
+        QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Stored("Text/nFontSize"), QString("2"));
+        QCOMPARE(Stored("Others/TargetFolder"), target);
+        Close();
+        QCOMPARE(dialogs_.told.size(), 1);
+        QCOMPARE(Stored("Others/TargetFolder"), target);
     }
 
-    // Not INI, or empty: the defaults, no message, and the file is not touched by the load.
-    // The close then keeps a text that was not INI beside the new store instead of over it.
+    // Not INI: the defaults and one message naming the copy kept of the file before anything is
+    // written; the close then starts a fresh store without a word. Empty: no message at all.
     void notIniOrEmpty_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("binary") << QByteArray("\x00\x01\xff[[[\n=====\n[Colors\nBackR=\"5\n", 28);
+        QTest::newRow("line without =") << QByteArray("[Colors]\nBackR=5\nBackG\n");
         QTest::newRow("empty") << QByteArray("");
     }
     void notIniOrEmpty() {
         QFETCH(QByteArray, bytes);
         WriteStore(bytes);
         Open();
-        QVERIFY(dialogs_.told.isEmpty());
+        const QStringList told =
+            bytes.isEmpty()
+                ? QStringList()
+                : QStringList{"The settings file " + StorePath() +
+                              " is not a valid settings file. Its content is "
+                              "kept in " +
+                              StorePath() + ".bad, and Tu_K starts with the default settings."};
+        QCOMPARE(dialogs_.told, told);
         QCOMPARE(Program().page.BackR, qint16(192));
         QCOMPARE(Program().page.nFontSize, quint8(2));
         QCOMPARE(ReadFile(StorePath()), bytes);
-        Close();
-        QVERIFY(dialogs_.told.isEmpty());
-        QVERIFY(!Stored("Window/DefW").isEmpty());
         if (!bytes.isEmpty())
             QCOMPARE(ReadFile(StorePath() + ".bad"), bytes);
+        Close();
+        QCOMPARE(dialogs_.told, told);
+        QVERIFY(!Stored("Window/DefW").isEmpty());
+        QVERIFY(!ReadFile(StorePath()).contains("BackR"));
     }
 
-    // A store that is a folder cannot be read: one message at start-up and the defaults; the
-    // folder stays as it was. One under a file (which not even root can write through) is
-    // quiet at start-up. Either way Save and the close each say the settings were not saved.
+    // What the store cannot be (a folder, a FIFO, a link to a device) is told once at
+    // start-up with its reason, never opened and left as it was; a file where the store's
+    // folder belongs (which not even root can write through) is quiet at start-up. Either way
+    // Save and the close each say the settings were not saved.
     void brokenStore_data() {
-        QTest::addColumn<bool>("unreadable");
-        QTest::newRow("folder at the store") << true;
-        QTest::newRow("file at the store's folder") << false;
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("startMessage");
+        QTest::newRow("folder at the store") << "folder"
+                                             << "is a folder, not a file";
+        QTest::newRow("FIFO at the store") << "fifo"
+                                           << "is not a regular file";
+        QTest::newRow("link to /dev/zero at the store") << "zero link"
+                                                        << "is not a regular file";
+        QTest::newRow("file at the store's folder") << "blocker"
+                                                    << "";
     }
     void brokenStore() {
-        QFETCH(bool, unreadable);
+        QFETCH(QString, kind);
+        QFETCH(QString, startMessage);
         ClearStore();
         const QString folder = QFileInfo(StorePath()).path();
-        if (unreadable) {
-            MakeFolder(StorePath());
-            WriteFile(StorePath() + "/keep", "x");
-        } else {
+        if (kind == "blocker") {
             MakeFolder(QFileInfo(folder).path());
             WriteFile(folder, "not a folder");
+        } else {
+            MakeFolder(folder);
+            QVERIFY(MakeSpecialFile(StorePath(), kind));
         }
+        const mode_t before = FileKind(StorePath());
+        alarm(30); // a hang ends the test as a failure instead of stalling the suite
         Open();
-        const qsizetype atStart = unreadable ? 1 : 0;
+        const qsizetype atStart = startMessage.isEmpty() ? 0 : 1;
         QCOMPARE(dialogs_.told.size(), atStart);
-        if (unreadable) {
-            QVERIFY(dialogs_.told[0].contains("could not be read"));
+        if (atStart) {
+            QVERIFY2(dialogs_.told[0].contains(StorePath() + " " + startMessage),
+                     qPrintable(dialogs_.told[0]));
             PageSettings defaults = DefaultPageSettings();
-            defaults.TargetFolder = ProgramFolder();
+            defaults.TargetFolder = DefaultTarget();
             QCOMPARE(Program().page, defaults);
         }
         QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs_.told.size(), atStart + 1);
-        if (!unreadable)
+        if (!atStart)
             QVERIFY2(dialogs_.told.last().contains("is not a folder"),
                      qPrintable(dialogs_.told.last()));
         Close();
+        alarm(0);
         QCOMPARE(dialogs_.told.size(), atStart + 2);
         for (qsizetype k = atStart; k < dialogs_.told.size(); ++k)
             QVERIFY(dialogs_.told[k].startsWith("The settings were not saved: "));
-        if (unreadable)
-            QCOMPARE(ReadFile(StorePath() + "/keep"), QByteArray("x"));
+        QCOMPARE(FileKind(StorePath()), before);
     }
 
     void saveWritesPageOptionsOnly() {

@@ -155,9 +155,7 @@ int main(int argc, char** argv) {
         return kBadUsage;
     }
     PageRun run;
-    WindowPlacement placement;
-    const LoadOutcome loaded =
-        LoadSettings(store, run.settings, placement, QCoreApplication::applicationDirPath());
+    const LoadOutcome loaded = LoadPageSettings(store, run.settings);
     if (!loaded.ok) {
         Error(QStringLiteral("the settings file %1 holds a value that does not convert: %2")
                   .arg(store.FileName(), loaded.Message()));
