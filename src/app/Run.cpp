@@ -12,8 +12,15 @@
 namespace tuk {
 
 bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
-    if (instance.TryAcquire())
+    switch (instance.TryAcquire()) {
+    case SingleInstance::Lock::Held:
         return false;
+    case SingleInstance::Lock::Unavailable:
+        dialogs.Tell(NoLockText(instance.Problem()));
+        return false;
+    case SingleInstance::Lock::OtherCopy:
+        break;
+    }
     dialogs.Tell(AlreadyRunningText(QCoreApplication::applicationFilePath()));
     return true;
 }

@@ -7,6 +7,7 @@ class SingleInstance;
 
 // Start-up's first step: true when another copy of the program already runs for this user;
 // the user has then been told "<program> is already running!". Nothing else is touched.
+// When the lock cannot be made at all the user is told what failed, and the start goes on.
 bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs);
 
 // The program once the application object exists: refuses a second copy, opens the main

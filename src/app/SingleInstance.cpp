@@ -1,20 +1,17 @@
 #include "app/SingleInstance.h"
 
-#include <QDir>
+#include "settings/SettingsStore.h"
+#include "settings/UserFiles.h"
+
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <unistd.h>
+#include <QSysInfo>
+#include <cerrno>
+#include <csignal>
 
 namespace tuk {
 
 QString SingleInstance::DefaultLockPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::tempPath() + QStringLiteral("/tu_k-%1").arg(getuid());
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    return folder + QStringLiteral("/Tarnwick-Tu_K.lock");
+    return QFileInfo(SettingsStore::DefaultFileName()).path() + QStringLiteral("/Tu_K.lock");
 }
 
 SingleInstance::SingleInstance(const QString& lockPath)
@@ -24,8 +21,35 @@ SingleInstance::SingleInstance(const QString& lockPath)
     lock_->setStaleLockTime(0);
 }
 
-bool SingleInstance::TryAcquire() {
-    return lock_->isLocked() || lock_->tryLock(0);
+SingleInstance::Lock SingleInstance::TryAcquire() {
+    if (lock_->isLocked())
+        return Lock::Held;
+    problem_ = MakeFolders(QFileInfo(path_).path());
+    if (problem_.isEmpty())
+        problem_ = NotARegularFile(path_); // a FIFO there would hang the lock's read
+    if (!problem_.isEmpty())
+        return Lock::Unavailable;
+    if (lock_->tryLock(0))
+        return Lock::Held;
+    // A lock file that stays although its owner is gone could not be replaced: that is a
+    // failure to make the lock, not another copy.
+    if (lock_->error() == QLockFile::LockFailedError && OwnerRuns())
+        return Lock::OtherCopy;
+    problem_ = WriteProblem(path_);
+    if (problem_.isEmpty())
+        problem_ = QStringLiteral("%1 could not be made (the reason is not known)").arg(path_);
+    return Lock::Unavailable;
+}
+
+bool SingleInstance::OwnerRuns() const {
+    qint64 pid = 0;
+    QString host, app;
+    if (!lock_->getLockInfo(&pid, &host, &app) || pid <= 0)
+        return false;
+    // A copy on another machine sharing this home folder cannot be asked; it holds the lock.
+    if (host != QSysInfo::machineHostName())
+        return true;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 void SingleInstance::Release() {
@@ -34,6 +58,12 @@ void SingleInstance::Release() {
 
 QString AlreadyRunningText(const QString& programPath) {
     return QFileInfo(programPath).completeBaseName() + QStringLiteral(" is already running!");
+}
+
+QString NoLockText(const QString& problem) {
+    return QStringLiteral("Tu_K could not make the lock that keeps a second copy from "
+                          "starting: %1. It starts all the same.")
+        .arg(problem);
 }
 
 } // namespace tuk

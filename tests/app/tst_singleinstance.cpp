@@ -1,5 +1,6 @@
 // One copy per user: a real tu_k holds the lock; a second start is refused without touching
-// the store; a copy killed with SIGKILL does not lock the user out.
+// the store, whatever its session's runtime folder; a copy killed with SIGKILL does not lock
+// the user out; a lock that cannot be made is told and the start goes on.
 #include "AppTestSupport.h"
 #include "app/Run.h"
 #include "app/SingleInstance.h"
@@ -7,6 +8,8 @@
 #include <QLockFile>
 #include <QProcess>
 #include <csignal>
+#include <optional>
+#include <unistd.h>
 
 using namespace tuk;
 using namespace tuktest;
@@ -43,6 +46,9 @@ private Q_SLOTS:
         QProcess first;
         QVERIFY(StartTuK(first));
         const QByteArray store = ReadFile(StorePath());
+        // Another session of the same user has a runtime folder of its own.
+        QTemporaryDir otherRuntime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(otherRuntime.path()));
         ScriptedDialogs dialogs;
         SingleInstance second;
         QVERIFY(RefuseSecondInstance(second, dialogs));
@@ -75,7 +81,53 @@ private Q_SLOTS:
         SingleInstance third;
         QVERIFY(RefuseSecondInstance(third, dialogs));
         Kill(next);
-        QVERIFY(third.TryAcquire());
+        QCOMPARE(third.TryAcquire(), SingleInstance::Lock::Held);
+    }
+
+    // Whatever keeps the lock from being made is told with its reason, and tu_k starts; what
+    // is no regular file at the lock's place is never opened (a FIFO would hang) nor replaced.
+    void lockCannotBeMade_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        const QString lock = SingleInstance::DefaultLockPath();
+        QTest::newRow("folder") << "folder" << lock + " is a folder, not a file";
+        QTest::newRow("FIFO") << "fifo" << lock + " is not a regular file";
+        QTest::newRow("link to /dev/zero") << "zero link" << lock + " is not a regular file";
+        QTest::newRow("file at its folder")
+            << "blocker" << QFileInfo(lock).path() + " is not a folder";
+        QTest::newRow("read-only")
+            << "read-only" << lock + " cannot be written (Read-only file system)";
+        QTest::newRow("disk full")
+            << "full" << lock + " cannot be written (No space left on device)";
+    }
+    void lockCannotBeMade() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        ClearStore();
+        const QString lock = SingleInstance::DefaultLockPath();
+        const QString folder = QFileInfo(lock).path();
+        std::optional<ScratchMount> disk;
+        if (kind == "read-only" || kind == "full") {
+            disk.emplace(folder, 8);
+            if (!disk->Ok())
+                QSKIP("no file system can be mounted here");
+        }
+        if (kind == "read-only")
+            QVERIFY(disk->MakeReadOnly());
+        else if (kind == "full")
+            WriteFile(folder + "/filler", QByteArray(64 * 1024, 'x')); // all that fits
+        else if (kind == "blocker")
+            QVERIFY(WriteFile(folder, "x"));
+        else
+            QVERIFY(MakeFolder(folder) && MakeSpecialFile(lock, kind));
+        const mode_t before = FileKind(lock);
+        alarm(20); // a hang ends the test as a failure instead of stalling the suite
+        ScriptedDialogs dialogs;
+        SingleInstance instance;
+        QVERIFY(!RefuseSecondInstance(instance, dialogs));
+        alarm(0);
+        QCOMPARE(dialogs.told, QStringList{NoLockText(reason)});
+        QCOMPARE(FileKind(lock), before);
     }
 
     void message_data() {
