@@ -15,7 +15,11 @@ namespace {
 
 QMessageBox::StandardButton Show(QWidget* parent, const QString& text,
                                  QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, buttons, parent);
+    // A box over a window not shown yet (a start-up message) would make that window's native
+    // window early; the window manager then frames it around the place meant for its frame,
+    // and the window drifts and grows at every start. Such a box stands on its own.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, buttons,
+                    parent && parent->isVisible() ? parent : nullptr);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Drives the real window on an X display as a user would, with the keyboard and the mouse:
-# picks the sample folder in the tree, makes pages and answers the question, closes the window
-# from its menu, and checks the pages and the stored window placement.
+# Drives the real window on an X display with a window manager (openbox) as a user would, with
+# the keyboard and the mouse: picks the sample folder in the tree, makes pages and answers the
+# question, closes the window from its menu, and checks the pages and the stored window
+# placement, also over several starts that each show a message first.
 # Usage: tests/e2e/desktop.sh BUILD_DIR [SCREENSHOT.png]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 screenshot=${2:-}
 scratch=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -30,19 +30,60 @@ chmod 700 "$scratch/runtime"
 cp -r "$here/sample-images" "$pics"
 printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$home/.config/Tarnwick/Tu_K.conf"
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$scratch/display")
+command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh test)"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 
-# Starts the window for the scratch user; sets app and window.
+# The largest visible window of the program (its message boxes are smaller), if any.
+main_window() {
+    for w in $(xdotool search --onlyvisible --name '^tu_k$' 2>/dev/null); do
+        echo "$(xdotool getwindowgeometry "$w" | awk '/Geometry/ { split($2, a, "x"); print a[1] * a[2] }') $w"
+    done | sort -n | tail -1 | cut -d' ' -f2
+}
+
+# Starts the window for the scratch user, first answering the start-up message with Enter
+# when one is expected ("message"); sets app and window.
 start_window() {
     (cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
         QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
     app=$!
     pids+=($app)
-    window=$(timeout 20 xdotool search --sync --name '^tu_k$' | head -1) || fail "no window"
+    if [ "${1:-}" = message ]; then
+        box=$(timeout 20 xdotool search --sync --onlyvisible --name '^tu_k$' | head -1) ||
+            fail "no start-up message"
+        sleep 0.5
+        xdotool windowactivate --sync "$box" key Return
+    fi
+    window=
+    for _ in $(seq 100); do
+        window=$(main_window)
+        [ -n "$window" ] && [ "$window" != "${box:-}" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || fail "no window"
     sleep 1
+}
+
+# Closes the window from its menu: Alt+F opens File, X is its Exit entry.
+close_from_menu() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    sleep 0.3
+    xdotool key alt+f
+    sleep 0.4
+    xdotool key x
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "the window did not close from its menu"
+    return 0
 }
 
 # Clicks into the tree and types the start of a folder's name, so the tree selects it and
@@ -75,14 +116,8 @@ if [ -n "$screenshot" ]; then
     echo "desktop test: screenshot in $screenshot"
 fi
 
-# Close from the menu: Alt+F opens File, X is its Exit entry.
 xdotool mousemove --window "$window" 100 450 click 1
-sleep 0.3
-xdotool key alt+f
-sleep 0.4
-xdotool key x
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the window did not close from its menu"
+close_from_menu
 
 store="$home/.config/Tarnwick/Tu_K.conf"
 for key in DefL DefT DefW DefH; do
@@ -116,3 +151,16 @@ for page in "$big"/*.html; do
 done
 [ "$(cat "$store")" = "$before" ] || fail "the store changed although the close came during a run"
 echo "desktop test: SIGTERM during a run stopped it after $made whole pages, nothing saved"
+
+# Each start shows a message (a stored value that does not convert) before the window: the
+# window opens where the store says and the close keeps that, start after start.
+printf '[Colors]\nBackG=abc\n' >>"$store"
+placement=$(grep '^Def' "$store")
+for start in 1 2 3; do
+    start_window message
+    close_from_menu
+    now=$(grep '^Def' "$store")
+    [ "$now" = "$placement" ] ||
+        fail "the placement moved at start $start after a message: $(echo $placement) -> $(echo $now)"
+done
+echo "desktop test: three starts with a message each kept the placement $(echo $placement)"
