@@ -1,29 +1,98 @@
 #include "app/StatusPanels.h"
 
+#include "app/PlainToolTip.h"
+
 #include <QDateTime>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
 
 namespace tuk {
 
+// A sunken text panel that shortens its text to its width instead of widening the window.
+// It never gets narrower than the sample text; it asks for room for its whole text only when
+// wantsWhole is set (otherwise it takes what the others leave).
+class ElidedPanel : public QLabel {
+public:
+    ElidedPanel(Qt::TextElideMode mode, const QString& sample, bool wantsWhole, QWidget* parent)
+        : QLabel(parent), mode_(mode), wantsWhole_(wantsWhole) {
+        setTextFormat(Qt::PlainText);
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setContentsMargins(2, 0, 2, 0);
+        setMinimumWidth(fontMetrics().horizontalAdvance(sample) + Extra());
+    }
+
+    void SetFullText(const QString& text) {
+        full_ = text;
+        Elide();
+        updateGeometry();
+    }
+    const QString& FullText() const { return full_; }
+
+    QSize sizeHint() const override {
+        const int whole = wantsWhole_ ? fontMetrics().horizontalAdvance(full_) + Extra() : 0;
+        return QSize(std::max(whole, minimumWidth()), QLabel::sizeHint().height());
+    }
+    QSize minimumSizeHint() const override {
+        return QSize(minimumWidth(), QLabel::minimumSizeHint().height());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Elide();
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) {
+            ShowPlainToolTip(static_cast<QHelpEvent*>(event), this,
+                             text() == full_ ? QString() : full_);
+            return true;
+        }
+        return QLabel::event(event);
+    }
+
+private:
+    // Frame and margins, and a pixel each side for the rounding of text widths.
+    int Extra() const {
+        const QMargins m = contentsMargins();
+        return m.left() + m.right() + 2 * frameWidth() + 2;
+    }
+    void Elide() { setText(fontMetrics().elidedText(full_, mode_, contentsRect().width())); }
+
+    Qt::TextElideMode mode_;
+    bool wantsWhole_;
+    QString full_;
+};
+
+namespace {
+
+QLabel* ClockPanel(QWidget* parent) {
+    auto* panel = new QLabel(parent);
+    panel->setTextFormat(Qt::PlainText);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setContentsMargins(2, 0, 2, 0);
+    return panel;
+}
+
+} // namespace
+
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("Status"));
-    for (size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(this);
+    // The run's text comes first: it gets room for all of it where the bar has that, and
+    // always for its end, the elapsed time and the outcome. The folder takes what is left.
+    texts_ = {
+        new ElidedPanel(Qt::ElideMiddle, QStringLiteral("/med\u2026CIM/"), false, this),
+        new ElidedPanel(Qt::ElideLeft, QStringLiteral("\u202612.345 -- Stopped"), true, this)};
+    clock_panels_ = {ClockPanel(this), ClockPanel(this)};
+    for (int i = 0; i < 4; ++i) {
+        QWidget* panel = i < 2 ? static_cast<QWidget*>(texts_[i]) : clock_panels_[i - 2];
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        panel->setTextFormat(Qt::PlainText);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setContentsMargins(2, 0, 2, 0);
-        panels_[i] = panel;
     }
-    // The folder takes what is left; the count gets room for "99999 Images".
-    addWidget(panels_[0], 1);
-    panels_[1]->setMinimumWidth(
-        panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("99999 Images")) + 8);
-    addWidget(panels_[1]);
-    addPermanentWidget(panels_[2]);
-    addPermanentWidget(panels_[3]);
+    addWidget(texts_[0], 1);
+    addWidget(texts_[1]);
+    addPermanentWidget(clock_panels_[0]);
+    addPermanentWidget(clock_panels_[1]);
 
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
@@ -34,13 +103,19 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {
     if (panel == 1 || panel == 2)
-        panels_[static_cast<size_t>(panel - 1)]->setText(text);
+        texts_[static_cast<size_t>(panel - 1)]->SetFullText(text);
 }
 
 QString StatusPanels::PanelText(int panel) const {
-    if (panel < 1 || panel > 4)
-        return {};
-    return panels_[static_cast<size_t>(panel - 1)]->text();
+    if (panel == 1 || panel == 2)
+        return texts_[static_cast<size_t>(panel - 1)]->FullText();
+    if (panel == 3 || panel == 4)
+        return clock_panels_[static_cast<size_t>(panel - 3)]->text();
+    return {};
+}
+
+QString StatusPanels::ShownText(int panel) const {
+    return panel == 1 || panel == 2 ? texts_[static_cast<size_t>(panel - 1)]->text() : QString();
 }
 
 void StatusPanels::RefreshDateTime() {
@@ -48,10 +123,10 @@ void StatusPanels::RefreshDateTime() {
     const QLocale locale;
     const QString date = locale.toString(now.date(), QLocale::ShortFormat);
     const QString time = locale.toString(now.time(), QLocale::ShortFormat);
-    if (panels_[2]->text() != date)
-        panels_[2]->setText(date);
-    if (panels_[3]->text() != time)
-        panels_[3]->setText(time);
+    if (clock_panels_[0]->text() != date)
+        clock_panels_[0]->setText(date);
+    if (clock_panels_[1]->text() != time)
+        clock_panels_[1]->setText(time);
 }
 
 } // namespace tuk

@@ -8,9 +8,13 @@ class QTimer;
 
 namespace tuk {
 
-// The status bar "Status": panel 1 the current folder, panel 2 the image count (both set by
-// the program), panel 3 today's date and panel 4 the time, kept current by a timer in the
-// user's locale formats.
+class ElidedPanel;
+
+// The status bar "Status": panel 1 the current folder, panel 2 the image count or the run's
+// progress and outcome (both set by the program), panel 3 today's date and panel 4 the time,
+// kept current by a timer in the user's locale formats. A text that does not fit is
+// shortened, never the window widened: the folder loses its middle, the progress its front
+// so the run's outcome at its end stays readable; the full text is the panel's tooltip.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
@@ -19,12 +23,15 @@ public:
     // Panels are numbered 1..4; only 1 and 2 take text from outside.
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
+    // The text panel 1 or 2 shows now, shortened to its width.
+    QString ShownText(int panel) const;
 
     // Shows the current date and time now.
     void RefreshDateTime();
 
 private:
-    std::array<QLabel*, 4> panels_{};
+    std::array<ElidedPanel*, 2> texts_{};
+    std::array<QLabel*, 2> clock_panels_{};
     QTimer* clock_ = nullptr;
 };
 

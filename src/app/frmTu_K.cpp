@@ -1,5 +1,6 @@
 #include "app/frmTu_K.h"
 
+#include "app/PlainToolTip.h"
 #include "app/StatusPanels.h"
 #include "app/icons/AppIcon.h"
 #include "foldertree/FolderTree.h"
@@ -13,6 +14,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -20,6 +22,7 @@
 #include <QMenuBar>
 #include <QShortcutEvent>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace tuk {
@@ -159,6 +162,8 @@ QAction* frmTu_K::AddToolButton(const QString& key, const QIcon& icon, const QSt
     button->setObjectName(key);
     button->setData(key);
     button->setToolTip(tooltip);
+    // The tooltip may hold a folder name: shown as plain text (see eventFilter).
+    tb_->widgetForAction(button)->installEventFilter(this);
     connect(button, &QAction::triggered, this, [this, key] { TB_ButtonClick(key); });
     return button;
 }
@@ -197,6 +202,14 @@ void frmTu_K::SetTreeMargins() {
 bool frmTu_K::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize)
         Form_Resize();
+    if (event->type() == QEvent::ToolTip) {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && button->parentWidget() == tb_ && button->defaultAction()) {
+            ShowPlainToolTip(static_cast<QHelpEvent*>(event), button,
+                             button->defaultAction()->toolTip());
+            return true;
+        }
+    }
     if (event->type() == QEvent::Shortcut &&
         OpenMenuOfShortcut(static_cast<QShortcutEvent*>(event)))
         return true;

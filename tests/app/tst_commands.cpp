@@ -331,6 +331,7 @@ private Q_SLOTS:
         QTest::newRow("cancel keeps the folder") << QString() << "/srv/Pages/";
         QTest::newRow("folder gets its slash") << "/srv/web" << QString("/srv/web/");
         QTest::newRow("root stays root") << "/" << QString("/");
+        QTest::newRow("markup is text") << "/tmp/<b>x</b>" << QString("/tmp/<b>x</b>/");
     }
     void targetFolder() {
         QFETCH(QString, chosen);
@@ -343,6 +344,8 @@ private Q_SLOTS:
                                                "images.\nClic Cancel to keep /srv/Pages/"});
         QCOMPARE(Program().page.TargetFolder, target);
         QCOMPARE(Tool("target")->toolTip(), "Set folder for remote images - Current: " + target);
+        QCOMPARE(ShownToolTip(w_->TB()->widgetForAction(Tool("target"))),
+                 Tool("target")->toolTip());
     }
 };
 

@@ -1,5 +1,6 @@
 // Drives the real main window: colour editor, text options, defaults, copy, layout, menus.
 #include "AppTestSupport.h"
+#include "app/StatusPanels.h"
 #include "style/Clickable.h"
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
@@ -464,6 +465,45 @@ private Q_SLOTS:
         w_->showMaximized();
         QTRY_VERIFY(w_->isMaximized());
         QTRY_COMPARE(tv->geometry().right(), w_->centralWidget()->width() - 1);
+    }
+
+    // However long a status text, the window keeps its designed minimum size: the folder
+    // loses its middle, the run's text its front, so the outcome and the elapsed time stay
+    // readable; a shortened text shows whole, as plain text, in the panel's tooltip.
+    void statusTextsAtMinimumSize_data() {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("start"); // what the shown text begins and ends with
+        QTest::addColumn<QString>("end");
+        const QString deep = "/media/card/" + QString(440, 'x') + "/<b>DCIM</b>/";
+        QTest::newRow("long folder") << 1 << deep << "/media/"
+                                     << "</b>/";
+        QTest::newRow("run OK") << 2 << "Image: 3 / 3 -- 0.021 -- OK"
+                                << "Image: 3 / 3"
+                                << "-- OK";
+        QTest::newRow("long run stopped") << 2 << "Image: 12345 / 99999 -- 1234.567 -- Stopped"
+                                          << ""
+                                          << "1234.567 -- Stopped";
+    }
+    void statusTextsAtMinimumSize() {
+        QFETCH(int, panel);
+        QFETCH(QString, text);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        const QSize minimum = w_->minimumSize();
+        QCOMPARE(minimum.width(), w_->centralWidget()->minimumWidth()); // the designed width
+        QCOMPARE(w_->size(), minimum);
+        w_->SetStatusPanel(panel, text);
+        QApplication::processEvents();
+        QCOMPARE(w_->minimumSize(), minimum);
+        QCOMPARE(w_->size(), minimum);
+        auto* bar = Find<StatusPanels>(w_.get(), "Status");
+        const QString shown = bar->ShownText(panel);
+        QVERIFY2(shown.startsWith(start) && shown.endsWith(end), qPrintable(shown));
+        auto* label = Find<QLabel>(w_.get(), qPrintable(QString("StatusPanel%1").arg(panel)));
+        QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
+        if (shown != text)
+            QCOMPARE(ShownToolTip(label), text);
     }
 
     // Every caption of the style panel fits its control in the panel's font.
