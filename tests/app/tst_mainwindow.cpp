@@ -494,7 +494,8 @@ private Q_SLOTS:
         QCOMPARE(minimum.width(), w_->centralWidget()->minimumWidth()); // the designed width
         QCOMPARE(w_->size(), minimum);
         w_->SetStatusPanel(panel, text);
-        QApplication::processEvents();
+        QTest::qWait(50); // the layout requests travel up in several turns
+
         QCOMPARE(w_->minimumSize(), minimum);
         QCOMPARE(w_->size(), minimum);
         auto* bar = Find<StatusPanels>(w_.get(), "Status");

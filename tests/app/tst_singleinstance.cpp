@@ -7,8 +7,10 @@
 
 #include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <csignal>
 #include <optional>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tuk;
@@ -95,6 +97,8 @@ private Q_SLOTS:
         QTest::newRow("link to /dev/zero") << "zero link" << lock + " is not a regular file";
         QTest::newRow("file at its folder")
             << "blocker" << QFileInfo(lock).path() + " is not a folder";
+        QTest::newRow("stale lock on a read-only disk")
+            << "stale" << lock + " cannot be written (Read-only file system)";
         QTest::newRow("read-only")
             << "read-only" << lock + " cannot be written (Read-only file system)";
         QTest::newRow("disk full")
@@ -107,12 +111,21 @@ private Q_SLOTS:
         const QString lock = SingleInstance::DefaultLockPath();
         const QString folder = QFileInfo(lock).path();
         std::optional<ScratchMount> disk;
-        if (kind == "read-only" || kind == "full") {
+        if (kind == "read-only" || kind == "full" || kind == "stale") {
             disk.emplace(folder, 8);
             if (!disk->Ok())
                 QSKIP("no file system can be mounted here");
         }
-        if (kind == "read-only")
+        if (kind == "stale") {
+            // Left by a copy that died; this one cannot replace it.
+            const pid_t dead = fork();
+            if (dead == 0)
+                _exit(0);
+            waitpid(dead, nullptr, 0);
+            WriteFile(lock, QByteArray::number(dead) + "\ntu_k\n" +
+                                QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        if (kind == "read-only" || kind == "stale")
             QVERIFY(disk->MakeReadOnly());
         else if (kind == "full")
             WriteFile(folder + "/filler", QByteArray(64 * 1024, 'x')); // all that fits
