@@ -10,9 +10,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -21,6 +23,7 @@
 #include <QShortcutEvent>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace tuk {
 
@@ -138,6 +141,7 @@ void frmTu_K::BuildClientArea() {
     tv_ = new FolderTree(client_);
     tv_->setObjectName(QStringLiteral("TV"));
     tv_->setGeometry(Scaled(scale_, kTV));
+    tv_->setAccessibleName(QStringLiteral("Folders"));
     connect(tv_, &FolderTree::FolderChosen, this, &frmTu_K::ChooseFolder);
     connect(tv_, &FolderTree::TopNodeClicked, this, &frmTu_K::ClearFolderPanels);
 
@@ -145,9 +149,12 @@ void frmTu_K::BuildClientArea() {
     file1_->setObjectName(QStringLiteral("File1"));
     file1_->setGeometry(Scaled(scale_, kFile1));
     file1_->setUniformItemSizes(true);
+    file1_->setAccessibleName(QStringLiteral("Images of the folder"));
 
     for (QAbstractButton* button : picCtrl_->findChildren<QAbstractButton*>())
         button->installEventFilter(this);
+    for (QComboBox* box : picCtrl_->findChildren<QComboBox*>())
+        box->installEventFilter(this);
 
     SetTreeMargins();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
@@ -200,7 +207,21 @@ bool frmTu_K::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut &&
         OpenMenuOfShortcut(static_cast<QShortcutEvent*>(event)))
         return true;
+    // The font box would take Ctrl+A, Ctrl+K and others for editing its text; the window's
+    // commands come first there too. Kept from the box, a key of an unavailable command then
+    // does nothing, as it does everywhere else.
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        qobject_cast<QComboBox*>(watched) && IsCommandKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmTu_K::IsCommandKey(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction*> actions = findChildren<QAction*>();
+    return std::any_of(actions.cbegin(), actions.cend(), [&](const QAction* action) {
+        return !action->shortcut().isEmpty() && action->shortcut() == pressed;
+    });
 }
 
 // "&File" and the "&Folder" box share Alt+F; a key that opens a menu opens it, as users of

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QListWidget;
 class QShortcutEvent;
 class QToolBar;
@@ -117,6 +118,8 @@ private:
     void BuildFolderTree();
 
     bool OpenMenuOfShortcut(const QShortcutEvent* event);
+    // The key is the shortcut of a menu entry or toolbar command.
+    bool IsCommandKey(const QKeyEvent& key) const;
     void ChooseFolder(const QString& folder);
     void ClearFolderPanels();
     void SetRunning(bool running);

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolBar>
@@ -24,17 +25,19 @@ namespace tuk {
 namespace {
 
 struct ToolDesign {
-    const char* key; // nullptr for a separator
-    const char* tooltip;
+    const char* key;     // nullptr for a separator
+    const char* tooltip; // also the button's name for screen readers
 };
 
-// The toolbar from left to right. The "target" tooltip gets the target folder appended.
+constexpr char kTargetTip[] = "Set folder for remote images";
+
+// The toolbar from left to right. The "target" tooltip tells the target folder too.
 constexpr ToolDesign kTools[] = {
     {"exit", "Close TU_K"},
     {nullptr, nullptr},
     {"refresh", "Refresh file list"},
     {nullptr, nullptr},
-    {"target", "Set folder for remote images: "},
+    {"target", kTargetTip},
     {"copy", "Copy body to clipboard"},
     {"save", "Save settings"},
     {"default", "Load default settings"},
@@ -44,6 +47,17 @@ constexpr ToolDesign kTools[] = {
     {nullptr, nullptr},
     {"about", "About TU_K"},
 };
+
+// The target command has no menu entry; this key runs it.
+constexpr QKeyCombination kTargetShortcut = Qt::CTRL | Qt::Key_T;
+
+// The "target" tooltip: the command, the target folder behind the separator (": " at
+// start-up, " - Current: " once the user has picked one) and the shortcut.
+QString TargetToolTip(const char* separator) {
+    return QLatin1String(kTargetTip) + QLatin1String(separator) + Program().page.TargetFolder +
+           QStringLiteral(" (") + QKeySequence(kTargetShortcut).toString(QKeySequence::NativeText) +
+           QLatin1Char(')');
+}
 
 // Menu entries whose commands would change what a run works on; they are unavailable while
 // pages are being made.
@@ -88,10 +102,12 @@ void frmTu_K::BuildToolbar() {
             continue;
         }
         const QString key = QLatin1String(tool.key);
-        QString tooltip = QLatin1String(tool.tooltip);
-        if (key == QLatin1String("target"))
-            tooltip += Program().page.TargetFolder;
-        AddToolButton(key, DirTreeIcon(key), tooltip);
+        const bool target = key == QLatin1String("target");
+        QAction* button = AddToolButton(key, DirTreeIcon(key),
+                                        target ? TargetToolTip(": ") : QLatin1String(tool.tooltip));
+        button->setText(QLatin1String(tool.tooltip)); // not shown: the buttons show their image
+        if (target)
+            button->setShortcut(kTargetShortcut);
     }
 }
 
@@ -250,7 +266,7 @@ void frmTu_K::PickTargetFolder() {
     if (!chosen.isEmpty())
         target = WithTrailingSeparator(chosen);
     if (QAction* button = tb_->findChild<QAction*>(QStringLiteral("target")))
-        button->setToolTip(QStringLiteral("Set folder for remote images - Current: ") + target);
+        button->setToolTip(TargetToolTip(" - Current: "));
 }
 
 void frmTu_K::ViewPages() {

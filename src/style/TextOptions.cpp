@@ -3,6 +3,7 @@
 #include "style/CaptionFrame.h"
 #include "style/Clickable.h"
 #include "style/ColorEditor.h"
+#include "style/FocusBar.h"
 #include "style/FontFaces.h"
 #include "style/GrowToText.h"
 
@@ -11,6 +12,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace tuk {
@@ -94,6 +96,8 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     cboFontFace_->setInsertPolicy(QComboBox::NoInsert);
     cboFontFace_->setEditText(QStringLiteral("Arial"));
     cboFontFace_->setToolTip(QStringLiteral("Set HTML font"));
+    cboFontFace_->setAccessibleName(QStringLiteral("Font face"));
+    cboFontFace_->lineEdit()->setAccessibleName(cboFontFace_->accessibleName());
     cboFontFace_->installEventFilter(this);
     connect(cboFontFace_, &QComboBox::activated, this, &TextOptions::cboFontFace_Click);
 
@@ -103,14 +107,10 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     lblFontSize_->setText(QStringLiteral("2"));
     lblFontSize_->setToolTip(QStringLiteral("HTML font size"));
 
-    hscFontSize_ = Make<QScrollBar>(text, "hscFontSize", tw.Rect(720, 600, 300, 300));
-    hscFontSize_->setOrientation(Qt::Horizontal);
-    hscFontSize_->setRange(kMinFontSize, kMaxFontSize);
-    hscFontSize_->setSingleStep(1);
-    hscFontSize_->setPageStep(10);
-    hscFontSize_->setValue(2);
-    hscFontSize_->setInvertedControls(false);
-    hscFontSize_->setTracking(false);
+    hscFontSize_ = new FocusBar(kMinFontSize, kMaxFontSize, 2, text);
+    hscFontSize_->setObjectName(QStringLiteral("hscFontSize"));
+    hscFontSize_->setGeometry(tw.Rect(720, 600, 300, 300));
+    hscFontSize_->setAccessibleName(QStringLiteral("Font size"));
     connect(hscFontSize_, &QScrollBar::valueChanged, this, &TextOptions::hscFontSize_Change);
 
     for (int i = 0; i < 10; ++i) {

@@ -4,6 +4,7 @@
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -28,12 +29,48 @@ namespace {
 const char* const kDefaultBody =
     "<body bgcolor=#c0c0c0 text=#000000 link=#0000ff vlink=#800080 alink=#ff0000>";
 
-QList<ClickLabel*> Swatches(const QWidget* window) {
-    QList<ClickLabel*> swatches = window->findChildren<ClickLabel*>("lblQB");
-    std::sort(swatches.begin(), swatches.end(), [](const ClickLabel* a, const ClickLabel* b) {
+QList<QAbstractButton*> Swatches(const QWidget* window) {
+    QList<QAbstractButton*> swatches = window->findChildren<QAbstractButton*>("lblQB");
+    std::sort(swatches.begin(), swatches.end(), [](const QWidget* a, const QWidget* b) {
         return a->property("index").toInt() < b->property("index").toInt();
     });
     return swatches;
+}
+
+bool IsInteractive(QAccessible::Role role) {
+    static const QSet<QAccessible::Role> roles{
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::ScrollBar,
+        QAccessible::Tree,       QAccessible::List,         QAccessible::MenuItem};
+    return roles.contains(role);
+}
+
+// What a screen reader would find wrong below the node: a shown control the user acts on
+// without a name of its own (none, or its group's title), two such siblings of one role and
+// one name, a bar that takes no focus. The scroll bars of the tree and the list belong to
+// them and move with their keys.
+void CheckNames(QAccessibleInterface* node, QStringList& faults) {
+    QSet<QString> siblings;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        CheckNames(child, faults);
+        const auto* widget = qobject_cast<const QWidget*>(child->object());
+        if (!widget || !IsInteractive(child->role()) ||
+            qobject_cast<QAbstractScrollArea*>(widget->parentWidget()->parentWidget()))
+            continue;
+        const QString name = child->text(QAccessible::Name);
+        const QString what = widget->metaObject()->className() + (" " + widget->objectName());
+        if (name.isEmpty() ||
+            (node->role() == QAccessible::Grouping && name == node->text(QAccessible::Name)))
+            faults << "no name of its own: " + what;
+        if (siblings.contains(QString::number(child->role()) + name))
+            faults << "same name as a sibling: " + what;
+        siblings << QString::number(child->role()) + name;
+        if (child->role() == QAccessible::ScrollBar && !child->state().focusable)
+            faults << "takes no focus: " + what;
+    }
 }
 
 // Visible caption: the text without its access-key marker.
@@ -85,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
         QVERIFY(!w_->StatusPanel(3).isEmpty() && !w_->StatusPanel(4).isEmpty());
         // Swatches carry their preset colour and name.
-        const QList<ClickLabel*> swatches = Swatches(w_.get());
+        const QList<QAbstractButton*> swatches = Swatches(w_.get());
         QCOMPARE(swatches.size(), 16);
         QCOMPARE(swatches[11]->toolTip(), QString("Click to pick LT CYAN"));
         QCOMPARE(swatches[7]->palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -174,26 +211,81 @@ private Q_SLOTS:
         QCOMPARE(Body().size(), 76);
     }
 
-    // The user's keys and trough clicks run the same handling; a position that does not
-    // change runs nothing.
+    // Every bar takes the focus by Tab and click; its keys run the same handling as the mouse.
+    void barKeys_data() {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("value");
+        auto row = [](const char* bar, const char* label, const char* key, int code, int value) {
+            QTest::addRow("%s %s", bar, key) << QString(bar) << QString(label) << code << value;
+        };
+        row("hscR", "lblR", "Right", Qt::Key_Right, 193);
+        row("hscG", "lblG", "Left", Qt::Key_Left, 191);
+        row("hscB", "lblB", "PageUp", Qt::Key_PageUp, 202);
+        row("hscR", "lblR", "PageDown", Qt::Key_PageDown, 182);
+        row("hscG", "lblG", "Home", Qt::Key_Home, 0);
+        row("hscFontSize", "lblFontSize", "Right", Qt::Key_Right, 3);
+        row("hscFontSize", "lblFontSize", "PageUp", Qt::Key_PageUp, 12);
+        row("hscFontSize", "lblFontSize", "End", Qt::Key_End, 128);
+        row("hscFontSize", "lblFontSize", "Home", Qt::Key_Home, 1);
+    }
+    void barKeys() {
+        QFETCH(QString, bar);
+        QFETCH(QString, label);
+        QFETCH(int, key);
+        QScrollBar* control = Bar(qPrintable(bar));
+        QCOMPARE(control->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(control, Qt::Key(key));
+        QTEST(Label(qPrintable(label))->text().toInt(), "value");
+    }
+
+    // The swatches are one Tab stop, the last one visited; arrows move, Space and Enter pick.
+    void swatchKeys_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("Right Right Down Enter")
+            << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << 10
+            << "#00ff00";
+        QTest::newRow("edges stay") << QList<int>{Qt::Key_Left, Qt::Key_Up} << 0 << "#c0c0c0";
+        QTest::newRow("End Space") << QList<int>{Qt::Key_End, Qt::Key_Space} << 15 << "#ffffff";
+        QTest::newRow("End Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0 << "#c0c0c0";
+    }
+    void swatchKeys() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, focused);
+        QFETCH(QString, body);
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        const QList<QAbstractButton*> swatches = Swatches(w_.get());
+        swatches[0]->setFocus(Qt::TabFocusReason);
+        for (int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), swatches[focused]);
+        QVERIFY2(Body().startsWith("<body bgcolor=" + body), qPrintable(Body()));
+        QTest::keyClick(swatches[focused], Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Bar("hscR"));
+        QTest::keyClick(Bar("hscR"), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), swatches[focused]);
+    }
+
+    // Trough clicks run the same handling as keys; a position that does not change runs nothing.
     void barByUserAndUnchanged() {
         QScrollBar* red = Bar("hscR");
         QSignalSpy applied(w_->Colors(), &ColorEditor::ColorsApplied);
-        red->setFocus();
-        QTest::keyClick(red, Qt::Key_Left);
-        QCOMPARE(Page().BackR, qint16(191));
         red->triggerAction(QAbstractSlider::SliderPageStepSub);
-        QCOMPARE(Page().BackR, qint16(181));
-        QCOMPARE(applied.count(), 2);
-        red->setValue(181);
-        QCOMPARE(applied.count(), 2);
+        QCOMPARE(Page().BackR, qint16(182));
+        QCOMPARE(applied.count(), 1);
+        red->setValue(182);
+        QCOMPARE(applied.count(), 1);
         // While the thumb is dragged nothing follows; letting it go applies the position.
         red->setSliderDown(true);
         red->setSliderPosition(50);
-        QCOMPARE(Page().BackR, qint16(181));
+        QCOMPARE(Page().BackR, qint16(182));
         red->setSliderDown(false);
         QCOMPARE(Page().BackR, qint16(50));
-        QCOMPARE(applied.count(), 3);
+        QCOMPARE(applied.count(), 2);
     }
 
     // Option buttons, the panel and the sample lines select a slot and move the bars to it
@@ -466,10 +558,19 @@ private Q_SLOTS:
         QTRY_COMPARE(tv->geometry().right(), w_->centralWidget()->width() - 1);
     }
 
+    void everyControlNamed() {
+        w_->resize(w_->width(), w_->height() + 100); // the image list shows
+        QStringList faults;
+        CheckNames(QAccessible::queryAccessibleInterface(w_.get()), faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
     // Every caption of the style panel fits its control in the panel's font.
     void captionsFit() {
         auto* panel = Find<QWidget>(w_.get(), "picCtrl");
         for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty())
+                continue; // a swatch
             QStyleOptionButton option;
             option.initFrom(button);
             const int indicator = button->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option);
