@@ -124,7 +124,6 @@ void frmTu_K::BuildMenus() {
 void frmTu_K::BuildClientArea() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    client_->setMinimumSize(scale_.Px(kClientWidth), scale_.Px(kFramesBottom));
     client_->installEventFilter(this);
     setCentralWidget(client_);
 
@@ -137,17 +136,23 @@ void frmTu_K::BuildClientArea() {
     picCtrl_->setFont(panelFont);
     colors_ = new ColorEditor(Program().page, scale_, picCtrl_);
     text_ = new TextOptions(Program().page, scale_, picCtrl_, colors_);
+    // Where the frames need more room than designed (the font box shows long face names
+    // whole), the panel widens; the tree and the window's minimum width move with it.
+    panelExtra_ = std::max(0, picCtrl_->childrenRect().right() + 1 - picCtrl_->width());
+    picCtrl_->resize(picCtrl_->width() + panelExtra_, picCtrl_->height());
+    client_->setMinimumSize(scale_.Px(kClientWidth) + panelExtra_, scale_.Px(kFramesBottom));
 
     tv_ = new FolderTree(client_);
     tv_->setObjectName(QStringLiteral("TV"));
-    tv_->setGeometry(Scaled(scale_, kTV));
+    tv_->setGeometry(Scaled(scale_, kTV).translated(panelExtra_, 0));
     tv_->setAccessibleName(QStringLiteral("Folders"));
+    tv_->setFocus(); // picking a folder comes first: typing its name finds it
     connect(tv_, &FolderTree::FolderChosen, this, &frmTu_K::ChooseFolder);
     connect(tv_, &FolderTree::TopNodeClicked, this, &frmTu_K::ClearFolderPanels);
 
     file1_ = new QListWidget(client_);
     file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setGeometry(Scaled(scale_, kFile1));
+    file1_->setGeometry(Scaled(scale_, kFile1).adjusted(0, 0, panelExtra_, 0));
     file1_->setUniformItemSizes(true);
     file1_->setAccessibleName(QStringLiteral("Images of the folder"));
 
@@ -197,7 +202,7 @@ void frmTu_K::SetHtmlViewEnabled(bool enabled) {
 // The margins tie the tree's right and bottom edges to the client area's, whatever the
 // tree's designed size came to in pixels.
 void frmTu_K::SetTreeMargins() {
-    nTreeMarginW_ = scale_.Px(kClientWidth) - tv_->width();
+    nTreeMarginW_ = scale_.Px(kClientWidth) + panelExtra_ - tv_->width();
     nTreeMarginH_ = scale_.Px(kBelowToolbarHeight) - tv_->height();
 }
 

@@ -141,6 +141,7 @@ private:
     TextOptions* text_ = nullptr;
     FolderTree* tv_ = nullptr;
     QListWidget* file1_ = nullptr;
+    int panelExtra_ = 0;   // pixels the style panel is wider than designed
     int nTreeMarginW_ = 0; // pixels between the client area's and the tree's width
     int nTreeMarginH_ = 0;
     QString sFolder_; // the current folder, ending with "/"; empty until one is chosen

@@ -52,18 +52,26 @@ constexpr std::array<BarDesign, 3> kBars{{
     {"Label1", "B", "hscB", "Blue", "lblB", "BLUE value", "lblHB", 1440},
 }};
 
-// The BODY string's label: its text may turn red, its single border stays in the window's
-// text colour.
+// The BODY string's label. Its text is black, or red with the background option, whatever
+// the theme, so it has a white ground of its own; its single border stays black.
 class FramedBodyLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit FramedBodyLabel(QWidget* parent) : QLabel(parent) {
+        setAutoFillBackground(true);
+        QPalette own = palette();
+        own.setColor(QPalette::Window, Qt::white);
+        own.setColor(QPalette::WindowText, Qt::black);
+        setPalette(own);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
+        // Stroked along the middle of the outermost pixels: at a fractional scale a line on
+        // the pixel edge falls outside the widget's rounded area and its top row is lost.
         QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 };
 

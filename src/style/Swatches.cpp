@@ -39,18 +39,19 @@ int Neighbour(int index, int key) {
 
 } // namespace
 
-// The focus mark is a ring in black and white, so that it shows on every colour.
+// Lines run along the middle of pixels, so that none is lost at a fractional scale. The
+// focus mark is a ring in white and black, so that it shows on every colour.
 void Swatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect box = rect().adjusted(0, 0, -1, -1);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawRect(box);
     if (!hasFocus())
         return;
-    painter.setPen(Qt::white);
+    painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(box.adjusted(2, 2, -2, -2));
-    painter.setPen(Qt::black);
+    painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(box.adjusted(3, 3, -3, -3));
 }
 

@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace tuk {
 
@@ -125,7 +128,26 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
         // stand 20 pixels (300 twips) apart.
         GrowToText(box, frame->InnerRect().right(), tw.Px(300) - 1);
     }
-    GrowToText(cboFontFace_, text->InnerRect().right(), cboFontFace_->height());
+    WidenForFaces(tw, {text, pageFrame});
+}
+
+// The font box shows whole the longest face name the preview knows, "Times New Roman", so
+// that a face kept in the store or typed in is readable; both frames widen for it.
+void TextOptions::WidenForFaces(const TwipScale& tw, const std::array<QWidget*, 2>& frames) {
+    QStyleOptionComboBox option;
+    option.initFrom(cboFontFace_);
+    option.editable = true;
+    const QRect edit = cboFontFace_->style()->subControlRect(
+        QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, cboFontFace_);
+    // The editor keeps 2 pixels on either side of the text and one for the cursor.
+    const int needed =
+        cboFontFace_->width() - edit.width() + 5 +
+        cboFontFace_->fontMetrics().horizontalAdvance(QStringLiteral("Times New Roman"));
+    const int frameWidth = cboFontFace_->x() + needed + tw.Px(120);
+    for (QWidget* frame : frames)
+        frame->resize(std::max(frame->width(), frameWidth), frame->height());
+    cboFontFace_->resize(std::max(cboFontFace_->width(), needed), cboFontFace_->height());
+    GrowToText(cboFontFace_, frames[0]->width() - tw.Px(120), cboFontFace_->height());
 }
 
 void TextOptions::SetUp() {

@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cmath>
 
 using namespace tuk;
 using namespace tuktest;
@@ -385,6 +386,14 @@ private Q_SLOTS:
         QCOMPARE(combo->count(), 3);
     }
 
+    // A face kept in the store shows whole in the box (its editor keeps 2 pixels on either
+    // side of the text and one for the cursor).
+    void longFacesShowWhole() {
+        const QLineEdit* edit = Find<QComboBox>(w_.get(), "cboFontFace")->lineEdit();
+        for (const char* face : {"Verdana", "Courier New", "Times New Roman"})
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(face) + 5 <= edit->width(), face);
+    }
+
     void fontFaceFromList() {
         auto* combo = Find<QComboBox>(w_.get(), "cboFontFace");
         combo->setCurrentIndex(1);
@@ -528,7 +537,7 @@ private Q_SLOTS:
         auto* panel = Find<QWidget>(w_.get(), "picCtrl");
         const QSize minimum = w_->minimumSize();
         QCOMPARE(w_->size(), minimum); // the designed size on a first run
-        QCOMPARE(QRect(tv->x(), tv->y(), 185, 290), QRect(264, 6, 185, 290));
+        QCOMPARE(QRect(tv->x(), tv->y(), 185, 290), QRect(panel->width() + 3, 6, 185, 290));
         QVERIFY(tv->height() >= 290 && tv->width() == 185);
         QVERIFY(!list->isVisible());
         QVERIFY(panel->findChild<QWidget*>("Frame4")->geometry().bottom() <
@@ -541,10 +550,10 @@ private Q_SLOTS:
         w_->resize(minimum + QSize(100, 67)); // 1500 and 1000 twips more
         QTRY_COMPARE(tv->width(), 185 + 100);
         QCOMPARE(tv->height(), tvHeight + 67);
-        QCOMPARE(panel->size(), QSize(261, 301));
+        QCOMPARE(panel->height(), 301);
         QVERIFY(list->isVisible());
         QCOMPARE(list->height(), tv->height() - panel->height());
-        QCOMPARE(list->width(), 261);
+        QCOMPARE(list->width(), panel->width());
         QCOMPARE(tv->geometry().bottom() - list->geometry().bottom(), 7); // 105 twips
         QCOMPARE(tv->geometry().bottom(), w_->centralWidget()->height() - 1);
 
@@ -556,6 +565,37 @@ private Q_SLOTS:
         w_->showMaximized();
         QTRY_VERIFY(w_->isMaximized());
         QTRY_COMPARE(tv->geometry().right(), w_->centralWidget()->width() - 1);
+    }
+
+    // Under a dark theme the BODY string keeps its colours, readable on a light ground of its
+    // own. TUK_SCREENSHOT names a file for a picture of the window.
+    void darkTheme() {
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        w_ = OpenWindow(dialogs_);
+        w_->Text()->FlagBox(StoreKey::lText)->click();
+        if (qEnvironmentVariableIsSet("TUK_SCREENSHOT"))
+            w_->grab().save(qEnvironmentVariable("TUK_SCREENSHOT"));
+        QLabel* body = Label("lblBody");
+        for (bool red : {false, true}) {
+            if (red != Page().lBackGround)
+                w_->Text()->FlagBox(StoreKey::lBackGround)->click();
+            const QImage shown =
+                w_->grab(QRect(body->mapTo(w_.get(), QPoint()), body->size())).toImage();
+            const QColor ground = shown.pixelColor(3, shown.height() - 3);
+            const QColor text = body->palette().color(body->foregroundRole());
+            QCOMPARE(text, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+            const auto luminance = [](const QColor& c) {
+                const auto linear = [](double v) {
+                    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+                };
+                return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                       0.0722 * linear(c.blueF());
+            };
+            const double contrast = (luminance(ground) + 0.05) / (luminance(text) + 0.05);
+            QVERIFY2(contrast >= 3.9, qPrintable(ground.name() + " " + QString::number(contrast)));
+        }
+        QApplication::setPalette(light);
     }
 
     void everyControlNamed() {
