@@ -65,9 +65,9 @@ constexpr const char* kRefusedWhileMaking[] = {"mnuFileRefresh", "mnuFileExit", 
                                                "mnuSettingsDefault", "mnuFileAbout"};
 
 // Follows a run from the window: progress in the second status panel and the list's
-// selection, one turn of the event loop after every page, and a stop when the window closes.
-// The progress is shown at most every few milliseconds and for the last page: repainting the
-// status bar for every page would cost more than writing the page.
+// selection on the page being made, one turn of the event loop after every page, and a stop
+// when the window closes. Both are shown at most every 40 ms and for the last page:
+// repainting them for every page would cost more than writing the page.
 class WindowRun : public PageRunListener {
 public:
     WindowRun(frmTu_K& window, QListWidget& list, const bool& stop)
@@ -212,10 +212,6 @@ void frmTu_K::SetRunning(bool running) {
     for (const char* name : kRefusedWhileMaking)
         MenuEntry(QLatin1String(name))->setEnabled(!running);
     SetHtmlMakeEnabled(!running && lHtmlMake_);
-    // The list does not redraw for every page; it shows the last page's entry at the end.
-    file1_->setUpdatesEnabled(!running);
-    if (!running && file1_->currentItem())
-        file1_->scrollToItem(file1_->currentItem());
 }
 
 void frmTu_K::PageGenerator() {

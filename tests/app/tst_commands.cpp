@@ -285,6 +285,9 @@ private Q_SLOTS:
             w_->TB_ButtonClick("target");
             w_->TB_ButtonClick("exit");
             QVERIFY(!w_->TV()->isEnabled());
+            // The list shows the page being made.
+            QVERIFY(w_->File1()->updatesEnabled());
+            QCOMPARE(w_->File1()->currentRow(), 0);
             QVERIFY(!w_->MenuEntry("mnuHtmlMake")->isEnabled());
             QVERIFY(!w_->MenuEntry("mnuSettingsSave")->isEnabled());
         });
