@@ -101,6 +101,11 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     cboFontFace_->setToolTip(QStringLiteral("Set HTML font"));
     cboFontFace_->setAccessibleName(QStringLiteral("Font face"));
     cboFontFace_->lineEdit()->setAccessibleName(cboFontFace_->accessibleName());
+    // On Linux screen readers name a combo box by its label and give its text as the name;
+    // the frame has no room for a label, so this one has no size: only they find it.
+    auto* faceLabel = Make<QLabel>(text, "lblFontFace", QRect(cboFontFace_->pos(), QSize()));
+    faceLabel->setText(cboFontFace_->accessibleName());
+    faceLabel->setBuddy(cboFontFace_);
     cboFontFace_->installEventFilter(this);
     connect(cboFontFace_, &QComboBox::activated, this, &TextOptions::cboFontFace_Click);
 
