@@ -20,7 +20,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <algorithm>
-#include <cmath>
 
 using namespace tuk;
 using namespace tuktest;
@@ -586,29 +585,15 @@ private Q_SLOTS:
         const QPalette light = QApplication::palette();
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));
         w_ = OpenWindow(dialogs_);
-        w_->Text()->FlagBox(StoreKey::lText)->click();
         if (qEnvironmentVariableIsSet("TUK_SCREENSHOT"))
             w_->grab().save(qEnvironmentVariable("TUK_SCREENSHOT"));
         QLabel* body = Label("lblBody");
-        for (bool red : {false, true}) {
-            if (red != Page().lBackGround)
-                w_->Text()->FlagBox(StoreKey::lBackGround)->click();
-            const QImage shown =
-                w_->grab(QRect(body->mapTo(w_.get(), QPoint()), body->size())).toImage();
-            const QColor ground = shown.pixelColor(3, shown.height() - 3);
-            const QColor text = body->palette().color(body->foregroundRole());
-            QCOMPARE(text, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-            const auto luminance = [](const QColor& c) {
-                const auto linear = [](double v) {
-                    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-                };
-                return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
-                       0.0722 * linear(c.blueF());
-            };
-            const double contrast = (luminance(ground) + 0.05) / (luminance(text) + 0.05);
-            QVERIFY2(contrast >= 3.9, qPrintable(ground.name() + " " + QString::number(contrast)));
-        }
+        const QImage shown =
+            w_->grab(QRect(body->mapTo(w_.get(), QPoint()), body->size())).toImage();
+        const QColor ground = shown.pixelColor(3, shown.height() - 3);
         QApplication::setPalette(light);
+        QVERIFY2(ground.lightness() >= 240, qPrintable(ground.name()));
+        QCOMPARE(body->palette().color(body->foregroundRole()), QColor(Qt::black));
     }
 
     void everyControlNamed() {
