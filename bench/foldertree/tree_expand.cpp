@@ -114,7 +114,7 @@ double TreeExpand(const QString& empty, const QString& top, int count) {
     // An empty first volume, so building the tree does not open the measured one.
     table->mounts = {Volume(empty), Volume(top)};
     FolderTree tree(TreeSources{table, std::make_shared<NoLabels>(),
-                                std::make_shared<DiskFolders>(), QString()});
+                                std::make_shared<DiskFolders>(), QString(), QString()});
     tree.resize(300, 600);
     tree.show();
     tree.BuildFolderTree();

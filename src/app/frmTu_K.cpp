@@ -11,10 +11,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
@@ -24,6 +26,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace tuk {
 
@@ -124,7 +127,6 @@ void frmTu_K::BuildMenus() {
 void frmTu_K::BuildClientArea() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    client_->setMinimumSize(scale_.Px(kClientWidth), scale_.Px(kFramesBottom));
     client_->installEventFilter(this);
     setCentralWidget(client_);
 
@@ -137,20 +139,30 @@ void frmTu_K::BuildClientArea() {
     picCtrl_->setFont(panelFont);
     colors_ = new ColorEditor(Program().page, scale_, picCtrl_);
     text_ = new TextOptions(Program().page, scale_, picCtrl_, colors_);
+    // Where the frames need more room than designed (the font box shows long face names
+    // whole), the panel widens; the tree and the window's minimum width move with it.
+    panelExtra_ = std::max(0, picCtrl_->childrenRect().right() + 1 - picCtrl_->width());
+    picCtrl_->resize(picCtrl_->width() + panelExtra_, picCtrl_->height());
+    client_->setMinimumSize(scale_.Px(kClientWidth) + panelExtra_, scale_.Px(kFramesBottom));
 
     tv_ = new FolderTree(client_);
     tv_->setObjectName(QStringLiteral("TV"));
-    tv_->setGeometry(Scaled(scale_, kTV));
+    tv_->setGeometry(Scaled(scale_, kTV).translated(panelExtra_, 0));
+    tv_->setAccessibleName(QStringLiteral("Folders"));
+    tv_->setFocus(); // picking a folder comes first: typing its name finds it
     connect(tv_, &FolderTree::FolderChosen, this, &frmTu_K::ChooseFolder);
     connect(tv_, &FolderTree::TopNodeClicked, this, &frmTu_K::ClearFolderPanels);
 
     file1_ = new QListWidget(client_);
     file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setGeometry(Scaled(scale_, kFile1));
+    file1_->setGeometry(Scaled(scale_, kFile1).adjusted(0, 0, panelExtra_, 0));
     file1_->setUniformItemSizes(true);
+    file1_->setAccessibleName(QStringLiteral("Images of the folder"));
 
     for (QAbstractButton* button : picCtrl_->findChildren<QAbstractButton*>())
         button->installEventFilter(this);
+    for (QComboBox* box : picCtrl_->findChildren<QComboBox*>())
+        box->installEventFilter(this);
 
     SetTreeMargins();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
@@ -195,7 +207,7 @@ void frmTu_K::SetHtmlViewEnabled(bool enabled) {
 // The margins tie the tree's right and bottom edges to the client area's, whatever the
 // tree's designed size came to in pixels.
 void frmTu_K::SetTreeMargins() {
-    nTreeMarginW_ = scale_.Px(kClientWidth) - tv_->width();
+    nTreeMarginW_ = scale_.Px(kClientWidth) + panelExtra_ - tv_->width();
     nTreeMarginH_ = scale_.Px(kBelowToolbarHeight) - tv_->height();
 }
 
@@ -213,7 +225,21 @@ bool frmTu_K::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut &&
         OpenMenuOfShortcut(static_cast<QShortcutEvent*>(event)))
         return true;
+    // The font box would take Ctrl+A, Ctrl+K and others for editing its text; the window's
+    // commands come first there too. Kept from the box, a key of an unavailable command then
+    // does nothing, as it does everywhere else.
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        qobject_cast<QComboBox*>(watched) && IsCommandKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmTu_K::IsCommandKey(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction*> actions = findChildren<QAction*>();
+    return std::any_of(actions.cbegin(), actions.cend(), [&](const QAction* action) {
+        return !action->shortcut().isEmpty() && action->shortcut() == pressed;
+    });
 }
 
 // "&File" and the "&Folder" box share Alt+F; a key that opens a menu opens it, as users of

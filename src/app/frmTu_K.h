@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QListWidget;
 class QShortcutEvent;
 class QToolBar;
@@ -119,6 +120,8 @@ private:
     void BuildFolderTree();
 
     bool OpenMenuOfShortcut(const QShortcutEvent* event);
+    // The key is the shortcut of a menu entry or toolbar command.
+    bool IsCommandKey(const QKeyEvent& key) const;
     void ChooseFolder(const QString& folder);
     void ClearFolderPanels();
     void SetRunning(bool running);
@@ -140,6 +143,7 @@ private:
     TextOptions* text_ = nullptr;
     FolderTree* tv_ = nullptr;
     QListWidget* file1_ = nullptr;
+    int panelExtra_ = 0;   // pixels the style panel is wider than designed
     int nTreeMarginW_ = 0; // pixels between the client area's and the tree's width
     int nTreeMarginH_ = 0;
     QString sFolder_; // the current folder, ending with "/"; empty until one is chosen

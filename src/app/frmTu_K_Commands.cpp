@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolBar>
@@ -24,17 +25,19 @@ namespace tuk {
 namespace {
 
 struct ToolDesign {
-    const char* key; // nullptr for a separator
-    const char* tooltip;
+    const char* key;     // nullptr for a separator
+    const char* tooltip; // also the button's name for screen readers
 };
 
-// The toolbar from left to right. The "target" tooltip gets the target folder appended.
+constexpr char kTargetTip[] = "Set folder for remote images";
+
+// The toolbar from left to right. The "target" tooltip tells the target folder too.
 constexpr ToolDesign kTools[] = {
     {"exit", "Close TU_K"},
     {nullptr, nullptr},
     {"refresh", "Refresh file list"},
     {nullptr, nullptr},
-    {"target", "Set folder for remote images: "},
+    {"target", kTargetTip},
     {"copy", "Copy body to clipboard"},
     {"save", "Save settings"},
     {"default", "Load default settings"},
@@ -45,15 +48,26 @@ constexpr ToolDesign kTools[] = {
     {"about", "About TU_K"},
 };
 
+// The target command has no menu entry; this key runs it.
+constexpr QKeyCombination kTargetShortcut = Qt::CTRL | Qt::Key_T;
+
+// The "target" tooltip: the command, the target folder behind the separator (": " at
+// start-up, " - Current: " once the user has picked one) and the shortcut.
+QString TargetToolTip(const char* separator) {
+    return QLatin1String(kTargetTip) + QLatin1String(separator) + Program().page.TargetFolder +
+           QStringLiteral(" (") + QKeySequence(kTargetShortcut).toString(QKeySequence::NativeText) +
+           QLatin1Char(')');
+}
+
 // Menu entries whose commands would change what a run works on; they are unavailable while
 // pages are being made.
 constexpr const char* kRefusedWhileMaking[] = {"mnuFileRefresh", "mnuFileExit", "mnuSettingsSave",
                                                "mnuSettingsDefault", "mnuFileAbout"};
 
 // Follows a run from the window: progress in the second status panel and the list's
-// selection, one turn of the event loop after every page, and a stop when the window closes.
-// The progress is shown at most every few milliseconds and for the last page: repainting the
-// status bar for every page would cost more than writing the page.
+// selection on the page being made, one turn of the event loop after every page, and a stop
+// when the window closes. Both are shown at most every 40 ms and for the last page:
+// repainting them for every page would cost more than writing the page.
 class WindowRun : public PageRunListener {
 public:
     WindowRun(frmTu_K& window, QListWidget& list, const bool& stop)
@@ -88,10 +102,12 @@ void frmTu_K::BuildToolbar() {
             continue;
         }
         const QString key = QLatin1String(tool.key);
-        QString tooltip = QLatin1String(tool.tooltip);
-        if (key == QLatin1String("target"))
-            tooltip += Program().page.TargetFolder;
-        AddToolButton(key, DirTreeIcon(key), tooltip);
+        const bool target = key == QLatin1String("target");
+        QAction* button = AddToolButton(key, DirTreeIcon(key),
+                                        target ? TargetToolTip(": ") : QLatin1String(tool.tooltip));
+        button->setText(QLatin1String(tool.tooltip)); // not shown: the buttons show their image
+        if (target)
+            button->setShortcut(kTargetShortcut);
     }
 }
 
@@ -196,10 +212,6 @@ void frmTu_K::SetRunning(bool running) {
     for (const char* name : kRefusedWhileMaking)
         MenuEntry(QLatin1String(name))->setEnabled(!running);
     SetHtmlMakeEnabled(!running && lHtmlMake_);
-    // The list does not redraw for every page; it shows the last page's entry at the end.
-    file1_->setUpdatesEnabled(!running);
-    if (!running && file1_->currentItem())
-        file1_->scrollToItem(file1_->currentItem());
 }
 
 void frmTu_K::PageGenerator() {
@@ -252,7 +264,7 @@ void frmTu_K::PickTargetFolder() {
         writeTargetFolder_ = true; // the user's choice replaces whatever is stored
     }
     if (QAction* button = tb_->findChild<QAction*>(QStringLiteral("target")))
-        button->setToolTip(QStringLiteral("Set folder for remote images - Current: ") + target);
+        button->setToolTip(TargetToolTip(" - Current: "));
 }
 
 void frmTu_K::ViewPages() {

@@ -160,6 +160,17 @@ void FolderTree::BuildFolderTree() {
             addingOrder.append(node->child(0));
     }
 
+    // The home folder, right after the computer: where most users keep their pictures.
+    const QString home = sources_.homeFolder;
+    if (!home.isEmpty() && !nodes_.contains(home)) {
+        QTreeWidgetItem* node = NewFolderNode(home, GetFileName(home));
+        desktop->addChild(node);
+        addingOrder.append(node);
+        AddFirstSubfolder(node);
+        if (node->childCount() > 0)
+            addingOrder.append(node->child(0));
+    }
+
     // Folders on the desktop: no children of their own, and no selected picture.
     if (!sources_.desktopFolder.isEmpty()) {
         QList<QTreeWidgetItem*> folders;

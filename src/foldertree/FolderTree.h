@@ -32,9 +32,9 @@ public:
     // A tree over the given sources (tests pass fixtures).
     explicit FolderTree(TreeSources sources, QWidget* parent = nullptr);
 
-    // Builds the top of the tree: Desktop with the desktop's folders, the computer, one node
-    // per visible volume with its first subfolder, and opens it so the volumes show. Run once
-    // at start-up; running it again starts over with an empty tree.
+    // Builds the top of the tree: Desktop with the computer, the home folder and the desktop's
+    // folders; under the computer one node per visible volume with its first subfolder, opened
+    // so the volumes show. Run once at start-up; running it again starts over.
     void BuildFolderTree();
 
     // Adds the subfolders of the folder named by the key below its node, sorted, each with its

@@ -12,6 +12,7 @@ TreeSources TreeSources::System() {
     sources.labels = std::make_shared<DiskLabelFolder>();
     sources.folders = std::make_shared<DiskFolders>();
     sources.desktopFolder = DesktopFolder();
+    sources.homeFolder = HomeFolder();
     return sources;
 }
 
@@ -23,6 +24,12 @@ QString DesktopFolder() {
     if (info.canonicalFilePath() == QFileInfo(QDir::homePath()).canonicalFilePath())
         return {};
     return QDir::cleanPath(desktop);
+}
+
+QString HomeFolder() {
+    const QFileInfo info(QDir::homePath());
+    const QString home = info.canonicalFilePath();
+    return !info.isDir() || home == QLatin1String("/") ? QString() : home;
 }
 
 } // namespace tuk

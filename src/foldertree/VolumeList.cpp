@@ -34,7 +34,7 @@ bool IsSameOrBelow(const QString& path, const QString& folder) {
            (path.startsWith(folder) && path.at(folder.size()) == QLatin1Char('/'));
 }
 
-// Mounts the system keeps for itself: kernel interfaces, runtime state and packaged images.
+// Folders where the system keeps kernel interfaces, runtime state and packaged images.
 bool IsInSystemFolder(const QString& mountPoint) {
     static const QLatin1String folders[] = {QLatin1String("/proc"), QLatin1String("/sys"),
                                             QLatin1String("/dev"), QLatin1String("/run"),
@@ -46,8 +46,20 @@ bool IsInSystemFolder(const QString& mountPoint) {
 bool IsHidden(const MountEntry& mount) {
     if (!mount.mountPoint.startsWith(QLatin1Char('/')))
         return true;
-    if (IsPseudoFileSystem(mount.fsType) || IsInSystemFolder(mount.mountPoint))
+    if (IsPseudoFileSystem(mount.fsType))
         return true;
+    // The system folders also hold what the user mounts: sticks and discs that udisks2 puts
+    // at /run/media/USER/LABEL, shares that GVFS puts at /run/user/UID/gvfs. A whole volume
+    // of a kind the user browses shows there; RAM disks, other FUSE mounts and bind mounts
+    // there are the system's own.
+    if (IsInSystemFolder(mount.mountPoint)) {
+        const QString kind = VolumeKindName(mount);
+        const bool userVolume = kind == QLatin1String(kFixedDisk) ||
+                                kind == QLatin1String(kRemovableDisk) ||
+                                kind == QLatin1String(kCdRom) || kind == QLatin1String(kRemoteDisk);
+        if (!userVolume || mount.root != QLatin1String("/"))
+            return true;
+    }
     // An overlay anywhere but "/" is the layered root of a container.
     if (mount.fsType == QLatin1String("overlay") && mount.mountPoint != QLatin1String("/"))
         return true;

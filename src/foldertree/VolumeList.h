@@ -32,8 +32,9 @@ private:
 QString DecodeUdevLabel(const QByteArray& linkName);
 
 // The volumes a user picks folders from, in mount-point order: pseudo and system file
-// systems, mounts below /proc, /sys, /dev, /run and /snap, over-mounted entries, mounted files
-// and bind mounts that only repeat part of another shown volume are left out.
+// systems, the system's own mounts below /proc, /sys, /dev, /run and /snap (all but whole
+// disks, discs and network shares), over-mounted entries, mounted files and bind mounts that
+// only repeat part of another shown volume are left out.
 QList<MountEntry> VisibleVolumes(const QList<MountEntry>& mounts);
 
 // One volume as the folder tree shows it.

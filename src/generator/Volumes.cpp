@@ -119,7 +119,7 @@ QString VolumeKindName(const MountEntry& mount) {
         QStringLiteral("glusterfs"),  QStringLiteral("davfs"),
         QStringLiteral("fuse.sshfs"), QStringLiteral("fuse.rclone"),
         QStringLiteral("fuse.s3fs"),  QStringLiteral("fuse.glusterfs"),
-        QStringLiteral("fuse.davfs")};
+        QStringLiteral("fuse.davfs"), QStringLiteral("fuse.gvfsd-fuse")};
     const QString& fs = mount.fsType;
     if (blockFs.contains(fs))
         return QLatin1String(mount.removable ? kRemovableDisk : kFixedDisk);

@@ -1,7 +1,9 @@
 #include "style/ColorEditor.h"
 
 #include "style/Clickable.h"
+#include "style/FocusBar.h"
 #include "style/GrowToText.h"
+#include "style/Swatches.h"
 
 #include <QPainter>
 #include <QRadioButton>
@@ -15,6 +17,7 @@ namespace {
 struct SlotDesign {
     const char* option;
     const char* caption;
+    const char* name; // of the option button, for screen readers
     const char* tooltip;
     int top;
     const char* sample; // sample line in the preview panel (none for the background)
@@ -23,17 +26,20 @@ struct SlotDesign {
 };
 
 constexpr std::array<SlotDesign, kColorSlotCount> kSlots{{
-    {"optBack", "&B", "Set BACKGROUND color", 1860, nullptr, nullptr, 0},
-    {"optText", "&T", "Set TEXT color", 2160, "lblText", "Normal Text", 360},
-    {"optLink", "&L", "Set LINK color", 2460, "lblLink", "Link to Visit", 660},
-    {"optVLink", "&V", "Set VISITED LINK color", 2760, "lblVLink", "Visited Link", 960},
-    {"optALink", "&A", "Set ACTIVE LINK color", 3060, "lblALink", "Active Link", 1260},
+    {"optBack", "&B", "Background colour", "Set BACKGROUND color", 1860, nullptr, nullptr, 0},
+    {"optText", "&T", "Text colour", "Set TEXT color", 2160, "lblText", "Normal Text", 360},
+    {"optLink", "&L", "Link colour", "Set LINK color", 2460, "lblLink", "Link to Visit", 660},
+    {"optVLink", "&V", "Visited link colour", "Set VISITED LINK color", 2760, "lblVLink",
+     "Visited Link", 960},
+    {"optALink", "&A", "Active link colour", "Set ACTIVE LINK color", 3060, "lblALink",
+     "Active Link", 1260},
 }};
 
 struct BarDesign {
     const char* letterName;
     const char* letter;
     const char* bar;
+    const char* name; // of the bar, for screen readers
     const char* decimal;
     const char* decimalTip;
     const char* hex;
@@ -41,23 +47,31 @@ struct BarDesign {
 };
 
 constexpr std::array<BarDesign, 3> kBars{{
-    {"Label3", "R", "hscR", "lblR", "RED value", "lblHR", 840},
-    {"Label2", "G", "hscG", "lblG", "GREEN value", "lblHG", 1140},
-    {"Label1", "B", "hscB", "lblB", "BLUE value", "lblHB", 1440},
+    {"Label3", "R", "hscR", "Red", "lblR", "RED value", "lblHR", 840},
+    {"Label2", "G", "hscG", "Green", "lblG", "GREEN value", "lblHG", 1140},
+    {"Label1", "B", "hscB", "Blue", "lblB", "BLUE value", "lblHB", 1440},
 }};
 
-// The BODY string's label: its text may turn red, its single border stays in the window's
-// text colour.
+// The BODY string's label. Its text is black, or red with the background option, whatever
+// the theme, so it has a white ground of its own; its single border stays black.
 class FramedBodyLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit FramedBodyLabel(QWidget* parent) : QLabel(parent) {
+        setAutoFillBackground(true);
+        QPalette own = palette();
+        own.setColor(QPalette::Window, Qt::white);
+        own.setColor(QPalette::WindowText, Qt::black);
+        setPalette(own);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
+        // Stroked along the middle of the outermost pixels: at a fractional scale a line on
+        // the pixel edge falls outside the widget's rounded area and its top row is lost.
         QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 };
 
@@ -85,15 +99,10 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
     setObjectName(QStringLiteral("Frame4"));
     setGeometry(tw.Rect(0, 0, 2715, 4455));
 
-    for (int i = 0; i < 16; ++i) {
-        auto* swatch = Make<ClickLabel>(this, "lblQB",
-                                        tw.Rect(120 + 240 * (i % 8), i < 8 ? 240 : 480, 255, 255));
-        swatch->setProperty("index", i);
-        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
-        swatch->setAutoFillBackground(true);
-        connect(swatch, &ClickLabel::Clicked, this, [this, i] { lblQB_Click(i); });
-        swatches_[static_cast<size_t>(i)] = swatch;
-    }
+    swatches_ = new SwatchRow(tw, this);
+    swatches_->move(tw.Px(120), tw.Px(240));
+    swatches_->setAccessibleName(QStringLiteral("Preset colours"));
+    connect(swatches_, &SwatchRow::Picked, this, &ColorEditor::lblQB_Click);
     auto* preset = Make<QLabel>(this, "Label6", tw.Rect(2100, 360, 495, 195));
     preset->setText(QStringLiteral("PreSet"));
 
@@ -104,15 +113,10 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
         const BarDesign& d = kBars[c];
         Make<QLabel>(this, d.letterName, tw.Rect(120, d.top, 195, 255))
             ->setText(QLatin1String(d.letter));
-        auto* bar = Make<QScrollBar>(this, d.bar, tw.Rect(360, d.top, 1380, 230));
-        bar->setOrientation(Qt::Horizontal);
-        bar->setRange(0, 255);
-        bar->setSingleStep(1);
-        bar->setPageStep(10);
-        bar->setValue(255);
-        bar->setInvertedControls(false); // the Left key lowers the value, Right raises it
-        // The colours follow a dragged thumb when it is let go, not while it moves.
-        bar->setTracking(false);
+        auto* bar = new FocusBar(0, 255, 255, this);
+        bar->setObjectName(QLatin1String(d.bar));
+        bar->setGeometry(tw.Rect(360, d.top, 1380, 230));
+        bar->setAccessibleName(QLatin1String(d.name));
         connect(bar, &QScrollBar::valueChanged, this, barHandlers[c]);
         bars_[c] = bar;
 
@@ -135,6 +139,7 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
     picBack_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picBack_->setAutoFillBackground(true);
     picBack_->setToolTip(QLatin1String(kSlots[0].tooltip));
+    picBack_->setAccessibleName(QStringLiteral("Preview"));
     connect(picBack_, &ClickPanel::Clicked, this, &ColorEditor::picBack_Click);
 
     constexpr std::array<Handler, kColorSlotCount> optionHandlers{
@@ -149,6 +154,7 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
         auto* option = Make<QRadioButton>(this, d.option, tw.Rect(2145, d.top, 400, 220));
         option->setText(QLatin1String(d.caption));
         option->setToolTip(QLatin1String(d.tooltip));
+        option->setAccessibleName(QLatin1String(d.name));
         connect(option, &QRadioButton::clicked, this, optionHandlers[s]);
         options_[s] = option;
         if (!d.sample)
@@ -203,10 +209,11 @@ void ColorEditor::FitBodyFont() {
 }
 
 void ColorEditor::SetUpSwatches() {
-    for (size_t i = 0; i < swatches_.size(); ++i) {
-        const ColorValue value = PresetColors[i].value;
-        SetColor(swatches_[i], QPalette::Window, ToQColor(value));
-        swatches_[i]->setToolTip(QStringLiteral("Click to pick ") + QBColorName(value));
+    for (int i = 0; i < SwatchRow::kCount; ++i) {
+        const ColorValue value = PresetColors[static_cast<size_t>(i)].value;
+        SetColor(swatches_->At(i), QPalette::Window, ToQColor(value));
+        swatches_->At(i)->setToolTip(QStringLiteral("Click to pick ") + QBColorName(value));
+        swatches_->At(i)->setAccessibleName(QStringLiteral("Preset: ") + QBColorName(value));
     }
 }
 
@@ -294,7 +301,7 @@ void ColorEditor::BarChange(int channel) {
 }
 
 void ColorEditor::lblQB_Click(int index) {
-    const QColor shown = swatches_[static_cast<size_t>(index)]->palette().color(QPalette::Window);
+    const QColor shown = swatches_->At(index)->palette().color(QPalette::Window);
     const ColorValue colour = MakeColorValue(shown.red(), shown.green(), shown.blue());
     for (int c = 0; c < 3; ++c)
         bars_[static_cast<size_t>(c)]->setValue(ColorPart(c, colour));

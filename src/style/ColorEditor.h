@@ -16,6 +16,7 @@ namespace tuk {
 
 class ClickLabel;
 class ClickPanel;
+class SwatchRow;
 
 // The frame "Colors" (Frame4): one of the five colour slots is selected with the option
 // buttons, the preview panel or its sample lines; three bars set its red, green and blue,
@@ -74,7 +75,7 @@ private:
     std::array<QScrollBar*, 3> bars_{};
     std::array<QLabel*, 3> decimal_{};
     std::array<QLabel*, 3> hex_{};
-    std::array<ClickLabel*, 16> swatches_{};
+    SwatchRow* swatches_ = nullptr;
     ClickPanel* picBack_ = nullptr;
     std::array<ClickLabel*, 4> samples_{};
     QLabel* lblBody_ = nullptr;

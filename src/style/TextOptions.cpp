@@ -3,6 +3,7 @@
 #include "style/CaptionFrame.h"
 #include "style/Clickable.h"
 #include "style/ColorEditor.h"
+#include "style/FocusBar.h"
 #include "style/FontFaces.h"
 #include "style/GrowToText.h"
 
@@ -11,7 +12,11 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace tuk {
 
@@ -94,6 +99,13 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     cboFontFace_->setInsertPolicy(QComboBox::NoInsert);
     cboFontFace_->setEditText(QStringLiteral("Arial"));
     cboFontFace_->setToolTip(QStringLiteral("Set HTML font"));
+    cboFontFace_->setAccessibleName(QStringLiteral("Font face"));
+    cboFontFace_->lineEdit()->setAccessibleName(cboFontFace_->accessibleName());
+    // On Linux screen readers name a combo box by its label and give its text as the name;
+    // the frame has no room for a label, so this one has no size: only they find it.
+    auto* faceLabel = Make<QLabel>(text, "lblFontFace", QRect(cboFontFace_->pos(), QSize()));
+    faceLabel->setText(cboFontFace_->accessibleName());
+    faceLabel->setBuddy(cboFontFace_);
     cboFontFace_->installEventFilter(this);
     connect(cboFontFace_, &QComboBox::activated, this, &TextOptions::cboFontFace_Click);
 
@@ -103,14 +115,10 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     lblFontSize_->setText(QStringLiteral("2"));
     lblFontSize_->setToolTip(QStringLiteral("HTML font size"));
 
-    hscFontSize_ = Make<QScrollBar>(text, "hscFontSize", tw.Rect(720, 600, 300, 300));
-    hscFontSize_->setOrientation(Qt::Horizontal);
-    hscFontSize_->setRange(kMinFontSize, kMaxFontSize);
-    hscFontSize_->setSingleStep(1);
-    hscFontSize_->setPageStep(10);
-    hscFontSize_->setValue(2);
-    hscFontSize_->setInvertedControls(false);
-    hscFontSize_->setTracking(false);
+    hscFontSize_ = new FocusBar(kMinFontSize, kMaxFontSize, 2, text);
+    hscFontSize_->setObjectName(QStringLiteral("hscFontSize"));
+    hscFontSize_->setGeometry(tw.Rect(720, 600, 300, 300));
+    hscFontSize_->setAccessibleName(QStringLiteral("Font size"));
     connect(hscFontSize_, &QScrollBar::valueChanged, this, &TextOptions::hscFontSize_Change);
 
     for (int i = 0; i < 10; ++i) {
@@ -125,7 +133,26 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
         // stand 20 pixels (300 twips) apart.
         GrowToText(box, frame->InnerRect().right(), tw.Px(300) - 1);
     }
-    GrowToText(cboFontFace_, text->InnerRect().right(), cboFontFace_->height());
+    WidenForFaces(tw, {text, pageFrame});
+}
+
+// The font box shows whole the longest face name the preview knows, "Times New Roman", so
+// that a face kept in the store or typed in is readable; both frames widen for it.
+void TextOptions::WidenForFaces(const TwipScale& tw, const std::array<QWidget*, 2>& frames) {
+    QStyleOptionComboBox option;
+    option.initFrom(cboFontFace_);
+    option.editable = true;
+    const QRect edit = cboFontFace_->style()->subControlRect(
+        QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, cboFontFace_);
+    // The editor keeps 2 pixels on either side of the text and one for the cursor.
+    const int needed =
+        cboFontFace_->width() - edit.width() + 5 +
+        cboFontFace_->fontMetrics().horizontalAdvance(QStringLiteral("Times New Roman"));
+    const int frameWidth = cboFontFace_->x() + needed + tw.Px(120);
+    for (QWidget* frame : frames)
+        frame->resize(std::max(frame->width(), frameWidth), frame->height());
+    cboFontFace_->resize(std::max(cboFontFace_->width(), needed), cboFontFace_->height());
+    GrowToText(cboFontFace_, frames[0]->width() - tw.Px(120), cboFontFace_->height());
 }
 
 void TextOptions::SetUp() {

@@ -5,6 +5,7 @@
 #include "style/TwipScale.h"
 
 #include <QObject>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -65,6 +66,7 @@ protected:
 
 private:
     void FlagClick(StoreKey flag);
+    void WidenForFaces(const TwipScale& scale, const std::array<QWidget*, 2>& frames);
 
     PageSettings& page_;
     ColorEditor* preview_;

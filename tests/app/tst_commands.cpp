@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDirIterator>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
@@ -75,12 +77,11 @@ private Q_SLOTS:
                 continue;
             QCOMPARE(actions[i]->objectName(), keys[i]);
             QVERIFY2(!actions[i]->icon().isNull(), qPrintable(keys[i]));
-            QVERIFY(actions[i]->text().isEmpty());
             QVERIFY(actions[i]->isEnabled());
         }
         QCOMPARE(Tool("exit")->toolTip(), QString("Close TU_K"));
         QCOMPARE(Tool("target")->toolTip(),
-                 "Set folder for remote images: " + Program().page.TargetFolder);
+                 "Set folder for remote images: " + Program().page.TargetFolder + " (Ctrl+T)");
         QVERIFY(Program().page.TargetFolder.endsWith('/'));
     }
 
@@ -119,25 +120,35 @@ private Q_SLOTS:
         QVERIFY(dialogs_.told.isEmpty());
     }
 
+    // The font box does not take the commands' keys for editing its text.
     void menuShortcuts_data() {
+        QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("effect");
-        QTest::newRow("Ctrl+R refreshes") << int(Qt::Key_R) << "refreshed";
-        QTest::newRow("Ctrl+A shows about") << int(Qt::Key_A) << "about";
-        QTest::newRow("Ctrl+K disabled") << int(Qt::Key_K) << "nothing";
-        QTest::newRow("Ctrl+W disabled") << int(Qt::Key_W) << "nothing";
+        QTest::newRow("Ctrl+R refreshes") << "TB" << int(Qt::Key_R) << "refreshed";
+        QTest::newRow("Ctrl+A shows about") << "TB" << int(Qt::Key_A) << "about";
+        QTest::newRow("Ctrl+K disabled") << "TB" << int(Qt::Key_K) << "nothing";
+        QTest::newRow("Ctrl+W disabled") << "TB" << int(Qt::Key_W) << "nothing";
+        QTest::newRow("Ctrl+T picks the target") << "TB" << int(Qt::Key_T) << "prompted";
+        QTest::newRow("font box Ctrl+A") << "cboFontFace" << int(Qt::Key_A) << "about";
     }
     void menuShortcuts() {
+        QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(QString, effect);
         w_->SetStatusPanel(2, "before");
         w_->activateWindow();
-        w_->TB()->setFocus();
-        QTest::keyClick(w_.get(), Qt::Key(key), Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        QWidget* focused = Find<QWidget>(w_.get(), qPrintable(focus));
+        focused->setFocus();
+        Find<QComboBox>(w_.get(), "cboFontFace")->lineEdit()->setCursorPosition(0);
+        QTest::keyClick(focused, Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(w_->StatusPanel(2),
                  effect == "refreshed" ? QString("0 Images") : QString("before"));
         QCOMPARE(dialogs_.abouts.size(), effect == "about" ? 1 : 0);
+        QCOMPARE(dialogs_.prompts.size(), effect == "prompted" ? 1 : 0);
         QVERIFY(dialogs_.asked.isEmpty());
+        QCOMPARE(Find<QComboBox>(w_.get(), "cboFontFace")->currentText(), QString("Arial"));
     }
 
     // "&File" and the "&Folder" box share Alt+F: the key opens the menu, every time.
@@ -274,6 +285,9 @@ private Q_SLOTS:
             w_->TB_ButtonClick("target");
             w_->TB_ButtonClick("exit");
             QVERIFY(!w_->TV()->isEnabled());
+            // The list shows the page being made.
+            QVERIFY(w_->File1()->updatesEnabled());
+            QCOMPARE(w_->File1()->currentRow(), 0);
             QVERIFY(!w_->MenuEntry("mnuHtmlMake")->isEnabled());
             QVERIFY(!w_->MenuEntry("mnuSettingsSave")->isEnabled());
         });
@@ -343,7 +357,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.prompts, QStringList{"Pick a folder for storing HTML's of remote "
                                                "images.\nClic Cancel to keep /srv/Pages/"});
         QCOMPARE(Program().page.TargetFolder, target);
-        QCOMPARE(Tool("target")->toolTip(), "Set folder for remote images - Current: " + target);
+        QCOMPARE(Tool("target")->toolTip(),
+                 "Set folder for remote images - Current: " + target + " (Ctrl+T)");
         QCOMPARE(ShownToolTip(w_->TB()->widgetForAction(Tool("target"))),
                  Tool("target")->toolTip());
     }

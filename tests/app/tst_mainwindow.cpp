@@ -5,6 +5,7 @@
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -29,12 +30,61 @@ namespace {
 const char* const kDefaultBody =
     "<body bgcolor=#c0c0c0 text=#000000 link=#0000ff vlink=#800080 alink=#ff0000>";
 
-QList<ClickLabel*> Swatches(const QWidget* window) {
-    QList<ClickLabel*> swatches = window->findChildren<ClickLabel*>("lblQB");
-    std::sort(swatches.begin(), swatches.end(), [](const ClickLabel* a, const ClickLabel* b) {
+QList<QAbstractButton*> Swatches(const QWidget* window) {
+    QList<QAbstractButton*> swatches = window->findChildren<QAbstractButton*>("lblQB");
+    std::sort(swatches.begin(), swatches.end(), [](const QWidget* a, const QWidget* b) {
         return a->property("index").toInt() < b->property("index").toInt();
     });
     return swatches;
+}
+
+bool IsInteractive(QAccessible::Role role) {
+    static const QSet<QAccessible::Role> roles{
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::ScrollBar,
+        QAccessible::Tree,       QAccessible::List,         QAccessible::MenuItem};
+    return roles.contains(role);
+}
+
+// A name says what the control is for: a label given for it, or its own name unless that is
+// only its content (a combo box's name on Linux) or its group's title.
+QString OwnName(QAccessibleInterface* control, QAccessibleInterface* parent) {
+    for (const auto& label : control->relations(QAccessible::Label)) {
+        if (label.first->role() == QAccessible::StaticText)
+            return label.first->text(QAccessible::Name);
+    }
+    const QString name = control->text(QAccessible::Name);
+    if ((control->role() == QAccessible::ComboBox && name == control->text(QAccessible::Value)) ||
+        (parent->role() == QAccessible::Grouping && name == parent->text(QAccessible::Name)))
+        return {};
+    return name;
+}
+
+// What a screen reader would find wrong below the node: a shown control the user acts on
+// without a name of its own (none, or its group's title), two such siblings of one role and
+// one name, a bar that takes no focus. The scroll bars of the tree and the list belong to
+// them and move with their keys.
+void CheckNames(QAccessibleInterface* node, QStringList& faults) {
+    QSet<QString> siblings;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        CheckNames(child, faults);
+        const auto* widget = qobject_cast<const QWidget*>(child->object());
+        if (!widget || !IsInteractive(child->role()) ||
+            qobject_cast<QAbstractScrollArea*>(widget->parentWidget()->parentWidget()))
+            continue;
+        const QString name = OwnName(child, node);
+        const QString what = widget->metaObject()->className() + (" " + widget->objectName());
+        if (name.isEmpty())
+            faults << "no name of its own: " + what;
+        if (siblings.contains(QString::number(child->role()) + name))
+            faults << "same name as a sibling: " + what;
+        siblings << QString::number(child->role()) + name;
+        if (child->role() == QAccessible::ScrollBar && !child->state().focusable)
+            faults << "takes no focus: " + what;
+    }
 }
 
 // Visible caption: the text without its access-key marker.
@@ -86,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
         QVERIFY(!w_->StatusPanel(3).isEmpty() && !w_->StatusPanel(4).isEmpty());
         // Swatches carry their preset colour and name.
-        const QList<ClickLabel*> swatches = Swatches(w_.get());
+        const QList<QAbstractButton*> swatches = Swatches(w_.get());
         QCOMPARE(swatches.size(), 16);
         QCOMPARE(swatches[11]->toolTip(), QString("Click to pick LT CYAN"));
         QCOMPARE(swatches[7]->palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -175,26 +225,81 @@ private Q_SLOTS:
         QCOMPARE(Body().size(), 76);
     }
 
-    // The user's keys and trough clicks run the same handling; a position that does not
-    // change runs nothing.
+    // Every bar takes the focus by Tab and click; its keys run the same handling as the mouse.
+    void barKeys_data() {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("value");
+        auto row = [](const char* bar, const char* label, const char* key, int code, int value) {
+            QTest::addRow("%s %s", bar, key) << QString(bar) << QString(label) << code << value;
+        };
+        row("hscR", "lblR", "Right", Qt::Key_Right, 193);
+        row("hscG", "lblG", "Left", Qt::Key_Left, 191);
+        row("hscB", "lblB", "PageUp", Qt::Key_PageUp, 202);
+        row("hscR", "lblR", "PageDown", Qt::Key_PageDown, 182);
+        row("hscG", "lblG", "Home", Qt::Key_Home, 0);
+        row("hscFontSize", "lblFontSize", "Right", Qt::Key_Right, 3);
+        row("hscFontSize", "lblFontSize", "PageUp", Qt::Key_PageUp, 12);
+        row("hscFontSize", "lblFontSize", "End", Qt::Key_End, 128);
+        row("hscFontSize", "lblFontSize", "Home", Qt::Key_Home, 1);
+    }
+    void barKeys() {
+        QFETCH(QString, bar);
+        QFETCH(QString, label);
+        QFETCH(int, key);
+        QScrollBar* control = Bar(qPrintable(bar));
+        QCOMPARE(control->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(control, Qt::Key(key));
+        QTEST(Label(qPrintable(label))->text().toInt(), "value");
+    }
+
+    // The swatches are one Tab stop, the last one visited; arrows move, Space and Enter pick.
+    void swatchKeys_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("Right Right Down Enter")
+            << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << 10
+            << "#00ff00";
+        QTest::newRow("edges stay") << QList<int>{Qt::Key_Left, Qt::Key_Up} << 0 << "#c0c0c0";
+        QTest::newRow("End Space") << QList<int>{Qt::Key_End, Qt::Key_Space} << 15 << "#ffffff";
+        QTest::newRow("End Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0 << "#c0c0c0";
+    }
+    void swatchKeys() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, focused);
+        QFETCH(QString, body);
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        const QList<QAbstractButton*> swatches = Swatches(w_.get());
+        swatches[0]->setFocus(Qt::TabFocusReason);
+        for (int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), swatches[focused]);
+        QVERIFY2(Body().startsWith("<body bgcolor=" + body), qPrintable(Body()));
+        QTest::keyClick(swatches[focused], Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Bar("hscR"));
+        QTest::keyClick(Bar("hscR"), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), swatches[focused]);
+    }
+
+    // Trough clicks run the same handling as keys; a position that does not change runs nothing.
     void barByUserAndUnchanged() {
         QScrollBar* red = Bar("hscR");
         QSignalSpy applied(w_->Colors(), &ColorEditor::ColorsApplied);
-        red->setFocus();
-        QTest::keyClick(red, Qt::Key_Left);
-        QCOMPARE(Page().BackR, qint16(191));
         red->triggerAction(QAbstractSlider::SliderPageStepSub);
-        QCOMPARE(Page().BackR, qint16(181));
-        QCOMPARE(applied.count(), 2);
-        red->setValue(181);
-        QCOMPARE(applied.count(), 2);
+        QCOMPARE(Page().BackR, qint16(182));
+        QCOMPARE(applied.count(), 1);
+        red->setValue(182);
+        QCOMPARE(applied.count(), 1);
         // While the thumb is dragged nothing follows; letting it go applies the position.
         red->setSliderDown(true);
         red->setSliderPosition(50);
-        QCOMPARE(Page().BackR, qint16(181));
+        QCOMPARE(Page().BackR, qint16(182));
         red->setSliderDown(false);
         QCOMPARE(Page().BackR, qint16(50));
-        QCOMPARE(applied.count(), 3);
+        QCOMPARE(applied.count(), 2);
     }
 
     // Option buttons, the panel and the sample lines select a slot and move the bars to it
@@ -292,6 +397,14 @@ private Q_SLOTS:
         QCOMPARE(Page().sFontFace, face);
         QCOMPARE(Label("lblText")->font().family(), family);
         QCOMPARE(combo->count(), 3);
+    }
+
+    // A face kept in the store shows whole in the box (its editor keeps 2 pixels on either
+    // side of the text and one for the cursor).
+    void longFacesShowWhole() {
+        const QLineEdit* edit = Find<QComboBox>(w_.get(), "cboFontFace")->lineEdit();
+        for (const char* face : {"Verdana", "Courier New", "Times New Roman"})
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(face) + 5 <= edit->width(), face);
     }
 
     void fontFaceFromList() {
@@ -437,7 +550,7 @@ private Q_SLOTS:
         auto* panel = Find<QWidget>(w_.get(), "picCtrl");
         const QSize minimum = w_->minimumSize();
         QCOMPARE(w_->size(), minimum); // the designed size on a first run
-        QCOMPARE(QRect(tv->x(), tv->y(), 185, 290), QRect(264, 6, 185, 290));
+        QCOMPARE(QRect(tv->x(), tv->y(), 185, 290), QRect(panel->width() + 3, 6, 185, 290));
         QVERIFY(tv->height() >= 290 && tv->width() == 185);
         QVERIFY(!list->isVisible());
         QVERIFY(panel->findChild<QWidget*>("Frame4")->geometry().bottom() <
@@ -450,10 +563,10 @@ private Q_SLOTS:
         w_->resize(minimum + QSize(100, 67)); // 1500 and 1000 twips more
         QTRY_COMPARE(tv->width(), 185 + 100);
         QCOMPARE(tv->height(), tvHeight + 67);
-        QCOMPARE(panel->size(), QSize(261, 301));
+        QCOMPARE(panel->height(), 301);
         QVERIFY(list->isVisible());
         QCOMPARE(list->height(), tv->height() - panel->height());
-        QCOMPARE(list->width(), 261);
+        QCOMPARE(list->width(), panel->width());
         QCOMPARE(tv->geometry().bottom() - list->geometry().bottom(), 7); // 105 twips
         QCOMPARE(tv->geometry().bottom(), w_->centralWidget()->height() - 1);
 
@@ -507,10 +620,36 @@ private Q_SLOTS:
             QCOMPARE(ShownToolTip(label), text);
     }
 
+    // Under a dark theme the BODY string keeps its colours, readable on a light ground of its
+    // own. TUK_SCREENSHOT names a file for a picture of the window.
+    void darkTheme() {
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        w_ = OpenWindow(dialogs_);
+        if (qEnvironmentVariableIsSet("TUK_SCREENSHOT"))
+            w_->grab().save(qEnvironmentVariable("TUK_SCREENSHOT"));
+        QLabel* body = Label("lblBody");
+        const QImage shown =
+            w_->grab(QRect(body->mapTo(w_.get(), QPoint()), body->size())).toImage();
+        const QColor ground = shown.pixelColor(3, shown.height() - 3);
+        QApplication::setPalette(light);
+        QVERIFY2(ground.lightness() >= 240, qPrintable(ground.name()));
+        QCOMPARE(body->palette().color(body->foregroundRole()), QColor(Qt::black));
+    }
+
+    void everyControlNamed() {
+        w_->resize(w_->width(), w_->height() + 100); // the image list shows
+        QStringList faults;
+        CheckNames(QAccessible::queryAccessibleInterface(w_.get()), faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
     // Every caption of the style panel fits its control in the panel's font.
     void captionsFit() {
         auto* panel = Find<QWidget>(w_.get(), "picCtrl");
         for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty())
+                continue; // a swatch
             QStyleOptionButton option;
             option.initFrom(button);
             const int indicator = button->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option);
@@ -521,7 +660,7 @@ private Q_SLOTS:
                      qPrintable(button->objectName()));
         }
         for (QLabel* label : panel->findChildren<QLabel*>()) {
-            if (label->text().isEmpty() || label->wordWrap() ||
+            if (label->text().isEmpty() || label->wordWrap() || label->width() == 0 ||
                 label->parentWidget()->objectName() == "picBack")
                 continue;
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=

@@ -30,3 +30,9 @@ if [ -x "$here/desktop.sh" ]; then
         skip "desktop test (Xvfb or xdotool missing)"
     fi
 fi
+
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v openbox >/dev/null; then
+    "$here/keyboard.sh" "$build"
+else
+    skip "keyboard test (Xvfb, xdotool or openbox missing)"
+fi

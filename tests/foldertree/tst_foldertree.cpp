@@ -61,6 +61,7 @@ private:
     std::shared_ptr<FixtureLabels> labels_;
     std::shared_ptr<CountingFolders> folders_;
     QString desktop_;
+    QString home_;
 
     QString Path(const QString& relative) const { return dir_.path() + "/" + relative; }
 
@@ -80,7 +81,7 @@ private:
     }
 
     std::unique_ptr<FolderTree> Build() {
-        TreeSources sources{table_, labels_, folders_, desktop_};
+        TreeSources sources{table_, labels_, folders_, desktop_, home_};
         auto tree = std::make_unique<FolderTree>(sources);
         tree->BuildFolderTree();
         return tree;
@@ -95,6 +96,7 @@ private Q_SLOTS:
         labels_ = std::make_shared<FixtureLabels>();
         folders_ = std::make_shared<CountingFolders>();
         desktop_.clear();
+        home_.clear();
     }
     void cleanup() { QCOMPARE(QGuiApplication::overrideCursor(), nullptr); }
 
@@ -140,12 +142,16 @@ private Q_SLOTS:
     }
 
     // Desktop > computer > volumes in mount-point order; a volume that cannot be read shows
-    // without a child; system file systems do not show.
+    // without a child; system file systems do not show, what the user mounts there does.
     void topOfTree() {
         const QString b = AddVolume("b", "ext4", {}, "data");
         const QString a = AddVolume("a", "iso9660", {}, "");
         QDir().rmdir(a); // the disc is out: nothing to read
-        table_->mounts.append(MountEntry{"/proc", "proc", "proc", "/", "", false});
+        table_->mounts
+            << MountEntry{"/proc", "proc", "proc", "/", "", false}
+            << MountEntry{"/run/user/1000", "tmpfs", "tmpfs", "/", "", false}
+            << MountEntry{"/run/user/1000/gvfs", "fuse.gvfsd-fuse", "gvfsd", "/", "", false}
+            << MountEntry{"/run/media/ann/STICK", "vfat", "/dev/sdb1", "/", "", true};
         const auto tree = Build();
         QCOMPARE(tree->objectName(), QStringLiteral("TV"));
         QCOMPARE(tree->topLevelItemCount(), 1);
@@ -158,20 +164,36 @@ private Q_SLOTS:
         QCOMPARE(computer->text(0), QStringLiteral("Local PC"));
         const bool themed = !QIcon::fromTheme("computer").isNull();
         QCOMPARE(FolderTree::NodeImage(computer), themed ? "desktop" : "open");
-        QCOMPARE(ChildTexts(computer), (QStringList{" (" + a + ")", "Data (" + b + ")"}));
-        QCOMPARE(computer->child(0)->childCount(), 0);
+        QCOMPARE(ChildTexts(computer),
+                 (QStringList{"Floppy (/run/media/ann/STICK)", " (/run/user/1000/gvfs)",
+                              " (" + a + ")", "Data (" + b + ")"}));
+        QCOMPARE(FolderTree::NodeImage(computer->child(0)), QStringLiteral("floppy"));
+        QCOMPARE(FolderTree::NodeImage(computer->child(1)), QStringLiteral("net"));
+        QCOMPARE(computer->child(2)->childCount(), 0);
         QVERIFY(computer->isExpanded());
         QCOMPARE(tree->FilledKeys(), QStringList{QString()});
     }
 
+    // The home folder follows the computer, with its first subfolder: two clicks to Pictures.
     void desktopFolders() {
+        AddVolume("v", "ext4");
         desktop_ = Path("Desktop");
+        home_ = Path("ann");
         for (const char* name : {"NEW FOLDER", "MY PICS/inside", ".hidden"})
             QVERIFY(tuktest::MakeFolder(desktop_ + "/" + name));
+        for (const char* name : {"Pictures/2024", "music"})
+            QVERIFY(tuktest::MakeFolder(home_ + "/" + name));
         const auto tree = Build();
         const QTreeWidgetItem* desk = tree->Node("desk");
-        QCOMPARE(ChildTexts(desk), (QStringList{"Local PC", "My Pics", "New Folder"}));
-        QTreeWidgetItem* pics = desk->child(1);
+        QCOMPARE(ChildTexts(desk), (QStringList{"Local PC", "Ann", "My Pics", "New Folder"}));
+        QTreeWidgetItem* home = desk->child(1);
+        QCOMPARE(FolderTree::NodeKey(home), home_);
+        QCOMPARE(FolderTree::NodeImage(home), QStringLiteral("closed"));
+        QCOMPARE(ChildTexts(home), QStringList{"Music"});
+        tree->expandItem(home);
+        QCOMPARE(ChildTexts(home), (QStringList{"Music", "Pictures"}));
+        QCOMPARE(FolderTree::NodeKey(home->child(1)), home_ + "/Pictures");
+        QTreeWidgetItem* pics = desk->child(2);
         QCOMPARE(FolderTree::NodeKey(pics), desktop_ + "/MY PICS");
         QCOMPARE(pics->childCount(), 0); // desktop folders are not probed
         QCOMPARE(FolderTree::NodeImage(pics), QStringLiteral("closed"));

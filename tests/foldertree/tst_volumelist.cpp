@@ -50,13 +50,19 @@ private Q_SLOTS:
                                                        "/run tmpfs",
                                                        "/run/user/1000 tmpfs",
                                                        "/dev/shm tmpfs",
-                                                       "/run/user/1000/gvfs fuse.gvfsd-fuse",
+                                                       "/run/user/1000/doc fuse.portal",
+                                                       "/run/secrets ext4 /var/lib/s 8:5",
                                                        "/snap/core/1 squashfs",
-                                                       "/snap/x ext4",
                                                        "/media/img.sqfs squashfs",
                                                        "/sysadmin ext4 / 8:2",
                                                        "/runner ext4 / 8:3"}
                                         << QStringList{"/ ext4", "/runner ext4", "/sysadmin ext4"};
+        QTest::newRow("user mounts in system folders")
+            << QStringList{root, "/run/media/ann/STICK vfat / 8:17 removable",
+                           "/run/media/ann/DISC iso9660 / 11:0",
+                           "/run/user/1000/gvfs fuse.gvfsd-fuse", "/run/user/1000/box fuse.sshfs"}
+            << QStringList{"/ ext4", "/run/media/ann/DISC iso9660", "/run/media/ann/STICK vfat",
+                           "/run/user/1000/box fuse.sshfs", "/run/user/1000/gvfs fuse.gvfsd-fuse"};
         QTest::newRow("ram disks and others stay")
             << QStringList{"/tmp tmpfs", root, "/mnt/cd iso9660", "/mnt/odd fuse.odd"}
             << QStringList{"/ ext4", "/mnt/cd iso9660", "/mnt/odd fuse.odd", "/tmp tmpfs"};

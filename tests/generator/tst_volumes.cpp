@@ -39,7 +39,8 @@ private Q_SLOTS:
         row("ext4 removable", "ext4", true, "/mnt/v", "Removable Disk");
         row("overlay root", "overlay", false, "/", "Fixed Disk");
         row("overlay elsewhere", "overlay", false, "/mnt/v", "Unknown Medium ");
-        for (const char* fs : {"nfs", "nfs4", "cifs", "smb3", "fuse.sshfs", "9p"})
+        for (const char* fs :
+             {"nfs", "nfs4", "cifs", "smb3", "fuse.sshfs", "9p", "fuse.gvfsd-fuse"})
             row(fs, fs, false, "/mnt/v", "Remote Disk");
         row("iso9660", "iso9660", false, "/mnt/v", "CD-ROM");
         row("udf", "udf", true, "/mnt/v", "CD-ROM");
