@@ -1,5 +1,7 @@
 #include "generator/PageFile.h"
 
+#include <QHashFunctions>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -91,7 +93,6 @@ bool ProcessIsAlive(pid_t pid) {
 PageFileWriter::PageFileWriter(int folderFd) : folderFd_(folderFd) {}
 
 PageFileWriter::Found PageFileWriter::Inspect(QByteArrayView name, const QByteArray& bytes) {
-    keepMode_ = -1;
     // O_NOFOLLOW: a link is never read through (and gets replaced); O_NONBLOCK: a FIFO at the
     // page name cannot stall the run.
     const int fd =
@@ -155,8 +156,13 @@ PageFileWriter::Outcome PageFileWriter::Fail(int error) {
     return Outcome::Failed;
 }
 
+bool PageFileWriter::MayBeTaken(QByteArrayView name) const {
+    return !folderRead_ || std::binary_search(taken_.begin(), taken_.end(), qHash(name));
+}
+
 PageFileWriter::Outcome PageFileWriter::Write(QByteArrayView name, const QByteArray& bytes) {
-    const Found found = Inspect(name, bytes);
+    keepMode_ = -1;
+    const Found found = MayBeTaken(name) ? Inspect(name, bytes) : Found::Nothing;
     if (found == Found::SameBytes)
         return Outcome::Unchanged;
 
@@ -212,7 +218,7 @@ bool PageFileWriter::KeepMode(int fd) const {
            fchmod(fd, static_cast<mode_t>(keepMode_)) == 0;
 }
 
-void PageFileWriter::RemoveLeftovers() {
+void PageFileWriter::ReadFolder() {
     const int fd = openat(folderFd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
@@ -221,7 +227,13 @@ void PageFileWriter::RemoveLeftovers() {
         close(fd);
         return;
     }
-    while (const dirent* entry = readdir(dir)) {
+    taken_.clear();
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir);
+        if (!entry)
+            break;
+        taken_.push_back(qHash(QByteArrayView(entry->d_name)));
         const pid_t owner = TemporaryFileOwner(entry->d_name);
         if (owner <= 0 || ProcessIsAlive(owner))
             continue;
@@ -233,7 +245,10 @@ void PageFileWriter::RemoveLeftovers() {
              S_ISREG(st.st_mode)))
             unlinkat(folderFd_, entry->d_name, 0);
     }
+    // Only a folder read to its end tells which names are free.
+    folderRead_ = errno == 0;
     closedir(dir);
+    std::sort(taken_.begin(), taken_.end());
 }
 
 } // namespace tuk

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <vector>
 
 namespace tuk {
 
@@ -27,16 +28,19 @@ public:
     Outcome Write(QByteArrayView name, const QByteArray& bytes);
     int error() const { return error_; }
 
-    // Removes the temporary files that writers of processes no longer running left in the
-    // folder when they were killed before their rename. Those of live processes (another
-    // run in the same folder) stay.
-    void RemoveLeftovers();
+    // Reads the folder once before the first page: removes the temporary files that writers
+    // of processes no longer running left when they were killed before their rename (those
+    // of live processes, another run in the same folder, stay), and notes which names are
+    // taken, so that a page that is surely new needs no look at its name first.
+    void ReadFolder();
 
 private:
     enum class Found { Nothing, SameBytes, Other };
     // What the name holds; sets keepMode_ to the permissions of a regular file there, so a
     // replaced page keeps the permissions its owner gave it.
     Found Inspect(QByteArrayView name, const QByteArray& bytes);
+    // False only for a name that was free when the folder was read.
+    bool MayBeTaken(QByteArrayView name) const;
     // An unnamed file of the folder, or -1 (errno); clears unnamed_ when the file system
     // offers none.
     int OpenUnnamed();
@@ -51,6 +55,8 @@ private:
     int keepMode_ = -1;
     bool unnamed_ = true;    // the file system makes unnamed files and they can be linked
     bool linkByProc_ = true; // link through /proc/self/fd (else AT_EMPTY_PATH)
+    bool folderRead_ = false;
+    std::vector<size_t> taken_; // sorted hashes of the names in the folder when it was read
     unsigned counter_ = 0;
     QByteArray tempName_;
     QByteArray existing_; // reused read buffer

@@ -247,7 +247,7 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
 
     const PageComposer composer(run.settings, run.body, PageFolderName(sFolder.text));
     PageFileWriter writer(outFolder.fd());
-    writer.RemoveLeftovers();
+    writer.ReadFolder();
     DateTexts dates(run.locale);
 
     QByteArray firstLink, lastLink, prevLink, nextLink, imageRef, page;
