@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
                                        QStringLiteral("Make the pages without asking."));
     const QCommandLineOption quietOption(
         {QStringLiteral("q"), QStringLiteral("quiet")},
-        QStringLiteral("Show neither the progress nor the final status."));
+        QStringLiteral("Show neither the progress, the final status nor notes."));
     parser.addOptions({targetOption, yesOption, quietOption});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder whose images get pages."));
