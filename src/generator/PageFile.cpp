@@ -121,18 +121,20 @@ int PageFileWriter::OpenUnnamed() {
 }
 
 bool PageFileWriter::LinkUnnamed(int fd, const char* name) {
-    if (linkByProc_) {
-        char path[32];
-        std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
-        if (linkat(AT_FDCWD, path, folderFd_, name, AT_SYMLINK_FOLLOW) == 0)
+    // AT_EMPTY_PATH needs no path walk; where the kernel refuses it to this process (ENOENT),
+    // the descriptor's entry in /proc does the same.
+    if (!linkByProc_) {
+        if (linkat(fd, "", folderFd_, name, AT_EMPTY_PATH) == 0)
             return true;
         if (errno != ENOENT)
             return false;
-        linkByProc_ = false; // no /proc here
+        linkByProc_ = true;
     }
-    if (linkat(fd, "", folderFd_, name, AT_EMPTY_PATH) == 0)
+    char path[32];
+    std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
+    if (linkat(AT_FDCWD, path, folderFd_, name, AT_SYMLINK_FOLLOW) == 0)
         return true;
-    if (errno == ENOENT) // not permitted without privileges on older kernels
+    if (errno == ENOENT) // no /proc either
         unnamed_ = false;
     return false;
 }

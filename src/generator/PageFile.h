@@ -53,8 +53,8 @@ private:
     int folderFd_;
     int error_ = 0;
     int keepMode_ = -1;
-    bool unnamed_ = true;    // the file system makes unnamed files and they can be linked
-    bool linkByProc_ = true; // link through /proc/self/fd (else AT_EMPTY_PATH)
+    bool unnamed_ = true;     // the file system makes unnamed files and they can be linked
+    bool linkByProc_ = false; // link through /proc/self/fd, AT_EMPTY_PATH being refused
     bool folderRead_ = false;
     std::vector<size_t> taken_; // sorted hashes of the names in the folder when it was read
     unsigned counter_ = 0;
