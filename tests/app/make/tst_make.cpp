@@ -256,6 +256,8 @@ private Q_SLOTS:
             "the folder @/ cannot be read: Too many levels of symbolic links");
         row("settings file that is not INI", "malformed", {"@"}, 2,
             "Tarnwick/Tu_K.conf is not a valid settings file");
+        row("settings file that is a folder", "store folder", {"@"}, 2,
+            "config/Tarnwick/Tu_K.conf cannot be read: Is a directory");
         row("--target on a fixed disk", "fixed", {"--target", "Web", "@"}, 0,
             "--target has no effect: @/ is on a fixed disk");
         row("path that is not UTF-8", "not UTF-8", {}, 0, "");
@@ -282,6 +284,8 @@ private Q_SLOTS:
             QVERIFY(MakeImages(folder_, {kind == "empty" ? "notes.txt" : "a.jpg"}));
         if (kind == "fixed" && DriveTypeName(folder) != QLatin1String(kFixedDisk))
             QSKIP("the temporary folder is not on a fixed disk");
+        if (kind == "store folder")
+            QVERIFY(MakeFolder(config_ + "/Tarnwick/Tu_K.conf"));
         if (kind == "malformed")
             QVERIFY(MakeFolder(config_ + "/Tarnwick") &&
                     WriteFile(config_ + "/Tarnwick/Tu_K.conf", "\x01[[[\n=====\n[Colors\n"));
