@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "generator/FsName.h"
 #include "style/TwipScale.h"
 
 #include <QMainWindow>
@@ -146,7 +147,8 @@ private:
     int panelExtra_ = 0;   // pixels the style panel is wider than designed
     int nTreeMarginW_ = 0; // pixels between the client area's and the tree's width
     int nTreeMarginH_ = 0;
-    QString sFolder_; // the current folder, ending with "/"; empty until one is chosen
+    QString sFolder_;            // the current folder, ending with "/"; empty until one is chosen
+    QList<FsName> folderImages_; // the names File1 shows, as the folder holds them
     int nImages_ = 0;
     bool lHtmlMake_ = false;
     bool lHtmlView_ = false;

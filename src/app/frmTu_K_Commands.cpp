@@ -194,10 +194,11 @@ void frmTu_K::ClearFolderPanels() {
 
 void frmTu_K::RefreshImageList() {
     SetStatusPanel(1, sFolder_);
-    const FolderImages images = ListFolderImages(sFolder_);
+    FolderImages images = ListFolderImages(FsName(sFolder_).bytes);
     file1_->clear();
-    file1_->addItems(images.names);
-    nImages_ = static_cast<int>(images.names.size());
+    file1_->addItems(ShownTexts(images.names));
+    folderImages_ = std::move(images.names);
+    nImages_ = static_cast<int>(folderImages_.size());
     SetStatusPanel(2, QString::number(nImages_) + QStringLiteral(" Images"));
     lHtmlMake_ = nImages_ > 0;
     SetHtmlMakeEnabled(lHtmlMake_);
@@ -218,16 +219,15 @@ void frmTu_K::PageGenerator() {
     if (!lHtmlMake_ || Program().lMaking)
         return;
     PageRun run;
-    run.sFolder = sFolder_;
+    run.sFolder = FsName(sFolder_);
     run.driveType = DriveTypeName(sFolder_);
     const OutputChoice out =
-        ChooseOutputFolder(sFolder_, run.driveType, Program().page.TargetFolder);
-    if (dialogs_.Ask(MakeQuestion(out.sOutFolder, nImages_, sFolder_)) != Dialogs::Answer::Yes)
+        ChooseOutputFolder(run.sFolder, run.driveType, Program().page.TargetFolder);
+    if (dialogs_.Ask(MakeQuestion(out.sOutFolder.text, nImages_, sFolder_)) != Dialogs::Answer::Yes)
         return;
 
-    run.images.reserve(file1_->count());
-    for (int i = 0; i < file1_->count(); ++i)
-        run.images << file1_->item(i)->text();
+    // The names as the folder holds them: the list shows text, which may have lost bytes.
+    run.images = folderImages_;
     run.settings = Program().page;
     run.body = colors_->BodyLabel()->text();
 

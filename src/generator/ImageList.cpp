@@ -1,24 +1,36 @@
 #include "generator/ImageList.h"
 
-#include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace tuk {
 
-bool HasImageExtension(const QString& name) {
-    return name.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive) ||
-           name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
-           name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+bool HasImageExtension(QByteArrayView name) {
+    const auto endsWith = [name](QByteArrayView ext) {
+        return name.size() >= ext.size() &&
+               qstrnicmp(name.data() + name.size() - ext.size(), ext.data(),
+                         static_cast<size_t>(ext.size())) == 0;
+    };
+    return endsWith(".gif") || endsWith(".jpg") || endsWith(".jpeg");
 }
 
-bool ImageNameLess(const QString& a, const QString& b) {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
+bool ImageNameLess(const FsName& a, const FsName& b) {
+    const int folded = a.text.compare(b.text, Qt::CaseInsensitive);
     if (folded != 0)
         return folded < 0;
-    return a < b;
+    const int exact = a.text.compare(b.text);
+    return exact != 0 ? exact < 0 : a.bytes < b.bytes;
+}
+
+QStringList ShownTexts(const QList<FsName>& names) {
+    QStringList texts;
+    texts.reserve(names.size());
+    for (const FsName& name : names)
+        texts << name.text;
+    return texts;
 }
 
 namespace {
@@ -36,26 +48,26 @@ bool IsRegularFile(int dirFd, const dirent* entry) {
 
 } // namespace
 
-FolderImages ListFolderImages(const QString& folder) {
+FolderImages ListFolderImages(const QByteArray& folder) {
     FolderImages result;
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
+        result.error = ENOENT;
         return result;
-    DIR* dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    }
+    DIR* dir = opendir(folder.constData());
+    if (!dir) {
+        result.error = errno;
         return result;
+    }
     result.readable = true;
     const int dirFd = dirfd(dir);
     while (const dirent* entry = readdir(dir)) {
         if (entry->d_name[0] == '.')
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
+        const QByteArrayView name(entry->d_name);
         if (!HasImageExtension(name) || !IsRegularFile(dirFd, entry))
             continue;
-        // A name that does not survive the round trip through the locale's encoding could
-        // not be opened again by its decoded form; leave it out rather than fail later.
-        if (QFile::encodeName(name) != QByteArray(entry->d_name))
-            continue;
-        result.names.append(name);
+        result.names.append(FsName(name.toByteArray()));
     }
     closedir(dir);
     std::sort(result.names.begin(), result.names.end(), ImageNameLess);

@@ -1,26 +1,34 @@
 #pragma once
 
+#include "generator/FsName.h"
+
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace tuk {
 
 // The images of one folder, in list order, and whether the folder could be read at all, so
 // that callers can tell an empty folder from an unreadable one.
 struct FolderImages {
-    QStringList names;
+    QList<FsName> names;
     bool readable = false;
+    int error = 0; // why the folder could not be read (errno)
 };
 
 // True for names ending in .gif, .jpg or .jpeg, in any letter case.
-bool HasImageExtension(const QString& name);
+bool HasImageExtension(QByteArrayView name);
 
-// Lists the regular files (or links to regular files) of the folder whose names end in .gif,
-// .jpg or .jpeg, hidden names (starting with ".") left out, sorted by name without regard to
-// case and then by exact name, so the order never depends on the file system.
-FolderImages ListFolderImages(const QString& folder);
+// Lists the regular files (or links to regular files) of the folder (its file-system bytes)
+// whose names end in .gif, .jpg or .jpeg, hidden names (starting with ".") left out, sorted
+// by name without regard to case and then by exact name, so the order never depends on the
+// file system. Every name is listed, UTF-8 or not.
+FolderImages ListFolderImages(const QByteArray& folder);
 
-// The order of the list: case-insensitive first, exact name as the tie-break.
-bool ImageNameLess(const QString& a, const QString& b);
+// The order of the list: the shown text without regard to case first, then the exact text,
+// then the bytes (names that are not UTF-8 can show the same text).
+bool ImageNameLess(const FsName& a, const FsName& b);
+
+// The shown texts of names, in their order.
+QStringList ShownTexts(const QList<FsName>& names);
 
 } // namespace tuk

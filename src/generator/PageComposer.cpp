@@ -34,8 +34,7 @@ void LinkLine(QByteArray& out, QByteArrayView link, const char* label) {
 // is shown, an empty comment takes up that end so that nothing of it shows on the page.
 QByteArray CreditLine(bool shown) {
     QByteArray line;
-    line.append('\xA9'); // the copyright sign in Windows-1252
-    line.append(' ');
+    line.append("&#169; "); // the copyright sign
     AppendNumber(line, kCopyrightYear);
     line.append(' ');
     line.append(kMakerName);

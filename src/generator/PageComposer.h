@@ -21,7 +21,7 @@ struct PageFacts {
     int count = 1;    // images in the list
 };
 
-// Builds the bytes of the pages of one run: Windows-1252 lines ending in CR LF. Everything
+// Builds the bytes of the pages of one run: ASCII lines ending in CR LF. Everything
 // that is the same on every page of the run is encoded once, up front.
 class PageComposer {
 public:

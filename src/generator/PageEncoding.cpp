@@ -1,17 +1,10 @@
 #include "generator/PageEncoding.h"
 
 #include <QChar>
-#include <array>
 
 namespace tuk {
 
 namespace {
-
-// The characters of bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined.
-constexpr std::array<char16_t, 32> kHighControls{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void AppendCharacterReference(QByteArray& out, char32_t c) {
     char digits[16];
@@ -44,11 +37,10 @@ template <typename Visit> void ForEachCodePoint(QStringView text, Visit visit) {
 }
 
 void AppendEncoded(QByteArray& out, char32_t c) {
-    const int byte = Windows1252Byte(c);
-    if (byte < 0)
-        AppendCharacterReference(out, c);
+    if (c < 0x80)
+        out.append(static_cast<char>(c));
     else
-        out.append(static_cast<char>(byte));
+        AppendCharacterReference(out, c);
 }
 
 void AppendTextCharacter(QByteArray& out, char32_t c) {
@@ -115,16 +107,6 @@ void AppendAsciiRun(QByteArray& out, QStringView run) {
 }
 
 } // namespace
-
-int Windows1252Byte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<int>(c);
-    for (size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != 0 && kHighControls[i] == c)
-            return static_cast<int>(0x80 + i);
-    }
-    return -1;
-}
 
 void AppendPageText(QByteArray& out, QStringView text) {
     qsizetype i = 0;

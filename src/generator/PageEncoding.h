@@ -4,20 +4,20 @@
 #include <QByteArrayView>
 #include <QStringView>
 
-// Pages are Windows-1252 text. Names that go into a page are data, never markup: these
-// helpers append them to the page bytes so that no name can change the page's structure.
+// Pages are pure ASCII: every character beyond ASCII is written as a numeric character
+// reference ("&#N;", N the decimal code point), which means the same in every character set
+// a host or a browser may assume for the page (Windows-1252, UTF-8, ...). Names that go into
+// a page are data, never markup: these helpers append them to the page bytes so that no name
+// can change the page's structure.
 namespace tuk {
 
-// The Windows-1252 byte of a character, or -1 when the code page cannot hold it.
-int Windows1252Byte(char32_t c);
-
 // Text between tags or in an attribute: "&", "<", ">" and '"' become entities; control
-// characters and characters Windows-1252 cannot hold become "&#N;" (decimal code point), so a
-// name never breaks a line and never turns into "?".
+// characters and every character beyond ASCII become "&#N;", so a name never breaks a line
+// and never turns into "?". A lone surrogate, as left by undecodable bytes, is U+FFFD.
 void AppendPageText(QByteArray& out, QStringView text);
 
-// Markup the program made itself (the BODY string): written as is, except characters
-// Windows-1252 cannot hold, which become "&#N;".
+// Markup the program made itself (the BODY string): written as is, except characters beyond
+// ASCII, which become "&#N;".
 void AppendPageMarkup(QByteArray& out, QStringView text);
 
 // A name or path, given as its file-system bytes (UTF-8), as the target of a link or image

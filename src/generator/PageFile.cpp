@@ -1,7 +1,12 @@
 #include "generator/PageFile.h"
 
+#include <QHashFunctions>
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +14,9 @@
 namespace tuk {
 
 namespace {
+
+constexpr char kTempPrefix[] = ".tu_k-";
+constexpr char kTempSuffix[] = ".tmp";
 
 int CloseKeepingErrno(int fd) {
     const int saved = errno;
@@ -30,37 +38,67 @@ bool ReadExactly(int fd, char* data, qsizetype size) {
     return true;
 }
 
-// Writes everything and closes the file; close() also reports late write errors of network
-// file systems. errno tells why on failure.
-bool WriteAndClose(int fd, const QByteArray& bytes) {
+// errno tells why on failure.
+bool WriteAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype size = bytes.size();
     while (size > 0) {
         const ssize_t n = write(fd, data, static_cast<size_t>(size));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            CloseKeepingErrno(fd);
+        if (n < 0)
             return false;
-        }
         data += n;
         size -= n;
     }
+    return true;
+}
+
+// Writes everything and closes the file; close() also reports late write errors of network
+// file systems. errno tells why on failure.
+bool WriteAndClose(int fd, const QByteArray& bytes) {
+    if (!WriteAll(fd, bytes)) {
+        CloseKeepingErrno(fd);
+        return false;
+    }
     return close(fd) == 0;
+}
+
+// The process that made a temporary file of this name (".tu_k-<pid>-<n>.tmp"), or 0 when the
+// name is not one of them.
+pid_t TemporaryFileOwner(const char* name) {
+    const size_t prefix = sizeof kTempPrefix - 1, suffix = sizeof kTempSuffix - 1;
+    const size_t length = std::strlen(name);
+    if (length <= prefix + suffix || std::strncmp(name, kTempPrefix, prefix) != 0 ||
+        std::strcmp(name + length - suffix, kTempSuffix) != 0)
+        return 0;
+    long long pid = 0;
+    const char* p = name + prefix;
+    for (; *p >= '0' && *p <= '9' && pid < INT_MAX; ++p)
+        pid = pid * 10 + (*p - '0');
+    const char* counter = p + 1;
+    if (p == name + prefix || *p != '-' || pid > INT_MAX)
+        return 0;
+    for (p = counter; *p >= '0' && *p <= '9'; ++p) {
+    }
+    return p > counter && p == name + length - suffix ? static_cast<pid_t>(pid) : 0;
+}
+
+bool ProcessIsAlive(pid_t pid) {
+    return kill(pid, 0) == 0 || errno == EPERM;
 }
 
 } // namespace
 
 PageFileWriter::PageFileWriter(int folderFd) : folderFd_(folderFd) {}
 
-bool PageFileWriter::HoldsSameBytes(QByteArrayView name, const QByteArray& bytes) {
-    keepMode_ = -1;
+PageFileWriter::Found PageFileWriter::Inspect(QByteArrayView name, const QByteArray& bytes) {
     // O_NOFOLLOW: a link is never read through (and gets replaced); O_NONBLOCK: a FIFO at the
     // page name cannot stall the run.
     const int fd =
         openat(folderFd_, name.data(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return errno == ENOENT ? Found::Nothing : Found::Other;
     struct stat st {};
     bool same = false;
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
@@ -71,13 +109,40 @@ bool PageFileWriter::HoldsSameBytes(QByteArrayView name, const QByteArray& bytes
         }
     }
     close(fd);
-    return same;
+    return same ? Found::SameBytes : Found::Other;
+}
+
+int PageFileWriter::OpenUnnamed() {
+    const int fd = openat(folderFd_, ".", O_TMPFILE | O_WRONLY | O_NOCTTY | O_CLOEXEC, 0666);
+    // Kernels without O_TMPFILE read it as O_DIRECTORY and fail with EISDIR.
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
+        unnamed_ = false;
+    return fd;
+}
+
+bool PageFileWriter::LinkUnnamed(int fd, const char* name) {
+    // AT_EMPTY_PATH needs no path walk; where the kernel refuses it to this process (ENOENT),
+    // the descriptor's entry in /proc does the same.
+    if (!linkByProc_) {
+        if (linkat(fd, "", folderFd_, name, AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != ENOENT)
+            return false;
+        linkByProc_ = true;
+    }
+    char path[32];
+    std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
+    if (linkat(AT_FDCWD, path, folderFd_, name, AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno == ENOENT) // no /proc either
+        unnamed_ = false;
+    return false;
 }
 
 int PageFileWriter::CreateTemporary() {
-    static const QByteArray prefix = ".tu_k-" + QByteArray::number(getpid()) + '-';
+    static const QByteArray prefix = kTempPrefix + QByteArray::number(getpid()) + '-';
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        tempName_ = prefix + QByteArray::number(++counter_) + ".tmp";
+        tempName_ = prefix + QByteArray::number(++counter_) + kTempSuffix;
         const int fd =
             openat(folderFd_, tempName_.constData(),
                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
@@ -93,27 +158,44 @@ PageFileWriter::Outcome PageFileWriter::Fail(int error) {
     return Outcome::Failed;
 }
 
-PageFileWriter::Outcome PageFileWriter::Write(QByteArrayView name, const QByteArray& bytes) {
-    // A page that does not exist yet is created under its own name, exclusively: there is no
-    // good page to protect, so the rename is not needed (it would nearly double the cost of a
-    // first run). O_EXCL fails for anything already there, a symbolic link included.
-    int fd = openat(folderFd_, name.data(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-        if (WriteAndClose(fd, bytes))
-            return Outcome::Written;
-        const int error = errno;
-        unlinkat(folderFd_, name.data(), 0); // no half-written page stays
-        return Fail(error);
-    }
-    if (errno != EEXIST)
-        return Fail(errno);
+bool PageFileWriter::MayBeTaken(QByteArrayView name) const {
+    return !folderRead_ || std::binary_search(taken_.begin(), taken_.end(), qHash(name));
+}
 
-    if (HoldsSameBytes(name, bytes))
+PageFileWriter::Outcome PageFileWriter::Write(QByteArrayView name, const QByteArray& bytes) {
+    keepMode_ = -1;
+    const Found found = MayBeTaken(name) ? Inspect(name, bytes) : Found::Nothing;
+    if (found == Found::SameBytes)
         return Outcome::Unchanged;
 
-    // Replace what is there by renaming a complete temporary file over it.
-    fd = CreateTemporary();
+    if (found == Found::Nothing && unnamed_) {
+        // The page gets its name only once it is whole; linkat never replaces anything.
+        const int fd = OpenUnnamed();
+        if (fd >= 0) {
+            if (!WriteAll(fd, bytes)) {
+                CloseKeepingErrno(fd);
+                return Fail(errno);
+            }
+            if (LinkUnnamed(fd, name.data())) {
+                if (close(fd) == 0)
+                    return Outcome::Written;
+                const int error = errno;
+                unlinkat(folderFd_, name.data(), 0); // no half-written page stays
+                return Fail(error);
+            }
+            const int error = errno;
+            close(fd);
+            // EEXIST: something took the name meanwhile, and is replaced below.
+            if (error != EEXIST && unnamed_)
+                return Fail(error);
+        } else if (unnamed_) {
+            return Fail(errno);
+        }
+    }
+
+    // Replace what is there (or, without unnamed files, make the page) by renaming a complete
+    // temporary file over the name.
+    const int fd = CreateTemporary();
     if (fd < 0)
         return Fail(errno);
     if (keepMode_ >= 0 && !KeepMode(fd)) {
@@ -136,6 +218,39 @@ bool PageFileWriter::KeepMode(int fd) const {
         return false;
     return static_cast<int>(st.st_mode & 0777) == keepMode_ ||
            fchmod(fd, static_cast<mode_t>(keepMode_)) == 0;
+}
+
+void PageFileWriter::ReadFolder() {
+    const int fd = openat(folderFd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    DIR* dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return;
+    }
+    taken_.clear();
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir);
+        if (!entry)
+            break;
+        taken_.push_back(qHash(QByteArrayView(entry->d_name)));
+        const pid_t owner = TemporaryFileOwner(entry->d_name);
+        if (owner <= 0 || ProcessIsAlive(owner))
+            continue;
+        // Only regular files: the writer never makes anything else under such a name.
+        struct stat st {};
+        if (entry->d_type == DT_REG ||
+            (entry->d_type == DT_UNKNOWN &&
+             fstatat(folderFd_, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+             S_ISREG(st.st_mode)))
+            unlinkat(folderFd_, entry->d_name, 0);
+    }
+    // Only a folder read to its end tells which names are free.
+    folderRead_ = errno == 0;
+    closedir(dir);
+    std::sort(taken_.begin(), taken_.end());
 }
 
 } // namespace tuk

@@ -2,14 +2,17 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <vector>
 
 namespace tuk {
 
-// Writes pages into one open folder so that a page is either its old bytes or its new ones.
-// A page that does not exist yet is created exclusively under its name and removed again if
-// writing it fails. Anything already at the name is replaced by a complete temporary file of
-// the same folder (created exclusively, with the permissions of any new file, or those of the
-// page it replaces) renamed over it. So a symbolic link at a page name is replaced by the
+// Writes pages into one open folder so that a page is either its old bytes, its new ones, or
+// (for a page that did not exist) absent, even when the process is killed half way.
+// A new page is written into an unnamed file of the folder (O_TMPFILE) and linked under its
+// name once it is whole. Anything already at the name is replaced by a complete temporary
+// file of the same folder (".tu_k-<pid>-<n>.tmp", created exclusively, with the permissions
+// of any new file, or those of the page it replaces) renamed over it; so is a new page on a
+// file system without unnamed files. So a symbolic link at a page name is replaced by the
 // page, never written through; nothing is written outside the folder; no temporary file stays
 // behind after a failure. A page that already holds exactly the new bytes is left alone, date
 // included.
@@ -25,10 +28,24 @@ public:
     Outcome Write(QByteArrayView name, const QByteArray& bytes);
     int error() const { return error_; }
 
+    // Reads the folder once before the first page: removes the temporary files that writers
+    // of processes no longer running left when they were killed before their rename (those
+    // of live processes, another run in the same folder, stay), and notes which names are
+    // taken, so that a page that is surely new needs no look at its name first.
+    void ReadFolder();
+
 private:
-    // Whether the file already holds bytes; sets keepMode_ to its permissions when it is a
-    // regular file, so a replaced page keeps the permissions its owner gave it.
-    bool HoldsSameBytes(QByteArrayView name, const QByteArray& bytes);
+    enum class Found { Nothing, SameBytes, Other };
+    // What the name holds; sets keepMode_ to the permissions of a regular file there, so a
+    // replaced page keeps the permissions its owner gave it.
+    Found Inspect(QByteArrayView name, const QByteArray& bytes);
+    // False only for a name that was free when the folder was read.
+    bool MayBeTaken(QByteArrayView name) const;
+    // An unnamed file of the folder, or -1 (errno); clears unnamed_ when the file system
+    // offers none.
+    int OpenUnnamed();
+    // Gives the unnamed file a name; clears unnamed_ when the system allows no way to.
+    bool LinkUnnamed(int fd, const char* name);
     int CreateTemporary();
     bool KeepMode(int fd) const;
     Outcome Fail(int error);
@@ -36,6 +53,10 @@ private:
     int folderFd_;
     int error_ = 0;
     int keepMode_ = -1;
+    bool unnamed_ = true;     // the file system makes unnamed files and they can be linked
+    bool linkByProc_ = false; // link through /proc/self/fd, AT_EMPTY_PATH being refused
+    bool folderRead_ = false;
+    std::vector<size_t> taken_; // sorted hashes of the names in the folder when it was read
     unsigned counter_ = 0;
     QByteArray tempName_;
     QByteArray existing_; // reused read buffer

@@ -9,7 +9,6 @@
 
 #include <QDate>
 #include <QElapsedTimer>
-#include <QFile>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -28,11 +27,12 @@ bool PageRunListener::StopRequested() {
     return false;
 }
 
-OutputChoice ChooseOutputFolder(const QString& sFolder, const QString& driveType,
+OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
                                 const QString& targetFolder) {
     OutputChoice choice;
     choice.lRemote = driveType != QLatin1String(kFixedDisk);
-    choice.sOutFolder = WithTrailingSeparator(choice.lRemote ? targetFolder : sFolder);
+    choice.sOutFolder = choice.lRemote ? FsName(WithTrailingSeparator(targetFolder))
+                                       : WithTrailingSeparator(sFolder);
     return choice;
 }
 
@@ -82,8 +82,8 @@ public:
 // A descriptor closed when it goes out of scope.
 class FolderHandle {
 public:
-    explicit FolderHandle(const QString& path)
-        : fd_(open(QFile::encodeName(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+    explicit FolderHandle(const QByteArray& path)
+        : fd_(open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
     ~FolderHandle() {
         if (fd_ >= 0)
             close(fd_);
@@ -130,6 +130,22 @@ private:
     QByteArray text_;
 };
 
+// Makes the folder and any parents it lacks; errno tells why when that fails.
+bool MakeFolderPath(const QByteArray& folder) {
+    for (qsizetype slash = folder.indexOf('/', 1); slash >= 0;
+         slash = folder.indexOf('/', slash + 1)) {
+        if (mkdir(folder.left(slash).constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+    }
+    return folder.endsWith('/') || mkdir(folder.constData(), 0777) == 0 || errno == EEXIST;
+}
+
+// The longest file name the folder takes.
+qsizetype NameMax(int folderFd) {
+    const long max = fpathconf(folderFd, _PC_NAME_MAX);
+    return max > 0 ? max : NAME_MAX;
+}
+
 void AppendDecimal(QString& text, int value) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
@@ -155,11 +171,12 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
     PageRunListener& events = listener ? *listener : quiet;
 
     PageRunResult result;
-    const QString sFolder = WithTrailingSeparator(run.sFolder);
+    const FsName sFolder = WithTrailingSeparator(run.sFolder);
     const OutputChoice output =
         ChooseOutputFolder(sFolder, run.driveType, run.settings.TargetFolder);
+    const FsName& outFolderName = output.sOutFolder;
     result.lRemote = output.lRemote;
-    result.sOutFolder = output.sOutFolder;
+    result.sOutFolder = outFolderName.text;
     if (run.images.isEmpty())
         return result;
 
@@ -192,27 +209,45 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
     // Full paths in links when the pages are not next to the images.
     QByteArray outPrefix, imagePrefix;
     if (output.lRemote) {
-        AppendLink(outPrefix, QFile::encodeName(output.sOutFolder));
-        AppendLink(imagePrefix, QFile::encodeName(sFolder));
+        AppendLink(outPrefix, outFolderName.bytes);
+        AppendLink(imagePrefix, sFolder.bytes);
     }
 
-    const QString firstName = QFile::decodeName(pageNames.at(0).toByteArray());
-    result.firstPagePath = output.sOutFolder + firstName;
+    const QString firstName = ShownText(pageNames.at(0));
+    result.firstPagePath = outFolderName.text + firstName;
     result.sFirstPage = output.lRemote ? result.firstPagePath : firstName;
 
-    const FolderHandle imageFolder(sFolder);
+    const FolderHandle imageFolder(sFolder.bytes);
     if (imageFolder.fd() < 0)
         return finish(RunEnd::Failed,
                       QStringLiteral("Cannot open the image folder %1: %2. %3")
-                          .arg(sFolder, Reason(errno), CountSentence(result, count)));
-    const FolderHandle outFolder(output.sOutFolder);
+                          .arg(sFolder.text, Reason(errno), CountSentence(result, count)));
+    // A target folder that does not exist yet is made, parents included.
+    if (output.lRemote && access(outFolderName.bytes.constData(), F_OK) != 0 && errno == ENOENT)
+        MakeFolderPath(outFolderName.bytes);
+    const FolderHandle outFolder(outFolderName.bytes);
     if (outFolder.fd() < 0)
         return finish(RunEnd::Failed,
                       QStringLiteral("Cannot open the output folder %1: %2. %3")
-                          .arg(output.sOutFolder, Reason(errno), CountSentence(result, count)));
+                          .arg(outFolderName.text, Reason(errno), CountSentence(result, count)));
 
-    const PageComposer composer(run.settings, run.body, PageFolderName(sFolder));
+    // A page name the file system cannot take would stop the run half way, with the pages
+    // written so far linking to pages that never come: refuse the run before the first page.
+    const qsizetype nameMax = NameMax(outFolder.fd());
+    for (qsizetype k = 0; k < pageNames.size(); ++k) {
+        if (pageNames.at(k).size() > nameMax)
+            return finish(RunEnd::Failed,
+                          QStringLiteral("Cannot make a page for the image \"%1\": its page name "
+                                         "would be %2 bytes long, longer than the %3 bytes a "
+                                         "file name can have. No page was written.")
+                              .arg(run.images.at(k).text)
+                              .arg(pageNames.at(k).size())
+                              .arg(nameMax));
+    }
+
+    const PageComposer composer(run.settings, run.body, PageFolderName(sFolder.text));
     PageFileWriter writer(outFolder.fd());
+    writer.ReadFolder();
     DateTexts dates(run.locale);
 
     QByteArray firstLink, lastLink, prevLink, nextLink, imageRef, page;
@@ -233,23 +268,23 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
         status.append(ofCount);
         events.Progress(position, count, status);
 
-        const QString& image = run.images.at(k);
-        const QByteArray imageBytes = QFile::encodeName(image);
+        const FsName& image = run.images.at(k);
         struct stat st {};
-        const bool found = fstatat(imageFolder.fd(), imageBytes.constData(), &st, 0) == 0;
+        const bool found = fstatat(imageFolder.fd(), image.bytes.constData(), &st, 0) == 0;
         if (!found || !S_ISREG(st.st_mode)) {
             const QString reason = found ? QStringLiteral("not a regular file") : Reason(errno);
-            return finish(RunEnd::Failed,
-                          QStringLiteral("Cannot read the date and size of the image %1: %2. %3")
-                              .arg(sFolder + image, reason, CountSentence(result, count)));
+            return finish(
+                RunEnd::Failed,
+                QStringLiteral("Cannot read the date and size of the image %1: %2. %3")
+                    .arg(sFolder.text + image.text, reason, CountSentence(result, count)));
         }
 
         PageLink(prevLink, outPrefix, pageNames.at(k == 0 ? 0 : k - 1));
         PageLink(nextLink, outPrefix, pageNames.at(k == count - 1 ? k : k + 1));
         imageRef.resize(0);
         imageRef.append(imagePrefix);
-        AppendLink(imageRef, imageBytes);
-        const QString lowerName = image.toLower();
+        AppendLink(imageRef, image.bytes);
+        const QString lowerName = image.text.toLower();
 
         PageFacts facts;
         facts.image = lowerName;
@@ -272,11 +307,10 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
             ++result.pagesUnchanged;
             break;
         case PageFileWriter::Outcome::Failed:
-            return finish(
-                RunEnd::Failed,
-                QStringLiteral("Cannot write the page %1: %2. %3")
-                    .arg(output.sOutFolder + QFile::decodeName(pageNames.at(k).toByteArray()),
-                         Reason(writer.error()), CountSentence(result, count)));
+            return finish(RunEnd::Failed,
+                          QStringLiteral("Cannot write the page %1: %2. %3")
+                              .arg(outFolderName.text + ShownText(pageNames.at(k)),
+                                   Reason(writer.error()), CountSentence(result, count)));
         }
 
         events.Yield();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "generator/FsName.h"
 #include "settings/PageSettings.h"
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -13,9 +15,9 @@ namespace tuk {
 // image reference is a full path (lRemote).
 struct OutputChoice {
     bool lRemote = false;
-    QString sOutFolder; // ends with "/"
+    FsName sOutFolder; // ends with "/"
 };
-OutputChoice ChooseOutputFolder(const QString& sFolder, const QString& driveType,
+OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
                                 const QString& targetFolder);
 
 // "Make HTML's in <out> for <n> Image(s) in <folder>?"
@@ -45,12 +47,13 @@ public:
     virtual bool StopRequested();
 };
 
-// One run: the folder (ending with "/"), its images in list order, the page options with
-// TargetFolder, the BODY string as shown (written as given, never rebuilt), the kind of the
-// folder's volume (DriveTypeName) and the locale of the date and elapsed texts.
+// One run: the folder (ending with "/"), its images in list order (their file-system bytes
+// are what counts), the page options with TargetFolder, the BODY string as shown (written as
+// given, never rebuilt), the kind of the folder's volume (DriveTypeName) and the locale of
+// the date and elapsed texts.
 struct PageRun {
-    QString sFolder;
-    QStringList images;
+    FsName sFolder;
+    QList<FsName> images;
     PageSettings settings;
     QString body;
     QString driveType;
@@ -59,7 +62,7 @@ struct PageRun {
 
 enum class RunEnd {
     Finished, // every page written or already up to date
-    Failed,   // stopped at a page that could not be made; message says why
+    Failed,   // stopped at a page that could not be made, or before the first; message says why
     Stopped,  // the listener asked to stop; the pages so far are complete
     NoImages, // nothing to do, nothing written
 };
@@ -81,8 +84,10 @@ struct PageRunResult {
     int PagesDone() const { return pagesWritten + pagesUnchanged; }
 };
 
-// Writes one page per image into the output folder. The run takes a copy of its input at the
-// start, so what the caller changes while the run yields does not reach its pages.
+// Writes one page per image into the output folder, which is created (with its parents) when
+// it is a target folder that does not exist yet. Every page name is checked before the first
+// page is written. The run takes a copy of its input at the start, so what the caller
+// changes while the run yields does not reach its pages.
 // Program().lMaking is true while pages are being written and false again on every way out.
 PageRunResult PageGenerator(const PageRun& run, PageRunListener* listener = nullptr);
 

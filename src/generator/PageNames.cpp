@@ -1,21 +1,19 @@
 #include "generator/PageNames.h"
 
-#include "generator/PathNames.h"
-
-#include <QFile>
 #include <algorithm>
 #include <set>
 
 namespace tuk {
 
-QString PageFileName(const QString& image) {
-    return GetFileBase(image).toLower() + QLatin1Char('_') + GetFileExt(image).toLower() +
-           QLatin1String(".html");
+QByteArray PageFileName(QByteArrayView image) {
+    const qsizetype dot = image.lastIndexOf('.');
+    const QByteArrayView base = dot < 0 ? QByteArrayView() : image.first(dot);
+    return LowerCased(base) + '_' + LowerCased(image.sliced(dot + 1)) + ".html";
 }
 
-bool IsPlainFileName(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+bool IsPlainFileName(QByteArrayView name) {
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
+           !name.contains('\0');
 }
 
 QByteArrayView PageNameTable::at(qsizetype k) const {
@@ -30,18 +28,18 @@ void PageNameTable::Append(QByteArrayView name) {
     names_.append('\0');
 }
 
-bool PageNameTable::Build(const QStringList& images, QString& badImage) {
+bool PageNameTable::Build(const QList<FsName>& images, QString& badImage) {
     names_.clear();
     starts_.clear();
     starts_.reserve(static_cast<size_t>(images.size()));
-    for (const QString& image : images) {
-        if (!IsPlainFileName(image)) {
-            badImage = image;
+    for (const FsName& image : images) {
+        if (!IsPlainFileName(image.bytes)) {
+            badImage = image.text;
             names_.clear();
             starts_.clear();
             return false;
         }
-        Append(QFile::encodeName(PageFileName(image)));
+        Append(PageFileName(image.bytes));
     }
     names_.squeeze();
 

@@ -1,19 +1,22 @@
 #pragma once
 
+#include "generator/FsName.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace tuk {
 
-// The page file name of an image: lower-cased base name, "_", lower-cased extension, ".html"
-// (Beach.Day.JPG gives beach.day_jpg.html).
-QString PageFileName(const QString& image);
+// The page file name of an image, from its file-system bytes: lower-cased base name, "_",
+// lower-cased extension, ".html" (Beach.Day.JPG gives beach.day_jpg.html). Bytes that are not
+// UTF-8 are kept as they are (see LowerCased), so such a page name stays unique and stable.
+QByteArray PageFileName(QByteArrayView image);
 
 // Whether a name can be a file of the folder: not empty, not "." or "..", no "/" or NUL.
-bool IsPlainFileName(const QString& name);
+bool IsPlainFileName(QByteArrayView name);
 
 // The page file names of a whole image list, in list order, as file-system bytes, kept in
 // one block so that memory grows by little more than the names themselves.
@@ -25,7 +28,7 @@ class PageNameTable {
 public:
     // Returns false, with the offending name in badImage and an empty table, when a name is
     // not a plain file name.
-    bool Build(const QStringList& images, QString& badImage);
+    bool Build(const QList<FsName>& images, QString& badImage);
 
     qsizetype size() const { return static_cast<qsizetype>(starts_.size()); }
     // The k-th name; a NUL follows it in memory, so data() can go to the system as is.

@@ -30,11 +30,12 @@ QString MakeImageFolder(const QTemporaryDir& dir, const QString& name, int n) {
     return folder;
 }
 
-QMap<QString, QByteArray> Pages(const QString& folder) {
-    QMap<QString, QByteArray> pages;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+// Every file but the images, by file-system name.
+QMap<QByteArray, QByteArray> Pages(const QString& folder) {
+    QMap<QByteArray, QByteArray> pages;
+    for (const QByteArray& name : FolderEntries(folder.toUtf8())) {
         if (!name.endsWith(".jpg"))
-            pages[name] = ReadFile(folder + name);
+            pages[name] = ReadFile(folder.toUtf8() + name);
     }
     return pages;
 }
@@ -212,9 +213,11 @@ private Q_SLOTS:
         QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
     }
 
-    // The window and tu_k-make write the same bytes for the same folder and settings.
+    // The window and tu_k-make write the same bytes for the same folder and settings, for
+    // every image, including one whose name is not UTF-8.
     void makeMatchesTheCommandLine() {
         const QString folder = MakeImageFolder(dir_, "same", 4);
+        QVERIFY(WriteFile(folder.toUtf8() + "z\xff.jpg", "x"));
         Choose(folder);
         Program().page.lText = true;
         Program().page.nFontSize = 4;
@@ -222,16 +225,17 @@ private Q_SLOTS:
         dialogs_.answers << Dialogs::Answer::Yes;
         w_->MenuEntry("mnuHtmlMake")->trigger();
         QCOMPARE(dialogs_.asked.size(), 1);
-        QCOMPARE(dialogs_.asked[0], QString("Make HTML's in %1 for 4 Image(s) in %1?").arg(folder));
-        QVERIFY(w_->StatusPanel(2).startsWith("Image: 4 / 4 -- "));
+        QCOMPARE(dialogs_.asked[0], QString("Make HTML's in %1 for 5 Image(s) in %1?").arg(folder));
+        QVERIFY(w_->StatusPanel(2).startsWith("Image: 5 / 5 -- "));
         QVERIFY(w_->StatusPanel(2).endsWith(" -- OK"));
         QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
-        QCOMPARE(w_->File1()->currentRow(), 3);
+        QCOMPARE(w_->File1()->currentRow(), 4);
         QVERIFY(!Program().lMaking);
-        const QMap<QString, QByteArray> fromWindow = Pages(folder);
-        QCOMPARE(fromWindow.size(), 4);
-        for (const QString& name : fromWindow.keys())
-            QFile::remove(folder + name);
+        const QMap<QByteArray, QByteArray> fromWindow = Pages(folder);
+        QCOMPARE(fromWindow.size(), 5);
+        QVERIFY(fromWindow.value("z\xff_jpg.html").contains("<img src=\"z%FF.jpg\">"));
+        for (const QByteArray& name : fromWindow.keys())
+            QCOMPARE(unlink((folder.toUtf8() + name).constData()), 0);
 
         QProcess make;
         make.start(TUK_MAKE_PATH, {"--yes", "--quiet", folder});
@@ -315,10 +319,10 @@ private Q_SLOTS:
         QVERIFY(!Program().lMaking);
         QVERIFY(dialogs_.told.isEmpty());
         QVERIFY(!QFile::exists(StorePath()));
-        const QMap<QString, QByteArray> pages = Pages(folder);
+        const QMap<QByteArray, QByteArray> pages = Pages(folder);
         QVERIFY(pages.size() < 50);
         for (auto page = pages.begin(); page != pages.end(); ++page) {
-            QVERIFY2(page.key().endsWith("_jpg.html"), qPrintable(page.key()));
+            QVERIFY2(page.key().endsWith("_jpg.html"), page.key().constData());
             QVERIFY(page.value().endsWith("</html>\r\n"));
         }
     }

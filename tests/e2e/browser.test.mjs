@@ -1,29 +1,60 @@
 // Makes pages for the sample folder with tu_k-make and walks them in headless Chromium, as a
-// visitor would: first -> next -> ... -> last, back with prev, and first/last from every page.
+// visitor would: first -> next -> ... -> last, back with prev, and first/last from every page;
+// over file:// and from a local web server that declares the pages UTF-8, where every page
+// must read the same.
 // Usage: node browser.test.mjs /path/to/tu_k-make
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { fileURLToPath } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const maker = path.resolve(process.argv[2] ?? '');
 const sample = path.join(here, 'sample-images');
 const browserPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
-// The list order of the program: by name without regard to case, exact name breaking ties.
-const images = fs.readdirSync(sample)
-    .filter((n) => /\.(gif|jpe?g)$/i.test(n))
-    .sort((a, b) => {
-        const la = a.toLowerCase(), lb = b.toLowerCase();
-        return la < lb ? -1 : la > lb ? 1 : (a < b ? -1 : a > b ? 1 : 0);
-    });
+// Names are bytes (latin1 strings here, one character per byte); text is what a page shows.
+// The copies get the sample images' names, and one name that is not UTF-8.
+const sampleNames = fs.readdirSync(sample).filter((n) => /\.(gif|jpe?g)$/i.test(n));
+const images = [
+    ...sampleNames.map((n) => ({ source: n, bytes: Buffer.from(n).toString('latin1'), text: n })),
+    { source: sampleNames[0], bytes: 'Caf\xe9 au lait.jpg', text: 'Caf\ufffd au lait.jpg' },
+].sort((a, b) => { // the list order of the program: without regard to case, then exact
+    const la = a.text.toLowerCase(), lb = b.text.toLowerCase();
+    return la < lb ? -1 : la > lb ? 1 : (a.text < b.text ? -1 : a.text > b.text ? 1 : 0);
+});
+// The page name's bytes: ASCII letters lower-cased (no other sample letter has a case).
 const pageName = (image) => {
-    const dot = image.lastIndexOf('.');
-    return `${image.slice(0, dot)}_${image.slice(dot + 1)}.html`.toLowerCase();
+    const dot = image.bytes.lastIndexOf('.');
+    return `${image.bytes.slice(0, dot)}_${image.bytes.slice(dot + 1)}.html`
+        .replace(/[A-Z]/g, (c) => c.toLowerCase());
 };
+const fsPath = (bytes) => Buffer.from(bytes, 'latin1');
+// The path of a URL as bytes: percent escapes decoded, everything else as UTF-8.
+const pathBytes = (url) => new URL(url).pathname.split(/(%[0-9A-Fa-f]{2})/).map((part) =>
+    part.startsWith('%') ? String.fromCharCode(parseInt(part.slice(1), 16))
+        : Buffer.from(part).toString('latin1')).join('');
+const encodeBytes = (bytes) => bytes.replace(/[^A-Za-z0-9/._~-]/g,
+    (c) => `%${c.charCodeAt(0).toString(16).toUpperCase().padStart(2, '0')}`);
+
+// Serves the files below root by their paths, pages as UTF-8, as static web hosts do.
+async function startServer(root) {
+    const types = { '.html': 'text/html; charset=utf-8', '.jpg': 'image/jpeg', '.jpeg': 'image/jpeg', '.gif': 'image/gif' };
+    const server = http.createServer((request, response) => {
+        const file = pathBytes(`http://host${request.url}`);
+        const type = types[path.extname(file).toLowerCase()];
+        if (!file.startsWith(root + '/') || !type || !fs.existsSync(fsPath(file))) {
+            response.writeHead(404).end();
+            return;
+        }
+        response.writeHead(200, { 'Content-Type': type }).end(fs.readFileSync(fsPath(file)));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return { server, origin: `http://127.0.0.1:${server.address().port}` };
+}
 
 let failures = 0;
 function check(condition, what) {
@@ -42,7 +73,7 @@ function prepare(folderParent, options) {
     fs.writeFileSync(path.join(config, 'Tarnwick', 'Tu_K.conf'), `[Others]\n${others}\n`);
     const folder = fs.mkdtempSync(path.join(folderParent ?? root, 'Holiday Pics '));
     for (const image of images)
-        fs.copyFileSync(path.join(sample, image), path.join(folder, image));
+        fs.copyFileSync(path.join(sample, image.source), fsPath(`${folder}/${image.bytes}`));
     return { root, config, folder };
 }
 
@@ -80,22 +111,27 @@ async function readPage(page) {
     });
 }
 
-const decoded = (url) => decodeURIComponent(new URL(url).pathname);
-
-// Walks the pages of one run and checks each against its image.
-async function walk(browser, label, pagesFolder, expect) {
+// Walks the pages of one run and checks each against its image. Pages are read at origin
+// (a web server serving files by their paths) or else as files; what each page shows is
+// kept in seenTexts, or compared with what it holds already.
+async function walk(browser, label, pagesFolder, expect, origin, seenTexts) {
     console.log(`- ${label}`);
     const page = await browser.newPage();
-    const urlOf = (i) => decoded(pathToFileURL(path.join(pagesFolder, pageName(images[i]))).href);
+    const pathOf = (i) => `${pagesFolder}/${pageName(images[i])}`;
     const folderName = path.basename(expect.folder).toLowerCase();
     const n = images.length;
 
     const verify = async (i) => {
         const seen = await readPage(page);
-        const where = `${label}, page ${i + 1} (${images[i]})`;
-        check(decoded(page.url()) === urlOf(i), `${where}: at ${decoded(page.url())}, want ${urlOf(i)}`);
-        check(seen.title === images[i].toLowerCase(), `${where}: title "${seen.title}"`);
-        check(seen.text.includes(images[i].toLowerCase()), `${where}: image name line missing`);
+        const name = images[i].text.toLowerCase();
+        const where = `${label}, page ${i + 1} (${images[i].text})`;
+        check(pathBytes(page.url()) === pathOf(i), `${where}: at ${page.url()}, want ${pathOf(i)}`);
+        check(seen.title === name, `${where}: title "${seen.title}"`);
+        check(seen.text.includes(name), `${where}: image name line missing`);
+        const shown = JSON.stringify([seen.title, seen.text]);
+        if (seenTexts.has(i))
+            check(seenTexts.get(i) === shown, `${where}: shows ${shown}, as a file ${seenTexts.get(i)}`);
+        seenTexts.set(i, shown);
         check(seen.text.includes(`[${folderName} ${i + 1}/${n}]`), `${where}: folder line missing in ${JSON.stringify(seen.text.slice(0, 300))}`);
         check(/ :: \d+k/.test(seen.text), `${where}: size line missing`);
         if (expect.background) {
@@ -116,14 +152,14 @@ async function walk(browser, label, pagesFolder, expect) {
             check(src.startsWith('/'), `${where}: image reference is not a full path: ${src}`);
         }
         const want = { first: 0, prev: Math.max(i - 1, 0), next: Math.min(i + 1, n - 1), last: n - 1 };
-        for (const [name, target] of Object.entries(want))
-            check(seen.links[name] && decoded(seen.links[name]) === urlOf(target), `${where}: ${name} leads to ${seen.links[name]}`);
+        for (const [link, target] of Object.entries(want))
+            check(seen.links[link] && pathBytes(seen.links[link]) === pathOf(target), `${where}: ${link} leads to ${seen.links[link]}`);
     };
     const follow = async (name) => {
         await Promise.all([page.waitForNavigation(), page.click(`a:text-is("${name}")`)]);
     };
 
-    await page.goto(pathToFileURL(path.join(pagesFolder, pageName(images[0]))).href);
+    await page.goto(`${origin ?? 'file://'}${encodeBytes(pathOf(0))}`);
     await verify(0);
     for (let i = 1; i < n; i++) { await follow('next'); await verify(i); }
     for (let i = n - 2; i >= 0; i--) { await follow('prev'); await verify(i); }
@@ -152,7 +188,15 @@ async function main() {
         for (const run of runs) {
             const setup = prepare(null, run.options);
             make(setup);
-            await walk(browser, run.label, setup.folder, { ...run.expect, folder: setup.folder });
+            const expect = { ...run.expect, folder: setup.folder };
+            const texts = new Map();
+            await walk(browser, run.label, setup.folder, expect, null, texts);
+            const { server, origin } = await startServer(setup.root);
+            try {
+                await walk(browser, `${run.label}, served as UTF-8`, setup.folder, expect, origin, texts);
+            } finally {
+                server.close();
+            }
             fs.rmSync(setup.root, { recursive: true, force: true });
         }
 
@@ -166,7 +210,7 @@ async function main() {
             make(setup, ['--target', target]);
             check(!fs.readdirSync(setup.folder).some((n) => n.endsWith('.html')), 'remote run wrote pages next to the images');
             await walk(browser, 'other volume into a target folder', target,
-                { credit: true, fullPaths: true, folder: setup.folder });
+                { credit: true, fullPaths: true, folder: setup.folder }, null, new Map());
             fs.rmSync(setup.root, { recursive: true, force: true });
         } finally {
             fs.rmSync(shm, { recursive: true, force: true });

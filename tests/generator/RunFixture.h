@@ -24,8 +24,8 @@ inline bool MakeImages(const QString& folder, const QStringList& names, qint64 s
 // A run with the default options over the images of a folder on a fixed disk.
 inline tuk::PageRun FixedDiskRun(const QString& folder) {
     tuk::PageRun run;
-    run.sFolder = folder;
-    run.images = tuk::ListFolderImages(folder).names;
+    run.sFolder = tuk::FsName(folder);
+    run.images = tuk::ListFolderImages(run.sFolder.bytes).names;
     run.settings = tuk::DefaultPageSettings();
     run.body = tuk::MakeBodyString(run.settings);
     run.driveType = tuk::kFixedDisk;

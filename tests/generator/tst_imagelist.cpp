@@ -22,25 +22,31 @@ private Q_SLOTS:
         QVERIFY(QFile::link(d + "a.GIF", d + "link.gif"));
         QVERIFY(QFile::link(d + "x.jpg", d + "dirlink.jpg"));
         QVERIFY(QFile::link(d + "missing.jpg", d + "dangling.jpg"));
+        for (const char* notUtf8 : {"x\xff.jpg", "x\xfe.jpg"})
+            QVERIFY(WriteFile(QFile::encodeName(d) + notUtf8, "x"));
 
-        const FolderImages images = ListFolderImages(d);
+        const FolderImages images = ListFolderImages(d.toUtf8());
         QVERIFY(images.readable);
-        // Case-insensitive order, exact name breaking the tie (capitals sort first).
-        QCOMPARE(images.names,
-                 QStringList({"a.GIF", "B.jpeg", "b.jpeg", "c.JPG", "f.Jpeg", "link.gif"}));
+        // Case-insensitive order, exact name breaking the tie (capitals sort first), then bytes.
+        QCOMPARE(ShownTexts(images.names),
+                 QStringList({"a.GIF", "B.jpeg", "b.jpeg", "c.JPG", "f.Jpeg", "link.gif",
+                              "x\uFFFD.jpg", "x\uFFFD.jpg"}));
+        QCOMPARE(images.names.last().bytes, QByteArray("x\xff.jpg"));
     }
 
     void emptyAndUnreadable_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("readable");
-        QTest::newRow("empty folder") << "empty" << true;
-        QTest::newRow("missing folder") << "missing" << false;
-        QTest::newRow("a file, not a folder") << "file" << false;
-        QTest::newRow("empty path") << "blank" << false;
+        QTest::addColumn<int>("error");
+        QTest::newRow("empty folder") << "empty" << true << 0;
+        QTest::newRow("missing folder") << "missing" << false << ENOENT;
+        QTest::newRow("a file, not a folder") << "file" << false << ENOTDIR;
+        QTest::newRow("empty path") << "blank" << false << ENOENT;
     }
     void emptyAndUnreadable() {
         QFETCH(QString, kind);
         QFETCH(bool, readable);
+        QFETCH(int, error);
         QTemporaryDir dir;
         QString folder = dir.path() + "/f";
         if (kind == "empty")
@@ -49,8 +55,9 @@ private Q_SLOTS:
             QVERIFY(WriteFile(folder, "x"));
         else if (kind == "blank")
             folder.clear();
-        const FolderImages images = ListFolderImages(folder);
+        const FolderImages images = ListFolderImages(folder.toUtf8());
         QCOMPARE(images.readable, readable);
+        QCOMPARE(images.error, error);
         QVERIFY(images.names.isEmpty());
     }
 
@@ -60,7 +67,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(WriteFile(dir.path() + "/a.jpg", "x"));
         QFile::setPermissions(dir.path(), QFile::WriteOwner);
-        const FolderImages images = ListFolderImages(dir.path());
+        const FolderImages images = ListFolderImages(dir.path().toUtf8());
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!images.readable);
     }

@@ -38,10 +38,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QStringList>("pages");
-        QTest::newRow("missing output folder")
-            << "missing output"
-            << "Cannot open the output folder %1not there/: No such file or "
-               "directory. 0 of 3 pages were written before the run stopped."
+        // A missing target folder is made, but never through a file.
+        QTest::newRow("target folder under a file")
+            << "target"
+            << "Cannot open the output folder %1a.jpg/sub/: Not a directory. 0 of 3 pages "
+               "were written before the run stopped."
             << "Image: 1 / 3 -- " << QStringList{};
         QTest::newRow("read-only output folder")
             << "read-only"
@@ -66,6 +67,20 @@ private Q_SLOTS:
             << "Cannot make a page for the image \"../up.jpg\": it is not a plain file "
                "name. No page was written."
             << "" << QStringList{};
+        // Every page name is checked before the first page: none would link to a page that
+        // is never made. 250 bytes of image name give 255 bytes of page name.
+        QTest::newRow("page name over 255 bytes")
+            << "long"
+            << "Cannot make a page for the image \"" + QString(247, 'x') +
+                   ".jpg\": its page name would be 256 bytes long, longer than the 255 bytes "
+                   "a file name can have. No page was written."
+            << "Image: 1 / 4 -- " << QStringList{};
+        QTest::newRow("numbered case twin over 255 bytes")
+            << "twins"
+            << "Cannot make a page for the image \"" + QString(246, 'x') +
+                   ".jpg\": its page name would be 257 bytes long, longer than the 255 bytes "
+                   "a file name can have. No page was written."
+            << "Image: 1 / 5 -- " << QStringList{};
     }
     void failedRun() {
         QFETCH(QString, fault);
@@ -78,9 +93,14 @@ private Q_SLOTS:
         const QString folder = dir.path() + "/in/";
         QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg"}));
         PageRun run = FixedDiskRun(folder);
-        if (fault == "missing output") {
+        if (fault == "target") {
             run.driveType = kCdRom;
-            run.settings.TargetFolder = folder + "not there/";
+            run.settings.TargetFolder = folder + "a.jpg/sub/";
+        } else if (fault == "long" || fault == "twins") {
+            const QString x = QString(fault == "long" ? 247 : 246, 'x') + ".jpg";
+            QVERIFY(
+                MakeImages(folder, fault == "long" ? QStringList{x} : QStringList{x, x.toUpper()}));
+            run.images = FixedDiskRun(folder).images;
         } else if (fault == "read-only") {
             QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
         } else if (fault == "vanished") {
@@ -89,7 +109,7 @@ private Q_SLOTS:
             QVERIFY(MakeFolder(folder + "b_jpg.html"));
         } else {
             QVERIFY(WriteFile(dir.path() + "/up.jpg", "x"));
-            run.images.insert(1, "../up.jpg");
+            run.images.insert(1, FsName(QString("../up.jpg")));
         }
         const PageRunResult result = PageGenerator(run);
         chmod(QFile::encodeName(folder).constData(), 0755);
@@ -152,6 +172,24 @@ private Q_SLOTS:
         else if (kind != "file" && kind != "fifo")
             QCOMPARE(ReadFile(outside), precious);
         QVERIFY(!HasTemporaryFiles(folder));
+    }
+
+    // A run removes the temporary files that killed runs left, never those of a live process
+    // (another run in the same folder), nor anything that only looks like one.
+    void leftoversOfKilledRunsGo() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(MakeImages(folder, {"a.jpg"}));
+        const QString dead = ".tu_k-2147483647-1.tmp"; // no process has this number
+        const QStringList kept{QString(".tu_k-%1-1.tmp").arg(getpid()), ".tu_k-1-.tmp",
+                               ".tu_k-2147483648-1.tmp", "x.tu_k-2147483647-1.tmp"};
+        for (const QString& name : kept + QStringList{dead})
+            QVERIFY(WriteFile(folder + name, "x"));
+        QVERIFY(MakeFolder(folder + ".tu_k-2147483647-2.tmp"));
+        QCOMPARE(PageGenerator(FixedDiskRun(folder)).end, RunEnd::Finished);
+        QStringList left = kept + QStringList{".tu_k-2147483647-2.tmp", "a.jpg", "a_jpg.html"};
+        left.sort();
+        QCOMPARE(FolderEntries(folder), left);
     }
 
     void stopRequestInTheMiddle() {

@@ -63,12 +63,13 @@ private Q_SLOTS:
     }
 
     void outputFolder() {
-        const OutputChoice fixed = ChooseOutputFolder("/m/Photos/", "Fixed Disk", "/home/u/Web");
+        const FsName photos(QByteArray("/m/Photos"));
+        const OutputChoice fixed = ChooseOutputFolder(photos, "Fixed Disk", "/home/u/Web");
         QVERIFY(!fixed.lRemote);
-        QCOMPARE(fixed.sOutFolder, QString("/m/Photos/"));
-        const OutputChoice other = ChooseOutputFolder("/m/Photos/", "Unknown Medium ", "/u/Web");
+        QCOMPARE(fixed.sOutFolder.bytes, QByteArray("/m/Photos/"));
+        const OutputChoice other = ChooseOutputFolder(photos, "Unknown Medium ", "/u/Web");
         QVERIFY(other.lRemote);
-        QCOMPARE(other.sOutFolder, QString("/u/Web/"));
+        QCOMPARE(other.sOutFolder.bytes, QByteArray("/u/Web/"));
         QCOMPARE(PageFolderName("/"), QString("/")); // a page line names the root as it is
     }
 
@@ -158,7 +159,7 @@ private Q_SLOTS:
         PageRun run = FixedDiskRun(folder);
         QCOMPARE(PageGenerator(run).pagesWritten, 2);
         const QString page = folder + "a_jpg.html";
-        QVERIFY(SetFileTime(page, 1000000000));
+        QVERIFY(SetFileTime(page.toUtf8(), 1000000000));
         QCOMPARE(chmod(QFile::encodeName(page).constData(), 0640), 0);
         const struct stat before = StatOf(page);
 

@@ -1,7 +1,8 @@
 // tu_k-make: makes the pages of one folder from the command line, with the page options the
-// window saved. Exit status: 0 pages made, 1 the run failed or was declined, 2 bad usage or a
-// settings value that does not convert.
+// window saved. Exit status: 0 pages made, 1 the run failed or was declined, the folder cannot
+// be found or holds no images, 2 bad usage or a settings file that cannot be used.
 
+#include "generator/FsName.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
 #include "generator/PathNames.h"
@@ -13,11 +14,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
+#include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tuk;
@@ -88,17 +94,59 @@ bool AskYes(const QString& question) {
     return text == QLatin1String("y") || text == QLatin1String("yes");
 }
 
-QString AbsoluteFolder(const QString& path) {
-    return WithTrailingSeparator(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+QString Reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString FolderProblem(const QString& folder) {
-    const QFileInfo info(WithoutTrailingSeparator(folder));
-    if (!info.exists())
-        return QStringLiteral("the folder %1 does not exist").arg(folder);
-    if (!info.isDir())
-        return QStringLiteral("%1 is not a folder").arg(folder);
-    return QStringLiteral("the folder %1 cannot be read").arg(folder);
+// The folder an argument names, as a full path ending with "/". The argument is text from
+// EscapedText, so bytes that are not UTF-8 survive. A relative path needs the current folder;
+// when that cannot be told (deeper than the system can name, or removed), the path is
+// refused rather than resolved against some other folder.
+bool AbsoluteFolder(const QString& argument, FsName& folder) {
+    QString path = argument;
+    if (!path.startsWith(QLatin1Char('/'))) {
+        // A current folder longer than a path may be could not be opened by its full path.
+        char current[PATH_MAX];
+        if (!getcwd(current, sizeof current)) {
+            Error(QStringLiteral("cannot tell where the relative path %1 leads: the current "
+                                 "folder cannot be found (%2); give a full path")
+                      .arg(ShownText(EscapedBytes(argument)),
+                           Reason(errno == ERANGE ? ENAMETOOLONG : errno)));
+            return false;
+        }
+        path = EscapedText(current) + QLatin1Char('/') + path;
+    }
+    folder = WithTrailingSeparator(FsName(EscapedBytes(QDir::cleanPath(path))));
+    return true;
+}
+
+QString FolderProblem(const FsName& folder, int error) {
+    QByteArray path = folder.bytes;
+    if (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    struct stat st {};
+    if (error == ENOTDIR && stat(path.constData(), &st) == 0 && !S_ISDIR(st.st_mode))
+        return QStringLiteral("%1 is not a folder").arg(ShownText(path));
+    if (error == ENOENT || error == ENOTDIR)
+        return QStringLiteral("the folder %1 does not exist").arg(folder.text);
+    return QStringLiteral("the folder %1 cannot be read: %2").arg(folder.text, Reason(error));
+}
+
+// Why a file that exists cannot be read.
+QString ReadProblem(const QString& file) {
+    // O_NONBLOCK: a FIFO at the store's place must not stall the program.
+    const int fd =
+        open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return Reason(errno);
+    struct stat st {};
+    const bool known = fstat(fd, &st) == 0;
+    close(fd);
+    if (known && S_ISDIR(st.st_mode))
+        return Reason(EISDIR);
+    if (known && !S_ISREG(st.st_mode))
+        return QStringLiteral("not a regular file");
+    return Reason(EACCES);
 }
 
 } // namespace
@@ -125,12 +173,16 @@ int main(int argc, char** argv) {
                                        QStringLiteral("Make the pages without asking."));
     const QCommandLineOption quietOption(
         {QStringLiteral("q"), QStringLiteral("quiet")},
-        QStringLiteral("Show neither the progress nor the final status."));
+        QStringLiteral("Show neither the progress, the final status nor notes."));
     parser.addOptions({targetOption, yesOption, quietOption});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder whose images get pages."));
 
-    if (!parser.parse(QCoreApplication::arguments())) {
+    // The arguments from argv itself: a path whose bytes are not UTF-8 must come through whole.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << EscapedText(argv[i]);
+    if (!parser.parse(arguments)) {
         Error(parser.errorText() + QStringLiteral(" (see tu_k-make --help)"));
         return kBadUsage;
     }
@@ -150,8 +202,13 @@ int main(int argc, char** argv) {
     const bool quiet = parser.isSet(quietOption);
 
     const SettingsStore store;
-    if (store.Unreadable() || store.Malformed()) {
-        Error(QStringLiteral("the settings file %1 cannot be read").arg(store.FileName()));
+    if (store.Malformed()) {
+        Error(QStringLiteral("%1 is not a valid settings file").arg(store.FileName()));
+        return kBadUsage;
+    }
+    if (store.Unreadable()) {
+        Error(QStringLiteral("the settings file %1 cannot be read: %2")
+                  .arg(store.FileName(), ReadProblem(store.FileName())));
         return kBadUsage;
     }
     PageRun run;
@@ -161,29 +218,45 @@ int main(int argc, char** argv) {
                   .arg(store.FileName(), loaded.Message()));
         return kBadUsage;
     }
-    if (parser.isSet(targetOption))
-        run.settings.TargetFolder = AbsoluteFolder(parser.value(targetOption));
+    if (parser.isSet(targetOption)) {
+        FsName target;
+        if (!AbsoluteFolder(parser.value(targetOption), target))
+            return kRunFailed;
+        // The target folder is kept as text, as the window keeps it.
+        if (target.text.toUtf8() != target.bytes) {
+            Error(QStringLiteral("the target folder %1 has a name that is not UTF-8; choose "
+                                 "another")
+                      .arg(target.text));
+            return kBadUsage;
+        }
+        run.settings.TargetFolder = target.text;
+    }
 
-    run.sFolder = AbsoluteFolder(folders.constFirst());
-    const FolderImages images = ListFolderImages(run.sFolder);
+    if (!AbsoluteFolder(folders.constFirst(), run.sFolder))
+        return kRunFailed;
+    FolderImages images = ListFolderImages(run.sFolder.bytes);
     if (!images.readable) {
-        Error(FolderProblem(run.sFolder));
+        Error(FolderProblem(run.sFolder, images.error));
         return kRunFailed;
     }
     if (images.names.isEmpty()) {
         Error(QStringLiteral("no images (.gif, .jpg, .jpeg) in %1; nothing to make")
-                  .arg(run.sFolder));
+                  .arg(run.sFolder.text));
         return kRunFailed;
     }
-    run.images = images.names;
+    run.images = std::move(images.names);
     run.body = MakeBodyString(run.settings);
-    run.driveType = DriveTypeName(run.sFolder);
+    run.driveType = DriveTypeName(run.sFolder.text);
 
+    const OutputChoice output =
+        ChooseOutputFolder(run.sFolder, run.driveType, run.settings.TargetFolder);
+    if (parser.isSet(targetOption) && !output.lRemote && !quiet)
+        Error(QStringLiteral("--target has no effect: %1 is on a fixed disk, so its pages go "
+                             "next to its images")
+                  .arg(run.sFolder.text));
     if (!parser.isSet(yesOption)) {
-        const OutputChoice output =
-            ChooseOutputFolder(run.sFolder, run.driveType, run.settings.TargetFolder);
-        if (!AskYes(MakeQuestion(output.sOutFolder, static_cast<int>(run.images.size()),
-                                 run.sFolder))) {
+        if (!AskYes(MakeQuestion(output.sOutFolder.text, static_cast<int>(run.images.size()),
+                                 run.sFolder.text))) {
             Error(QStringLiteral("nothing was made"));
             return kRunFailed;
         }

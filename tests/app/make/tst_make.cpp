@@ -1,12 +1,15 @@
 // tu_k-make as users meet it: run as a program with its own settings folder (the real user
 // store is never touched), its exit status, its messages and the pages it leaves.
 
+#include "generator/PathNames.h"
 #include "generator/RunFixture.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -191,8 +194,8 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(folder_ + QLatin1String(name), copy + QLatin1String(name)));
         PageRun run;
         QVERIFY(LoadPageSettings(Store(), run.settings).ok);
-        run.sFolder = copy;
-        run.images = ListFolderImages(copy).names;
+        run.sFolder = FsName(copy);
+        run.images = ListFolderImages(run.sFolder.bytes).names;
         run.body = MakeBodyString(run.settings);
         run.driveType = kFixedDisk;
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
@@ -201,63 +204,155 @@ private Q_SLOTS:
     }
 
     // A folder on a RAM disk is not on a fixed disk: its pages go to the target folder, from
-    // --target, else from the store, else "Tu_K" in the user's documents folder.
+    // --target, else from the store, else "Tu_K" in the user's documents folder; a missing one
+    // is made with its parents, a file in its place stops the run before any page.
     void targetFolder_data() {
         QTest::addColumn<QString>("from");
-        QTest::newRow("--target") << "option";
-        QTest::newRow("stored TargetFolder") << "store";
-        QTest::newRow("none stored") << "default";
-        QTest::newRow("empty stored") << "empty";
+        QTest::addColumn<QString>("kind");
+        const auto row = [](const char* name, const char* from, const char* kind) {
+            QTest::newRow(name) << QString(from) << QString(kind);
+        };
+        row("--target", "option", "folder");
+        row("stored TargetFolder", "store", "folder");
+        row("none stored", "default", "missing");
+        row("empty stored", "empty", "missing");
+        row("--target made with its parents", "option", "missing");
+        row("stored TargetFolder made", "store", "missing");
+        row("a file as target", "option", "file");
     }
     void targetFolder() {
         QFETCH(QString, from);
+        QFETCH(QString, kind);
         if (DriveTypeName("/dev/shm") != QLatin1String(kRamDisk))
             QSKIP("no RAM disk at /dev/shm");
         QTemporaryDir ram("/dev/shm/tst_make-XXXXXX");
         QVERIFY(ram.isValid());
         const QString images = ram.path() + "/Card/";
         QVERIFY(MakeImages(images, {"IMG_1.JPG", "IMG_2.JPG"}));
-        const QString target =
-            home_->path() +
-            (from == "option" || from == "store" ? "/Web Pages/" : "/Documents/Tu_K/");
-        QVERIFY(MakeFolder(target));
+        const bool given = from == "option" || from == "store";
+        const QString target = home_->path() + (given ? "/www/Web Pages/" : "/Documents/Tu_K/");
+        if (kind == "folder")
+            QVERIFY(MakeFolder(target));
+        else if (kind == "file")
+            QVERIFY(MakeFolder(home_->path() + "/www") && WriteFile(target.chopped(1), "x"));
         QStringList args{images};
         if (from == "option") {
             Store().WriteSetting("Others", "TargetFolder", "/somewhere/else");
-            args << "--target" << home_->path() + "/Web Pages";
+            args << "--target" << target.chopped(1);
         } else if (from != "default") {
             Store().WriteSetting("Others", "TargetFolder", from == "store" ? target : "");
         }
         const Outcome result = Run(args, "y\n");
+        QVERIFY(PagesIn(images).isEmpty());
+        if (kind == "file") {
+            QCOMPARE(result.code, 1);
+            QVERIFY2(result.err.contains("Cannot open the output folder " + target +
+                                         ": Not a directory. 0 of 2 pages"),
+                     qPrintable(result.err));
+            return;
+        }
         QCOMPARE(result.code, 0);
         QVERIFY2(result.err.startsWith("Make HTML's in " + target + " for 2 Image(s) in " + images +
                                        "?"),
                  qPrintable(result.err));
         QCOMPARE(PagesIn(target), QStringList({"img_1_jpg.html", "img_2_jpg.html"}));
-        QVERIFY(PagesIn(images).isEmpty());
         const QByteArray page = ReadFile(target + "img_1_jpg.html");
         const QByteArray targetLink = QByteArray(target.toUtf8()).replace(" ", "%20");
         QVERIFY(page.contains("[<a href=\"" + targetLink + "img_2_jpg.html\">next</a>]"));
         QVERIFY(page.contains("<img src=\"" + images.toUtf8() + "IMG_1.JPG\">"));
     }
 
-    void nothingToMake_data() {
+    // What tu_k-make says, and how it ends, when it cannot or need not make the pages as
+    // asked. In args "@" stands for the image folder; "deep" and "gone" start tu_k-make in a
+    // current folder deeper than a path can name, or one that was removed.
+    void folderArguments_data() {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no images") << "empty" << QString("no images (.gif, .jpg, .jpeg) in ");
-        QTest::newRow("missing folder") << "missing" << QString("does not exist");
-        QTest::newRow("a file") << "file" << QString("is not a folder");
+        auto row = [](const char* name, const char* kind, const QStringList& args, int code,
+                      const char* message) {
+            QTest::newRow(name) << QString(kind) << args << code << QString(message);
+        };
+        row("no images", "empty", {"@"}, 1, "no images (.gif, .jpg, .jpeg) in ");
+        row("missing folder", "missing", {"@"}, 1, "the folder @/ does not exist");
+        row("a file", "file", {"@"}, 1, "tu_k-make: @ is not a folder\n");
+        row("unreadable folder", "loop", {"@"}, 1,
+            "the folder @/ cannot be read: Too many levels of symbolic links");
+        row("settings file that is not INI", "malformed", {"@"}, 2,
+            "Tarnwick/Tu_K.conf is not a valid settings file");
+        row("settings file that is a folder", "store folder", {"@"}, 2,
+            "config/Tarnwick/Tu_K.conf cannot be read: Is a directory");
+        row("--target on a fixed disk", "fixed", {"--target", "Web", "@"}, 0,
+            "--target has no effect: @/ is on a fixed disk");
+        row("path that is not UTF-8", "not UTF-8", {}, 0, "");
+        row("relative, current folder too deep", "deep", {"Pics"}, 1,
+            "cannot tell where the relative path Pics leads: the current folder cannot be found "
+            "(File name too long)");
+        row("relative target, current folder too deep", "deep", {"--target", "Web", "@"}, 1,
+            "cannot tell where the relative path Web leads");
+        row("full path, current folder too deep", "deep", {"@"}, 0, "");
+        row("relative, current folder removed", "gone", {"Pics"}, 1,
+            "the current folder cannot be found (No such file or directory)");
     }
-    void nothingToMake() {
+    void folderArguments() {
         QFETCH(QString, kind);
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
         QFETCH(QString, message);
-        if (kind == "empty")
-            QVERIFY(MakeImages(folder_, {"notes.txt"}));
-        else if (kind == "file")
-            QVERIFY(WriteFile(home_->path() + "/Pics", "x"));
-        const Outcome result = Run({"--yes", folder_});
-        QCOMPARE(result.code, 1);
-        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        const QString folder = WithoutTrailingSeparator(folder_);
+        if (kind == "file")
+            QVERIFY(WriteFile(folder, "x"));
+        else if (kind == "loop")
+            QVERIFY(QFile::link(folder, folder));
+        else if (kind != "missing")
+            QVERIFY(MakeImages(folder_, {kind == "empty" ? "notes.txt" : "a.jpg"}));
+        if (kind == "fixed" && DriveTypeName(folder) != QLatin1String(kFixedDisk))
+            QSKIP("the temporary folder is not on a fixed disk");
+        if (kind == "store folder")
+            QVERIFY(MakeFolder(config_ + "/Tarnwick/Tu_K.conf"));
+        if (kind == "malformed")
+            QVERIFY(MakeFolder(config_ + "/Tarnwick") &&
+                    WriteFile(config_ + "/Tarnwick/Tu_K.conf", "\x01[[[\n=====\n[Colors\n"));
+        const QByteArray home = QFile::encodeName(home_->path());
+        std::function<void()> start;
+        if (kind == "deep") { // 20 folders of 250 bytes below home
+            start = [home] {
+                const QByteArray level(250, 'd');
+                if (chdir(home.constData()) != 0)
+                    _exit(98);
+                for (int i = 0; i < 20; ++i) {
+                    if (mkdir(level.constData(), 0700) != 0 || chdir(level.constData()) != 0)
+                        _exit(98);
+                }
+            };
+        } else if (kind == "gone") {
+            start = [home] {
+                const QByteArray gone = home + "/gone";
+                if (mkdir(gone.constData(), 0700) != 0 || chdir(gone.constData()) != 0 ||
+                    rmdir(gone.constData()) != 0)
+                    _exit(98);
+            };
+        }
+        QString program = TUK_MAKE_PATH;
+        QByteArray images = QFile::encodeName(folder_);
+        args = QStringList{"--yes"} + args.replaceInStrings("@", folder);
+        if (kind == "not UTF-8") { // argv bytes that no QString holds, through the shell
+            images = home + "/Pics\xff/";
+            QCOMPARE(rename(images.chopped(2) + "/", images), 0);
+            program = "/bin/sh";
+            args = QStringList{"-c", "exec \"$0\" --yes \"$(printf \"$1\")\"", TUK_MAKE_PATH,
+                               home_->path() + "/Pics\\377"};
+        }
+        const Outcome result = Run(args, {}, start, 60000, program);
+        if (kind == "deep")
+            QProcess::execute("rm", {"-rf", home_->path() + "/" + QString(250, 'd')});
+        QCOMPARE(result.code, code);
+        QVERIFY2(result.err.contains(message.replace("@", folder)), qPrintable(result.err));
+        if (code == 0)
+            QVERIFY(ReadFile(images + "a_jpg.html").endsWith("</html>\r\n"));
+        else
+            QVERIFY(PagesIn(home_->path()).isEmpty() && PagesIn(folder_).isEmpty());
     }
 
     void readOnlyOutputFolder() {
@@ -327,6 +422,43 @@ private Q_SLOTS:
         QVERIFY(!HasTemporaryFiles(folder_));
     }
 
+    // SIGKILL at any moment of a run, making pages anew or replacing them: every page is
+    // absent or whole, and the next run removes what the killed ones left behind.
+    void killedRunsLeaveWholePages() {
+        const int count = 2000;
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names << QString::asprintf("p%04d.jpg", i);
+        QVERIFY(MakeImages(folder_, names, 0));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(Run({"--yes", folder_}).code, 0);
+        const int runMs = static_cast<int>(qMax<qint64>(clock.elapsed(), 10));
+        for (int round = 0; round < 16; ++round) {
+            Store().WriteSetting("Text", "lBold", round % 2 ? "True" : "False");
+            for (const QString& page : round % 3 == 0 ? PagesIn(folder_) : QStringList())
+                QVERIFY(QFile::remove(folder_ + page));
+            QProcess make;
+            Prepare(make);
+            make.start(TUK_MAKE_PATH, {"--yes", folder_});
+            QVERIFY(make.waitForStarted());
+            QTest::qSleep(QRandomGenerator::global()->bounded(runMs * 3 / 2));
+            ::kill(static_cast<pid_t>(make.processId()), SIGKILL);
+            QVERIFY(make.waitForFinished(60000));
+            for (const QString& page : PagesIn(folder_)) {
+                const QByteArray bytes = ReadFile(folder_ + page);
+                QVERIFY2(bytes.startsWith("<html>") && bytes.endsWith("</html>\r\n"),
+                         qPrintable(QString("round %1: %2 holds %3 bytes")
+                                        .arg(round)
+                                        .arg(page)
+                                        .arg(bytes.size())));
+            }
+        }
+        QCOMPARE(Run({"--yes", folder_}).code, 0);
+        QCOMPARE(PagesIn(folder_).size(), count);
+        QVERIFY(!HasTemporaryFiles(folder_));
+    }
+
 private:
     SettingsStore Store() const { return SettingsStore(config_ + "/Tarnwick/Tu_K.conf"); }
 
@@ -339,12 +471,13 @@ private:
 
     // A run that does not end within the time is killed and gives the code -1.
     Outcome Run(const QStringList& args, const QByteArray& input = {},
-                const std::function<void()>& childSetup = {}, int timeoutMs = 60000) const {
+                const std::function<void()>& childSetup = {}, int timeoutMs = 60000,
+                const QString& program = TUK_MAKE_PATH) const {
         QProcess make;
         Prepare(make);
         if (childSetup)
             make.setChildProcessModifier(childSetup);
-        make.start(TUK_MAKE_PATH, args);
+        make.start(program, args);
         Outcome result;
         if (!make.waitForStarted())
             return result;
