@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
-#include "generator/FsName.h"
+#include "base/FsName.h"
 #include "style/TwipScale.h"
 
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "foldertree/FolderTree.h"
 
+#include "base/PathNames.h"
 #include "foldertree/FolderNames.h"
 #include "foldertree/images/DirTreeImages.h"
-#include "generator/PathNames.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

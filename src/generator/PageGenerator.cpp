@@ -1,11 +1,11 @@
 #include "generator/PageGenerator.h"
 
+#include "base/PathNames.h"
+#include "base/Volumes.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageFile.h"
 #include "generator/PageNames.h"
-#include "generator/PathNames.h"
-#include "generator/Volumes.h"
 
 #include <QDate>
 #include <QElapsedTimer>

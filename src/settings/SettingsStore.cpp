@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include "generator/PathNames.h"
+#include "base/PathNames.h"
 #include "settings/IniText.h"
 #include "settings/UserFiles.h"
 

@@ -2,11 +2,11 @@
 // window saved. Exit status: 0 pages made, 1 the run failed or was declined, the folder cannot
 // be found or holds no images, 2 bad usage or a settings file that cannot be used.
 
-#include "generator/FsName.h"
+#include "base/FsName.h"
+#include "base/PathNames.h"
+#include "base/Volumes.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
-#include "generator/PathNames.h"
-#include "generator/Volumes.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
 

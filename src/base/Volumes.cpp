@@ -1,4 +1,4 @@
-#include "generator/Volumes.h"
+#include "base/Volumes.h"
 
 #include <QDir>
 #include <QFile>
