@@ -224,6 +224,7 @@ void frmTu_K::RefreshImageList() {
 // While a run lasts, the tree and the commands that would change the folder, the list, the
 // settings or the window are refused, so the run's folder and list stay what it works on.
 void frmTu_K::SetRunning(bool running) {
+    Program().lMaking = running;
     tv_->setEnabled(!running);
     for (const char* name : kRefusedWhileMaking)
         MenuEntry(QLatin1String(name))->setEnabled(!running);

@@ -32,4 +32,11 @@ QString JoinPath(const QString& folder, const QString& name) {
     return WithTrailingSeparator(folder) + name;
 }
 
+bool IsSameOrBelow(const QString& path, const QString& folder) {
+    if (folder == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == folder ||
+           (path.startsWith(folder) && path.at(folder.size()) == QLatin1Char('/'));
+}
+
 } // namespace tuk
