@@ -3,8 +3,8 @@
 // event loop during it. Usage: tuk_bench_window_run FOLDER
 #include "app/Dialogs.h"
 #include "app/frmTu_K.h"
+#include "base/PathNames.h"
 #include "foldertree/FolderTree.h"
-#include "generator/PathNames.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

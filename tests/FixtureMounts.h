@@ -2,7 +2,7 @@
 
 // A mount table the test writes itself, in place of this machine's.
 
-#include "generator/Volumes.h"
+#include "base/Volumes.h"
 
 namespace tuktest {
 

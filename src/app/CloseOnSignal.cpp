@@ -2,7 +2,9 @@
 
 #include <QSocketNotifier>
 #include <QWidget>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,21 +23,29 @@ extern "C" void WriteSignalByte(int) {
 } // namespace
 
 CloseOnSignal::CloseOnSignal(QWidget* window) : QObject(window), window_(window) {
-    if (pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        qWarning("tu_k: signals cannot be caught (%s); they end the program without saving",
+                 std::strerror(errno));
         return;
+    }
     notifier_ = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &CloseOnSignal::OnSignal);
     struct sigaction action {};
     action.sa_handler = WriteSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signo : kSignals)
-        sigaction(signo, &action, nullptr);
+    for (int signo : kSignals) {
+        if (sigaction(signo, &action, nullptr) != 0)
+            qWarning("tu_k: signal %d cannot be caught (%s); it ends the program without saving",
+                     signo, std::strerror(errno));
+    }
 }
 
 CloseOnSignal::~CloseOnSignal() {
-    for (int signo : kSignals)
-        std::signal(signo, SIG_DFL);
+    for (int signo : kSignals) {
+        if (std::signal(signo, SIG_DFL) == SIG_ERR)
+            qWarning("tu_k: signal %d keeps its handler (%s)", signo, std::strerror(errno));
+    }
     for (int& fd : g_pipe) {
         if (fd >= 0)
             close(fd);

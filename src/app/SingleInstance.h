@@ -26,7 +26,6 @@ public:
     // Gives the lock up (the destructor does too).
     void Release();
 
-    QString LockPath() const { return path_; }
     QString Problem() const { return problem_; }
 
 private:

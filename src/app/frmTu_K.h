@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
-#include "generator/FsName.h"
+#include "base/FsName.h"
 #include "style/TwipScale.h"
 
 #include <QMainWindow>
@@ -57,8 +57,6 @@ public:
     QListWidget* File1() const { return file1_; }
     ColorEditor* Colors() const { return colors_; }
     TextOptions* Text() const { return text_; }
-    SettingsStore* Store() const { return store_.get(); }
-    Dialogs& Boxes() const { return dialogs_; }
 
 public Q_SLOTS:
     void mnuFileRefresh_Click();
@@ -92,10 +90,7 @@ public Q_SLOTS:
 
     // State of the current folder and of the last run.
     const QString& sFolder() const { return sFolder_; }
-    int nImages() const { return nImages_; }
-    bool lHtmlMake() const { return lHtmlMake_; }
     bool lHtmlView() const { return lHtmlView_; }
-    const QString& FirstPagePath() const { return firstPagePath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,13 +2,14 @@
 // generator from the window.
 #include "app/frmTu_K.h"
 
+#include "app/toolbar/ToolbarImages.h"
+
+#include "base/PathNames.h"
+#include "base/Volumes.h"
 #include "foldertree/FolderTree.h"
-#include "foldertree/images/DirTreeImages.h"
 #include "generator/Credit.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
-#include "generator/PathNames.h"
-#include "generator/Volumes.h"
 #include "style/ColorEditor.h"
 
 #include <QAction>
@@ -103,7 +104,7 @@ void frmTu_K::BuildToolbar() {
         }
         const QString key = QLatin1String(tool.key);
         const bool target = key == QLatin1String("target");
-        QAction* button = AddToolButton(key, DirTreeIcon(key),
+        QAction* button = AddToolButton(key, ToolbarIcon(key),
                                         target ? TargetToolTip(": ") : QLatin1String(tool.tooltip));
         button->setText(QLatin1String(tool.tooltip)); // not shown: the buttons show their image
         if (target)
@@ -111,27 +112,41 @@ void frmTu_K::BuildToolbar() {
     }
 }
 
-// Compares the key with each command's key, exactly, in a fixed order; an unknown key does
-// nothing. Buttons are never disabled: a command whose condition is false does nothing.
-void frmTu_K::TB_ButtonClick(const QString& key) {
-    if (key == QLatin1String("about"))
+// Runs the command of the key, compared exactly; an unknown key does nothing. Buttons are
+// never disabled: a command whose condition is false does nothing.
+void frmTu_K::TB_ButtonClick(const QString& name) {
+    ToolKey key{};
+    if (!ToolKeyOf(name, key))
+        return;
+    switch (key) {
+    case ToolKey::About:
         mnuFileAbout_Click();
-    else if (key == QLatin1String("copy"))
+        break;
+    case ToolKey::Copy:
         CopyBody();
-    else if (key == QLatin1String("default"))
+        break;
+    case ToolKey::Default:
         mnuSettingsDefault_Click();
-    else if (key == QLatin1String("htmlmake"))
+        break;
+    case ToolKey::HtmlMake:
         mnuHtmlMake_Click();
-    else if (key == QLatin1String("htmlview"))
+        break;
+    case ToolKey::HtmlView:
         mnuHtmlView_Click();
-    else if (key == QLatin1String("exit"))
+        break;
+    case ToolKey::Exit:
         mnuFileExit_Click();
-    else if (key == QLatin1String("refresh"))
+        break;
+    case ToolKey::Refresh:
         mnuFileRefresh_Click();
-    else if (key == QLatin1String("save"))
+        break;
+    case ToolKey::Save:
         mnuSettingsSave_Click();
-    else if (key == QLatin1String("target"))
+        break;
+    case ToolKey::Target:
         PickTargetFolder();
+        break;
+    }
 }
 
 void frmTu_K::mnuFileRefresh_Click() {
@@ -209,6 +224,7 @@ void frmTu_K::RefreshImageList() {
 // While a run lasts, the tree and the commands that would change the folder, the list, the
 // settings or the window are refused, so the run's folder and list stay what it works on.
 void frmTu_K::SetRunning(bool running) {
+    Program().lMaking = running;
     tv_->setEnabled(!running);
     for (const char* name : kRefusedWhileMaking)
         MenuEntry(QLatin1String(name))->setEnabled(!running);

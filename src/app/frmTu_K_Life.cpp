@@ -21,9 +21,10 @@ public:
     explicit StepFailure(const QString& text) : std::runtime_error(text.toStdString()) {}
 };
 
-constexpr StoreKey kFlags[] = {
-    StoreKey::lCenter, StoreKey::lBold,  StoreKey::lItal,       StoreKey::lLinx, StoreKey::lFolder,
-    StoreKey::lFDate,  StoreKey::lFSize, StoreKey::lBackGround, StoreKey::lText, StoreKey::lCopyr};
+// The flag keys, in the order of kPageFlags.
+StoreKey FlagKey(int index) {
+    return static_cast<StoreKey>(static_cast<int>(StoreKey::lCenter) + index);
+}
 
 } // namespace
 
@@ -89,8 +90,8 @@ void frmTu_K::LoadSettings() {
     text_->ShowFontFace();
     text_->ShowFontSizeCaption();
     text_->ShowFontSize();
-    for (StoreKey flag : kFlags)
-        text_->ShowFlag(flag);
+    for (int i = 0; i < kPageFlagCount; ++i)
+        text_->ShowFlag(FlagKey(i));
     if (!outcome.ok)
         throw StepFailure(outcome.Message());
 }
@@ -112,7 +113,7 @@ void frmTu_K::ApplyWindowPlacement() {
     // The designed size is the smallest the window can be. This platform's frame and menu
     // bar differ from the designing system's, so that size means the window's own minimum.
     const WindowPlacement& place = Program().placement;
-    if (place.DefW == nMinWidth && place.DefH == nMinHeight)
+    if (HasDesignedSize(place))
         resize(minimumSize());
     else
         resize(outer.size() - frame);
@@ -135,7 +136,7 @@ void frmTu_K::FitPlacementToFrame() {
         return;
     placementPending_ = false;
     const WindowPlacement& place = Program().placement;
-    if (place.DefW != nMinWidth || place.DefH != nMinHeight)
+    if (!HasDesignedSize(place))
         resize(pendingOuter_.size() - frame);
     move(pendingOuter_.topLeft());
 }
@@ -172,21 +173,19 @@ void frmTu_K::LoadDefaultValues() {
     if (dialogs_.Ask(QStringLiteral("Load Default Values?")) != Dialogs::Answer::Yes)
         return;
     PageSettings& page = Program().page;
-    PageSettings defaults = DefaultPageSettings();
-    for (int slot = 0; slot < kColorSlotCount; ++slot) {
-        for (int c = 0; c < 3; ++c)
-            page.Component(static_cast<ColorSlot>(slot), c) =
-                defaults.Component(static_cast<ColorSlot>(slot), c);
-    }
+    const PageSettings defaults = DefaultPageSettings();
+    for (const ColorKeyRule& color : kColorKeys)
+        page.Component(color.slot, color.channel) = color.byDefault;
     colors_->ApplyColors();
     page.nFontSize = defaults.nFontSize;
     text_->ShowFontSizeCaption();
     text_->ShowFontSize();
     page.sFontFace = defaults.sFontFace;
     text_->ShowFontFace();
-    for (StoreKey flag : kFlags) {
-        *FlagOf(page, flag) = *FlagOf(defaults, flag);
-        text_->ShowFlag(flag);
+    for (int i = 0; i < kPageFlagCount; ++i) {
+        page.*kPageFlags[static_cast<size_t>(i)].field =
+            kPageFlags[static_cast<size_t>(i)].byDefault;
+        text_->ShowFlag(FlagKey(i));
     }
     text_->ApplyTextOptions();
 }

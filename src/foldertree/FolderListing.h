@@ -6,17 +6,13 @@
 namespace tuk {
 
 // The subfolders of a folder by their real names: hidden ones (names starting with ".") left
-// out, symbolic links to folders included, sorted as the tree shows them (see SubfolderLess).
+// out, symbolic links to folders included, sorted as the tree shows them (see TreeOrderLess).
 // A folder that cannot be read, or no longer exists, has none.
 QStringList ListSubfolders(const QString& folder);
 
 // The subfolder that ListSubfolders would give first, or the empty text. Only entries that
 // could come first are examined closely, so a folder full of files costs one pass over it.
 QString FirstSubfolder(const QString& folder);
-
-// The tree's order: the proper-case texts compared character by character, then the real
-// names, so names that differ only in letter case keep a fixed order.
-bool SubfolderLess(const QString& a, const QString& b);
 
 // Where the tree reads its folders: the disk, or a fixture in tests.
 class FolderSource {

@@ -43,4 +43,14 @@ QString ProperCase(const QString& text) {
     return result;
 }
 
+QString FolderText(const QString& name) {
+    return ProperCase(TrimAtNul(name));
+}
+
+bool TreeOrderLess(const QString& textA, const QString& nameA, const QString& textB,
+                   const QString& nameB) {
+    const int byText = QString::compare(textA, textB, Qt::CaseSensitive);
+    return byText != 0 ? byText < 0 : nameA < nameB;
+}
+
 } // namespace tuk

@@ -1,8 +1,8 @@
 #include "foldertree/FolderTree.h"
 
+#include "base/PathNames.h"
 #include "foldertree/FolderNames.h"
 #include "foldertree/images/DirTreeImages.h"
-#include "generator/PathNames.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -46,10 +46,8 @@ private:
 
 // The order of children: by text as shown, then by real name (the end of the key).
 bool NodeLess(const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-    const int byText = QString::compare(a->text(0), b->text(0), Qt::CaseSensitive);
-    if (byText != 0)
-        return byText < 0;
-    return GetFileName(FolderTree::NodeKey(a)) < GetFileName(FolderTree::NodeKey(b));
+    return TreeOrderLess(a->text(0), GetFileName(FolderTree::NodeKey(a)), b->text(0),
+                         GetFileName(FolderTree::NodeKey(b)));
 }
 
 bool IsTopKey(const QString& key) {
@@ -116,7 +114,7 @@ QTreeWidgetItem* FolderTree::NewNode(const QString& key, const QString& text, co
 }
 
 QTreeWidgetItem* FolderTree::NewFolderNode(const QString& key, const QString& name) {
-    return NewNode(key, ProperCase(name), kClosedImage, kOpenImage);
+    return NewNode(key, FolderText(name), kClosedImage, kOpenImage);
 }
 
 void FolderTree::BuildFolderTree() {
@@ -177,7 +175,7 @@ void FolderTree::BuildFolderTree() {
         for (const QString& name : sources_.folders->Subfolders(sources_.desktopFolder)) {
             const QString key = JoinPath(sources_.desktopFolder, name);
             if (!nodes_.contains(key))
-                folders.append(NewNode(key, ProperCase(name), kClosedImage, {}));
+                folders.append(NewNode(key, FolderText(name), kClosedImage, {}));
         }
         desktop->addChildren(folders);
         addingOrder.append(folders);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Volumes.h"
 #include "foldertree/FolderListing.h"
 #include "foldertree/VolumeList.h"
-#include "generator/Volumes.h"
 
 #include <QString>
 #include <memory>

@@ -1,5 +1,6 @@
 #include "foldertree/VolumeList.h"
 
+#include "base/PathNames.h"
 #include "foldertree/FolderNames.h"
 
 #include <QDirIterator>
@@ -25,13 +26,6 @@ bool IsPseudoFileSystem(const QString& fs) {
         QStringLiteral("efivarfs"),   QStringLiteral("rpc_pipefs"),  QStringLiteral("nsfs"),
         QStringLiteral("selinuxfs")};
     return pseudo.contains(fs);
-}
-
-bool IsSameOrBelow(const QString& path, const QString& folder) {
-    if (folder == QLatin1String("/"))
-        return path.startsWith(QLatin1Char('/'));
-    return path == folder ||
-           (path.startsWith(folder) && path.at(folder.size()) == QLatin1Char('/'));
 }
 
 // Folders where the system keeps kernel interfaces, runtime state and packaged images.

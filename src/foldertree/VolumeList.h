@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/Volumes.h"
+#include "base/Volumes.h"
 
 #include <QByteArray>
 #include <QList>

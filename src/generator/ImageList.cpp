@@ -1,10 +1,8 @@
 #include "generator/ImageList.h"
 
+#include "base/FolderReader.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace tuk {
 
@@ -33,43 +31,22 @@ QStringList ShownTexts(const QList<FsName>& names) {
     return texts;
 }
 
-namespace {
-
-// Whether the entry is a regular file, following symbolic links; d_type saves a stat call
-// for everything but links and file systems that do not fill it in.
-bool IsRegularFile(int dirFd, const dirent* entry) {
-    if (entry->d_type == DT_REG)
-        return true;
-    if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
-        return false;
-    struct stat st {};
-    return fstatat(dirFd, entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
-}
-
-} // namespace
-
 FolderImages ListFolderImages(const QByteArray& folder) {
     FolderImages result;
-    if (folder.isEmpty()) {
-        result.error = ENOENT;
-        return result;
-    }
-    DIR* dir = opendir(folder.constData());
-    if (!dir) {
-        result.error = errno;
+    FolderReader dir(folder);
+    if (!dir.IsOpen()) {
+        result.error = dir.Error();
         return result;
     }
     result.readable = true;
-    const int dirFd = dirfd(dir);
-    while (const dirent* entry = readdir(dir)) {
+    while (const dirent* entry = dir.Next()) {
         if (entry->d_name[0] == '.')
             continue;
         const QByteArrayView name(entry->d_name);
-        if (!HasImageExtension(name) || !IsRegularFile(dirFd, entry))
+        if (!HasImageExtension(name) || !dir.IsRegularFile(entry, true))
             continue;
         result.names.append(FsName(name.toByteArray()));
     }
-    closedir(dir);
     std::sort(result.names.begin(), result.names.end(), ImageNameLess);
     return result;
 }

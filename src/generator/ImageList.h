@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/FsName.h"
+#include "base/FsName.h"
 
 #include <QList>
 #include <QString>

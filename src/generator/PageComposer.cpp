@@ -1,9 +1,8 @@
 #include "generator/PageComposer.h"
 
+#include "base/Append.h"
 #include "generator/Credit.h"
 #include "generator/PageEncoding.h"
-
-#include <charconv>
 
 namespace tuk {
 
@@ -13,21 +12,15 @@ constexpr char kEol[] = "\r\n";
 
 void Line(QByteArray& out, const char* text) {
     out.append(text);
-    out.append(kEol, 2);
-}
-
-void AppendNumber(QByteArray& out, qint64 value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end - digits);
+    AppendLiteral(out, kEol);
 }
 
 void LinkLine(QByteArray& out, QByteArrayView link, const char* label) {
-    out.append("[<a href=\"", 10);
+    AppendLiteral(out, "[<a href=\"");
     out.append(link);
-    out.append("\">", 2);
+    AppendLiteral(out, "\">");
     out.append(label);
-    out.append("</a>]\r\n", 7);
+    AppendLiteral(out, "</a>]\r\n");
 }
 
 // The credit line ends the comment that "<!--br>" opens when the credit is hidden; when it
@@ -35,7 +28,7 @@ void LinkLine(QByteArray& out, QByteArrayView link, const char* label) {
 QByteArray CreditLine(bool shown) {
     QByteArray line;
     line.append("&#169; "); // the copyright sign
-    AppendNumber(line, kCopyrightYear);
+    AppendDecimal(line, kCopyrightYear);
     line.append(' ');
     line.append(kMakerName);
     line.append(" <a href=\"");
@@ -45,7 +38,7 @@ QByteArray CreditLine(bool shown) {
     line.append("</a>");
     line.append(shown ? "<!-- -->" : "-->");
     line.append("</font>");
-    line.append(kEol, 2);
+    AppendLiteral(line, kEol);
     return line;
 }
 
@@ -74,17 +67,17 @@ void AppendSampleBlock(QByteArray& out, const PageSettings& s) {
     AppendCloseTags(out, s);
     for (int size = 2; size <= 5; ++size) {
         out.append("<p><font size=");
-        AppendNumber(out, size);
+        AppendDecimal(out, size);
         Line(out, ">");
         for (const char* colour : colours) {
             out.append("<br><font color=");
             out.append(colour);
             out.append(">size=");
-            AppendNumber(out, size);
+            AppendDecimal(out, size);
             out.append(" :: col=");
             out.append(colour);
             out.append(" ::  0123456789 abcdefghijklmnopqrstuvwxyz</font>");
-            out.append(kEol, 2);
+            AppendLiteral(out, kEol);
         }
         Line(out, "</font></p>");
     }
@@ -102,14 +95,14 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
     : lLinx_(s.lLinx), lFDate_(s.lFDate), lFSize_(s.lFSize), lFolder_(s.lFolder),
       lBackGround_(s.lBackGround) {
     AppendPageMarkup(body_, body);
-    body_.append(kEol, 2);
+    AppendLiteral(body_, kEol);
     AppendPageMarkup(bodyRest_, QStringView(body).mid(qMin<qsizetype>(6, body.size())));
-    bodyRest_.append(kEol, 2);
+    AppendLiteral(bodyRest_, kEol);
 
     fontAndOpen_.append("<font face=");
     AppendPageText(fontAndOpen_, s.sFontFace);
     fontAndOpen_.append(" size=");
-    AppendNumber(fontAndOpen_, s.nFontSize);
+    AppendDecimal(fontAndOpen_, s.nFontSize);
     Line(fontAndOpen_, ">");
     if (s.lBold)
         Line(fontAndOpen_, "<b>");
@@ -141,7 +134,7 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     if (lBackGround_) {
         page.append("<body background=\"");
         page.append(f.imageRef);
-        page.append("\" ", 2);
+        AppendLiteral(page, "\" ");
         page.append(bodyRest_);
     } else {
         page.append(body_);
@@ -154,29 +147,29 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
         LinkLine(page, f.lastLink, "last");
     }
     AppendPageText(page, f.image);
-    page.append(kEol, 2);
+    AppendLiteral(page, kEol);
     if (lFDate_) {
-        page.append(" :: ", 4);
+        AppendLiteral(page, " :: ");
         page.append(f.date);
-        page.append(kEol, 2);
+        AppendLiteral(page, kEol);
     }
     if (lFSize_) {
-        page.append(" :: ", 4);
-        AppendNumber(page, f.kiloBytes);
-        page.append("k\r\n", 3);
+        AppendLiteral(page, " :: ");
+        AppendDecimal(page, f.kiloBytes);
+        AppendLiteral(page, "k\r\n");
     }
     if (lFolder_) {
         page.append(folderPrefix_);
-        AppendNumber(page, f.position);
+        AppendDecimal(page, f.position);
         page.append('/');
-        AppendNumber(page, f.count);
-        page.append("]\r\n", 3);
+        AppendDecimal(page, f.count);
+        AppendLiteral(page, "]\r\n");
     }
-    page.append("<hr>\r\n", 6);
+    AppendLiteral(page, "<hr>\r\n");
     if (!lBackGround_) {
-        page.append("<img src=\"", 10);
+        AppendLiteral(page, "<img src=\"");
         page.append(f.imageRef);
-        page.append("\">\r\n", 4);
+        AppendLiteral(page, "\">\r\n");
     }
     page.append(tail_);
 }

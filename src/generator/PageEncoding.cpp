@@ -1,5 +1,6 @@
 #include "generator/PageEncoding.h"
 
+#include "base/Append.h"
 #include <QChar>
 
 namespace tuk {
@@ -7,15 +8,8 @@ namespace tuk {
 namespace {
 
 void AppendCharacterReference(QByteArray& out, char32_t c) {
-    char digits[16];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + c % 10);
-        c /= 10;
-    } while (c != 0);
-    out.append("&#", 2);
-    while (n > 0)
-        out.append(digits[--n]);
+    AppendLiteral(out, "&#");
+    AppendDecimal(out, static_cast<qint64>(c));
     out.append(';');
 }
 
@@ -46,16 +40,16 @@ void AppendEncoded(QByteArray& out, char32_t c) {
 void AppendTextCharacter(QByteArray& out, char32_t c) {
     switch (c) {
     case '&':
-        out.append("&amp;", 5);
+        AppendLiteral(out, "&amp;");
         return;
     case '<':
-        out.append("&lt;", 4);
+        AppendLiteral(out, "&lt;");
         return;
     case '>':
-        out.append("&gt;", 4);
+        AppendLiteral(out, "&gt;");
         return;
     case '"':
-        out.append("&quot;", 6);
+        AppendLiteral(out, "&quot;");
         return;
     default:
         break;

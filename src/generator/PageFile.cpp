@@ -1,5 +1,7 @@
 #include "generator/PageFile.h"
 
+#include "base/FolderReader.h"
+
 #include <QHashFunctions>
 #include <algorithm>
 #include <cerrno>
@@ -131,7 +133,9 @@ bool PageFileWriter::LinkUnnamed(int fd, const char* name) {
         linkByProc_ = true;
     }
     char path[32];
-    std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
+    const int length = std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
+    if (length < 0 || length >= static_cast<int>(sizeof path))
+        return false;
     if (linkat(AT_FDCWD, path, folderFd_, name, AT_SYMLINK_FOLLOW) == 0)
         return true;
     if (errno == ENOENT) // no /proc either
@@ -221,35 +225,21 @@ bool PageFileWriter::KeepMode(int fd) const {
 }
 
 void PageFileWriter::ReadFolder() {
-    const int fd = openat(folderFd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    FolderReader dir(openat(folderFd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.IsOpen())
         return;
-    DIR* dir = fdopendir(fd);
-    if (!dir) {
-        close(fd);
-        return;
-    }
     taken_.clear();
-    for (;;) {
-        errno = 0;
-        const dirent* entry = readdir(dir);
-        if (!entry)
-            break;
+    while (const dirent* entry = dir.Next()) {
         taken_.push_back(qHash(QByteArrayView(entry->d_name)));
         const pid_t owner = TemporaryFileOwner(entry->d_name);
         if (owner <= 0 || ProcessIsAlive(owner))
             continue;
         // Only regular files: the writer never makes anything else under such a name.
-        struct stat st {};
-        if (entry->d_type == DT_REG ||
-            (entry->d_type == DT_UNKNOWN &&
-             fstatat(folderFd_, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-             S_ISREG(st.st_mode)))
+        if (dir.IsRegularFile(entry, false))
             unlinkat(folderFd_, entry->d_name, 0);
     }
     // Only a folder read to its end tells which names are free.
-    folderRead_ = errno == 0;
-    closedir(dir);
+    folderRead_ = dir.Error() == 0;
     std::sort(taken_.begin(), taken_.end());
 }
 

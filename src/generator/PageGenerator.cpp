@@ -1,16 +1,16 @@
 #include "generator/PageGenerator.h"
 
+#include "base/Append.h"
+#include "base/PathNames.h"
+#include "base/Volumes.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageFile.h"
 #include "generator/PageNames.h"
-#include "generator/PathNames.h"
-#include "generator/Volumes.h"
 
 #include <QDate>
 #include <QElapsedTimer>
 #include <cerrno>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -69,15 +69,6 @@ QString PageFolderName(const QString& sFolder) {
 }
 
 namespace {
-
-// Sets the flag of a page run for as long as it lives.
-class MakingFlag {
-public:
-    MakingFlag() { Program().lMaking = true; }
-    ~MakingFlag() { Program().lMaking = false; }
-    MakingFlag(const MakingFlag&) = delete;
-    MakingFlag& operator=(const MakingFlag&) = delete;
-};
 
 // A descriptor closed when it goes out of scope.
 class FolderHandle {
@@ -144,12 +135,6 @@ bool MakeFolderPath(const QByteArray& folder) {
 qsizetype NameMax(int folderFd) {
     const long max = fpathconf(folderFd, _PC_NAME_MAX);
     return max > 0 ? max : NAME_MAX;
-}
-
-void AppendDecimal(QString& text, int value) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(QLatin1String(digits, end - digits));
 }
 
 // Link bytes of a page: its file name, behind the output folder when links are full paths.
@@ -259,7 +244,6 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
     const QString ofCount = QLatin1String(" / ") + QString::number(count);
     QString status;
 
-    const MakingFlag making;
     for (int k = 0; k < count; ++k) {
         position = k + 1;
         status.resize(0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/FsName.h"
+#include "base/FsName.h"
 #include "settings/PageSettings.h"
 
 #include <QList>
@@ -80,15 +80,13 @@ struct PageRunResult {
     QString sOutFolder;    // ends with "/"
     QString sFirstPage;    // link text of the first page: bare name, or full path if lRemote
     QString firstPagePath; // full path of the first page
-
-    int PagesDone() const { return pagesWritten + pagesUnchanged; }
 };
 
 // Writes one page per image into the output folder, which is created (with its parents) when
 // it is a target folder that does not exist yet. Every page name is checked before the first
 // page is written. The run takes a copy of its input at the start, so what the caller
-// changes while the run yields does not reach its pages.
-// Program().lMaking is true while pages are being written and false again on every way out.
+// changes while the run yields does not reach its pages. It changes no process-wide state:
+// a caller that refuses commands during a run keeps its own flag.
 PageRunResult PageGenerator(const PageRun& run, PageRunListener* listener = nullptr);
 
 } // namespace tuk

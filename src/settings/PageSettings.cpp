@@ -30,17 +30,12 @@ qint16 PageSettings::Component(ColorSlot slot, int channel) const {
 }
 
 void ApplyPageDefaults(PageSettings& s) {
-    s.BackR = 192, s.BackG = 192, s.BackB = 192;
-    s.TextR = 0, s.TextG = 0, s.TextB = 0;
-    s.LinkR = 0, s.LinkG = 0, s.LinkB = 255;
-    s.VLinkR = 128, s.VLinkG = 0, s.VLinkB = 128;
-    s.ALinkR = 255, s.ALinkG = 0, s.ALinkB = 0;
+    for (const ColorKeyRule& color : kColorKeys)
+        s.Component(color.slot, color.channel) = color.byDefault;
     s.nFontSize = 2;
     s.sFontFace = QStringLiteral("Arial");
-    s.lCenter = false, s.lBold = false, s.lItal = false;
-    s.lLinx = true, s.lFolder = true, s.lFDate = true, s.lFSize = true;
-    s.lBackGround = false, s.lText = false;
-    s.lCopyr = true;
+    for (const PageFlagRule& flag : kPageFlags)
+        s.*flag.field = flag.byDefault;
 }
 
 PageSettings DefaultPageSettings() {

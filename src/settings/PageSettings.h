@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 namespace tuk {
 
@@ -38,6 +39,70 @@ struct PageSettings {
     bool operator==(const PageSettings&) const = default;
 };
 
+// The ten page options that are on or off, everything about each in one row: its field, where
+// the store keeps it, its default, and its check box in the style editor (object name,
+// caption, tooltip, whether a change shows in the preview). In store order.
+struct PageFlagRule {
+    bool PageSettings::*field;
+    const char* section;
+    const char* key;
+    bool byDefault;
+    const char* boxName;
+    const char* caption;
+    const char* tooltip;
+    bool inPreview;
+};
+
+inline constexpr int kPageFlagCount = 10;
+inline constexpr std::array<PageFlagRule, kPageFlagCount> kPageFlags{{
+    {&PageSettings::lCenter, "Text", "lCenter", false, "chkCenter", "C&enter", "Center Body", true},
+    {&PageSettings::lBold, "Text", "lBold", false, "chkBold", "B&old", "Set font BOLD", true},
+    {&PageSettings::lItal, "Text", "lItal", false, "chkItal", "&Italic", "Set font ITALIC", true},
+    {&PageSettings::lLinx, "Others", "lLinx", true, "chkLinx", "Lin&ks",
+     "Include links to other images in current folder", false},
+    {&PageSettings::lFolder, "Others", "lFolder", true, "chkFolder", "&Folder",
+     "Include folder name", false},
+    {&PageSettings::lFDate, "Others", "lFDate", true, "chkFDate", "&Date", "Include image date",
+     false},
+    {&PageSettings::lFSize, "Others", "lFSize", true, "chkFSize", "Si&ze",
+     "Include image size (kb)", false},
+    {&PageSettings::lBackGround, "Others", "lBackGround", false, "chkBackground", "Bk&Grnd",
+     "Set image as HTML background", true},
+    {&PageSettings::lText, "Others", "lText", false, "chkText", "Te&xt",
+     "Include sample text for testing background", true},
+    {&PageSettings::lCopyr, "Others", "lCopyr", true, "chkCopyr", "Cop&yr",
+     "Include copyright line", false},
+}};
+
+// The fifteen colour components: slot, channel (0 red, 1 green, 2 blue), key in the store's
+// section "Colors" and default, in store order.
+struct ColorKeyRule {
+    ColorSlot slot;
+    int channel;
+    const char* key;
+    qint16 byDefault;
+};
+
+inline constexpr const char* kColorSection = "Colors";
+inline constexpr int kColorKeyCount = 15;
+inline constexpr std::array<ColorKeyRule, kColorKeyCount> kColorKeys{{
+    {ColorSlot::Back, 0, "BackR", 192},
+    {ColorSlot::Back, 1, "BackG", 192},
+    {ColorSlot::Back, 2, "BackB", 192},
+    {ColorSlot::Text, 0, "TextR", 0},
+    {ColorSlot::Text, 1, "TextG", 0},
+    {ColorSlot::Text, 2, "TextB", 0},
+    {ColorSlot::Link, 0, "LinkR", 0},
+    {ColorSlot::Link, 1, "LinkG", 0},
+    {ColorSlot::Link, 2, "LinkB", 255},
+    {ColorSlot::VLink, 0, "VLinkR", 128},
+    {ColorSlot::VLink, 1, "VLinkG", 0},
+    {ColorSlot::VLink, 2, "VLinkB", 128},
+    {ColorSlot::ALink, 0, "ALinkR", 255},
+    {ColorSlot::ALink, 1, "ALinkG", 0},
+    {ColorSlot::ALink, 2, "AlinkB", 0},
+}};
+
 // Puts every page option back to its default; TargetFolder is left alone.
 void ApplyPageDefaults(PageSettings& s);
 
@@ -56,6 +121,14 @@ struct WindowPlacement {
 // The designed outer size of the main window, in twips; also its minimum size.
 inline constexpr qint16 nMinWidth = 6840;
 inline constexpr qint16 nMinHeight = 5805;
+
+// The placement where none is stored: the designed size at the top left corner.
+inline constexpr WindowPlacement kDefaultPlacement{0, 0, nMinWidth, nMinHeight};
+
+// Whether the placement has the designed size, which stands for the window's own minimum.
+constexpr bool HasDesignedSize(const WindowPlacement& place) {
+    return place.DefW == nMinWidth && place.DefH == nMinHeight;
+}
 
 // Twips per inch; 15 twips make one pixel at 96 dpi.
 inline constexpr int kTwipsPerInch = 1440;

@@ -31,7 +31,7 @@ WindowPlacement PlacementOfBounds(const QRect& outer, double dpi) {
 }
 
 WindowPlacement MinimisedPlacement() {
-    return WindowPlacement{0, 0, nMinWidth, nMinHeight};
+    return kDefaultPlacement;
 }
 
 WindowPlacement PlacementAtClose(const WindowPlacement& stored, const std::optional<QRect>& outer,

@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include "generator/PathNames.h"
+#include "base/PathNames.h"
 #include "settings/IniText.h"
 #include "settings/UserFiles.h"
 
@@ -16,19 +16,24 @@ namespace tuk {
 
 namespace {
 
-constexpr std::array<StoreKeyName, static_cast<size_t>(StoreKey::Count)> kKeyNames{{
-    {"Window", "DefL"},   {"Window", "DefT"},         {"Window", "DefW"},
-    {"Window", "DefH"},   {"Colors", "BackR"},        {"Colors", "BackG"},
-    {"Colors", "BackB"},  {"Colors", "TextR"},        {"Colors", "TextG"},
-    {"Colors", "TextB"},  {"Colors", "LinkR"},        {"Colors", "LinkG"},
-    {"Colors", "LinkB"},  {"Colors", "VLinkR"},       {"Colors", "VLinkG"},
-    {"Colors", "VLinkB"}, {"Colors", "ALinkR"},       {"Colors", "ALinkG"},
-    {"Colors", "AlinkB"}, {"Text", "sFontFace"},      {"Text", "nFontSize"},
-    {"Text", "lCenter"},  {"Text", "lBold"},          {"Text", "lItal"},
-    {"Others", "lLinx"},  {"Others", "lFolder"},      {"Others", "lFDate"},
-    {"Others", "lFSize"}, {"Others", "lBackGround"},  {"Others", "lText"},
-    {"Others", "lCopyr"}, {"Others", "TargetFolder"},
-}};
+constexpr int kFirstColor = static_cast<int>(StoreKey::BackR);
+constexpr int kFirstFlag = static_cast<int>(StoreKey::lCenter);
+static_assert(static_cast<int>(StoreKey::ALinkB) - kFirstColor + 1 == kColorKeyCount);
+static_assert(static_cast<int>(StoreKey::lCopyr) - kFirstFlag + 1 == kPageFlagCount);
+
+constexpr std::array<const char*, 4> kWindowKeys{"DefL", "DefT", "DefW", "DefH"};
+
+// The row of a flag key in kPageFlags, or -1.
+int FlagIndex(StoreKey key) {
+    const int index = static_cast<int>(key) - kFirstFlag;
+    return index >= 0 && index < kPageFlagCount ? index : -1;
+}
+
+// The row of a colour key in kColorKeys, or -1.
+int ColorIndex(StoreKey key) {
+    const int index = static_cast<int>(key) - kFirstColor;
+    return index >= 0 && index < kColorKeyCount ? index : -1;
+}
 
 // Parses a decimal number with optional blanks around it and an optional fraction. False
 // when the text is no number.
@@ -77,39 +82,18 @@ qint16* PlacementField(WindowPlacement& place, StoreKey key) {
 } // namespace
 
 bool* FlagOf(PageSettings& page, StoreKey key) {
-    switch (key) {
-    case StoreKey::lCenter:
-        return &page.lCenter;
-    case StoreKey::lBold:
-        return &page.lBold;
-    case StoreKey::lItal:
-        return &page.lItal;
-    case StoreKey::lLinx:
-        return &page.lLinx;
-    case StoreKey::lFolder:
-        return &page.lFolder;
-    case StoreKey::lFDate:
-        return &page.lFDate;
-    case StoreKey::lFSize:
-        return &page.lFSize;
-    case StoreKey::lBackGround:
-        return &page.lBackGround;
-    case StoreKey::lText:
-        return &page.lText;
-    case StoreKey::lCopyr:
-        return &page.lCopyr;
-    default:
-        return nullptr;
-    }
+    const int index = FlagIndex(key);
+    return index < 0 ? nullptr : &(page.*kPageFlags[static_cast<size_t>(index)].field);
 }
 
 namespace {
 
 qint16* ColorField(PageSettings& page, StoreKey key) {
-    const int index = static_cast<int>(key) - static_cast<int>(StoreKey::BackR);
-    if (index < 0 || index >= 15)
+    const int index = ColorIndex(key);
+    if (index < 0)
         return nullptr;
-    return &page.Component(static_cast<ColorSlot>(index / 3), index % 3);
+    const ColorKeyRule& color = kColorKeys[static_cast<size_t>(index)];
+    return &page.Component(color.slot, color.channel);
 }
 
 QString Read(const SettingsStore& store, StoreKey key, const QString& fallback) {
@@ -125,7 +109,22 @@ void Write(SettingsStore& store, StoreKey key, const QString& text) {
 } // namespace
 
 StoreKeyName NameOf(StoreKey key) {
-    return kKeyNames[static_cast<size_t>(key)];
+    const int i = static_cast<int>(key);
+    if (i < kFirstColor)
+        return {"Window", kWindowKeys[static_cast<size_t>(i)]};
+    if (const int color = ColorIndex(key); color >= 0)
+        return {kColorSection, kColorKeys[static_cast<size_t>(color)].key};
+    if (const int flag = FlagIndex(key); flag >= 0)
+        return {kPageFlags[static_cast<size_t>(flag)].section,
+                kPageFlags[static_cast<size_t>(flag)].key};
+    switch (key) {
+    case StoreKey::sFontFace:
+        return {"Text", "sFontFace"};
+    case StoreKey::nFontSize:
+        return {"Text", "nFontSize"};
+    default:
+        return {"Others", "TargetFolder"};
+    }
 }
 
 SettingsStore::SettingsStore() : SettingsStore(DefaultFileName()) {}
@@ -310,7 +309,7 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
     const PageSettings defaults = DefaultPageSettings();
     page = defaults;
     page.TargetFolder = DefaultTargetFolder();
-    place = WindowPlacement{0, 0, nMinWidth, nMinHeight};
+    place = kDefaultPlacement;
     LoadOutcome outcome;
     auto fail = [&](StoreKey key, const QString& text, const QString& description) {
         outcome.ok = false;
@@ -366,16 +365,16 @@ LoadOutcome LoadPageSettings(const SettingsStore& store, PageSettings& page) {
 }
 
 void SaveSettings(SettingsStore& store, const PageSettings& page, TargetFolderSave target) {
-    for (int i = static_cast<int>(StoreKey::BackR); i <= static_cast<int>(StoreKey::ALinkB); ++i) {
-        const int index = i - static_cast<int>(StoreKey::BackR);
-        Write(store, static_cast<StoreKey>(i),
-              QString::number(page.Component(static_cast<ColorSlot>(index / 3), index % 3)));
+    for (int i = 0; i < kColorKeyCount; ++i) {
+        const ColorKeyRule& color = kColorKeys[static_cast<size_t>(i)];
+        Write(store, static_cast<StoreKey>(kFirstColor + i),
+              QString::number(page.Component(color.slot, color.channel)));
     }
     Write(store, StoreKey::sFontFace, page.sFontFace);
     Write(store, StoreKey::nFontSize, QString::number(page.nFontSize));
-    PageSettings copy = page;
-    for (int i = static_cast<int>(StoreKey::lCenter); i <= static_cast<int>(StoreKey::lCopyr); ++i)
-        Write(store, static_cast<StoreKey>(i), FlagText(*FlagOf(copy, static_cast<StoreKey>(i))));
+    for (int i = 0; i < kPageFlagCount; ++i)
+        Write(store, static_cast<StoreKey>(kFirstFlag + i),
+              FlagText(page.*kPageFlags[static_cast<size_t>(i)].field));
     if (target == TargetFolderSave::Write)
         Write(store, StoreKey::TargetFolder, page.TargetFolder);
 }

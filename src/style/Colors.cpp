@@ -4,15 +4,6 @@
 
 namespace tuk {
 
-namespace {
-
-SystemColorLookup& Lookup() {
-    static SystemColorLookup lookup;
-    return lookup;
-}
-
-} // namespace
-
 int ClampComponent(int component) {
     return std::clamp(component, 0, 255);
 }
@@ -34,18 +25,12 @@ QString HexPair(int component) {
     return hex.toLower();
 }
 
-void SetSystemColorLookup(SystemColorLookup lookup) {
-    Lookup() = std::move(lookup);
-}
-
 int ColorPart(int part, ColorValue colour) {
     if (part < 0 || part > 2)
         return 0;
-    if (colour & kSystemColorFlag) {
-        // The low byte names the system colour; an unresolved reference reads as black.
-        const int index = static_cast<int>(colour & 0xFFu);
-        colour = Lookup() ? (Lookup()(index) & 0xFFFFFFu) : 0u;
-    }
+    // A reference to a system colour has no colour of its own here: it reads as black.
+    if (colour & kSystemColorFlag)
+        colour = 0u;
     return static_cast<int>((colour >> (8 * part)) & 0xFFu);
 }
 

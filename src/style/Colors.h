@@ -4,13 +4,12 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 
 namespace tuk {
 
 // A colour value as controls take it: R + 256 * G + 65536 * B (hex BBGGRR).
-// A value with the high bit set, 0x80000000 + n, refers to entry n of the platform's table
-// of user-interface colours.
+// A value with the high bit set, 0x80000000 + n, refers to entry n of a table of
+// user-interface colours, which the pages never use.
 using ColorValue = quint32;
 
 inline constexpr ColorValue kSystemColorFlag = 0x80000000u;
@@ -28,12 +27,8 @@ ColorValue SlotColorValue(const PageSettings& s, ColorSlot slot);
 // all its digits ("12c").
 QString HexPair(int component);
 
-// Resolves system colour references (index n -> colour value). The window fills it from the
-// platform palette; without a lookup every system colour resolves to black.
-using SystemColorLookup = std::function<ColorValue(int index)>;
-void SetSystemColorLookup(SystemColorLookup lookup);
-
-// Component 0 (red), 1 (green) or 2 (blue) of a colour value; any other part gives 0.
+// Component 0 (red), 1 (green) or 2 (blue) of a colour value; any other part gives 0, and so
+// does every part of a system colour reference.
 int ColorPart(int part, ColorValue colour);
 
 struct PresetColor {

@@ -24,45 +24,30 @@ namespace {
 
 constexpr int kFirstFlag = static_cast<int>(StoreKey::lCenter);
 
-struct BoxDesign {
-    StoreKey flag;
-    const char* name;
-    const char* caption;
-    const char* tooltip;
+// Where a flag's check box stands, in twips inside its frame; the rest of its design is the
+// flag's row in kPageFlags.
+struct BoxPlace {
     bool inTextFrame; // else in the "Page" frame
     int left, top, width, height;
-    bool inPreview; // its change shows in the preview
-    void (TextOptions::*handler)();
 };
 
-// In store order, which is the order of the flags in PageSettings' defaults too.
-const BoxDesign kBoxes[10] = {
-    {StoreKey::lCenter, "chkCenter", "C&enter", "Center Body", true, 120, 960, 780, 220, true,
-     &TextOptions::chkCenter_Click},
-    {StoreKey::lBold, "chkBold", "B&old", "Set font BOLD", true, 120, 1260, 660, 220, true,
-     &TextOptions::chkBold_Click},
-    {StoreKey::lItal, "chkItal", "&Italic", "Set font ITALIC", true, 120, 1560, 660, 220, true,
-     &TextOptions::chkItal_Click},
-    {StoreKey::lLinx, "chkLinx", "Lin&ks", "Include links to other images in current folder", false,
-     120, 240, 900, 200, false, &TextOptions::chkLinx_Click},
-    {StoreKey::lFolder, "chkFolder", "&Folder", "Include folder name", false, 120, 540, 900, 200,
-     false, &TextOptions::chkFolder_Click},
-    {StoreKey::lFDate, "chkFDate", "&Date", "Include image date", false, 120, 840, 900, 200, false,
-     &TextOptions::chkFDate_Click},
-    {StoreKey::lFSize, "chkFSize", "Si&ze", "Include image size (kb)", false, 120, 1140, 900, 200,
-     false, &TextOptions::chkFSize_Click},
-    {StoreKey::lBackGround, "chkBackground", "Bk&Grnd", "Set image as HTML background", false, 120,
-     1440, 900, 200, true, &TextOptions::chkBackground_Click},
-    {StoreKey::lText, "chkText", "Te&xt", "Include sample text for testing background", false, 120,
-     1740, 900, 200, true, &TextOptions::chkText_Click},
-    {StoreKey::lCopyr, "chkCopyr", "Cop&yr", "Include copyright line", false, 120, 2040, 900, 200,
-     false, &TextOptions::chkCopyr_Click},
-};
+constexpr std::array<BoxPlace, kPageFlagCount> kBoxPlaces{{
+    {true, 120, 960, 780, 220},
+    {true, 120, 1260, 660, 220},
+    {true, 120, 1560, 660, 220},
+    {false, 120, 240, 900, 200},
+    {false, 120, 540, 900, 200},
+    {false, 120, 840, 900, 200},
+    {false, 120, 1140, 900, 200},
+    {false, 120, 1440, 900, 200},
+    {false, 120, 1740, 900, 200},
+    {false, 120, 2040, 900, 200},
+}};
 
-const BoxDesign& DesignOf(StoreKey flag) {
+size_t FlagIndex(StoreKey flag) {
     const int index = static_cast<int>(flag) - kFirstFlag;
-    Q_ASSERT(index >= 0 && index < 10);
-    return kBoxes[index];
+    Q_ASSERT(index >= 0 && index < kPageFlagCount);
+    return static_cast<size_t>(index);
 }
 
 template <typename W> W* Make(QWidget* parent, const char* name, const QRect& geometry) {
@@ -121,13 +106,15 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     hscFontSize_->setAccessibleName(QStringLiteral("Font size"));
     connect(hscFontSize_, &QScrollBar::valueChanged, this, &TextOptions::hscFontSize_Change);
 
-    for (int i = 0; i < 10; ++i) {
-        const BoxDesign& d = kBoxes[i];
-        CaptionFrame* frame = d.inTextFrame ? text : pageFrame;
-        auto* box = Make<QCheckBox>(frame, d.name, tw.Rect(d.left, d.top, d.width, d.height));
-        box->setText(QLatin1String(d.caption));
-        box->setToolTip(QLatin1String(d.tooltip));
-        connect(box, &QCheckBox::stateChanged, this, d.handler);
+    for (size_t i = 0; i < kPageFlags.size(); ++i) {
+        const PageFlagRule& flag = kPageFlags[i];
+        const BoxPlace& at = kBoxPlaces[i];
+        CaptionFrame* frame = at.inTextFrame ? text : pageFrame;
+        auto* box =
+            Make<QCheckBox>(frame, flag.boxName, tw.Rect(at.left, at.top, at.width, at.height));
+        box->setText(QLatin1String(flag.caption));
+        box->setToolTip(QLatin1String(flag.tooltip));
+        connect(box, &QCheckBox::stateChanged, this, [this, i] { FlagClick(i); });
         boxes_[i] = box;
         // Wider than designed when the font needs it, up to the frame's edge; the boxes
         // stand 20 pixels (300 twips) apart.
@@ -205,7 +192,7 @@ void TextOptions::ShowFlag(StoreKey flag) {
 }
 
 QCheckBox* TextOptions::FlagBox(StoreKey flag) const {
-    return boxes_[static_cast<int>(flag) - kFirstFlag];
+    return boxes_[FlagIndex(flag)];
 }
 
 void TextOptions::cboFontFace_Click() {
@@ -235,42 +222,12 @@ void TextOptions::hscFontSize_Change() {
     ApplyTextOptions();
 }
 
-void TextOptions::FlagClick(StoreKey flag) {
+void TextOptions::FlagClick(size_t index) {
     // A greyed box counts as unchecked.
-    *FlagOf(page_, flag) = FlagBox(flag)->checkState() == Qt::Checked;
-    if (DesignOf(flag).inPreview)
+    const PageFlagRule& flag = kPageFlags[index];
+    page_.*flag.field = boxes_[index]->checkState() == Qt::Checked;
+    if (flag.inPreview)
         ApplyTextOptions();
-}
-
-void TextOptions::chkCenter_Click() {
-    FlagClick(StoreKey::lCenter);
-}
-void TextOptions::chkBold_Click() {
-    FlagClick(StoreKey::lBold);
-}
-void TextOptions::chkItal_Click() {
-    FlagClick(StoreKey::lItal);
-}
-void TextOptions::chkLinx_Click() {
-    FlagClick(StoreKey::lLinx);
-}
-void TextOptions::chkFolder_Click() {
-    FlagClick(StoreKey::lFolder);
-}
-void TextOptions::chkFDate_Click() {
-    FlagClick(StoreKey::lFDate);
-}
-void TextOptions::chkFSize_Click() {
-    FlagClick(StoreKey::lFSize);
-}
-void TextOptions::chkBackground_Click() {
-    FlagClick(StoreKey::lBackGround);
-}
-void TextOptions::chkText_Click() {
-    FlagClick(StoreKey::lText);
-}
-void TextOptions::chkCopyr_Click() {
-    FlagClick(StoreKey::lCopyr);
 }
 
 } // namespace tuk

@@ -50,22 +50,12 @@ public Q_SLOTS:
     void cboFontFace_Click();
     void cboFontFace_LostFocus();
     void hscFontSize_Change();
-    void chkCenter_Click();
-    void chkBold_Click();
-    void chkItal_Click();
-    void chkLinx_Click();
-    void chkFolder_Click();
-    void chkFDate_Click();
-    void chkFSize_Click();
-    void chkBackground_Click();
-    void chkText_Click();
-    void chkCopyr_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FlagClick(StoreKey flag);
+    void FlagClick(size_t index);
     void WidenForFaces(const TwipScale& scale, const std::array<QWidget*, 2>& frames);
 
     PageSettings& page_;
@@ -73,7 +63,7 @@ private:
     QComboBox* cboFontFace_ = nullptr;
     QLabel* lblFontSize_ = nullptr;
     QScrollBar* hscFontSize_ = nullptr;
-    QCheckBox* boxes_[10] = {};
+    std::array<QCheckBox*, kPageFlagCount> boxes_{};
 };
 
 } // namespace tuk

@@ -1,4 +1,5 @@
 #include "app/icons/AppIcon.h"
+#include "app/toolbar/ToolbarImages.h"
 #include "foldertree/images/DirTreeImages.h"
 
 #include <QImage>
@@ -44,8 +45,7 @@ private Q_SLOTS:
     // toolbar and the tree show it on any theme colour.
     void keyRenders() {
         QFETCH(QString, key);
-        QVERIFY(DirTreeImageKeys().contains(key));
-        const QIcon icon = DirTreeIcon(key);
+        const QIcon icon = DirTreeImageKeys().contains(key) ? DirTreeIcon(key) : ToolbarIcon(key);
         QVERIFY(!icon.isNull());
         for (int size : {16, 32}) {
             const QPixmap pixmap = icon.pixmap(size, size);
@@ -68,6 +68,7 @@ private Q_SLOTS:
     void otherKeyGivesNullIcon() {
         QFETCH(QString, key);
         QVERIFY(DirTreeIcon(key).isNull());
+        QVERIFY(ToolbarIcon(key).isNull());
     }
 
     // The small sizes are hand-drawn and must be shown as drawn, not scaled from another size.

@@ -3,9 +3,9 @@
 // A folder of small images and a page run over it, shared by the generator tests.
 
 #include "TestSupport.h"
+#include "base/Volumes.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
-#include "generator/Volumes.h"
 #include "style/Colors.h"
 
 namespace tuktest {

@@ -1,4 +1,4 @@
-#include "generator/FsName.h"
+#include "base/FsName.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
 

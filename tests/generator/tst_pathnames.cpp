@@ -1,4 +1,4 @@
-#include "generator/PathNames.h"
+#include "base/PathNames.h"
 
 #include <QTest>
 

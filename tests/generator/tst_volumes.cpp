@@ -1,5 +1,5 @@
 #include "FixtureMounts.h"
-#include "generator/Volumes.h"
+#include "base/Volumes.h"
 
 #include <QTemporaryDir>
 #include <QTest>

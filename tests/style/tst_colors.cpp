@@ -42,10 +42,7 @@ private Q_SLOTS:
         QFETCH(quint32, colour);
         QFETCH(int, part);
         QFETCH(int, value);
-        SetSystemColorLookup([](int index) { return index == 5 ? 0x302010u : 0u; });
-        QCOMPARE(ColorPart(part, colour), value);
-        SetSystemColorLookup({}); // unresolved system colours read black
-        QCOMPARE(ColorPart(part, colour), colour & 0x80000000u ? 0 : value);
+        QCOMPARE(ColorPart(part, colour), colour & 0x80000000u ? 0 : value); // system: black
     }
 
     void qbColorName_data() {

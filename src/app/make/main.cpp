@@ -2,11 +2,11 @@
 // window saved. Exit status: 0 pages made, 1 the run failed or was declined, the folder cannot
 // be found or holds no images, 2 bad usage or a settings file that cannot be used.
 
-#include "generator/FsName.h"
+#include "base/FsName.h"
+#include "base/PathNames.h"
+#include "base/Volumes.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
-#include "generator/PathNames.h"
-#include "generator/Volumes.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
 
@@ -34,6 +34,10 @@ enum ExitCode { kSuccess = 0, kRunFailed = 1, kBadUsage = 2 };
 
 volatile std::sig_atomic_t stopSignal = 0;
 
+void Error(const QString& text) {
+    std::cerr << "tu_k-make: " << text.toLocal8Bit().constData() << std::endl;
+}
+
 void OnStopSignal(int signo) {
     stopSignal = signo;
 }
@@ -44,12 +48,12 @@ void CatchStopSignals() {
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signo : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(signo, &action, nullptr);
-}
-
-void Error(const QString& text) {
-    std::cerr << "tu_k-make: " << text.toLocal8Bit().constData() << std::endl;
+    for (int signo : {SIGINT, SIGTERM, SIGHUP}) {
+        if (sigaction(signo, &action, nullptr) != 0)
+            Error(QStringLiteral("signal %1 cannot be caught (%2); it ends the program at once")
+                      .arg(signo)
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
 }
 
 // The progress on one line of the terminal, at most ten times a second.
@@ -64,14 +68,15 @@ public:
         shown_.start();
         const QByteArray line = text.toLocal8Bit();
         width_ = qMax(width_, line.size());
-        std::fprintf(stderr, "\r%s", line.constData());
-        std::fflush(stderr);
+        // A progress line that cannot be shown changes nothing about the run.
+        (void)std::fprintf(stderr, "\r%s", line.constData());
+        (void)std::fflush(stderr);
     }
     bool StopRequested() override { return stopSignal != 0; }
 
     void Clear() {
         if (width_ > 0)
-            std::fprintf(stderr, "\r%*s\r", static_cast<int>(width_), "");
+            (void)std::fprintf(stderr, "\r%*s\r", static_cast<int>(width_), "");
         width_ = 0;
     }
 
@@ -149,15 +154,16 @@ QString ReadProblem(const QString& file) {
     return Reason(EACCES);
 }
 
-} // namespace
+// What the command line asks for.
+struct Options {
+    QString folder;
+    QString target; // empty: the saved one
+    bool yes = false;
+    bool quiet = false;
+};
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tu_k-make"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TUK_VERSION));
-    // A file size limit then ends a page write with an error instead of killing the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-
+// Reads the command line into the options; returns -1 to go on, else the exit code.
+int ParseOptions(int argc, char** argv, Options& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, with the page options\n"
@@ -199,8 +205,13 @@ int main(int argc, char** argv) {
         Error(QStringLiteral("--target needs a folder"));
         return kBadUsage;
     }
-    const bool quiet = parser.isSet(quietOption);
+    options = {folders.constFirst(), parser.value(targetOption), parser.isSet(yesOption),
+               parser.isSet(quietOption)};
+    return -1;
+}
 
+// The saved page settings, with the target folder of the command line; -1 or the exit code.
+int LoadRunSettings(const Options& options, PageRun& run) {
     const SettingsStore store;
     if (store.Malformed()) {
         Error(QStringLiteral("%1 is not a valid settings file").arg(store.FileName()));
@@ -211,28 +222,30 @@ int main(int argc, char** argv) {
                   .arg(store.FileName(), ReadProblem(store.FileName())));
         return kBadUsage;
     }
-    PageRun run;
     const LoadOutcome loaded = LoadPageSettings(store, run.settings);
     if (!loaded.ok) {
         Error(QStringLiteral("the settings file %1 holds a value that does not convert: %2")
                   .arg(store.FileName(), loaded.Message()));
         return kBadUsage;
     }
-    if (parser.isSet(targetOption)) {
-        FsName target;
-        if (!AbsoluteFolder(parser.value(targetOption), target))
-            return kRunFailed;
-        // The target folder is kept as text, as the window keeps it.
-        if (target.text.toUtf8() != target.bytes) {
-            Error(QStringLiteral("the target folder %1 has a name that is not UTF-8; choose "
-                                 "another")
-                      .arg(target.text));
-            return kBadUsage;
-        }
-        run.settings.TargetFolder = target.text;
+    if (options.target.isEmpty())
+        return -1;
+    FsName target;
+    if (!AbsoluteFolder(options.target, target))
+        return kRunFailed;
+    // The target folder is kept as text, as the window keeps it.
+    if (target.text.toUtf8() != target.bytes) {
+        Error(QStringLiteral("the target folder %1 has a name that is not UTF-8; choose another")
+                  .arg(target.text));
+        return kBadUsage;
     }
+    run.settings.TargetFolder = target.text;
+    return -1;
+}
 
-    if (!AbsoluteFolder(folders.constFirst(), run.sFolder))
+// The folder, its images, the BODY string and the volume kind; -1 or the exit code.
+int ListRunImages(const Options& options, PageRun& run) {
+    if (!AbsoluteFolder(options.folder, run.sFolder))
         return kRunFailed;
     FolderImages images = ListFolderImages(run.sFolder.bytes);
     if (!images.readable) {
@@ -247,36 +260,65 @@ int main(int argc, char** argv) {
     run.images = std::move(images.names);
     run.body = MakeBodyString(run.settings);
     run.driveType = DriveTypeName(run.sFolder.text);
+    return -1;
+}
 
+// Notes a target folder that does not apply, then asks unless told not to.
+bool ConfirmRun(const Options& options, const PageRun& run) {
     const OutputChoice output =
         ChooseOutputFolder(run.sFolder, run.driveType, run.settings.TargetFolder);
-    if (parser.isSet(targetOption) && !output.lRemote && !quiet)
+    if (!options.target.isEmpty() && !output.lRemote && !options.quiet)
         Error(QStringLiteral("--target has no effect: %1 is on a fixed disk, so its pages go "
                              "next to its images")
                   .arg(run.sFolder.text));
-    if (!parser.isSet(yesOption)) {
-        if (!AskYes(MakeQuestion(output.sOutFolder.text, static_cast<int>(run.images.size()),
-                                 run.sFolder.text))) {
-            Error(QStringLiteral("nothing was made"));
-            return kRunFailed;
-        }
-    }
+    if (options.yes || AskYes(MakeQuestion(output.sOutFolder.text,
+                                           static_cast<int>(run.images.size()), run.sFolder.text)))
+        return true;
+    Error(QStringLiteral("nothing was made"));
+    return false;
+}
 
+int MakePages(const Options& options, const PageRun& run) {
     CatchStopSignals();
     PageRunResult result;
     {
-        TerminalProgress progress(!quiet && isatty(STDERR_FILENO));
+        TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO));
         result = PageGenerator(run, &progress);
     }
-    if (!quiet)
+    if (!options.quiet)
         std::cout << result.statusText.toLocal8Bit().constData() << std::endl;
     if (result.end == RunEnd::Finished)
         return kSuccess;
     Error(result.message);
     if (result.end == RunEnd::Stopped && stopSignal != 0) {
-        // End the way the signal would have, so a calling shell sees the interruption.
-        std::signal(stopSignal, SIG_DFL);
-        std::raise(stopSignal);
+        // End the way the signal would have, so a calling shell sees the interruption; where
+        // that fails the run still ends as failed.
+        const int signo = stopSignal;
+        if (std::signal(signo, SIG_DFL) == SIG_ERR || std::raise(signo) != 0)
+            Error(QStringLiteral("signal %1 could not end the program").arg(signo));
     }
     return kRunFailed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tu_k-make"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUK_VERSION));
+    // A file size limit then ends a page write with an error instead of killing the program.
+    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR)
+        Error(QStringLiteral("a file size limit would end the program at once"));
+
+    Options options;
+    if (const int code = ParseOptions(argc, argv, options); code >= 0)
+        return code;
+    PageRun run;
+    if (const int code = LoadRunSettings(options, run); code >= 0)
+        return code;
+    if (const int code = ListRunImages(options, run); code >= 0)
+        return code;
+    if (!ConfirmRun(options, run))
+        return kRunFailed;
+    return MakePages(options, run);
 }

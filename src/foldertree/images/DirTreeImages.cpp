@@ -12,14 +12,11 @@ static void RegisterDirTreeResources() {
 namespace tuk {
 
 const QStringList& DirTreeImageKeys() {
-    static const QStringList keys{
-        QStringLiteral("open"),     QStringLiteral("closed"),   QStringLiteral("leaf"),
-        QStringLiteral("floppy"),   QStringLiteral("hard"),     QStringLiteral("cdrom"),
-        QStringLiteral("net"),      QStringLiteral("desk"),     QStringLiteral("about"),
-        QStringLiteral("copy"),     QStringLiteral("default"),  QStringLiteral("exit"),
-        QStringLiteral("htmlmake"), QStringLiteral("htmlview"), QStringLiteral("refresh"),
-        QStringLiteral("save"),     QStringLiteral("target"),   QStringLiteral("ram"),
-        QStringLiteral("unknown")};
+    static const QStringList keys{QStringLiteral("open"), QStringLiteral("closed"),
+                                  QStringLiteral("leaf"), QStringLiteral("floppy"),
+                                  QStringLiteral("hard"), QStringLiteral("cdrom"),
+                                  QStringLiteral("net"),  QStringLiteral("desk"),
+                                  QStringLiteral("ram"),  QStringLiteral("unknown")};
     return keys;
 }
 

@@ -5,11 +5,10 @@
 
 namespace tuk {
 
-// The 16 x 16 images shared by the folder tree and the toolbar, by key: "open", "closed",
-// "leaf", "floppy", "hard", "cdrom", "net", "desk", and the toolbar's "about", "copy",
-// "default", "exit", "htmlmake", "htmlview", "refresh", "save", "target", and "ram" (RAM-disk
-// volumes) and "unknown" (volumes of any other kind). The pictures are SVG drawn on the 16 pixel
-// grid; they need Qt's SVG image plugin at run time. A key without an image gives a null icon.
+// The 16 x 16 images of the folder tree, by key: "open", "closed", "leaf", "floppy", "hard",
+// "cdrom", "net", "desk", "ram" (RAM-disk volumes) and "unknown" (volumes of any other kind).
+// The pictures are SVG drawn on the 16 pixel grid; they need Qt's SVG image plugin at run
+// time. A key without an image gives a null icon.
 QIcon DirTreeIcon(const QString& key);
 
 // Every key above, in the designed order.

@@ -1,7 +1,7 @@
 // tu_k-make as users meet it: run as a program with its own settings folder (the real user
 // store is never touched), its exit status, its messages and the pages it leaves.
 
-#include "generator/PathNames.h"
+#include "base/PathNames.h"
 #include "generator/RunFixture.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"

@@ -1,4 +1,4 @@
-#include "generator/PathNames.h"
+#include "base/PathNames.h"
 
 namespace tuk {
 
@@ -30,6 +30,13 @@ QString JoinPath(const QString& folder, const QString& name) {
     if (folder.isEmpty())
         return name;
     return WithTrailingSeparator(folder) + name;
+}
+
+bool IsSameOrBelow(const QString& path, const QString& folder) {
+    if (folder == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == folder ||
+           (path.startsWith(folder) && path.at(folder.size()) == QLatin1Char('/'));
 }
 
 } // namespace tuk

@@ -1,4 +1,6 @@
-#include "generator/Volumes.h"
+#include "base/Volumes.h"
+
+#include "base/PathNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,13 +44,6 @@ bool IsRemovableDevice(const QString& deviceId) {
     if (QFileInfo::exists(dev + QStringLiteral("/partition")))
         return ReadFlag(dev + QStringLiteral("/../removable"));
     return ReadFlag(dev + QStringLiteral("/removable"));
-}
-
-bool Contains(const QString& mountPoint, const QString& path) {
-    if (mountPoint == QLatin1String("/"))
-        return true;
-    return path == mountPoint ||
-           (path.startsWith(mountPoint) && path.at(mountPoint.size()) == QLatin1Char('/'));
 }
 
 // The path with symbolic links resolved; for a path that does not exist (yet), its longest
@@ -140,7 +135,7 @@ const MountEntry* VolumeOf(const QString& path, const QList<MountEntry>& mounts)
     const QString resolved = ResolvedPath(path);
     const MountEntry* best = nullptr;
     for (const MountEntry& entry : mounts) {
-        if (!Contains(entry.mountPoint, resolved))
+        if (!IsSameOrBelow(resolved, entry.mountPoint))
             continue;
         if (!best || entry.mountPoint.size() >= best->mountPoint.size())
             best = &entry;

@@ -22,6 +22,10 @@ QString WithTrailingSeparator(const QString& folder);
 // The folder without its trailing separator, except for the root "/" itself.
 QString WithoutTrailingSeparator(const QString& folder);
 
+// Whether the absolute path is the folder itself or lies below it ("/" holds every absolute
+// path; "/mnt/a" holds "/mnt/a/b" but not "/mnt/ab").
+bool IsSameOrBelow(const QString& path, const QString& folder);
+
 // A folder and a name joined by exactly one separator.
 QString JoinPath(const QString& folder, const QString& name);
 
