@@ -35,6 +35,7 @@ fi
 
 scripts/check-format.sh
 build build
+scripts/check-tidy.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 build build-asan -DTUK_SANITIZE=ON
 ctest --test-dir build-asan --output-on-failure -j "$jobs"

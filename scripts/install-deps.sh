@@ -7,7 +7,7 @@ mode=${1:-start}
 # libqt6svg6 carries Qt's SVG image and icon plugins: the window draws its pictures from SVG.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6)
 if [ "$mode" = test ]; then
-    packages+=(clang-format xvfb xauth xdotool x11-utils openbox imagemagick chromium
+    packages+=(clang-format clang-tidy xvfb xauth xdotool x11-utils openbox imagemagick chromium
         fonts-dejavu-core dpkg-dev file lintian desktop-file-utils appstream)
     # Some machines carry a Node.js build that bundles npm; only ask Debian for what is absent.
     command -v node >/dev/null || packages+=(nodejs)

@@ -139,8 +139,15 @@ void FolderTree::BuildFolderTree() {
     desktop->addChild(computer);
     addingOrder.append(computer);
 
-    // Every volume first, so a volume mounted inside another one keeps its own node and
-    // does not turn up as a folder of the outer one.
+    AddVolumes(computer, addingOrder);
+    AddHomeFolder(desktop, addingOrder);
+    AddDesktopFolders(desktop, addingOrder);
+    ShowFirstNodes(addingOrder);
+}
+
+// Every volume first, so a volume mounted inside another one keeps its own node and does not
+// turn up as a folder of the outer one.
+void FolderTree::AddVolumes(QTreeWidgetItem* computer, QList<QTreeWidgetItem*>& addingOrder) {
     for (const VolumeNode& volume : ListVolumeNodes(*sources_.mounts, *sources_.labels)) {
         if (nodes_.contains(volume.key))
             continue;
@@ -157,8 +164,10 @@ void FolderTree::BuildFolderTree() {
         if (node->childCount() > 0)
             addingOrder.append(node->child(0));
     }
+}
 
-    // The home folder, right after the computer: where most users keep their pictures.
+// The home folder, right after the computer: where most users keep their pictures.
+void FolderTree::AddHomeFolder(QTreeWidgetItem* desktop, QList<QTreeWidgetItem*>& addingOrder) {
     const QString home = sources_.homeFolder;
     if (!home.isEmpty() && !nodes_.contains(home)) {
         QTreeWidgetItem* node = NewFolderNode(home, GetFileName(home));
@@ -168,8 +177,10 @@ void FolderTree::BuildFolderTree() {
         if (node->childCount() > 0)
             addingOrder.append(node->child(0));
     }
+}
 
-    // Folders on the desktop: no children of their own, and no selected picture.
+// Folders on the desktop: no children of their own, and no selected picture.
+void FolderTree::AddDesktopFolders(QTreeWidgetItem* desktop, QList<QTreeWidgetItem*>& addingOrder) {
     if (!sources_.desktopFolder.isEmpty()) {
         QList<QTreeWidgetItem*> folders;
         for (const QString& name : sources_.folders->Subfolders(sources_.desktopFolder)) {
@@ -180,8 +191,6 @@ void FolderTree::BuildFolderTree() {
         desktop->addChildren(folders);
         addingOrder.append(folders);
     }
-
-    ShowFirstNodes(addingOrder);
 }
 
 // Opens the tree down to its fourth node in the order of adding: the computer's volumes show,

@@ -76,6 +76,9 @@ private:
     QTreeWidgetItem* NewFolderNode(const QString& key, const QString& name);
     void AddFirstSubfolder(QTreeWidgetItem* node);
     void InsertSorted(QTreeWidgetItem* parent, const QList<QTreeWidgetItem*>& sortedNew);
+    void AddVolumes(QTreeWidgetItem* computer, QList<QTreeWidgetItem*>& addingOrder);
+    void AddHomeFolder(QTreeWidgetItem* desktop, QList<QTreeWidgetItem*>& addingOrder);
+    void AddDesktopFolders(QTreeWidgetItem* desktop, QList<QTreeWidgetItem*>& addingOrder);
     void ShowFirstNodes(const QList<QTreeWidgetItem*>& addingOrder);
     QIcon Icon(const QString& image);
     void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);

@@ -105,7 +105,21 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
     connect(swatches_, &SwatchRow::Picked, this, &ColorEditor::lblQB_Click);
     auto* preset = Make<QLabel>(this, "Label6", tw.Rect(2100, 360, 495, 195));
     preset->setText(QStringLiteral("PreSet"));
+    BuildBars(tw);
+    BuildPreview(tw);
+    BuildBodyLabel(tw);
 
+    // Captions wider than designed in this font may use the room up to the frame's edge;
+    // the option buttons stand 20 pixels (300 twips) apart.
+    const int right = InnerRect().right();
+    GrowToText(preset, right, preset->height());
+    for (QRadioButton* option : options_)
+        GrowToText(option, right, tw.Px(300) - 1);
+    FitBodyFont();
+}
+
+// The red, green and blue bars with their letters and their values in decimal and hex.
+void ColorEditor::BuildBars(const TwipScale& tw) {
     using Handler = void (ColorEditor::*)();
     constexpr std::array<Handler, 3> barHandlers{
         &ColorEditor::hscR_Change, &ColorEditor::hscG_Change, &ColorEditor::hscB_Change};
@@ -134,7 +148,11 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
         hex->setFont(bold);
         hex_[c] = hex;
     }
+}
 
+// The preview with its text and link samples, and the option buttons of the colour slots.
+void ColorEditor::BuildPreview(const TwipScale& tw) {
+    using Handler = void (ColorEditor::*)();
     picBack_ = Make<ClickPanel>(this, "picBack", tw.Rect(120, 1740, 1935, 1635));
     picBack_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picBack_->setAutoFillBackground(true);
@@ -168,7 +186,9 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
         connect(sample, &ClickLabel::Clicked, this, sampleHandlers[s - 1]);
         samples_[s - 1] = sample;
     }
+}
 
+void ColorEditor::BuildBodyLabel(const TwipScale& tw) {
     lblBody_ = Make<FramedBodyLabel>(this, "lblBody", tw.Rect(120, 3420, 2475, 915));
     lblBody_->setContentsMargins(1, 1, 1, 1); // room for the border
     lblBody_->setForegroundRole(QPalette::Text);
@@ -176,14 +196,6 @@ ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* paren
     lblBody_->setWordWrap(true);
     lblBody_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblBody_->setToolTip(QStringLiteral("Current BODY string"));
-
-    // Captions wider than designed in this font may use the room up to the frame's edge;
-    // the option buttons stand 20 pixels (300 twips) apart.
-    const int right = InnerRect().right();
-    GrowToText(preset, right, preset->height());
-    for (QRadioButton* option : options_)
-        GrowToText(option, right, tw.Px(300) - 1);
-    FitBodyFont();
 }
 
 // The BODY string has to fit its box even in bold. Its box reaches down to the frame's line;

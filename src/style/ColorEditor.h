@@ -68,6 +68,9 @@ public Q_SLOTS:
 
 private:
     void BarChange(int channel);
+    void BuildBars(const TwipScale& tw);
+    void BuildPreview(const TwipScale& tw);
+    void BuildBodyLabel(const TwipScale& tw);
     void FitBodyFont();
 
     PageSettings& page_;

@@ -76,7 +76,12 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     auto* pageFrame = new CaptionFrame(QStringLiteral("Page"), panel);
     pageFrame->setObjectName(QStringLiteral("Frame2"));
     pageFrame->setGeometry(tw.Rect(2760, 1980, 1155, 2475));
+    BuildFontControls(tw, text);
+    BuildFlagBoxes(tw, text, pageFrame);
+    WidenForFaces(tw, {text, pageFrame});
+}
 
+void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
     cboFontFace_ = Make<QComboBox>(text, "cboFontFace", tw.Rect(120, 240, 915, 315));
     cboFontFace_->setEditable(true);
     // Typed text is taken as typed: no completion, and Enter does not add it to the list.
@@ -105,7 +110,9 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     hscFontSize_->setGeometry(tw.Rect(720, 600, 300, 300));
     hscFontSize_->setAccessibleName(QStringLiteral("Font size"));
     connect(hscFontSize_, &QScrollBar::valueChanged, this, &TextOptions::hscFontSize_Change);
+}
 
+void TextOptions::BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, CaptionFrame* pageFrame) {
     for (size_t i = 0; i < kPageFlags.size(); ++i) {
         const PageFlagRule& flag = kPageFlags[i];
         const BoxPlace& at = kBoxPlaces[i];
@@ -120,7 +127,6 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
         // stand 20 pixels (300 twips) apart.
         GrowToText(box, frame->InnerRect().right(), tw.Px(300) - 1);
     }
-    WidenForFaces(tw, {text, pageFrame});
 }
 
 // The font box shows whole the longest face name the preview knows, "Times New Roman", so

@@ -14,6 +14,7 @@ class QScrollBar;
 
 namespace tuk {
 
+class CaptionFrame;
 class ColorEditor;
 
 // The frames "Text" (Frame1: font face, size, centre, bold, italic) and "Page" (Frame2: the
@@ -57,6 +58,8 @@ protected:
 private:
     void FlagClick(size_t index);
     void WidenForFaces(const TwipScale& scale, const std::array<QWidget*, 2>& frames);
+    void BuildFontControls(const TwipScale& tw, CaptionFrame* text);
+    void BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, CaptionFrame* pageFrame);
 
     PageSettings& page_;
     ColorEditor* preview_;
