@@ -66,7 +66,7 @@ PY
     if ! nice cmake --build "$build" -j "$(nproc)" >"$scratch/build.log" 2>&1; then
         echo "invalid   $label (does not build)"
         invalid=$((invalid + 1))
-    elif ctest --test-dir "$build" -R "$tests" -j "$(nproc)" --timeout 120 \
+    elif ctest --test-dir "$build" -R "$tests" -LE slow -j "$(nproc)" --timeout 120 \
         >"$scratch/ctest.log" 2>&1; then
         echo "survived  $label   [$tests]"
         survived=$((survived + 1))

@@ -1,4 +1,4 @@
-#include "FixtureMounts.h"
+#include "TestSupport.h"
 #include "foldertree/FolderTree.h"
 
 #include "TestSupport.h"
@@ -356,6 +356,14 @@ private Q_SLOTS:
             QCOMPARE(folders_->Reads(), reads + 2); // one listing, one probe
         }
         QCOMPARE(top->childCount(), 1);
+        // "*" opens one level only: a whole branch would never end.
+        QTreeWidgetItem* deepest = top;
+        while (deepest->isExpanded())
+            deepest = deepest->child(0);
+        tree->setCurrentItem(deepest);
+        QTest::keyClick(tree.get(), Qt::Key_Asterisk);
+        QVERIFY(deepest->isExpanded());
+        QVERIFY(!deepest->child(0)->isExpanded());
     }
 
     // Keys are unique: a folder that is also a volume of its own, or a desktop folder, shows
