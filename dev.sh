@@ -36,9 +36,13 @@ fi
 scripts/check-format.sh
 build build
 scripts/check-tidy.sh build
-ctest --test-dir build --output-on-failure -j "$jobs"
+# The slow cases (ctest label "slow") run once, in CI, as a step of their own.
+ctest --test-dir build --output-on-failure -j "$jobs" -LE slow
+if [ "${CI:-}" = true ]; then
+    ctest --test-dir build --output-on-failure -L slow
+fi
 build build-asan -DTUK_SANITIZE=ON
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
 tests/e2e/run.sh build
 tests/package/check.sh build
 echo "All tests passed."

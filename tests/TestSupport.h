@@ -4,6 +4,8 @@
 // files, and small file systems mounted for one test. Paths given as QByteArray are
 // file-system bytes, which need not be UTF-8.
 
+#include "base/Volumes.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -120,5 +122,24 @@ private:
     QByteArray options_;
     bool ok_ = false;
 };
+
+// A mount table the test writes itself, in place of this machine's.
+class FixtureMountTable : public tuk::MountTableSource {
+public:
+    FixtureMountTable() = default;
+    explicit FixtureMountTable(QList<tuk::MountEntry> entries) : mounts(std::move(entries)) {}
+    QList<tuk::MountEntry> Mounts() const override { return mounts; }
+
+    QList<tuk::MountEntry> mounts;
+};
+
+inline tuk::MountEntry Mount(const QString& point, const QString& fs, bool removable = false) {
+    tuk::MountEntry m;
+    m.mountPoint = point;
+    m.fsType = fs;
+    m.root = QStringLiteral("/");
+    m.removable = removable;
+    return m;
+}
 
 } // namespace tuktest

@@ -36,15 +36,19 @@ bool ReadFlag(const QString& path) {
     return file.open(QIODevice::ReadOnly) && file.read(8).trimmed() == "1";
 }
 
-// /sys/dev/block/MAJ:MIN points at the device; a partition takes the flag of its disk.
-bool IsRemovableDevice(const QString& deviceId) {
-    const QString dev = QStringLiteral("/sys/dev/block/") + deviceId;
+} // namespace
+
+// <sys>/dev/block/MAJ:MIN points at the device; a partition takes the flag of its disk.
+bool IsRemovableDevice(const QString& deviceId, const QString& sysRoot) {
+    const QString dev = sysRoot + QStringLiteral("/dev/block/") + deviceId;
     if (!QFileInfo::exists(dev))
         return false;
     if (QFileInfo::exists(dev + QStringLiteral("/partition")))
         return ReadFlag(dev + QStringLiteral("/../removable"));
     return ReadFlag(dev + QStringLiteral("/removable"));
 }
+
+namespace {
 
 // The path with symbolic links resolved; for a path that does not exist (yet), its longest
 // existing parent resolved and the rest kept as written.
@@ -93,7 +97,7 @@ QList<MountEntry> SystemMountTable::Mounts() const {
     QList<MountEntry> mounts = ParseMountInfo(file.readAll());
     for (MountEntry& entry : mounts) {
         if (entry.source.startsWith(QLatin1String("/dev/")))
-            entry.removable = IsRemovableDevice(entry.deviceId);
+            entry.removable = IsRemovableDevice(entry.deviceId, QStringLiteral("/sys"));
     }
     return mounts;
 }

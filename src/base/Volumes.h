@@ -29,6 +29,10 @@ public:
     QList<MountEntry> Mounts() const override;
 };
 
+// Whether the block device "major:minor" reports removable media, read below sysRoot (the
+// system's /sys, a fixture in tests).
+bool IsRemovableDevice(const QString& deviceId, const QString& sysRoot);
+
 // Parses the text of /proc/self/mountinfo (removable flags left false).
 QList<MountEntry> ParseMountInfo(const QByteArray& text);
 

@@ -67,25 +67,6 @@ private Q_SLOTS:
         ClearStore();
     }
 
-    void toolbarAsDesigned() {
-        const QStringList keys{"exit",    "", "refresh",  "",         "target", "copy", "save",
-                               "default", "", "htmlmake", "htmlview", "",       "about"};
-        const QList<QAction*> actions = w_->TB()->actions();
-        QCOMPARE(actions.size(), keys.size());
-        for (int i = 0; i < keys.size(); ++i) {
-            QCOMPARE(actions[i]->isSeparator(), keys[i].isEmpty());
-            if (keys[i].isEmpty())
-                continue;
-            QCOMPARE(actions[i]->objectName(), keys[i]);
-            QVERIFY2(!actions[i]->icon().isNull(), qPrintable(keys[i]));
-            QVERIFY(actions[i]->isEnabled());
-        }
-        QCOMPARE(Tool("exit")->toolTip(), QString("Close TU_K"));
-        QCOMPARE(Tool("target")->toolTip(),
-                 "Set folder for remote images: " + Program().page.TargetFolder + " (Ctrl+T)");
-        QVERIFY(Program().page.TargetFolder.endsWith('/'));
-    }
-
     // Each key runs its own command; a command whose condition is false does nothing.
     void buttons_data() {
         QTest::addColumn<QString>("key");
@@ -150,38 +131,6 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.prompts.size(), effect == "prompted" ? 1 : 0);
         QVERIFY(dialogs_.asked.isEmpty());
         QCOMPARE(Find<QComboBox>(w_.get(), "cboFontFace")->currentText(), QString("Arial"));
-    }
-
-    // "&File" and the "&Folder" box share Alt+F: the key opens the menu, every time.
-    void altFOpensTheFileMenu() {
-        for (int press = 0; press < 2; ++press) {
-            QTest::keyClick(w_.get(), Qt::Key_F, Qt::AltModifier);
-            QAction* active = w_->menuBar()->activeAction();
-            QVERIFY(active);
-            QCOMPARE(active->text(), QString("&File"));
-            QVERIFY(!Find<QWidget>(w_.get(), "chkFolder")->hasFocus());
-            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                              : static_cast<QWidget*>(w_.get()),
-                            Qt::Key_Escape);
-            QTest::keyClick(w_->menuBar(), Qt::Key_Escape);
-        }
-    }
-
-    void exitMenuCloses() {
-        w_->MenuEntry("mnuFileExit")->trigger();
-        QVERIFY(!w_->isVisible());
-    }
-
-    void aboutBox() {
-        w_->MenuEntry("mnuFileAbout")->trigger();
-        w_->TB_ButtonClick("about");
-        QCOMPARE(dialogs_.abouts.size(), 2);
-        QCOMPARE(dialogs_.abouts[0], dialogs_.abouts[1]);
-        const QStringList lines = dialogs_.abouts[0].split('\n');
-        QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], QString("TU_K :: HTML's out of Images!"));
-        QVERIFY(lines[1].contains(QChar(0xA9)) && lines[1].contains('@'));
-        QVERIFY(lines[2].startsWith("https://"));
     }
 
     void imageListFollowsTheFolder() {

@@ -77,46 +77,6 @@ private Q_SLOTS:
         QVERIFY(!ReadFile(StorePath()).contains("[Colors]"));
     }
 
-    // Stored values show in the controls; the conversion rules themselves are the store's.
-    void loadedValues_data() {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("what");
-        QTest::addColumn<QString>("expected");
-        auto row = [](const char* name, const char* ini, const char* what, const char* shown) {
-            QTest::newRow(name) << QByteArray(ini) << QString(what) << QString(shown);
-        };
-        row("flag off", "[Others]\nlLinx=0\n", "chkLinx", "false");
-        row("flag on", "[Text]\nlBold=-1\n", "chkBold", "true");
-        row("BackR 300 bar", "[Colors]\nBackR=300\n", "hscR", "255");
-        row("BackR 300 body", "[Colors]\nBackR=300\n", "body",
-            "<body bgcolor=#ffc0c0 text=#000000 link=#0000ff vlink=#800080 alink=#ff0000>");
-        row("key missing in the middle", "[Colors]\nLinkR=1\nLinkB=3\n", "body",
-            "<body bgcolor=#c0c0c0 text=#000000 link=#010003 vlink=#800080 alink=#ff0000>");
-        row("face shown as stored", "[Text]\nsFontFace=times\n", "cboFontFace", "times|times");
-        row("size 7", "[Text]\nnFontSize=7\n", "lblFontSize", "7");
-    }
-    void loadedValues() {
-        QFETCH(QByteArray, ini);
-        QFETCH(QString, what);
-        QFETCH(QString, expected);
-        WriteStore(ini);
-        Open();
-        QVERIFY(dialogs_.told.isEmpty());
-        QString actual;
-        if (what.startsWith("chk"))
-            actual = Find<QCheckBox>(w_.get(), qPrintable(what))->isChecked() ? "true" : "false";
-        else if (what == "hscR")
-            actual = QString::number(BarValue("hscR")) + (Text("lblR") == "255" ? "" : "?");
-        else if (what == "body")
-            actual = Text("lblBody");
-        else if (what == "cboFontFace")
-            actual = Find<QComboBox>(w_.get(), "cboFontFace")->currentText() + "|" +
-                     Program().page.sFontFace;
-        else
-            actual = Text("lblFontSize");
-        QCOMPARE(actual, expected);
-    }
-
     // A value that does not convert: one message naming it, the keys before it loaded, it and
     // the ones after it at their defaults in the fields and the controls, so pages get what
     // the window shows. The stored target folder, not loaded, survives Save and the close
@@ -177,37 +137,6 @@ private Q_SLOTS:
         Close();
         QCOMPARE(dialogs_.told.size(), 1);
         QCOMPARE(Stored("Others/TargetFolder"), target);
-    }
-
-    // Not INI: the defaults and one message naming the copy kept of the file before anything is
-    // written; the close then starts a fresh store without a word. Empty: no message at all.
-    void notIniOrEmpty_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("binary") << QByteArray("\x00\x01\xff[[[\n=====\n[Colors\nBackR=\"5\n", 28);
-        QTest::newRow("line without =") << QByteArray("[Colors]\nBackR=5\nBackG\n");
-        QTest::newRow("empty") << QByteArray("");
-    }
-    void notIniOrEmpty() {
-        QFETCH(QByteArray, bytes);
-        WriteStore(bytes);
-        Open();
-        const QStringList told =
-            bytes.isEmpty()
-                ? QStringList()
-                : QStringList{"The settings file " + StorePath() +
-                              " is not a valid settings file. Its content is "
-                              "kept in " +
-                              StorePath() + ".bad, and Tu_K starts with the default settings."};
-        QCOMPARE(dialogs_.told, told);
-        QCOMPARE(Program().page.BackR, qint16(192));
-        QCOMPARE(Program().page.nFontSize, quint8(2));
-        QCOMPARE(ReadFile(StorePath()), bytes);
-        if (!bytes.isEmpty())
-            QCOMPARE(ReadFile(StorePath() + ".bad"), bytes);
-        Close();
-        QCOMPARE(dialogs_.told, told);
-        QVERIFY(!Stored("Window/DefW").isEmpty());
-        QVERIFY(!ReadFile(StorePath()).contains("BackR"));
     }
 
     // What the store cannot be (a folder, a FIFO, a link to a device) is told once at
@@ -277,18 +206,6 @@ private Q_SLOTS:
         QVERIFY(text.contains("lBold=True"));
         QVERIFY(text.contains("TargetFolder="));
         QVERIFY(!text.contains("[Window]"));
-    }
-
-    void closeMinimised() {
-        WriteStore("[Window]\nDefL=300\nDefT=300\nDefW=9000\nDefH=7500\n");
-        Open();
-        w_->showMinimized();
-        QTRY_VERIFY(w_->isMinimized());
-        Close();
-        QCOMPARE(Stored("Window/DefL"), QString("0"));
-        QCOMPARE(Stored("Window/DefT"), QString("0"));
-        QCOMPARE(Stored("Window/DefW"), QString("6840"));
-        QCOMPARE(Stored("Window/DefH"), QString("5805"));
     }
 
     void closeWhileMaking() {

@@ -126,10 +126,41 @@ private Q_SLOTS:
         QVERIFY(!HasTemporaryFiles(folder));
     }
 
+    // A page that does not fit on the disk is never left half written, neither as a new page
+    // nor over the page it replaces.
+    void diskFull_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("new page") << QByteArray();
+        QTest::newRow("page replaced") << QByteArray("old page");
+    }
+    void diskFull() {
+        QFETCH(QByteArray, before);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/in/", target = dir.path() + "/out/";
+        ScratchMount disk(target, 8); // two blocks: less than one page
+        if (!disk.Ok())
+            QSKIP("no file system can be mounted here");
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
+        if (!before.isNull())
+            QVERIFY(WriteFile(target + "a_jpg.html", before));
+        PageRun run = FixedDiskRun(folder);
+        run.driveType = kCdRom;
+        run.settings.TargetFolder = target;
+        run.settings.sFontFace = QString(10000, 'x'); // pages of more than 10 KB
+        const PageRunResult result = PageGenerator(run);
+        QCOMPARE(result.end, RunEnd::Failed);
+        QVERIFY2(result.message.contains("a_jpg.html: No space left on device"),
+                 qPrintable(result.message));
+        QCOMPARE(PagesIn(target), before.isNull() ? QStringList() : QStringList{"a_jpg.html"});
+        QCOMPARE(ReadFile(target + "a_jpg.html"), before);
+        QVERIFY(!HasTemporaryFiles(target));
+    }
+
     // Whatever sits at a page name is replaced by the page, and never written through.
     void somethingAtThePageName_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("old page") << "file";
+        QTest::newRow("the page and more") << "longer";
         QTest::newRow("link to a file outside") << "link";
         QTest::newRow("link to the very bytes outside") << "same";
         QTest::newRow("dangling link") << "dangling";
@@ -148,8 +179,8 @@ private Q_SLOTS:
         const QByteArray expected = ReadFile(page);
         QVERIFY(QFile::remove(page));
         QByteArray precious = "precious";
-        if (kind == "file") {
-            QVERIFY(WriteFile(page, "old page"));
+        if (kind == "file" || kind == "longer") {
+            QVERIFY(WriteFile(page, kind == "file" ? "old page" : expected + "more"));
         } else if (kind == "link" || kind == "same") {
             if (kind == "same")
                 precious = expected;
@@ -169,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(page), expected);
         if (kind == "dangling")
             QVERIFY(!QFileInfo::exists(outside));
-        else if (kind != "file" && kind != "fifo")
+        else if (kind != "file" && kind != "longer" && kind != "fifo")
             QCOMPARE(ReadFile(outside), precious);
         QVERIFY(!HasTemporaryFiles(folder));
     }
@@ -209,7 +240,9 @@ private Q_SLOTS:
                  qPrintable(result.statusText));
         QCOMPARE(PagesIn(folder), QStringList({"a_jpg.html", "b_jpg.html"}));
         // The pages made are whole: a full run writes the same bytes and leaves them alone.
-        const PageRunResult full = PageGenerator(run);
+        StopAfter atTheEnd(5); // a request after the last page changes nothing
+        const PageRunResult full = PageGenerator(run, &atTheEnd);
+        QCOMPARE(full.end, RunEnd::Finished);
         QCOMPARE(full.pagesUnchanged, 2);
         QCOMPARE(full.pagesWritten, 3);
     }

@@ -177,6 +177,8 @@ private Q_SLOTS:
 
     // Counts are not 16-bit: a folder of more than 32,767 images gets every page.
     void moreImagesThanA16BitCount() {
+        if (!qEnvironmentVariableIsSet("TUK_SLOW_TESTS"))
+            QSKIP("slow: runs as tst_pagegenerator_slow (ctest -L slow)");
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
         const int count = 32769;

@@ -2,7 +2,6 @@
 // pages of one run in name order, each behind a line "==== <page file name>".
 // TUK_UPDATE_GOLDEN=1 rewrites the golden files from the current output (review the diff).
 
-#include "FixtureMounts.h"
 #include "RunFixture.h"
 
 #include <QTemporaryDir>
@@ -14,18 +13,12 @@ using namespace tuktest;
 
 namespace {
 
-// 2023-06-15 12:00 UTC: the same calendar day in every time zone from -11 to +11 hours.
-constexpr time_t kImageTime = 1686830400;
+// 2023-06-15 21:00 UTC, already the 16th in the zone the test runs in (UTC+9); each later
+// image is 33 days younger, so every page shows a date of its own.
+constexpr time_t kImageTime = 1686862800;
+constexpr time_t kImageStep = 33 * 86400;
 
 using FixtureTable = tuktest::FixtureMountTable;
-
-MountEntry Mount(const QString& point, const QString& fs) {
-    MountEntry m;
-    m.mountPoint = point;
-    m.fsType = fs;
-    m.root = QStringLiteral("/");
-    return m;
-}
 
 struct Image {
     QByteArray name; // file-system bytes
@@ -45,10 +38,12 @@ PageSettings AllFlags(bool on) {
 
 void MakeDatedImages(const QString& folder, const QList<Image>& images) {
     QVERIFY(MakeFolder(folder));
+    time_t time = kImageTime;
     for (const Image& image : images) {
         const QByteArray path = folder.toUtf8() + image.name;
         QVERIFY(WriteFile(path, QByteArray(image.size, 'x')));
-        QVERIFY(SetFileTime(path, kImageTime));
+        QVERIFY(SetFileTime(path, time));
+        time += kImageStep;
     }
 }
 
@@ -73,6 +68,12 @@ QByteArray CollectPages(const QString& folder, bool& ascii) {
 class TestPageGolden : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Pages show local dates: a zone far from UTC, without daylight saving, tells them apart.
+    void initTestCase() {
+        qputenv("TZ", "JST-9");
+        tzset();
+    }
+
     void pages_data() {
         QTest::addColumn<QString>("golden");
         QTest::addColumn<PageSettings>("settings");

@@ -14,7 +14,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("pixels");
         QTest::newRow("96 dpi") << 6840 << 96.0 << 456;
         QTest::newRow("one pixel") << 15 << 96.0 << 1;
-        QTest::newRow("rounds to nearest") << 22 << 96.0 << 1;
+        QTest::newRow("rounds down") << 22 << 96.0 << 1;
+        QTest::newRow("rounds up") << 23 << 96.0 << 2;
         QTest::newRow("144 dpi") << 6840 << 144.0 << 684;
         QTest::newRow("negative") << -3000 << 96.0 << -200;
     }

@@ -54,13 +54,12 @@ private Q_SLOTS:
         };
         row("flag 0", "[Others]\nlLinx=0\n", "lLinx", "false");
         row("flag -1", "[Text]\nlBold=-1\n", "lBold", "true");
-        row("flag true", "[Text]\nlBold=true\n", "lBold", "true");
         row("flag TRUE", "[Text]\nlBold=TRUE\n", "lBold", "true");
-        row("flag False", "[Others]\nlCopyr=False\n", "lCopyr", "false");
         row("flag 0.4", "[Text]\nlBold=0.4\n", "lBold", "true");
         row("flag 0.0", "[Others]\nlLinx=0.0\n", "lLinx", "false");
         row("BackR 300 kept", "[Colors]\nBackR=300\n", "BackR", "300");
         row("-32768 kept", "[Colors]\nBackR=-32768\n", "BackR", "-32768");
+        row("32767 kept", "[Colors]\nBackG=32767\n", "BackG", "32767");
         row("blanks around", "[Colors]\nBackG=\" 12 \"\n", "BackG", "12");
         row("key missing in the middle", "[Colors]\nBackR=1\nBackB=3\n", "BackG", "192");
         row("fraction rounds to even", "[Colors]\nBackB=2.5\n", "BackB", "2");
@@ -71,6 +70,7 @@ private Q_SLOTS:
         row("target empty", "[Others]\nTargetFolder=\n", "TargetFolder", "default");
         row("target with comma", "[Others]\nTargetFolder=/a,b\n", "TargetFolder", "/a,b/");
         row("font face kept", "[Text]\nsFontFace=times\n", "sFontFace", "times");
+        row("font size 1", "[Text]\nnFontSize=1\n", "nFontSize", "1");
         row("font size 128", "[Text]\nnFontSize=128\n", "nFontSize", "128");
         row("window", "[Window]\nDefW=9000\n", "DefW", "9000");
         row("negative left", "[Window]\nDefL=-1200\n", "DefL", "-1200");
@@ -109,10 +109,12 @@ private Q_SLOTS:
         auto row = [](const char* name, const char* ini, StoreKey key, const char* why) {
             QTest::newRow(name) << QByteArray(ini) << int(key) << QString(why);
         };
-        row("font size 300", "[Text]\nnFontSize=300\nlBold=True\n", StoreKey::nFontSize,
+        row("font size 256", "[Text]\nnFontSize=256\nlBold=True\n", StoreKey::nFontSize,
             "Overflow");
+        row("font size 255", "[Text]\nnFontSize=255\n", StoreKey::nFontSize,
+            "Invalid property value");
         row("font size 0", "[Text]\nnFontSize=0\n", StoreKey::nFontSize, "Invalid property value");
-        row("font size 200", "[Text]\nnFontSize=200\n", StoreKey::nFontSize,
+        row("font size 129", "[Text]\nnFontSize=129\n", StoreKey::nFontSize,
             "Invalid property value");
         row("colour text", "[Colors]\nLinkG=green\n", StoreKey::LinkG, "Type mismatch");
         row("colour exponent", "[Colors]\nLinkR=1e3\n", StoreKey::LinkR, "Type mismatch");
