@@ -51,6 +51,11 @@ public:
 // are what counts), the page options with TargetFolder, the BODY string as shown (written as
 // given, never rebuilt), the kind of the folder's volume (DriveTypeName) and the locale of
 // the date and elapsed texts.
+// Longest edge of a thumbnail on the index page, in pixels; its sharp twin has twice that.
+inline constexpr int kDefaultThumbSize = 240;
+inline constexpr int kMinThumbSize = 32;
+inline constexpr int kMaxThumbSize = 1024;
+
 struct PageRun {
     FsName sFolder;
     QList<FsName> images;
@@ -58,6 +63,7 @@ struct PageRun {
     QString body;
     QString driveType;
     QLocale locale = QLocale::system();
+    int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
 };
 
 enum class RunEnd {

@@ -31,7 +31,7 @@ struct BoxPlace {
     int left, top, width, height;
 };
 
-constexpr std::array<BoxPlace, kPageFlagCount> kBoxPlaces{{
+constexpr std::array<BoxPlace, kStyleBoxCount> kBoxPlaces{{
     {true, 120, 960, 780, 220},
     {true, 120, 1260, 660, 220},
     {true, 120, 1560, 660, 220},
@@ -106,7 +106,7 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     hscFontSize_->setAccessibleName(QStringLiteral("Font size"));
     connect(hscFontSize_, &QScrollBar::valueChanged, this, &TextOptions::hscFontSize_Change);
 
-    for (size_t i = 0; i < kPageFlags.size(); ++i) {
+    for (size_t i = 0; i < kBoxPlaces.size(); ++i) {
         const PageFlagRule& flag = kPageFlags[i];
         const BoxPlace& at = kBoxPlaces[i];
         CaptionFrame* frame = at.inTextFrame ? text : pageFrame;
@@ -188,7 +188,8 @@ void TextOptions::ShowFontSize() {
 }
 
 void TextOptions::ShowFlag(StoreKey flag) {
-    FlagBox(flag)->setChecked(*FlagOf(page_, flag));
+    if (QCheckBox* box = FlagBox(flag))
+        box->setChecked(*FlagOf(page_, flag));
 }
 
 QCheckBox* TextOptions::FlagBox(StoreKey flag) const {

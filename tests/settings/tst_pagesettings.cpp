@@ -16,10 +16,11 @@ private Q_SLOTS:
         QCOMPARE(body.size(), 76);
         QCOMPARE(s.sFontFace, QStringLiteral("Arial"));
         QCOMPARE(s.nFontSize, quint8(2));
-        const bool flags[] = {s.lCenter, s.lBold,  s.lItal,       s.lLinx, s.lFolder,
-                              s.lFDate,  s.lFSize, s.lBackGround, s.lText, s.lCopyr};
-        const bool expected[] = {false, false, false, true, true, true, true, false, false, true};
-        for (int i = 0; i < 10; ++i)
+        const bool flags[] = {s.lCenter, s.lBold,       s.lItal, s.lLinx,  s.lFolder, s.lFDate,
+                              s.lFSize,  s.lBackGround, s.lText, s.lCopyr, s.lIndex};
+        const bool expected[] = {false, false, false, true, true, true,
+                                 true,  false, false, true, false};
+        for (int i = 0; i < 11; ++i)
             QCOMPARE(flags[i], expected[i]);
     }
 
