@@ -3,6 +3,7 @@
 #include "base/Append.h"
 #include "base/PathNames.h"
 #include "base/Volumes.h"
+#include "generator/IndexPage.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageFile.h"
@@ -26,6 +27,7 @@ void PageRunListener::Yield() {}
 bool PageRunListener::StopRequested() {
     return false;
 }
+void PageRunListener::ThumbProgress(int, int, const QString&) {}
 
 OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
                                 const QString& targetFolder) {
@@ -144,6 +146,109 @@ void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pa
     AppendLink(out, pageName);
 }
 
+// Why the index page and its thumbnails cannot go into the output folder without writing over
+// something of the user's: an index.html without the program's marker, or a "thumbs" that is
+// no folder (a link to one included). Empty when they can.
+QString IndexPlaceProblem(int outFd, const QString& outFolder) {
+    struct stat st {};
+    if (fstatat(outFd, kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        bool own = false;
+        const int fd = S_ISREG(st.st_mode) ? openat(outFd, kIndexFileName,
+                                                    O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK)
+                                           : -1;
+        if (fd >= 0) {
+            char head[512];
+            const ssize_t n = read(fd, head, sizeof head);
+            close(fd);
+            own = n > 0 && IsOwnIndexPage(QByteArrayView(head, n));
+        }
+        if (!own)
+            return QStringLiteral("%1%2 was not made by Tu_K and is left as it is; move it away "
+                                  "or turn the index page off. No page was written.")
+                .arg(outFolder, QLatin1String(kIndexFileName));
+    }
+    if (fstatat(outFd, kThumbsFolderName, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode))
+        return QStringLiteral("%1%2 is not a folder, so the thumbnails have no place; move it "
+                              "away or turn the index page off. No page was written.")
+            .arg(outFolder, QLatin1String(kThumbsFolderName));
+    return QString();
+}
+
+// What the index page needs of every image, gathered while its page is made.
+struct IndexParts {
+    std::vector<IndexEntry> entries;
+    std::vector<ThumbJob> jobs;
+    QByteArray link; // of the index page itself, as the pages link it
+
+    void Add(const QByteArray& outPrefix, const QByteArray& imagePath, QByteArrayView pageName,
+             const QString& image, QByteArrayView date, qint64 kiloBytes) {
+        const QByteArrayView stem = pageName.chopped(5); // without ".html"
+        ThumbJob job{imagePath, stem.toByteArray() + ".jpg", stem.toByteArray() + "@2x.jpg"};
+        IndexEntry entry;
+        entry.image = image;
+        PageLink(entry.pageLink, outPrefix, pageName);
+        entry.thumbLink = outPrefix + kThumbsFolderName + '/';
+        entry.thumb2xLink = entry.thumbLink;
+        AppendLink(entry.thumbLink, job.name);
+        AppendLink(entry.thumb2xLink, job.name2x);
+        entry.date = date.toByteArray();
+        entry.kiloBytes = kiloBytes;
+        entries.push_back(std::move(entry));
+        jobs.push_back(std::move(job));
+    }
+};
+
+// Makes the thumbnails (when the run has a maker) and writes the index page. Returns the
+// end of the run; message says why when it is not Finished.
+RunEnd MakeIndexPage(const PageRun& run, const QString& outFolder, int outFd,
+                     PageFileWriter& writer, IndexParts& parts, PageRunListener& events,
+                     PageRunResult& result, QString& message) {
+    if (run.thumbnails) {
+        if (mkdirat(outFd, kThumbsFolderName, 0777) != 0 && errno != EEXIST) {
+            message = QStringLiteral("Cannot make the folder %1%2: %3.")
+                          .arg(outFolder, QLatin1String(kThumbsFolderName), Reason(errno));
+            return RunEnd::Failed;
+        }
+        const int thumbsFd =
+            openat(outFd, kThumbsFolderName, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (thumbsFd < 0) {
+            message = QStringLiteral("Cannot open the folder %1%2: %3.")
+                          .arg(outFolder, QLatin1String(kThumbsFolderName), Reason(errno));
+            return RunEnd::Failed;
+        }
+        QString status;
+        auto progress = [&](int k, int n) {
+            status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
+            events.ThumbProgress(k, n, status);
+            events.Yield();
+            return !events.StopRequested();
+        };
+        bool stopped = false;
+        const std::vector<ThumbSize> sizes =
+            run.thumbnails->Make(thumbsFd, parts.jobs, run.thumbSize, progress, stopped);
+        close(thumbsFd);
+        if (stopped) {
+            message = QStringLiteral("Stopped on request while making thumbnails; the index "
+                                     "page was not written.");
+            return RunEnd::Stopped;
+        }
+        for (size_t k = 0; k < parts.entries.size() && k < sizes.size(); ++k)
+            parts.entries[k].thumb = sizes[k];
+    }
+    for (const IndexEntry& entry : parts.entries)
+        result.thumbsMissing += entry.thumb.Made() ? 0 : 1;
+    const QByteArray page = ComposeIndexPage(
+        run.settings, run.body, PageFolderName(run.sFolder.text), run.thumbSize, parts.entries);
+    QByteArray name(kIndexFileName); // NUL-terminated, as the writer needs
+    if (writer.Write(name, page) == PageFileWriter::Outcome::Failed) {
+        message = QStringLiteral("Cannot write the index page %1%2: %3.")
+                      .arg(outFolder, QLatin1String(kIndexFileName), Reason(writer.error()));
+        return RunEnd::Failed;
+    }
+    result.indexPath = outFolder + QLatin1String(kIndexFileName);
+    return RunEnd::Finished;
+}
+
 } // namespace
 
 PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
@@ -174,8 +279,11 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
         const char* word = end == RunEnd::Finished  ? " -- OK"
                            : end == RunEnd::Stopped ? " -- Stopped"
                                                     : " -- Failed";
-        result.statusText = ImageStatusText(position, count) + QLatin1String(" -- ") +
-                            FormatElapsed(result.elapsedSeconds, run.locale) + QLatin1String(word);
+        result.statusText = ImageStatusText(position, count) + QLatin1String(" -- ");
+        if (result.thumbsMissing > 0)
+            result.statusText +=
+                QStringLiteral("%1 without thumbnail -- ").arg(result.thumbsMissing);
+        result.statusText += FormatElapsed(result.elapsedSeconds, run.locale) + QLatin1String(word);
         return result;
     };
     if (run.images.size() > INT_MAX)
@@ -230,6 +338,15 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
                               .arg(nameMax));
     }
 
+    if (run.settings.lIndex) {
+        const QString problem = IndexPlaceProblem(outFolder.fd(), outFolderName.text);
+        if (!problem.isEmpty())
+            return finish(RunEnd::Failed, problem);
+    }
+    IndexParts index;
+    if (run.settings.lIndex)
+        PageLink(index.link, outPrefix, kIndexFileName);
+
     const PageComposer composer(run.settings, run.body, PageFolderName(sFolder.text));
     PageFileWriter writer(outFolder.fd());
     writer.ReadFolder();
@@ -281,7 +398,11 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
         facts.kiloBytes = PageKiloBytes(st.st_size);
         facts.position = position;
         facts.count = count;
+        facts.indexLink = index.link;
         composer.Compose(page, facts);
+        if (run.settings.lIndex)
+            index.Add(outPrefix, sFolder.bytes + image.bytes, pageNames.at(k), lowerName,
+                      facts.date, facts.kiloBytes);
 
         switch (writer.Write(pageNames.at(k), page)) {
         case PageFileWriter::Outcome::Written:
@@ -302,6 +423,13 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
             return finish(
                 RunEnd::Stopped,
                 QStringLiteral("Stopped on request. %1").arg(CountSentence(result, count)));
+    }
+    if (run.settings.lIndex) {
+        QString message;
+        const RunEnd end = MakeIndexPage(run, outFolderName.text, outFolder.fd(), writer, index,
+                                         events, result, message);
+        if (end != RunEnd::Finished)
+            return finish(end, message);
     }
     return finish(RunEnd::Finished, QString());
 }
