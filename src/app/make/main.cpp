@@ -9,6 +9,7 @@
 #include "generator/PageGenerator.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
+#include "thumbnails/ImageThumbnails.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -74,6 +75,15 @@ public:
         (void)std::fflush(stderr);
     }
     bool StopRequested() override { return stopSignal != 0; }
+    void ThumbProgress(int, int, const QString& text) override {
+        if (!show_ || (shown_.isValid() && shown_.elapsed() < 100))
+            return;
+        shown_.start();
+        const QByteArray line = text.toLocal8Bit();
+        width_ = qMax(width_, line.size());
+        (void)std::fprintf(stderr, "\r%s", line.constData());
+        (void)std::fflush(stderr);
+    }
 
     void Clear() {
         if (width_ > 0)
@@ -326,15 +336,20 @@ bool ConfirmRun(const Options& options, const PageRun& run) {
     return false;
 }
 
-int MakePages(const Options& options, const PageRun& run) {
+int MakePages(const Options& options, PageRun& run) {
     CatchStopSignals();
     PageRunResult result;
+    ImageThumbnails thumbnails;
+    run.thumbnails = &thumbnails;
     {
         TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO));
         result = PageGenerator(run, &progress);
     }
     if (!options.quiet)
         std::cout << result.statusText.toLocal8Bit().constData() << std::endl;
+    if (result.thumbsMissing > 0)
+        Error(QStringLiteral("%1 image(s) could not be decoded and have no thumbnail")
+                  .arg(result.thumbsMissing));
     if (result.end == RunEnd::Finished)
         return kSuccess;
     Error(result.message);
