@@ -17,6 +17,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -249,189 +250,219 @@ RunEnd MakeIndexPage(const PageRun& run, const QString& outFolder, int outFd,
     return RunEnd::Finished;
 }
 
+// One run, from its checks to its last page. Every check that can refuse the run comes before
+// the first page, so a refused run writes nothing.
+class PageRunner {
+public:
+    explicit PageRunner(const PageRun& run)
+        : run_(run), sFolder_(WithTrailingSeparator(run.sFolder)),
+          output_(ChooseOutputFolder(sFolder_, run.driveType, run.settings.TargetFolder)),
+          count_(static_cast<int>(qMin<qsizetype>(run.images.size(), INT_MAX))),
+          dates_(run.locale) {
+        clock_.start();
+        result_.lRemote = output_.lRemote;
+        result_.sOutFolder = output_.sOutFolder.text;
+    }
+
+    PageRunResult Run(PageRunListener& events);
+
+private:
+    QString CheckNames();
+    QString OpenFolders();
+    QString CheckNameLengths() const;
+    QString WritePage(int k, const PageComposer& composer, PageFileWriter& writer);
+    PageRunResult Finish(RunEnd end, const QString& message);
+    QString Failure(const QString& what, const QString& name, const QString& reason) const {
+        return QStringLiteral("Cannot %1 %2: %3. %4")
+            .arg(what, name, reason, CountSentence(result_, count_));
+    }
+
+    const PageRun run_; // its own copy: see PageGenerator
+    const FsName sFolder_;
+    const OutputChoice output_;
+    const int count_;
+    int position_ = 1; // the page being made
+    QElapsedTimer clock_;
+    PageRunResult result_;
+    PageNameTable pageNames_;
+    QByteArray outPrefix_, imagePrefix_; // full paths in links when pages are elsewhere
+    std::optional<FolderHandle> imageFolder_, outFolder_;
+    DateTexts dates_;
+    QString lowerName_;
+    QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, page_;
+    IndexParts index_; // what the index page needs, when the run makes one
+};
+
+PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
+    result_.end = end;
+    result_.message = message;
+    result_.elapsedSeconds = static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+    const char* word = end == RunEnd::Finished  ? " -- OK"
+                       : end == RunEnd::Stopped ? " -- Stopped"
+                                                : " -- Failed";
+    result_.statusText = ImageStatusText(position_, count_) + QLatin1String(" -- ");
+    if (result_.thumbsMissing > 0)
+        result_.statusText += QStringLiteral("%1 without thumbnail -- ").arg(result_.thumbsMissing);
+    result_.statusText += FormatElapsed(result_.elapsedSeconds, run_.locale) + QLatin1String(word);
+    return result_;
+}
+
+QString PageRunner::CheckNames() {
+    if (run_.images.size() > INT_MAX)
+        return QStringLiteral("A folder of more than %1 images is too large for one run. No "
+                              "page was written.")
+            .arg(INT_MAX);
+    QString badImage;
+    if (!pageNames_.Build(run_.images, badImage))
+        return QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain file "
+                              "name. No page was written.")
+            .arg(badImage);
+    const QString firstName = ShownText(pageNames_.at(0));
+    result_.firstPagePath = output_.sOutFolder.text + firstName;
+    result_.sFirstPage = output_.lRemote ? result_.firstPagePath : firstName;
+    return QString();
+}
+
+QString PageRunner::OpenFolders() {
+    imageFolder_.emplace(sFolder_.bytes);
+    if (imageFolder_->fd() < 0)
+        return Failure(QStringLiteral("open the image folder"), sFolder_.text, Reason(errno));
+    const QByteArray& out = output_.sOutFolder.bytes;
+    // A target folder that does not exist yet is made, parents included.
+    if (output_.lRemote && access(out.constData(), F_OK) != 0 && errno == ENOENT)
+        MakeFolderPath(out);
+    outFolder_.emplace(out);
+    if (outFolder_->fd() < 0)
+        return Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
+                       Reason(errno));
+    return QString();
+}
+
+// A page name the file system cannot take would stop the run half way, with the pages
+// written so far linking to pages that never come: the run is refused before the first page.
+QString PageRunner::CheckNameLengths() const {
+    const qsizetype nameMax = NameMax(outFolder_->fd());
+    for (qsizetype k = 0; k < pageNames_.size(); ++k) {
+        if (pageNames_.at(k).size() > nameMax)
+            return QStringLiteral("Cannot make a page for the image \"%1\": its page name would "
+                                  "be %2 bytes long, longer than the %3 bytes a file name can "
+                                  "have. No page was written.")
+                .arg(run_.images.at(k).text)
+                .arg(pageNames_.at(k).size())
+                .arg(nameMax);
+    }
+    return QString();
+}
+
+PageRunResult PageRunner::Run(PageRunListener& events) {
+    if (run_.images.isEmpty())
+        return result_;
+    QString failure = CheckNames();
+    if (failure.isEmpty())
+        failure = OpenFolders();
+    if (failure.isEmpty())
+        failure = CheckNameLengths();
+    if (failure.isEmpty() && run_.settings.lIndex)
+        failure = IndexPlaceProblem(outFolder_->fd(), output_.sOutFolder.text);
+    if (!failure.isEmpty())
+        return Finish(RunEnd::Failed, failure);
+
+    if (output_.lRemote) {
+        AppendLink(outPrefix_, output_.sOutFolder.bytes);
+        AppendLink(imagePrefix_, sFolder_.bytes);
+    }
+    if (run_.settings.lIndex)
+        PageLink(index_.link, outPrefix_, kIndexFileName);
+    const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
+    PageFileWriter writer(outFolder_->fd());
+    writer.ReadFolder();
+    PageLink(firstLink_, outPrefix_, pageNames_.at(0));
+    PageLink(lastLink_, outPrefix_, pageNames_.at(count_ - 1));
+    page_.reserve(8192);
+
+    // "Image: k / n", rebuilt in place for every page.
+    const QString ofCount = QLatin1String(" / ") + QString::number(count_);
+    QString status;
+    for (int k = 0; k < count_; ++k) {
+        position_ = k + 1;
+        status.resize(0);
+        status.append(QLatin1String("Image: "));
+        AppendDecimal(status, position_);
+        status.append(ofCount);
+        events.Progress(position_, count_, status);
+        failure = WritePage(k, composer, writer);
+        if (!failure.isEmpty())
+            return Finish(RunEnd::Failed, failure);
+        events.Yield();
+        if (k + 1 < count_ && events.StopRequested())
+            return Finish(
+                RunEnd::Stopped,
+                QStringLiteral("Stopped on request. %1").arg(CountSentence(result_, count_)));
+    }
+    if (run_.settings.lIndex) {
+        const RunEnd end = MakeIndexPage(run_, output_.sOutFolder.text, outFolder_->fd(), writer,
+                                         index_, events, result_, failure);
+        if (end != RunEnd::Finished)
+            return Finish(end, failure);
+    }
+    return Finish(RunEnd::Finished, QString());
+}
+
+QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWriter& writer) {
+    const FsName& image = run_.images.at(k);
+    struct stat st {};
+    const bool found = fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) == 0;
+    if (!found || !S_ISREG(st.st_mode))
+        return Failure(QStringLiteral("read the date and size of the image"),
+                       sFolder_.text + image.text,
+                       found ? QStringLiteral("not a regular file") : Reason(errno));
+
+    PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
+    PageLink(nextLink_, outPrefix_, pageNames_.at(k == count_ - 1 ? k : k + 1));
+    imageRef_.resize(0);
+    imageRef_.append(imagePrefix_);
+    AppendLink(imageRef_, image.bytes);
+
+    PageFacts facts;
+    lowerName_ = image.text.toLower(); // the facts only point at their texts
+    facts.image = lowerName_;
+    facts.imageRef = imageRef_;
+    facts.firstLink = firstLink_;
+    facts.prevLink = prevLink_;
+    facts.nextLink = nextLink_;
+    facts.lastLink = lastLink_;
+    facts.date = dates_.Text(st.st_mtim.tv_sec);
+    facts.kiloBytes = PageKiloBytes(st.st_size);
+    facts.position = position_;
+    facts.count = count_;
+    facts.indexLink = index_.link;
+    composer.Compose(page_, facts);
+    if (run_.settings.lIndex)
+        index_.Add(outPrefix_, sFolder_.bytes + image.bytes, pageNames_.at(k), lowerName_,
+                   facts.date, facts.kiloBytes);
+
+    switch (writer.Write(pageNames_.at(k), page_)) {
+    case PageFileWriter::Outcome::Written:
+        ++result_.pagesWritten;
+        break;
+    case PageFileWriter::Outcome::Unchanged:
+        ++result_.pagesUnchanged;
+        break;
+    case PageFileWriter::Outcome::Failed:
+        return Failure(QStringLiteral("write the page"),
+                       output_.sOutFolder.text + ShownText(pageNames_.at(k)),
+                       Reason(writer.error()));
+    }
+    return QString();
+}
+
 } // namespace
 
 PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
     // The run works on its own copy (cheap: Qt's containers share until written), so that
     // handlers that run while it yields cannot change the list or the options under it.
-    const PageRun run = input;
-    QElapsedTimer clock;
-    clock.start();
     PageRunListener quiet;
-    PageRunListener& events = listener ? *listener : quiet;
-
-    PageRunResult result;
-    const FsName sFolder = WithTrailingSeparator(run.sFolder);
-    const OutputChoice output =
-        ChooseOutputFolder(sFolder, run.driveType, run.settings.TargetFolder);
-    const FsName& outFolderName = output.sOutFolder;
-    result.lRemote = output.lRemote;
-    result.sOutFolder = outFolderName.text;
-    if (run.images.isEmpty())
-        return result;
-
-    const int count = static_cast<int>(qMin<qsizetype>(run.images.size(), INT_MAX));
-    int position = 1; // the page being made
-    auto finish = [&](RunEnd end, const QString& message) {
-        result.end = end;
-        result.message = message;
-        result.elapsedSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-        const char* word = end == RunEnd::Finished  ? " -- OK"
-                           : end == RunEnd::Stopped ? " -- Stopped"
-                                                    : " -- Failed";
-        result.statusText = ImageStatusText(position, count) + QLatin1String(" -- ");
-        if (result.thumbsMissing > 0)
-            result.statusText +=
-                QStringLiteral("%1 without thumbnail -- ").arg(result.thumbsMissing);
-        result.statusText += FormatElapsed(result.elapsedSeconds, run.locale) + QLatin1String(word);
-        return result;
-    };
-    if (run.images.size() > INT_MAX)
-        return finish(RunEnd::Failed, QStringLiteral("A folder of more than %1 images is too "
-                                                     "large for one run. No page was written.")
-                                          .arg(INT_MAX));
-
-    PageNameTable pageNames;
-    QString badImage;
-    if (!pageNames.Build(run.images, badImage))
-        return finish(RunEnd::Failed,
-                      QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain "
-                                     "file name. No page was written.")
-                          .arg(badImage));
-
-    // Full paths in links when the pages are not next to the images.
-    QByteArray outPrefix, imagePrefix;
-    if (output.lRemote) {
-        AppendLink(outPrefix, outFolderName.bytes);
-        AppendLink(imagePrefix, sFolder.bytes);
-    }
-
-    const QString firstName = ShownText(pageNames.at(0));
-    result.firstPagePath = outFolderName.text + firstName;
-    result.sFirstPage = output.lRemote ? result.firstPagePath : firstName;
-
-    const FolderHandle imageFolder(sFolder.bytes);
-    if (imageFolder.fd() < 0)
-        return finish(RunEnd::Failed,
-                      QStringLiteral("Cannot open the image folder %1: %2. %3")
-                          .arg(sFolder.text, Reason(errno), CountSentence(result, count)));
-    // A target folder that does not exist yet is made, parents included.
-    if (output.lRemote && access(outFolderName.bytes.constData(), F_OK) != 0 && errno == ENOENT)
-        MakeFolderPath(outFolderName.bytes);
-    const FolderHandle outFolder(outFolderName.bytes);
-    if (outFolder.fd() < 0)
-        return finish(RunEnd::Failed,
-                      QStringLiteral("Cannot open the output folder %1: %2. %3")
-                          .arg(outFolderName.text, Reason(errno), CountSentence(result, count)));
-
-    // A page name the file system cannot take would stop the run half way, with the pages
-    // written so far linking to pages that never come: refuse the run before the first page.
-    const qsizetype nameMax = NameMax(outFolder.fd());
-    for (qsizetype k = 0; k < pageNames.size(); ++k) {
-        if (pageNames.at(k).size() > nameMax)
-            return finish(RunEnd::Failed,
-                          QStringLiteral("Cannot make a page for the image \"%1\": its page name "
-                                         "would be %2 bytes long, longer than the %3 bytes a "
-                                         "file name can have. No page was written.")
-                              .arg(run.images.at(k).text)
-                              .arg(pageNames.at(k).size())
-                              .arg(nameMax));
-    }
-
-    if (run.settings.lIndex) {
-        const QString problem = IndexPlaceProblem(outFolder.fd(), outFolderName.text);
-        if (!problem.isEmpty())
-            return finish(RunEnd::Failed, problem);
-    }
-    IndexParts index;
-    if (run.settings.lIndex)
-        PageLink(index.link, outPrefix, kIndexFileName);
-
-    const PageComposer composer(run.settings, run.body, PageFolderName(sFolder.text));
-    PageFileWriter writer(outFolder.fd());
-    writer.ReadFolder();
-    DateTexts dates(run.locale);
-
-    QByteArray firstLink, lastLink, prevLink, nextLink, imageRef, page;
-    PageLink(firstLink, outPrefix, pageNames.at(0));
-    PageLink(lastLink, outPrefix, pageNames.at(count - 1));
-    page.reserve(8192);
-
-    // "Image: k / n", rebuilt in place for every page.
-    const QString ofCount = QLatin1String(" / ") + QString::number(count);
-    QString status;
-
-    for (int k = 0; k < count; ++k) {
-        position = k + 1;
-        status.resize(0);
-        status.append(QLatin1String("Image: "));
-        AppendDecimal(status, position);
-        status.append(ofCount);
-        events.Progress(position, count, status);
-
-        const FsName& image = run.images.at(k);
-        struct stat st {};
-        const bool found = fstatat(imageFolder.fd(), image.bytes.constData(), &st, 0) == 0;
-        if (!found || !S_ISREG(st.st_mode)) {
-            const QString reason = found ? QStringLiteral("not a regular file") : Reason(errno);
-            return finish(
-                RunEnd::Failed,
-                QStringLiteral("Cannot read the date and size of the image %1: %2. %3")
-                    .arg(sFolder.text + image.text, reason, CountSentence(result, count)));
-        }
-
-        PageLink(prevLink, outPrefix, pageNames.at(k == 0 ? 0 : k - 1));
-        PageLink(nextLink, outPrefix, pageNames.at(k == count - 1 ? k : k + 1));
-        imageRef.resize(0);
-        imageRef.append(imagePrefix);
-        AppendLink(imageRef, image.bytes);
-        const QString lowerName = image.text.toLower();
-
-        PageFacts facts;
-        facts.image = lowerName;
-        facts.imageRef = imageRef;
-        facts.firstLink = firstLink;
-        facts.prevLink = prevLink;
-        facts.nextLink = nextLink;
-        facts.lastLink = lastLink;
-        facts.date = dates.Text(st.st_mtim.tv_sec);
-        facts.kiloBytes = PageKiloBytes(st.st_size);
-        facts.position = position;
-        facts.count = count;
-        facts.indexLink = index.link;
-        composer.Compose(page, facts);
-        if (run.settings.lIndex)
-            index.Add(outPrefix, sFolder.bytes + image.bytes, pageNames.at(k), lowerName,
-                      facts.date, facts.kiloBytes);
-
-        switch (writer.Write(pageNames.at(k), page)) {
-        case PageFileWriter::Outcome::Written:
-            ++result.pagesWritten;
-            break;
-        case PageFileWriter::Outcome::Unchanged:
-            ++result.pagesUnchanged;
-            break;
-        case PageFileWriter::Outcome::Failed:
-            return finish(RunEnd::Failed,
-                          QStringLiteral("Cannot write the page %1: %2. %3")
-                              .arg(outFolderName.text + ShownText(pageNames.at(k)),
-                                   Reason(writer.error()), CountSentence(result, count)));
-        }
-
-        events.Yield();
-        if (k + 1 < count && events.StopRequested())
-            return finish(
-                RunEnd::Stopped,
-                QStringLiteral("Stopped on request. %1").arg(CountSentence(result, count)));
-    }
-    if (run.settings.lIndex) {
-        QString message;
-        const RunEnd end = MakeIndexPage(run, outFolderName.text, outFolder.fd(), writer, index,
-                                         events, result, message);
-        if (end != RunEnd::Finished)
-            return finish(end, message);
-    }
-    return finish(RunEnd::Finished, QString());
+    return PageRunner(input).Run(listener ? *listener : quiet);
 }
 
 } // namespace tuk

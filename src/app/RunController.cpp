@@ -1,0 +1,127 @@
+#include "app/RunController.h"
+
+#include "app/Dialogs.h"
+#include "app/StatusPanels.h"
+#include "base/Volumes.h"
+#include "generator/ImageList.h"
+#include "generator/PageGenerator.h"
+#include "settings/PageSettings.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QListWidget>
+
+namespace tuk {
+
+namespace {
+
+// Follows a run from the window: progress in the second status panel and the list's
+// selection on the page being made, one turn of the event loop after every page, and a stop
+// when the window closes. Both are shown at most every 40 ms and for the last page:
+// repainting them for every page would cost more than writing the page.
+class WindowRun : public PageRunListener {
+public:
+    WindowRun(StatusPanels& status, QListWidget& list, const bool& stop)
+        : status_(status), list_(list), stop_(stop) {
+        shown_.start();
+    }
+
+    void Progress(int k, int n, const QString& statusText) override {
+        if (k > 1 && k < n && shown_.elapsed() < kShowEveryMs)
+            return;
+        shown_.restart();
+        status_.SetPanelText(2, statusText);
+        list_.setCurrentRow(k - 1);
+    }
+    void Yield() override { QCoreApplication::processEvents(); }
+    bool StopRequested() override { return stop_; }
+
+private:
+    static constexpr qint64 kShowEveryMs = 40;
+    StatusPanels& status_;
+    QListWidget& list_;
+    const bool& stop_;
+    QElapsedTimer shown_;
+};
+
+} // namespace
+
+RunController::RunController(Dialogs& dialogs, StatusPanels& status, QListWidget& file1,
+                             std::function<void()> changed)
+    : dialogs_(dialogs), status_(status), file1_(file1), changed_(std::move(changed)) {}
+
+CommandState RunController::State() const {
+    return {Program().lMaking, !folderImages_.isEmpty(), lHtmlView_};
+}
+
+void RunController::ChooseFolder(const QString& folder) {
+    sFolder_ = folder;
+    RefreshImageList();
+}
+
+void RunController::ClearFolderPanels() {
+    status_.SetPanelText(1, QString());
+    status_.SetPanelText(2, QString());
+}
+
+void RunController::RefreshImageList() {
+    status_.SetPanelText(1, sFolder_);
+    FolderImages images = ListFolderImages(FsName(sFolder_).bytes);
+    file1_.clear();
+    file1_.addItems(ShownTexts(images.names));
+    folderImages_ = std::move(images.names);
+    status_.SetPanelText(2, QString::number(folderImages_.size()) + QStringLiteral(" Images"));
+    lHtmlView_ = false;
+    changed_();
+}
+
+void RunController::MakePages(const QString& body) {
+    PageRun run;
+    run.sFolder = FsName(sFolder_);
+    run.driveType = DriveTypeName(sFolder_);
+    const OutputChoice out =
+        ChooseOutputFolder(run.sFolder, run.driveType, Program().page.TargetFolder);
+    const int nImages = static_cast<int>(folderImages_.size());
+    if (dialogs_.Ask(MakeQuestion(out.sOutFolder.text, nImages, sFolder_)) != Dialogs::Answer::Yes)
+        return;
+
+    // The names as the folder holds them: the list shows text, which may have lost bytes.
+    run.images = folderImages_;
+    run.settings = Program().page;
+    run.body = body;
+
+    lHtmlView_ = false;
+    closing_ = false;
+    Program().lMaking = true;
+    changed_();
+    WindowRun listener(status_, file1_, closing_);
+    const PageRunResult result = PageGenerator(run, &listener);
+    Program().lMaking = false;
+    if (!closing_) { // else the window is closing: no messages, nothing saved
+        status_.SetPanelText(2, result.statusText);
+        firstPagePath_ = result.firstPagePath;
+        lHtmlView_ = result.end == RunEnd::Finished ||
+                     (!firstPagePath_.isEmpty() && QFileInfo::exists(firstPagePath_));
+    }
+    changed_();
+    if (!closing_ && result.end == RunEnd::Failed)
+        dialogs_.Tell(result.message);
+}
+
+void RunController::ViewPages() {
+    if (!QFileInfo::exists(firstPagePath_)) {
+        dialogs_.Tell(QStringLiteral("The page %1 no longer exists.").arg(firstPagePath_));
+        return;
+    }
+    if (!dialogs_.OpenPage(firstPagePath_))
+        dialogs_.Tell(
+            QStringLiteral("No program could be started to show %1.").arg(firstPagePath_));
+}
+
+void RunController::StopForClose() {
+    if (Program().lMaking)
+        closing_ = true;
+}
+
+} // namespace tuk

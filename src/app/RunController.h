@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/CommandPolicy.h"
+#include "base/FsName.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QListWidget;
+
+namespace tuk {
+
+class Dialogs;
+class StatusPanels;
+
+// The current folder, its image list and the runs of the page generator from the window:
+// lists the folder's images in File1 with the folder and the count in the status bar, makes
+// the pages after the question with progress in the status bar, and opens the first page of
+// the last run. The process-wide lMaking flag is set here for the length of a run.
+class RunController {
+public:
+    // changed() runs whenever State() may have changed: the window then makes its commands
+    // and the tree available as the state allows.
+    RunController(Dialogs& dialogs, StatusPanels& status, QListWidget& file1,
+                  std::function<void()> changed);
+
+    // Makes the folder (ending with "/") the current one and lists its images.
+    void ChooseFolder(const QString& folder);
+    void RefreshImageList();
+    // Empties the folder and count panels (the tree's top node has no images).
+    void ClearFolderPanels();
+    // After the question, one page per image; body is the BODY string as shown.
+    void MakePages(const QString& body);
+    void ViewPages();
+    // The window is closing: a run stops after its page, and its end is silent.
+    void StopForClose();
+
+    const QString& sFolder() const { return sFolder_; }
+    CommandState State() const;
+
+private:
+    Dialogs& dialogs_;
+    StatusPanels& status_;
+    QListWidget& file1_;
+    std::function<void()> changed_;
+    QString sFolder_;            // the current folder, ending with "/"; empty until one is chosen
+    QList<FsName> folderImages_; // the names File1 shows, as the folder holds them
+    bool lHtmlView_ = false;
+    QString firstPagePath_; // first page of the last finished run
+    bool closing_ = false;
+};
+
+} // namespace tuk

@@ -1,0 +1,109 @@
+#include "app/SettingsBinder.h"
+
+#include "app/Dialogs.h"
+#include "app/StepFailure.h"
+#include "style/ColorEditor.h"
+#include "style/TextOptions.h"
+
+namespace tuk {
+
+namespace {
+
+// The flag keys, in the order of kPageFlags.
+StoreKey FlagKey(int index) {
+    return static_cast<StoreKey>(static_cast<int>(StoreKey::lCenter) + index);
+}
+
+} // namespace
+
+SettingsBinder::SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors)
+    : dialogs_(dialogs), text_(text), colors_(colors) {}
+
+SettingsBinder::~SettingsBinder() = default;
+
+void SettingsBinder::Open() {
+    store_ = std::make_unique<SettingsStore>();
+    if (store_->Unreadable()) {
+        throw StepFailure(QStringLiteral("The settings file could not be read: %1. Tu_K starts "
+                                         "with the default settings and leaves the file as it "
+                                         "is.")
+                              .arg(store_->Problem()));
+    }
+    if (!store_->Malformed())
+        return;
+    // Kept before anything can be written, so the next write may start a fresh file.
+    QString error;
+    const QString copy = store_->KeepMalformedCopy(&error);
+    if (copy.isEmpty())
+        throw StepFailure(QStringLiteral("The settings file %1 is not a valid settings file, "
+                                         "and its content could not be kept aside: %2. Tu_K "
+                                         "starts with the default settings and leaves the "
+                                         "file as it is.")
+                              .arg(store_->FileName(), error));
+    throw StepFailure(QStringLiteral("The settings file %1 is not a valid settings file. Its "
+                                     "content is kept in %2, and Tu_K starts with the "
+                                     "default settings.")
+                          .arg(store_->FileName(), copy));
+}
+
+// A load that stops at a value that does not convert leaves that key and the ones after it at
+// their defaults, so what the window shows is what the pages get; a target folder that did
+// not load is then never written over unless the user chooses one.
+void SettingsBinder::Load() {
+    if (!store_)
+        return;
+    const LoadOutcome outcome = LoadSettings(*store_, Program().page, Program().placement);
+    writeTargetFolder_ = outcome.Loaded(StoreKey::TargetFolder);
+    text_.ShowFontFace();
+    text_.ShowFontSizeCaption();
+    text_.ShowFontSize();
+    for (int i = 0; i < kPageFlagCount; ++i)
+        text_.ShowFlag(FlagKey(i));
+    if (!outcome.ok)
+        throw StepFailure(outcome.Message());
+}
+
+TargetFolderSave SettingsBinder::TargetSave() const {
+    return writeTargetFolder_ ? TargetFolderSave::Write : TargetFolderSave::Keep;
+}
+
+void SettingsBinder::Save() {
+    if (!store_)
+        return;
+    SaveSettings(*store_, Program().page, TargetSave());
+    Flush();
+}
+
+void SettingsBinder::SaveAtClose(const WindowPlacement& place) {
+    if (!store_)
+        return;
+    SaveShutdownSettings(*store_, place, Program().page.TargetFolder, TargetSave());
+    Flush();
+}
+
+void SettingsBinder::Flush() {
+    const QString reason = store_->Flush();
+    if (!reason.isEmpty())
+        dialogs_.Tell(QStringLiteral("The settings were not saved: %1.").arg(reason));
+}
+
+void SettingsBinder::LoadDefaults() {
+    PageSettings& page = Program().page;
+    const PageSettings defaults = DefaultPageSettings();
+    for (const ColorKeyRule& color : kColorKeys)
+        page.Component(color.slot, color.channel) = color.byDefault;
+    colors_.ApplyColors();
+    page.nFontSize = defaults.nFontSize;
+    text_.ShowFontSizeCaption();
+    text_.ShowFontSize();
+    page.sFontFace = defaults.sFontFace;
+    text_.ShowFontFace();
+    for (int i = 0; i < kPageFlagCount; ++i) {
+        const PageFlagRule& flag = kPageFlags[static_cast<size_t>(i)];
+        page.*flag.field = flag.byDefault;
+        text_.ShowFlag(FlagKey(i));
+    }
+    text_.ApplyTextOptions();
+}
+
+} // namespace tuk

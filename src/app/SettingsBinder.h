@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/SettingsStore.h"
+
+#include <memory>
+
+namespace tuk {
+
+class ColorEditor;
+class Dialogs;
+class TextOptions;
+struct WindowPlacement;
+
+// The settings store and the controls that show its page options: opens and checks the store
+// at start-up, loads it into Program() and the controls, saves on request and at the close,
+// and puts the defaults back. Failures to write are told with the system's reason.
+class SettingsBinder {
+public:
+    SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors);
+    ~SettingsBinder();
+
+    // Start-up steps; a problem throws StepFailure with the text to show.
+    void Open();
+    void Load();
+    // Writes the page options and the target folder; success is silent.
+    void Save();
+    // Every page option back to its default, shown in the controls (no question).
+    void LoadDefaults();
+    // The placement and the target folder at the close.
+    void SaveAtClose(const WindowPlacement& place);
+    // The user picked a target folder: it replaces whatever is stored.
+    void TargetFolderPicked() { writeTargetFolder_ = true; }
+    bool IsOpen() const { return store_ != nullptr; }
+
+private:
+    TargetFolderSave TargetSave() const;
+    void Flush();
+
+    Dialogs& dialogs_;
+    TextOptions& text_;
+    ColorEditor& colors_;
+    std::unique_ptr<SettingsStore> store_;
+    bool writeTargetFolder_ = true; // false: a stored folder that did not load is kept
+};
+
+} // namespace tuk
