@@ -15,14 +15,6 @@ void Line(QByteArray& out, const char* text) {
     AppendLiteral(out, kEol);
 }
 
-void LinkLine(QByteArray& out, QByteArrayView link, const char* label) {
-    AppendLiteral(out, "[<a href=\"");
-    out.append(link);
-    AppendLiteral(out, "\">");
-    out.append(label);
-    AppendLiteral(out, "</a>]\r\n");
-}
-
 // The credit line ends the comment that "<!--br>" opens when the credit is hidden; when it
 // is shown, an empty comment takes up that end so that nothing of it shows on the page.
 QByteArray CreditLine(bool shown) {
@@ -86,6 +78,38 @@ void AppendSampleBlock(QByteArray& out, const PageSettings& s) {
 
 } // namespace
 
+void AppendLinkLine(QByteArray& out, QByteArrayView link, const char* label) {
+    AppendLiteral(out, "[<a href=\"");
+    out.append(link);
+    AppendLiteral(out, "\">");
+    out.append(label);
+    AppendLiteral(out, "</a>]\r\n");
+}
+
+void AppendFontAndOpen(QByteArray& out, const PageSettings& s) {
+    out.append("<font face=");
+    AppendPageText(out, s.sFontFace);
+    out.append(" size=");
+    AppendDecimal(out, s.nFontSize);
+    Line(out, ">");
+    if (s.lBold)
+        Line(out, "<b>");
+    if (s.lItal)
+        Line(out, "<i>");
+    if (s.lCenter)
+        Line(out, "<center>");
+}
+
+void AppendPageEnd(QByteArray& out, const PageSettings& s) {
+    AppendCloseTags(out, s);
+    Line(out, s.lCopyr ? "<br>&nbsp;" : "<!--br>&nbsp;");
+    Line(out, "<hr>");
+    Line(out, "<font size=1>");
+    out.append(CreditLine(s.lCopyr));
+    Line(out, "</body>");
+    Line(out, "</html>");
+}
+
 qint64 PageKiloBytes(qint64 bytes) {
     const qint64 kb = bytes / 1024;
     return kb == 0 ? 1 : kb;
@@ -99,17 +123,7 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
     AppendPageMarkup(bodyRest_, QStringView(body).mid(qMin<qsizetype>(6, body.size())));
     AppendLiteral(bodyRest_, kEol);
 
-    fontAndOpen_.append("<font face=");
-    AppendPageText(fontAndOpen_, s.sFontFace);
-    fontAndOpen_.append(" size=");
-    AppendDecimal(fontAndOpen_, s.nFontSize);
-    Line(fontAndOpen_, ">");
-    if (s.lBold)
-        Line(fontAndOpen_, "<b>");
-    if (s.lItal)
-        Line(fontAndOpen_, "<i>");
-    if (s.lCenter)
-        Line(fontAndOpen_, "<center>");
+    AppendFontAndOpen(fontAndOpen_, s);
 
     folderPrefix_.append(" :: [");
     AppendPageText(folderPrefix_, folderName);
@@ -117,13 +131,7 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
 
     if (s.lText)
         AppendSampleBlock(tail_, s);
-    AppendCloseTags(tail_, s);
-    Line(tail_, s.lCopyr ? "<br>&nbsp;" : "<!--br>&nbsp;");
-    Line(tail_, "<hr>");
-    Line(tail_, "<font size=1>");
-    tail_.append(CreditLine(s.lCopyr));
-    Line(tail_, "</body>");
-    Line(tail_, "</html>");
+    AppendPageEnd(tail_, s);
 }
 
 void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
@@ -141,11 +149,13 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     }
     page.append(fontAndOpen_);
     if (lLinx_) {
-        LinkLine(page, f.firstLink, "first");
-        LinkLine(page, f.prevLink, "prev");
-        LinkLine(page, f.nextLink, "next");
-        LinkLine(page, f.lastLink, "last");
+        AppendLinkLine(page, f.firstLink, "first");
+        AppendLinkLine(page, f.prevLink, "prev");
+        AppendLinkLine(page, f.nextLink, "next");
+        AppendLinkLine(page, f.lastLink, "last");
     }
+    if (!f.indexLink.isEmpty())
+        AppendLinkLine(page, f.indexLink, "index");
     AppendPageText(page, f.image);
     AppendLiteral(page, kEol);
     if (lFDate_) {

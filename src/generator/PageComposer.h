@@ -15,6 +15,7 @@ struct PageFacts {
     QStringView image;       // the image's lower-cased name: title and image line
     QByteArrayView imageRef; // image source or background
     QByteArrayView firstLink, prevLink, nextLink, lastLink;
+    QByteArrayView indexLink; // the index page; empty when there is none
     QByteArrayView date;
     qint64 kiloBytes = 1;
     int position = 1; // 1-based place of the image in the list
@@ -40,6 +41,14 @@ private:
     QByteArray folderPrefix_; // " :: [folder "
     QByteArray tail_;         // sample block and everything after it
 };
+
+// The font line and the opening bold, italic and centre tags, as every page starts.
+void AppendFontAndOpen(QByteArray& out, const PageSettings& settings);
+// The closing style tags, the rule and the credit line (shown or commented out) and the end
+// of the document, as every page ends.
+void AppendPageEnd(QByteArray& out, const PageSettings& settings);
+// "[<a href="link">label</a>]" and CR LF.
+void AppendLinkLine(QByteArray& out, QByteArrayView link, const char* label);
 
 // Size in kilobytes as the pages show it: bytes / 1024, truncated, but never 0.
 qint64 PageKiloBytes(qint64 bytes);

@@ -3,6 +3,7 @@
 #include "base/Append.h"
 #include "base/PathNames.h"
 #include "base/Volumes.h"
+#include "generator/IndexPage.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageFile.h"
@@ -27,6 +28,7 @@ void PageRunListener::Yield() {}
 bool PageRunListener::StopRequested() {
     return false;
 }
+void PageRunListener::ThumbProgress(int, int, const QString&) {}
 
 OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
                                 const QString& targetFolder) {
@@ -145,6 +147,109 @@ void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pa
     AppendLink(out, pageName);
 }
 
+// Why the index page and its thumbnails cannot go into the output folder without writing over
+// something of the user's: an index.html without the program's marker, or a "thumbs" that is
+// no folder (a link to one included). Empty when they can.
+QString IndexPlaceProblem(int outFd, const QString& outFolder) {
+    struct stat st {};
+    if (fstatat(outFd, kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        bool own = false;
+        const int fd = S_ISREG(st.st_mode) ? openat(outFd, kIndexFileName,
+                                                    O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK)
+                                           : -1;
+        if (fd >= 0) {
+            char head[512];
+            const ssize_t n = read(fd, head, sizeof head);
+            close(fd);
+            own = n > 0 && IsOwnIndexPage(QByteArrayView(head, n));
+        }
+        if (!own)
+            return QStringLiteral("%1%2 was not made by Tu_K and is left as it is; move it away "
+                                  "or turn the index page off. No page was written.")
+                .arg(outFolder, QLatin1String(kIndexFileName));
+    }
+    if (fstatat(outFd, kThumbsFolderName, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode))
+        return QStringLiteral("%1%2 is not a folder, so the thumbnails have no place; move it "
+                              "away or turn the index page off. No page was written.")
+            .arg(outFolder, QLatin1String(kThumbsFolderName));
+    return QString();
+}
+
+// What the index page needs of every image, gathered while its page is made.
+struct IndexParts {
+    std::vector<IndexEntry> entries;
+    std::vector<ThumbJob> jobs;
+    QByteArray link; // of the index page itself, as the pages link it
+
+    void Add(const QByteArray& outPrefix, const QByteArray& imagePath, QByteArrayView pageName,
+             const QString& image, QByteArrayView date, qint64 kiloBytes) {
+        const QByteArrayView stem = pageName.chopped(5); // without ".html"
+        ThumbJob job{imagePath, stem.toByteArray() + ".jpg", stem.toByteArray() + "@2x.jpg"};
+        IndexEntry entry;
+        entry.image = image;
+        PageLink(entry.pageLink, outPrefix, pageName);
+        entry.thumbLink = outPrefix + kThumbsFolderName + '/';
+        entry.thumb2xLink = entry.thumbLink;
+        AppendLink(entry.thumbLink, job.name);
+        AppendLink(entry.thumb2xLink, job.name2x);
+        entry.date = date.toByteArray();
+        entry.kiloBytes = kiloBytes;
+        entries.push_back(std::move(entry));
+        jobs.push_back(std::move(job));
+    }
+};
+
+// Makes the thumbnails (when the run has a maker) and writes the index page. Returns the
+// end of the run; message says why when it is not Finished.
+RunEnd MakeIndexPage(const PageRun& run, const QString& outFolder, int outFd,
+                     PageFileWriter& writer, IndexParts& parts, PageRunListener& events,
+                     PageRunResult& result, QString& message) {
+    if (run.thumbnails) {
+        if (mkdirat(outFd, kThumbsFolderName, 0777) != 0 && errno != EEXIST) {
+            message = QStringLiteral("Cannot make the folder %1%2: %3.")
+                          .arg(outFolder, QLatin1String(kThumbsFolderName), Reason(errno));
+            return RunEnd::Failed;
+        }
+        const int thumbsFd =
+            openat(outFd, kThumbsFolderName, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (thumbsFd < 0) {
+            message = QStringLiteral("Cannot open the folder %1%2: %3.")
+                          .arg(outFolder, QLatin1String(kThumbsFolderName), Reason(errno));
+            return RunEnd::Failed;
+        }
+        QString status;
+        auto progress = [&](int k, int n) {
+            status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
+            events.ThumbProgress(k, n, status);
+            events.Yield();
+            return !events.StopRequested();
+        };
+        bool stopped = false;
+        const std::vector<ThumbSize> sizes =
+            run.thumbnails->Make(thumbsFd, parts.jobs, run.thumbSize, progress, stopped);
+        close(thumbsFd);
+        if (stopped) {
+            message = QStringLiteral("Stopped on request while making thumbnails; the index "
+                                     "page was not written.");
+            return RunEnd::Stopped;
+        }
+        for (size_t k = 0; k < parts.entries.size() && k < sizes.size(); ++k)
+            parts.entries[k].thumb = sizes[k];
+    }
+    for (const IndexEntry& entry : parts.entries)
+        result.thumbsMissing += entry.thumb.Made() ? 0 : 1;
+    const QByteArray page = ComposeIndexPage(
+        run.settings, run.body, PageFolderName(run.sFolder.text), run.thumbSize, parts.entries);
+    QByteArray name(kIndexFileName); // NUL-terminated, as the writer needs
+    if (writer.Write(name, page) == PageFileWriter::Outcome::Failed) {
+        message = QStringLiteral("Cannot write the index page %1%2: %3.")
+                      .arg(outFolder, QLatin1String(kIndexFileName), Reason(writer.error()));
+        return RunEnd::Failed;
+    }
+    result.indexPath = outFolder + QLatin1String(kIndexFileName);
+    return RunEnd::Finished;
+}
+
 // One run, from its checks to its last page. Every check that can refuse the run comes before
 // the first page, so a refused run writes nothing.
 class PageRunner {
@@ -185,6 +290,7 @@ private:
     DateTexts dates_;
     QString lowerName_;
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, page_;
+    IndexParts index_; // what the index page needs, when the run makes one
 };
 
 PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
@@ -194,8 +300,10 @@ PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
     const char* word = end == RunEnd::Finished  ? " -- OK"
                        : end == RunEnd::Stopped ? " -- Stopped"
                                                 : " -- Failed";
-    result_.statusText = ImageStatusText(position_, count_) + QLatin1String(" -- ") +
-                         FormatElapsed(result_.elapsedSeconds, run_.locale) + QLatin1String(word);
+    result_.statusText = ImageStatusText(position_, count_) + QLatin1String(" -- ");
+    if (result_.thumbsMissing > 0)
+        result_.statusText += QStringLiteral("%1 without thumbnail -- ").arg(result_.thumbsMissing);
+    result_.statusText += FormatElapsed(result_.elapsedSeconds, run_.locale) + QLatin1String(word);
     return result_;
 }
 
@@ -254,6 +362,8 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
         failure = OpenFolders();
     if (failure.isEmpty())
         failure = CheckNameLengths();
+    if (failure.isEmpty() && run_.settings.lIndex)
+        failure = IndexPlaceProblem(outFolder_->fd(), output_.sOutFolder.text);
     if (!failure.isEmpty())
         return Finish(RunEnd::Failed, failure);
 
@@ -261,6 +371,8 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
         AppendLink(outPrefix_, output_.sOutFolder.bytes);
         AppendLink(imagePrefix_, sFolder_.bytes);
     }
+    if (run_.settings.lIndex)
+        PageLink(index_.link, outPrefix_, kIndexFileName);
     const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
     PageFileWriter writer(outFolder_->fd());
     writer.ReadFolder();
@@ -286,6 +398,12 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
             return Finish(
                 RunEnd::Stopped,
                 QStringLiteral("Stopped on request. %1").arg(CountSentence(result_, count_)));
+    }
+    if (run_.settings.lIndex) {
+        const RunEnd end = MakeIndexPage(run_, output_.sOutFolder.text, outFolder_->fd(), writer,
+                                         index_, events, result_, failure);
+        if (end != RunEnd::Finished)
+            return Finish(end, failure);
     }
     return Finish(RunEnd::Finished, QString());
 }
@@ -317,7 +435,11 @@ QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWrite
     facts.kiloBytes = PageKiloBytes(st.st_size);
     facts.position = position_;
     facts.count = count_;
+    facts.indexLink = index_.link;
     composer.Compose(page_, facts);
+    if (run_.settings.lIndex)
+        index_.Add(outPrefix_, sFolder_.bytes + image.bytes, pageNames_.at(k), lowerName_,
+                   facts.date, facts.kiloBytes);
 
     switch (writer.Write(pageNames_.at(k), page_)) {
     case PageFileWriter::Outcome::Written:

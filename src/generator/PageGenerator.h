@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FsName.h"
+#include "generator/Thumbnails.h"
 #include "settings/PageSettings.h"
 
 #include <QList>
@@ -43,14 +44,22 @@ public:
     virtual void Progress(int k, int n, const QString& statusText);
     // After every page: the window lets pending events run here.
     virtual void Yield();
-    // Asked after every page but the last; true ends the run before the next page.
+    // Asked after every page but the last, and while thumbnails are made; true ends the run
+    // before the next page or image.
     virtual bool StopRequested();
+    // While the index page's thumbnails are made, about every 40 ms: "Thumbnails: k / n".
+    virtual void ThumbProgress(int k, int n, const QString& statusText);
 };
 
 // One run: the folder (ending with "/"), its images in list order (their file-system bytes
 // are what counts), the page options with TargetFolder, the BODY string as shown (written as
 // given, never rebuilt), the kind of the folder's volume (DriveTypeName) and the locale of
 // the date and elapsed texts.
+// Longest edge of a thumbnail on the index page, in pixels; its sharp twin has twice that.
+inline constexpr int kDefaultThumbSize = 240;
+inline constexpr int kMinThumbSize = 32;
+inline constexpr int kMaxThumbSize = 1024;
+
 struct PageRun {
     FsName sFolder;
     QList<FsName> images;
@@ -58,6 +67,9 @@ struct PageRun {
     QString body;
     QString driveType;
     QLocale locale = QLocale::system();
+    int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
+    // Makes the index page's thumbnails; without one the index has no pictures.
+    ThumbnailMaker* thumbnails = nullptr;
 };
 
 enum class RunEnd {
@@ -71,6 +83,7 @@ struct PageRunResult {
     RunEnd end = RunEnd::NoImages;
     int pagesWritten = 0;   // pages written anew
     int pagesUnchanged = 0; // pages that already held exactly these bytes
+    int thumbsMissing = 0;  // index entries without a picture (the image did not decode)
     // "Image: n / n -- 3.461 -- OK" when finished; "... -- Failed" or "... -- Stopped" else.
     QString statusText;
     // Why a run failed or stopped: the file, the system's reason, the pages made so far.
@@ -80,6 +93,7 @@ struct PageRunResult {
     QString sOutFolder;    // ends with "/"
     QString sFirstPage;    // link text of the first page: bare name, or full path if lRemote
     QString firstPagePath; // full path of the first page
+    QString indexPath;     // full path of the index page, when one was made
 };
 
 // Writes one page per image into the output folder, which is created (with its parents) when

@@ -30,6 +30,7 @@ struct PageSettings {
     bool lBackGround = false;
     bool lText = false;
     bool lCopyr = false;
+    bool lIndex = false;
     QString TargetFolder;
 
     // Component 0 (red), 1 (green) or 2 (blue) of a slot.
@@ -39,9 +40,11 @@ struct PageSettings {
     bool operator==(const PageSettings&) const = default;
 };
 
-// The ten page options that are on or off, everything about each in one row: its field, where
+// The page options that are on or off, everything about each in one row: its field, where
 // the store keeps it, its default, and its check box in the style editor (object name,
-// caption, tooltip, whether a change shows in the preview). In store order.
+// caption, tooltip, whether a change shows in the preview). In store order. The first
+// kStyleBoxCount rows have a check box; the rows after them (the index page) are menu
+// entries of the window and have no box (boxName null).
 struct PageFlagRule {
     bool PageSettings::*field;
     const char* section;
@@ -53,7 +56,8 @@ struct PageFlagRule {
     bool inPreview;
 };
 
-inline constexpr int kPageFlagCount = 10;
+inline constexpr int kPageFlagCount = 11;
+inline constexpr int kStyleBoxCount = 10;
 inline constexpr std::array<PageFlagRule, kPageFlagCount> kPageFlags{{
     {&PageSettings::lCenter, "Text", "lCenter", false, "chkCenter", "C&enter", "Center Body", true},
     {&PageSettings::lBold, "Text", "lBold", false, "chkBold", "B&old", "Set font BOLD", true},
@@ -72,6 +76,7 @@ inline constexpr std::array<PageFlagRule, kPageFlagCount> kPageFlags{{
      "Include sample text for testing background", true},
     {&PageSettings::lCopyr, "Others", "lCopyr", true, "chkCopyr", "Cop&yr",
      "Include copyright line", false},
+    {&PageSettings::lIndex, "Others", "lIndex", false, nullptr, nullptr, nullptr, false},
 }};
 
 // The fifteen colour components: slot, channel (0 red, 1 green, 2 blue), key in the store's

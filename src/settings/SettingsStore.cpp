@@ -19,7 +19,7 @@ namespace {
 constexpr int kFirstColor = static_cast<int>(StoreKey::BackR);
 constexpr int kFirstFlag = static_cast<int>(StoreKey::lCenter);
 static_assert(static_cast<int>(StoreKey::ALinkB) - kFirstColor + 1 == kColorKeyCount);
-static_assert(static_cast<int>(StoreKey::lCopyr) - kFirstFlag + 1 == kPageFlagCount);
+static_assert(static_cast<int>(StoreKey::lIndex) - kFirstFlag + 1 == kPageFlagCount);
 
 constexpr std::array<const char*, 4> kWindowKeys{"DefL", "DefT", "DefW", "DefH"};
 

@@ -42,6 +42,7 @@ enum class StoreKey : int {
     lBackGround,
     lText,
     lCopyr,
+    lIndex,
     TargetFolder,
     Count
 };
@@ -148,7 +149,7 @@ void SaveShutdownSettings(SettingsStore& store, const WindowPlacement& place,
                           const QString& targetFolder,
                           TargetFolderSave target = TargetFolderSave::Write);
 
-// The flag field a key names (lCenter ... lCopyr), else nullptr.
+// The flag field a key names (lCenter ... lIndex), else nullptr.
 bool* FlagOf(PageSettings& page, StoreKey key);
 
 // Conversions of stored texts; on failure they return false and set the description.

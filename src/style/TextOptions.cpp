@@ -31,7 +31,7 @@ struct BoxPlace {
     int left, top, width, height;
 };
 
-constexpr std::array<BoxPlace, kPageFlagCount> kBoxPlaces{{
+constexpr std::array<BoxPlace, kStyleBoxCount> kBoxPlaces{{
     {true, 120, 960, 780, 220},
     {true, 120, 1260, 660, 220},
     {true, 120, 1560, 660, 220},
@@ -113,7 +113,7 @@ void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
 }
 
 void TextOptions::BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, CaptionFrame* pageFrame) {
-    for (size_t i = 0; i < kPageFlags.size(); ++i) {
+    for (size_t i = 0; i < kBoxPlaces.size(); ++i) {
         const PageFlagRule& flag = kPageFlags[i];
         const BoxPlace& at = kBoxPlaces[i];
         CaptionFrame* frame = at.inTextFrame ? text : pageFrame;
@@ -194,7 +194,8 @@ void TextOptions::ShowFontSize() {
 }
 
 void TextOptions::ShowFlag(StoreKey flag) {
-    FlagBox(flag)->setChecked(*FlagOf(page_, flag));
+    if (QCheckBox* box = FlagBox(flag))
+        box->setChecked(*FlagOf(page_, flag));
 }
 
 QCheckBox* TextOptions::FlagBox(StoreKey flag) const {

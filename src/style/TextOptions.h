@@ -40,7 +40,8 @@ public:
     void ShowFontSize();
     void ShowFlag(StoreKey flag);
 
-    // The check box of a flag (StoreKey::lCenter ... StoreKey::lCopyr).
+    // The check box of a flag (StoreKey::lCenter ... StoreKey::lCopyr); null for a flag
+    // without one (lIndex).
     QCheckBox* FlagBox(StoreKey flag) const;
 
 Q_SIGNALS:

@@ -3,6 +3,7 @@
 // and the run flag is down again.
 
 #include "RunFixture.h"
+#include "generator/IndexPage.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -154,6 +155,60 @@ private Q_SLOTS:
         QCOMPARE(PagesIn(target), before.isNull() ? QStringList() : QStringList{"a_jpg.html"});
         QCOMPARE(ReadFile(target + "a_jpg.html"), before);
         QVERIFY(!HasTemporaryFiles(target));
+    }
+
+    // With the index page on, a user's own index.html or a "thumbs" that is no folder stops
+    // the run before anything is written and stays as it was; the program's own index goes.
+    void usersFilesAtTheIndex_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("user's index.html") << "index.html"
+                                           << "file"
+                                           << " was not made by Tu_K";
+        QTest::newRow("folder at index.html") << "index.html"
+                                              << "folder"
+                                              << " was not made by";
+        QTest::newRow("thumbs is a file") << "thumbs"
+                                          << "file"
+                                          << " is not a folder";
+        QTest::newRow("thumbs links to a folder") << "thumbs"
+                                                  << "link"
+                                                  << " is not a folder";
+        QTest::newRow("own index replaced") << "index.html"
+                                            << "own"
+                                            << "";
+    }
+    void usersFilesAtTheIndex() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/in/";
+        QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
+        const QByteArray user = kind == "own" ? QByteArray("<html>\r\n") + kIndexMarker : "mine";
+        const QByteArray path = QFile::encodeName(folder + name);
+        if (kind == "folder")
+            QVERIFY(MakeFolder(folder + name));
+        else if (kind == "link")
+            QCOMPARE(symlink(QFile::encodeName(dir.path()).constData(), path.constData()), 0);
+        else
+            QVERIFY(WriteFile(path, user));
+        PageRun run = FixedDiskRun(folder);
+        run.settings.lIndex = true;
+        const PageRunResult result = PageGenerator(run);
+        if (problem.isEmpty()) {
+            QCOMPARE(result.end, RunEnd::Finished);
+            QVERIFY(ReadFile(path).contains(kIndexMarker));
+            QCOMPARE(result.indexPath, folder + "index.html");
+            return;
+        }
+        QCOMPARE(result.end, RunEnd::Failed);
+        QCOMPARE(result.message.left(result.message.indexOf(' ')), folder + name);
+        QVERIFY2(result.message.contains(problem), qPrintable(result.message));
+        QVERIFY(PagesIn(folder).size() == (name == "index.html" ? 1 : 0)); // only the user's
+        if (kind == "file")
+            QCOMPARE(ReadFile(path), user);
     }
 
     // Whatever sits at a page name is replaced by the page, and never written through.

@@ -63,6 +63,18 @@ QByteArray CollectPages(const QString& folder, bool& ascii) {
     return all;
 }
 
+// Thumbnails of a fixed size without decoding anything; "b.gif" counts as undecodable.
+class FixedThumbs : public ThumbnailMaker {
+public:
+    std::vector<ThumbSize> Make(int, const std::vector<ThumbJob>& jobs, int size,
+                                const std::function<bool(int, int)>&, bool&) override {
+        std::vector<ThumbSize> sizes;
+        for (const ThumbJob& job : jobs)
+            sizes.push_back(job.image.endsWith("b.gif") ? ThumbSize{} : ThumbSize{size, size / 2});
+        return sizes;
+    }
+};
+
 } // namespace
 
 class TestPageGolden : public QObject {
@@ -93,6 +105,9 @@ private Q_SLOTS:
         sample.lText = sample.lBold = sample.lItal = sample.lCenter = true;
         QTest::newRow("sample text, bold, italic, centre")
             << "sample-text" << sample << ThreeImages();
+        PageSettings index = AllFlags(false);
+        index.lIndex = index.lFDate = index.lFSize = index.lLinx = true;
+        QTest::newRow("index page") << "index" << index << ThreeImages();
         QTest::newRow("one image")
             << "one-image" << DefaultPageSettings() << QList<Image>{{"Solo.GIF", 1024}};
         QTest::newRow("names") << "names" << DefaultPageSettings()
@@ -116,19 +131,29 @@ private Q_SLOTS:
         QCOMPARE(run.images.size(), images.size());
         run.settings = settings;
         run.body = MakeBodyString(settings);
+        FixedThumbs thumbs;
+        run.thumbnails = &thumbs;
         const PageRunResult result = PageGenerator(run);
         QCOMPARE(result.end, RunEnd::Finished);
         QCOMPARE(result.message, QString());
+        QCOMPARE(result.thumbsMissing, settings.lIndex ? 1 : 0);
 
         bool ascii = false;
         CompareWithGolden(golden, CollectPages(folder, ascii), {});
         QVERIFY(ascii);
-        QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * images.size()); // no stray files
+        // No stray files: the index page and its thumbs folder only when asked for.
+        QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * images.size() + 2 * settings.lIndex);
     }
 
     // A folder on a CD-ROM: pages go to the target folder, made with its parents when it does
     // not exist yet; links are full paths, and only the page names are lower-cased.
+    void otherVolume_data() {
+        QTest::addColumn<bool>("index");
+        QTest::newRow("pages") << false;
+        QTest::newRow("with the index page") << true;
+    }
     void otherVolume() {
+        QFETCH(bool, index);
         QTemporaryDir dir;
         const QString root = QFileInfo(dir.path()).canonicalFilePath();
         const QString folder = root + "/CD/Photos 2/";
@@ -138,6 +163,7 @@ private Q_SLOTS:
 
         PageRun run = FixedDiskRun(folder);
         run.settings.TargetFolder = target;
+        run.settings.lIndex = index;
         run.driveType = DriveTypeName(folder, table);
         QCOMPARE(run.driveType, QString("CD-ROM"));
         const PageRunResult result = PageGenerator(run);
@@ -148,9 +174,10 @@ private Q_SLOTS:
         QCOMPARE(result.firstPagePath, result.sFirstPage);
 
         bool ascii = false;
-        CompareWithGolden("other-volume", CollectPages(target, ascii), root.toUtf8());
+        CompareWithGolden(index ? "other-volume-index" : "other-volume",
+                          CollectPages(target, ascii), root.toUtf8());
         QVERIFY(ascii);
-        QCOMPARE(FolderEntries(target).size(), 3);
+        QCOMPARE(FolderEntries(target).size(), 3 + index);
         QCOMPARE(FolderEntries(folder).size(), 3); // nothing written next to the images
     }
 

@@ -56,6 +56,7 @@ private Q_SLOTS:
         row("flag -1", "[Text]\nlBold=-1\n", "lBold", "true");
         row("flag TRUE", "[Text]\nlBold=TRUE\n", "lBold", "true");
         row("flag 0.4", "[Text]\nlBold=0.4\n", "lBold", "true");
+        row("index flag", "[Others]\nlIndex=True\n", "lIndex", "true");
         row("flag 0.0", "[Others]\nlLinx=0.0\n", "lLinx", "false");
         row("BackR 300 kept", "[Colors]\nBackR=300\n", "BackR", "300");
         row("-32768 kept", "[Colors]\nBackR=-32768\n", "BackR", "-32768");
@@ -88,6 +89,7 @@ private Q_SLOTS:
         const QMap<QString, QString> actual{{"lLinx", FlagText(page.lLinx).toLower()},
                                             {"lBold", FlagText(page.lBold).toLower()},
                                             {"lCopyr", FlagText(page.lCopyr).toLower()},
+                                            {"lIndex", FlagText(page.lIndex).toLower()},
                                             {"BackR", QString::number(page.BackR)},
                                             {"BackG", QString::number(page.BackG)},
                                             {"BackB", QString::number(page.BackB)},
@@ -149,6 +151,7 @@ private Q_SLOTS:
         page.nFontSize = 5;
         page.lBold = true;
         page.lCopyr = false;
+        page.lIndex = true;
         page.TargetFolder = "/srv/a b/";
         {
             SettingsStore store(path);
@@ -159,6 +162,7 @@ private Q_SLOTS:
         QVERIFY(text.contains("AlinkB=77"));
         QVERIFY(text.contains("lBold=True"));
         QVERIFY(text.contains("lCopyr=False"));
+        QVERIFY(text.contains("lIndex=True"));
         QVERIFY(!text.contains("[Window]"));
         {
             SettingsStore store(path);

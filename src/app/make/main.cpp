@@ -9,6 +9,7 @@
 #include "generator/PageGenerator.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
+#include "thumbnails/ImageThumbnails.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +75,15 @@ public:
         (void)std::fflush(stderr);
     }
     bool StopRequested() override { return stopSignal != 0; }
+    void ThumbProgress(int, int, const QString& text) override {
+        if (!show_ || (shown_.isValid() && shown_.elapsed() < 100))
+            return;
+        shown_.start();
+        const QByteArray line = text.toLocal8Bit();
+        width_ = qMax(width_, line.size());
+        (void)std::fprintf(stderr, "\r%s", line.constData());
+        (void)std::fflush(stderr);
+    }
 
     void Clear() {
         if (width_ > 0)
@@ -160,7 +171,19 @@ struct Options {
     QString target; // empty: the saved one
     bool yes = false;
     bool quiet = false;
+    std::optional<bool> index; // --index / --no-index: the saved choice when not given
+    int thumbSize = kDefaultThumbSize;
 };
+
+// --thumb-size N: a whole number in kMinThumbSize..kMaxThumbSize.
+bool ParseThumbSize(const QString& text, int& size) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < kMinThumbSize || value > kMaxThumbSize)
+        return false;
+    size = value;
+    return true;
+}
 
 // Reads the command line into the options; returns -1 to go on, else the exit code.
 int ParseOptions(int argc, char** argv, Options& options) {
@@ -180,7 +203,21 @@ int ParseOptions(int argc, char** argv, Options& options) {
     const QCommandLineOption quietOption(
         {QStringLiteral("q"), QStringLiteral("quiet")},
         QStringLiteral("Show neither the progress, the final status nor notes."));
-    parser.addOptions({targetOption, yesOption, quietOption});
+    const QCommandLineOption indexOption(
+        QStringLiteral("index"),
+        QStringLiteral("Make the index page with thumbnails, whatever the saved choice."));
+    const QCommandLineOption noIndexOption(
+        QStringLiteral("no-index"),
+        QStringLiteral("Make no index page, whatever the saved choice."));
+    const QCommandLineOption thumbOption(
+        QStringLiteral("thumb-size"),
+        QStringLiteral("Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
+            .arg(kMinThumbSize)
+            .arg(kMaxThumbSize)
+            .arg(kDefaultThumbSize),
+        QStringLiteral("N"));
+    parser.addOptions(
+        {targetOption, yesOption, quietOption, indexOption, noIndexOption, thumbOption});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder whose images get pages."));
 
@@ -205,8 +242,26 @@ int ParseOptions(int argc, char** argv, Options& options) {
         Error(QStringLiteral("--target needs a folder"));
         return kBadUsage;
     }
-    options = {folders.constFirst(), parser.value(targetOption), parser.isSet(yesOption),
-               parser.isSet(quietOption)};
+    if (parser.isSet(indexOption) && parser.isSet(noIndexOption)) {
+        Error(QStringLiteral("give either --index or --no-index, not both"));
+        return kBadUsage;
+    }
+    options = {folders.constFirst(),
+               parser.value(targetOption),
+               parser.isSet(yesOption),
+               parser.isSet(quietOption),
+               std::nullopt,
+               kDefaultThumbSize};
+    if (parser.isSet(indexOption) || parser.isSet(noIndexOption))
+        options.index = parser.isSet(indexOption);
+    if (parser.isSet(thumbOption) &&
+        !ParseThumbSize(parser.value(thumbOption), options.thumbSize)) {
+        Error(QStringLiteral("--thumb-size needs a whole number from %1 to %2, not \"%3\"")
+                  .arg(kMinThumbSize)
+                  .arg(kMaxThumbSize)
+                  .arg(parser.value(thumbOption)));
+        return kBadUsage;
+    }
     return -1;
 }
 
@@ -228,6 +283,9 @@ int LoadRunSettings(const Options& options, PageRun& run) {
                   .arg(store.FileName(), loaded.Message()));
         return kBadUsage;
     }
+    if (options.index)
+        run.settings.lIndex = *options.index;
+    run.thumbSize = options.thumbSize;
     if (options.target.isEmpty())
         return -1;
     FsName target;
@@ -278,15 +336,20 @@ bool ConfirmRun(const Options& options, const PageRun& run) {
     return false;
 }
 
-int MakePages(const Options& options, const PageRun& run) {
+int MakePages(const Options& options, PageRun& run) {
     CatchStopSignals();
     PageRunResult result;
+    ImageThumbnails thumbnails;
+    run.thumbnails = &thumbnails;
     {
         TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO));
         result = PageGenerator(run, &progress);
     }
     if (!options.quiet)
         std::cout << result.statusText.toLocal8Bit().constData() << std::endl;
+    if (result.thumbsMissing > 0)
+        Error(QStringLiteral("%1 image(s) could not be decoded and have no thumbnail")
+                  .arg(result.thumbsMissing));
     if (result.end == RunEnd::Finished)
         return kSuccess;
     Error(result.message);

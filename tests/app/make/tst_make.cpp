@@ -56,6 +56,10 @@ private Q_SLOTS:
         row("unknown option", {"--bogus", "a"}, 2, "", "Unknown option 'bogus'");
         row("target without folder", {"a", "--target"}, 2, "", "Missing value after '--target'");
         row("empty target", {"--target", "", "a"}, 2, "", "--target needs a folder");
+        row("index and no index", {"--index", "--no-index", "a"}, 2, "", "not both");
+        row("thumb size too small", {"--thumb-size", "31", "a"}, 2, "", "from 32 to 1024");
+        row("thumb size too large", {"--thumb-size", "1025", "a"}, 2, "", "from 32 to 1024");
+        row("thumb size not a number", {"--thumb-size", "big", "a"}, 2, "", "not \"big\"");
     }
     void usage() {
         QFETCH(QStringList, args);
