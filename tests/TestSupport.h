@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -75,6 +76,50 @@ inline QList<QByteArray> FolderEntries(const QByteArray& path) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Makes each image with the given size (in bytes); false when a file could not be made.
+inline bool MakeImages(const QString& folder, const QStringList& names, qint64 size = 100) {
+    if (!MakeFolder(folder))
+        return false;
+    for (const QString& name : names) {
+        if (!WriteFile(folder + name, QByteArray(size, 'x')))
+            return false;
+    }
+    return true;
+}
+
+// "Img000.jpg", "Img001.jpg", ...: n image names in list order.
+inline QStringList NumberedImages(int n) {
+    QStringList names;
+    for (int i = 0; i < n; ++i)
+        names << QStringLiteral("Img%1.jpg").arg(i, 3, 10, QChar('0'));
+    return names;
+}
+
+// The names of the pages in a folder, sorted.
+inline QStringList PagesIn(const QString& folder) {
+    QStringList pages = FolderEntries(folder);
+    pages.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".html")); });
+    return pages;
+}
+
+// Each page of a folder with its bytes, by file-system name.
+inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
+    QMap<QByteArray, QByteArray> pages;
+    const QByteArray path = QFile::encodeName(folder);
+    for (const QByteArray& name : FolderEntries(path)) {
+        if (name.endsWith(".html"))
+            pages.insert(name, ReadFile(path + name));
+    }
+    return pages;
+}
+
+// Whether any temporary file of a page write is left in the folder.
+inline bool HasTemporaryFiles(const QString& folder) {
+    const QStringList names = FolderEntries(folder);
+    return std::any_of(names.begin(), names.end(),
+                       [](const QString& name) { return name.endsWith(QLatin1String(".tmp")); });
 }
 
 // Puts what a settings file or lock must never be opened as at the path: "folder", "fifo" or

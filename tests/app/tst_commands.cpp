@@ -20,24 +20,10 @@ using namespace tuktest;
 
 namespace {
 
-// Writes n small images into a fresh folder and returns it with a trailing "/".
+// n images of 2000 bytes in a fresh folder, returned with a trailing "/".
 QString MakeImageFolder(const QTemporaryDir& dir, const QString& name, int n) {
     const QString folder = dir.path() + '/' + name + '/';
-    MakeFolder(folder);
-    for (int i = 0; i < n; ++i)
-        WriteFile(folder + QStringLiteral("Img%1.jpg").arg(i, 3, 10, QChar('0')),
-                  QByteArray(2000, 'x'));
-    return folder;
-}
-
-// Every file but the images, by file-system name.
-QMap<QByteArray, QByteArray> Pages(const QString& folder) {
-    QMap<QByteArray, QByteArray> pages;
-    for (const QByteArray& name : FolderEntries(folder.toUtf8())) {
-        if (!name.endsWith(".jpg"))
-            pages[name] = ReadFile(folder.toUtf8() + name);
-    }
-    return pages;
+    return MakeImages(folder, NumberedImages(n), 2000) ? folder : QString();
 }
 
 } // namespace
@@ -180,7 +166,7 @@ private Q_SLOTS:
         QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
         QCOMPARE(w_->File1()->currentRow(), 4);
         QVERIFY(!Program().lMaking);
-        const QMap<QByteArray, QByteArray> fromWindow = Pages(folder);
+        const QMap<QByteArray, QByteArray> fromWindow = PageContents(folder);
         QCOMPARE(fromWindow.size(), 5);
         QVERIFY(fromWindow.value("z\xff_jpg.html").contains("<img src=\"z%FF.jpg\">"));
         for (const QByteArray& name : fromWindow.keys())
@@ -190,7 +176,7 @@ private Q_SLOTS:
         make.start(TUK_MAKE_PATH, {"--yes", "--quiet", folder});
         QVERIFY(make.waitForFinished(30000));
         QCOMPARE(make.exitCode(), 0);
-        QCOMPARE(Pages(folder), fromWindow);
+        QCOMPARE(PageContents(folder), fromWindow);
 
         // View opens the first page; a browser that cannot start is told.
         w_->TB_ButtonClick("htmlview");
@@ -215,7 +201,7 @@ private Q_SLOTS:
         Choose(folder);
         dialogs_.answers << Dialogs::Answer(answer);
         w_->TB_ButtonClick("htmlmake");
-        QCOMPARE(Pages(folder).size(), 0);
+        QCOMPARE(PagesIn(folder).size(), 0);
         QCOMPARE(w_->StatusPanel(2), QString("2 Images"));
         QVERIFY(!w_->lHtmlView());
     }
@@ -251,7 +237,7 @@ private Q_SLOTS:
         QVERIFY(dialogs_.prompts.isEmpty());
         QVERIFY(w_->isVisible());
         QCOMPARE(w_->sFolder(), folder);
-        QCOMPARE(Pages(folder).size(), 30);
+        QCOMPARE(PagesIn(folder).size(), 30);
         QVERIFY(!QFile::exists(StorePath()));
         QVERIFY(w_->TV()->isEnabled());
         QVERIFY(w_->MenuEntry("mnuHtmlMake")->isEnabled());
@@ -268,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(!Program().lMaking);
         QVERIFY(dialogs_.told.isEmpty());
         QVERIFY(!QFile::exists(StorePath()));
-        const QMap<QByteArray, QByteArray> pages = Pages(folder);
+        const QMap<QByteArray, QByteArray> pages = PageContents(folder);
         QVERIFY(pages.size() < 50);
         for (auto page = pages.begin(); page != pages.end(); ++page) {
             QVERIFY2(page.key().endsWith("_jpg.html"), page.key().constData());

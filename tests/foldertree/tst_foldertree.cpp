@@ -100,47 +100,6 @@ private Q_SLOTS:
     }
     void cleanup() { QCOMPARE(QGuiApplication::overrideCursor(), nullptr); }
 
-    void volumeNodes_data() {
-        QTest::addColumn<QString>("fs");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<bool>("removable");
-        QTest::addColumn<QString>("textBeforeMountPoint");
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<bool>("hasChild");
-        auto row = [](const char* name, const char* fs, const char* label, bool removable,
-                      const char* text, const char* image, bool hasChild) {
-            QTest::newRow(name) << QString(fs) << QString(label) << removable << QString(text)
-                                << QString(image) << hasChild;
-        };
-        row("fixed", "ext4", "SYSTEM", false, "System (", "hard", true);
-        row("fixed unlabelled", "ext4", "", false, " (", "hard", true);
-        row("remote", "nfs4", "nas", false, "Nas (", "net", true);
-        row("remote unlabelled", "cifs", "", false, " (", "net", true);
-        row("cd", "iso9660", "MY DISC", false, "My Disc (", "cdrom", true);
-        row("cd unlabelled", "udf", "", false, " (", "cdrom", true);
-        row("removable", "vfat", "STICK", true, "Floppy (", "floppy", false);
-        row("ram disk", "tmpfs", "RAM", false, "(", "ram", false);
-        row("unknown", "fuse.odd", "ODD", false, "(", "unknown", false);
-    }
-    void volumeNodes() {
-        QFETCH(QString, fs);
-        QFETCH(QString, label);
-        QFETCH(bool, removable);
-        QFETCH(bool, hasChild);
-        const QString volume = AddVolume("v", fs, {"Sub"}, label, removable);
-        const auto tree = Build();
-        const QTreeWidgetItem* node = tree->Node(volume);
-        QVERIFY(node);
-        QCOMPARE(node->parent(), tree->Node("root"));
-        QTEST(node->text(0).chopped(volume.size() + 1), "textBeforeMountPoint");
-        QVERIFY(node->text(0).endsWith(volume + ")"));
-        QTEST(FolderTree::NodeImage(node), "image");
-        QCOMPARE(FolderTree::NodeSelectedImage(node), QString());
-        QCOMPARE(node->childCount(), hasChild ? 1 : 0);
-        // Volumes that are not read at start-up are not touched at all.
-        QCOMPARE(folders_->Reads() > 0, hasChild);
-    }
-
     // Desktop > computer > volumes in mount-point order; a volume that cannot be read shows
     // without a child; system file systems do not show, what the user mounts there does.
     void topOfTree() {

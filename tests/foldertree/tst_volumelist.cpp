@@ -124,6 +124,35 @@ private Q_SLOTS:
         QTEST(DecodeUdevLabel(link), "label");
     }
 
+    // What a volume's node shows, and whether it is read at start-up or on every click.
+    void nodes_data() {
+        QTest::addColumn<QString>("mount");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<bool>("onClick");
+        auto row = [](const char* mount, const char* label, const char* text, const char* image,
+                      bool onClick) {
+            QTest::newRow(mount) << QString(mount) << QString(label) << QString(text)
+                                 << QString(image) << onClick;
+        };
+        row("/v ext4", "SYSTEM", "System (/v)", "hard", false);
+        row("/v nfs4", "", " (/v)", "net", false);
+        row("/v iso9660", "MY DISC", "My Disc (/v)", "cdrom", false);
+        row("/v vfat / 8:1 removable", "STICK", "Floppy (/v)", "floppy", true);
+        row("/v tmpfs", "RAM", "(/v)", "ram", true);
+        row("/v fuse.odd", "ODD", "(/v)", "unknown", true);
+    }
+    void nodes() {
+        QFETCH(QString, mount);
+        QFETCH(QString, label);
+        const VolumeNode node = MakeVolumeNode(Mount(mount), label);
+        QCOMPARE(node.key, QStringLiteral("/v"));
+        QTEST(node.text, "text");
+        QTEST(node.image, "image");
+        QTEST(node.listedOnClick, "onClick");
+    }
+
     // Labels come from links to the device, also when the mount names it through another link.
     void labelsFromLinkFolder() {
         QTemporaryDir dir;

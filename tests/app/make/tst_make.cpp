@@ -130,40 +130,6 @@ private Q_SLOTS:
         }
     }
 
-    // The window and tu_k-make make the same bytes from the same stored options.
-    void sameBytesAsTheGenerator() {
-        QVERIFY(MakeImages(folder_, {"b.jpg", "A.jpeg"}));
-        {
-            SettingsStore store = Store();
-            store.WriteSetting("Text", "sFontFace", "Comic Sans MS");
-            store.WriteSetting("Text", "lBold", "True");
-            store.WriteSetting("Others", "lText", "-1");
-            store.WriteSetting("Colors", "BackR", "0");
-            store.WriteSetting("Window", "DefL", "abc"); // the window's, never read here
-        }
-        const Outcome result = Run({"--yes", "--quiet", folder_});
-        QCOMPARE(result.code, 0);
-        QCOMPARE(result.out, QString());
-        const QByteArray made = ReadFile(folder_ + "a_jpeg.html");
-        QVERIFY(made.contains("<font face=Comic Sans MS size=2>\r\n<b>\r\n"));
-        QVERIFY(made.contains("<body bgcolor=#00c0c0 "));
-
-        QTemporaryDir other;
-        const QString copy = other.path() + "/Pics/";
-        QVERIFY(MakeFolder(copy));
-        for (const char* name : {"b.jpg", "A.jpeg"})
-            QVERIFY(QFile::copy(folder_ + QLatin1String(name), copy + QLatin1String(name)));
-        PageRun run;
-        QVERIFY(LoadPageSettings(Store(), run.settings).ok);
-        run.sFolder = FsName(copy);
-        run.images = ListFolderImages(run.sFolder.bytes).names;
-        run.body = MakeBodyString(run.settings);
-        run.driveType = kFixedDisk;
-        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        QCOMPARE(ReadFile(copy + "a_jpeg.html"), made);
-        QCOMPARE(ReadFile(copy + "b_jpg.html"), ReadFile(folder_ + "b_jpg.html"));
-    }
-
     // A folder on a RAM disk is not on a fixed disk: its pages go to the target folder, from
     // --target, else from the store, else "Tu_K" in the user's documents folder; a missing one
     // is made with its parents, a file in its place stops the run before any page.
