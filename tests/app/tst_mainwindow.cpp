@@ -161,6 +161,7 @@ private Q_SLOTS:
         row("mnuSettings", "mnuSettingsDefault", "Load &Default", "Ctrl+D", true);
         row("mnuHtml", "mnuHtmlMake", "Ma&ke", "Ctrl+K", false);
         row("mnuHtml", "mnuHtmlView", "Vie&w", "Ctrl+W", false);
+        row("mnuHtml", "mnuHtmlIndex", "&Index Page", "", true);
     }
     void menus() {
         QFETCH(QString, menu);
