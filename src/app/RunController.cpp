@@ -34,6 +34,9 @@ public:
         status_.SetPanelText(2, statusText);
         list_.setCurrentRow(k - 1);
     }
+    void ThumbProgress(int, int, const QString& statusText) override {
+        status_.SetPanelText(2, statusText); // the maker calls at the 40 ms pace already
+    }
     void Yield() override { QCoreApplication::processEvents(); }
     bool StopRequested() override { return stop_; }
 
@@ -90,6 +93,7 @@ void RunController::MakePages(const QString& body) {
     run.images = folderImages_;
     run.settings = Program().page;
     run.body = body;
+    run.thumbnails = &thumbnails_;
 
     lHtmlView_ = false;
     closing_ = false;
@@ -100,7 +104,8 @@ void RunController::MakePages(const QString& body) {
     Program().lMaking = false;
     if (!closing_) { // else the window is closing: no messages, nothing saved
         status_.SetPanelText(2, result.statusText);
-        firstPagePath_ = result.firstPagePath;
+        // View opens the index page when the run made one.
+        firstPagePath_ = result.indexPath.isEmpty() ? result.firstPagePath : result.indexPath;
         lHtmlView_ = result.end == RunEnd::Finished ||
                      (!firstPagePath_.isEmpty() && QFileInfo::exists(firstPagePath_));
     }

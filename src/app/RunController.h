@@ -2,6 +2,7 @@
 
 #include "app/CommandPolicy.h"
 #include "base/FsName.h"
+#include "thumbnails/ImageThumbnails.h"
 
 #include <QList>
 #include <QString>
@@ -17,7 +18,8 @@ class StatusPanels;
 // The current folder, its image list and the runs of the page generator from the window:
 // lists the folder's images in File1 with the folder and the count in the status bar, makes
 // the pages after the question with progress in the status bar, and opens the first page of
-// the last run. The process-wide lMaking flag is set here for the length of a run.
+// the last run (its index page when it made one). The process-wide lMaking flag is set here for the
+// length of a run.
 class RunController {
 public:
     // changed() runs whenever State() may have changed: the window then makes its commands
@@ -49,6 +51,7 @@ private:
     bool lHtmlView_ = false;
     QString firstPagePath_; // first page of the last finished run
     bool closing_ = false;
+    ImageThumbnails thumbnails_; // for the index page
 };
 
 } // namespace tuk

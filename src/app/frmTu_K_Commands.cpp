@@ -72,6 +72,15 @@ void frmTu_K::BuildMenus() {
         action->setEnabled(CommandAllowed(entry.command, CommandState()));
         connect(action, &QAction::triggered, this, entry.handler);
     }
+    // The index page is a page option without a box in the style panel: a checked entry
+    // that follows the option whenever the menu opens (a load or Load Default may change it).
+    QAction* index = menus[2]->addAction(QStringLiteral("&Index Page"));
+    index->setObjectName(QStringLiteral("mnuHtmlIndex"));
+    index->setCheckable(true);
+    index->setChecked(Program().page.lIndex);
+    connect(index, &QAction::toggled, this, [](bool on) { Program().page.lIndex = on; });
+    connect(menus[2], &QMenu::aboutToShow, index,
+            [index] { index->setChecked(Program().page.lIndex); });
 }
 
 QAction* frmTu_K::MenuEntry(const QString& name) const {

@@ -188,6 +188,23 @@ private Q_SLOTS:
         // A refresh makes View unavailable again.
         w_->TB_ButtonClick("refresh");
         QVERIFY(!w_->lHtmlView() && !w_->MenuEntry("mnuHtmlView")->isEnabled());
+
+        // Html -> Index Page, last in its menu, turns the index on; View then opens it.
+        QAction* index = w_->findChild<QMenu*>("mnuHtml")->actions().last();
+        QCOMPARE(index, w_->MenuEntry("mnuHtmlIndex"));
+        QVERIFY(index->isCheckable() && !index->isChecked());
+        index->trigger();
+        QVERIFY(Program().page.lIndex);
+        dialogs_.answers << Dialogs::Answer::Yes;
+        w_->MenuEntry("mnuHtmlMake")->trigger();
+        QVERIFY(w_->StatusPanel(2).endsWith(" -- OK"));
+        dialogs_.browserStarts = true;
+        w_->MenuEntry("mnuHtmlView")->trigger();
+        QCOMPARE(dialogs_.opened.last(), folder + "index.html");
+        QVERIFY(QFile::exists(folder + "thumbs"));
+        Program().page.lIndex = false;
+        Q_EMIT w_->findChild<QMenu*>("mnuHtml")->aboutToShow();
+        QVERIFY(!index->isChecked());
     }
 
     void declinedRunWritesNothing_data() {

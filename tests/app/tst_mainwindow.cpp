@@ -63,27 +63,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("refresh") << "mnuFile"
-                                 << "mnuFileRefresh"
-                                 << "Ctrl+R" << true;
-        QTest::newRow("about") << "mnuFile"
-                               << "mnuFileAbout"
-                               << "Ctrl+A" << true;
-        QTest::newRow("copy") << "mnuSettings"
-                              << "mnuSettingsCopy"
-                              << "Ctrl+B" << true;
-        QTest::newRow("save") << "mnuSettings"
-                              << "mnuSettingsSave"
-                              << "Ctrl+S" << true;
-        QTest::newRow("default") << "mnuSettings"
-                                 << "mnuSettingsDefault"
-                                 << "Ctrl+D" << true;
-        QTest::newRow("make") << "mnuHtml"
-                              << "mnuHtmlMake"
-                              << "Ctrl+K" << false;
-        QTest::newRow("view") << "mnuHtml"
-                              << "mnuHtmlView"
-                              << "Ctrl+W" << false;
+        auto row = [](const char* menu, const char* entry, const char* shortcut, bool enabled) {
+            QTest::newRow(entry) << QString(menu) << QString(entry) << QString(shortcut) << enabled;
+        };
+        row("mnuFile", "mnuFileRefresh", "Ctrl+R", true);
+        row("mnuFile", "mnuFileAbout", "Ctrl+A", true);
+        row("mnuSettings", "mnuSettingsCopy", "Ctrl+B", true);
+        row("mnuSettings", "mnuSettingsSave", "Ctrl+S", true);
+        row("mnuSettings", "mnuSettingsDefault", "Ctrl+D", true);
+        row("mnuHtml", "mnuHtmlMake", "Ctrl+K", false);
+        row("mnuHtml", "mnuHtmlView", "Ctrl+W", false);
+        row("mnuHtml", "mnuHtmlIndex", "", true);
     }
     void menus() {
         QFETCH(QString, menu);
