@@ -270,6 +270,8 @@ private:
     QString CheckNames();
     QString OpenFolders();
     QString CheckNameLengths() const;
+    QString Checks();
+    void PrepareLinks();
     QString WritePage(int k, const PageComposer& composer, PageFileWriter& writer);
     PageRunResult Finish(RunEnd end, const QString& message);
     QString Failure(const QString& what, const QString& name, const QString& reason) const {
@@ -354,9 +356,7 @@ QString PageRunner::CheckNameLengths() const {
     return QString();
 }
 
-PageRunResult PageRunner::Run(PageRunListener& events) {
-    if (run_.images.isEmpty())
-        return result_;
+QString PageRunner::Checks() {
     QString failure = CheckNames();
     if (failure.isEmpty())
         failure = OpenFolders();
@@ -364,21 +364,32 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
         failure = CheckNameLengths();
     if (failure.isEmpty() && run_.settings.lIndex)
         failure = IndexPlaceProblem(outFolder_->fd(), output_.sOutFolder.text);
-    if (!failure.isEmpty())
-        return Finish(RunEnd::Failed, failure);
+    return failure;
+}
 
+// The link texts every page shares.
+void PageRunner::PrepareLinks() {
     if (output_.lRemote) {
         AppendLink(outPrefix_, output_.sOutFolder.bytes);
         AppendLink(imagePrefix_, sFolder_.bytes);
     }
     if (run_.settings.lIndex)
         PageLink(index_.link, outPrefix_, kIndexFileName);
-    const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
-    PageFileWriter writer(outFolder_->fd());
-    writer.ReadFolder();
     PageLink(firstLink_, outPrefix_, pageNames_.at(0));
     PageLink(lastLink_, outPrefix_, pageNames_.at(count_ - 1));
     page_.reserve(8192);
+}
+
+PageRunResult PageRunner::Run(PageRunListener& events) {
+    if (run_.images.isEmpty())
+        return result_;
+    QString failure = Checks();
+    if (!failure.isEmpty())
+        return Finish(RunEnd::Failed, failure);
+    PrepareLinks();
+    const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
+    PageFileWriter writer(outFolder_->fd());
+    writer.ReadFolder();
 
     // "Image: k / n", rebuilt in place for every page.
     const QString ofCount = QLatin1String(" / ") + QString::number(count_);

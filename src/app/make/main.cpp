@@ -185,9 +185,8 @@ bool ParseThumbSize(const QString& text, int& size) {
     return true;
 }
 
-// Reads the command line into the options; returns -1 to go on, else the exit code.
-int ParseOptions(int argc, char** argv, Options& options) {
-    QCommandLineParser parser;
+// The options and their help texts; each is asked for by its long name.
+void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, with the page options\n"
         "saved by Tu_K. Pages of a folder on a fixed disk go next to its images; pages of a\n"
@@ -220,7 +219,12 @@ int ParseOptions(int argc, char** argv, Options& options) {
         {targetOption, yesOption, quietOption, indexOption, noIndexOption, thumbOption});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder whose images get pages."));
+}
 
+// Reads the command line into the options; returns -1 to go on, else the exit code.
+int ParseOptions(int argc, char** argv, Options& options) {
+    QCommandLineParser parser;
+    AddOptions(parser);
     // The arguments from argv itself: a path whose bytes are not UTF-8 must come through whole.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -238,28 +242,29 @@ int ParseOptions(int argc, char** argv, Options& options) {
         Error(QStringLiteral("give exactly one folder (see tu_k-make --help)"));
         return kBadUsage;
     }
-    if (parser.isSet(targetOption) && parser.value(targetOption).isEmpty()) {
+    if (parser.isSet(QStringLiteral("target")) &&
+        parser.value(QStringLiteral("target")).isEmpty()) {
         Error(QStringLiteral("--target needs a folder"));
         return kBadUsage;
     }
-    if (parser.isSet(indexOption) && parser.isSet(noIndexOption)) {
+    if (parser.isSet(QStringLiteral("index")) && parser.isSet(QStringLiteral("no-index"))) {
         Error(QStringLiteral("give either --index or --no-index, not both"));
         return kBadUsage;
     }
     options = {folders.constFirst(),
-               parser.value(targetOption),
-               parser.isSet(yesOption),
-               parser.isSet(quietOption),
+               parser.value(QStringLiteral("target")),
+               parser.isSet(QStringLiteral("yes")),
+               parser.isSet(QStringLiteral("quiet")),
                std::nullopt,
                kDefaultThumbSize};
-    if (parser.isSet(indexOption) || parser.isSet(noIndexOption))
-        options.index = parser.isSet(indexOption);
-    if (parser.isSet(thumbOption) &&
-        !ParseThumbSize(parser.value(thumbOption), options.thumbSize)) {
+    if (parser.isSet(QStringLiteral("index")) || parser.isSet(QStringLiteral("no-index")))
+        options.index = parser.isSet(QStringLiteral("index"));
+    if (parser.isSet(QStringLiteral("thumb-size")) &&
+        !ParseThumbSize(parser.value(QStringLiteral("thumb-size")), options.thumbSize)) {
         Error(QStringLiteral("--thumb-size needs a whole number from %1 to %2, not \"%3\"")
                   .arg(kMinThumbSize)
                   .arg(kMaxThumbSize)
-                  .arg(parser.value(thumbOption)));
+                  .arg(parser.value(QStringLiteral("thumb-size"))));
         return kBadUsage;
     }
     return -1;
