@@ -168,6 +168,39 @@ async function walk(browser, label, pagesFolder, expect, origin, seenTexts) {
     await page.close();
 }
 
+// The index page at device scale 1 and 2: every thumbnail loads (the sharp one at scale 2)
+// no larger than asked, every entry leads to its page and that page's index link leads back.
+async function walkIndex(browser, folder) {
+    const indexUrl = new URL(`file://${encodeBytes(`${folder}/index.html`)}`).href;
+    for (const scale of [1, 2]) {
+        console.log(`- index page at device scale ${scale}`);
+        const context = await browser.newContext({ deviceScaleFactor: scale });
+        const page = await context.newPage();
+        await page.goto(indexUrl);
+        const entries = await page.evaluate(async () => {
+            const seen = [];
+            for (const img of document.querySelectorAll('img')) {
+                img.scrollIntoView(); // they load lazily, when in view
+                if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
+                seen.push({ width: img.naturalWidth, height: img.naturalHeight,
+                    src: img.currentSrc, href: img.closest('a').href });
+            }
+            return seen;
+        });
+        check(entries.length === images.length, `index: ${entries.length} thumbnails for ${images.length} images`);
+        for (const e of entries) {
+            check(e.width > 0, `index: ${e.src} did not load`);
+            check(Math.max(e.width, e.height) <= 240 * scale, `index: ${e.src} is ${e.width}x${e.height}`);
+            check(e.src.endsWith('@2x.jpg') === (scale === 2), `index: ${e.src} at scale ${scale}`);
+            await page.goto(e.href);
+            const back = await page.evaluate(() =>
+                [...document.querySelectorAll('a')].find((a) => a.textContent === 'index')?.href);
+            check(back === indexUrl, `index: ${e.href} links back to ${back}`);
+        }
+        await context.close();
+    }
+}
+
 async function main() {
     if (!fs.existsSync(maker)) {
         console.error(`tu_k-make not found at ${maker}`);
@@ -199,6 +232,11 @@ async function main() {
             }
             fs.rmSync(setup.root, { recursive: true, force: true });
         }
+
+        const indexed = prepare(null, { lIndex: 'True' });
+        make(indexed);
+        await walkIndex(browser, indexed.folder);
+        fs.rmSync(indexed.root, { recursive: true, force: true });
 
         // A folder on a RAM disk is not a fixed disk: pages go into the target folder and
         // every link is a full path.

@@ -85,7 +85,15 @@ private:
             return {};
         if (const ThumbSize kept = Kept(job, image); kept.Made())
             return kept;
-        QImageReader reader(QFile::decodeName(job.image));
+        // Opened by its bytes: a name that is not valid UTF-8 has no QString that names it.
+        const int fd = open(job.image.constData(), O_RDONLY | O_CLOEXEC);
+        QFile file;
+        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (fd >= 0)
+                close(fd);
+            return {};
+        }
+        QImageReader reader(&file);
         reader.setAutoTransform(true);
         const QSize stored = reader.size();
         if (!stored.isValid())
