@@ -65,24 +65,13 @@ public:
     ~TerminalProgress() override { Clear(); }
 
     void Progress(int k, int n, const QString& text) override {
-        if (!show_ || (k != 1 && k != n && shown_.isValid() && shown_.elapsed() < 100))
-            return;
-        shown_.start();
-        const QByteArray line = text.toLocal8Bit();
-        width_ = qMax(width_, line.size());
-        // A progress line that cannot be shown changes nothing about the run.
-        (void)std::fprintf(stderr, "\r%s", line.constData());
-        (void)std::fflush(stderr);
+        if (k == 1 || k == n || Due())
+            Show(text);
     }
     bool StopRequested() override { return stopSignal != 0; }
     void ThumbProgress(int, int, const QString& text) override {
-        if (!show_ || (shown_.isValid() && shown_.elapsed() < 100))
-            return;
-        shown_.start();
-        const QByteArray line = text.toLocal8Bit();
-        width_ = qMax(width_, line.size());
-        (void)std::fprintf(stderr, "\r%s", line.constData());
-        (void)std::fflush(stderr);
+        if (Due())
+            Show(text);
     }
 
     void Clear() {
@@ -92,6 +81,19 @@ public:
     }
 
 private:
+    // At most ten lines a second.
+    bool Due() const { return !shown_.isValid() || shown_.elapsed() >= 100; }
+    void Show(const QString& text) {
+        if (!show_)
+            return;
+        shown_.start();
+        const QByteArray line = text.toLocal8Bit();
+        width_ = qMax(width_, line.size());
+        // A progress line that cannot be shown changes nothing about the run.
+        (void)std::fprintf(stderr, "\r%s", line.constData());
+        (void)std::fflush(stderr);
+    }
+
     bool show_;
     QElapsedTimer shown_;
     qsizetype width_ = 0;
