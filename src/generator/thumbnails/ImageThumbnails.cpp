@@ -10,6 +10,7 @@
 #include <QThread>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -73,9 +74,19 @@ public:
     void Work() {
         for (size_t k; !stop_ && (k = next_++) < jobs_.size(); ++done_)
             sizes_[k] = One(jobs_[k]);
+        const std::lock_guard<std::mutex> lock(finishing_);
+        ++finished_;
+        finished_changed_.notify_all();
     }
     int Done() const { return done_; }
     void Stop() { stop_ = true; }
+    // Waits one progress pace, or less when every thread has finished: a batch of kept
+    // thumbnails ends without waiting out the pace.
+    bool WaitFinished(int threads) {
+        std::unique_lock<std::mutex> lock(finishing_);
+        return finished_changed_.wait_for(lock, kProgressPace,
+                                          [&] { return finished_ == threads; });
+    }
     std::vector<ThumbSize> Sizes() { return std::move(sizes_); }
 
 private:
@@ -143,6 +154,9 @@ private:
     std::atomic<bool> stop_{false};
     std::mutex writing_;
     PageFileWriter writer_;
+    std::mutex finishing_;
+    std::condition_variable finished_changed_;
+    int finished_ = 0;
 };
 
 } // namespace
@@ -167,7 +181,8 @@ std::vector<ThumbSize> ImageThumbnails::Make(int thumbsFd, const std::vector<Thu
             stopped = true;
             break;
         }
-        std::this_thread::sleep_for(kProgressPace);
+        if (batch.WaitFinished(count))
+            break;
     }
     for (std::thread& thread : threads)
         thread.join();
