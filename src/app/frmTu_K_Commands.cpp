@@ -74,6 +74,8 @@ void frmTu_K::BuildMenus() {
     }
     // The index page is a page option without a box in the style panel: a checked entry
     // that follows the option whenever the menu opens (a load or Load Default may change it).
+    // A line sets it apart from the commands above it.
+    menus[2]->addSeparator();
     QAction* index = menus[2]->addAction(QStringLiteral("&Index Page"));
     index->setObjectName(QStringLiteral("mnuHtmlIndex"));
     index->setCheckable(true);
