@@ -1,23 +1,16 @@
 #pragma once
 
-// Shared by the window tests: isolated per-user folders, a scripted stand-in for the
-// message boxes, and opening the real window the way start-up does.
+// Shared by the window tests: isolated user folders, scripted boxes, the real window.
 
+#include "TableRows.h"
 #include "TestSupport.h"
 #include "app/Dialogs.h"
 #include "app/frmTu_K.h"
 #include "settings/PageSettings.h"
 #include "settings/SettingsStore.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QHelpEvent>
-#include <QQueue>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextDocument>
-#include <QToolTip>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 namespace tuktest {
@@ -26,13 +19,9 @@ namespace tuktest {
 class ScriptedDialogs : public tuk::Dialogs {
 public:
     QQueue<Answer> answers;
-    QStringList asked;
-    QStringList told;
     QQueue<QString> folders; // answers of the folder chooser; empty means cancelled
-    QStringList prompts;
-    QStringList opened;
+    QStringList asked, told, prompts, opened, abouts;
     bool browserStarts = true;
-    QStringList abouts;
 
     Answer Ask(const QString& text) override {
         asked << text;
@@ -52,13 +41,11 @@ public:
     }
 };
 
-// Points the home, per-user configuration and runtime folders at fresh temporary folders,
-// before anything reads them, so no test touches the real store, lock or documents.
+// Home, configuration and runtime folders in a temporary folder, before anything reads them.
 inline QTemporaryDir& IsolatedHome() {
     static QTemporaryDir home;
     return home;
 }
-
 inline void IsolateUserFolders() {
     const QString root = IsolatedHome().path();
     QDir().mkpath(root + "/config");
@@ -69,19 +56,15 @@ inline void IsolateUserFolders() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + "/config"));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + "/runtime"));
 }
-
-// The store file of the isolated user.
 inline QString StorePath() {
     return IsolatedHome().path() + "/config/Tarnwick/Tu_K.conf";
 }
-
 // Removes whatever the last test left at the store's place (file, folder or blocking file).
 inline void ClearStore() {
     const QString folder = QFileInfo(StorePath()).path();
     QDir(folder).removeRecursively();
     QFile::remove(folder);
 }
-
 inline void WriteStore(const QByteArray& ini) {
     ClearStore();
     MakeFolder(QFileInfo(StorePath()).path());
@@ -98,8 +81,7 @@ inline std::unique_ptr<tuk::frmTu_K> OpenWindow(tuk::Dialogs& dialogs) {
     return window;
 }
 
-// What a user reads in the tooltip the widget shows when the mouse rests on it: rich text as
-// rendered, plain text as it is.
+// The tooltip text a user reads when the mouse rests on the widget, rich text as rendered.
 inline QString ShownToolTip(QWidget* widget) {
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(widget, &help);
@@ -111,17 +93,31 @@ inline QString ShownToolTip(QWidget* widget) {
     return document.toPlainText();
 }
 
-template <typename T> T* Find(const QWidget* window, const char* name) {
-    T* child = window->findChild<T*>(QLatin1String(name));
-    if (!child)
-        qWarning("no control named %s", name);
-    return child;
-}
+// The window under test and its scripted dialogs; Reset closes it and removes the store.
+struct WindowFixture {
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<tuk::frmTu_K> w_;
+
+    void Open() {
+        dialogs_ = ScriptedDialogs{};
+        w_ = OpenWindow(dialogs_);
+    }
+    void Reset() {
+        w_.reset();
+        ClearStore();
+    }
+    template <typename T = QWidget> T* Get(const char* name) const {
+        T* child = w_->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qWarning("no control named %s", name);
+        return child;
+    }
+    tuk::PageSettings& Page() { return tuk::Program().page; }
+};
 
 } // namespace tuktest
 
-// A test main that isolates the user folders first and keeps the application running when
-// a test closes its last window.
+// A test main that isolates the user folders and survives the close of the last window.
 #define TUK_GUI_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char** argv) {                                                              \
         tuktest::IsolateUserFolders();                                                             \

@@ -1,7 +1,6 @@
-// Makes pages for the sample folder with tu_k-make and walks them in headless Chromium, as a
-// visitor would: first -> next -> ... -> last, back with prev, and first/last from every page;
-// over file:// and from a local web server that declares the pages UTF-8, where every page
-// must read the same.
+// Makes pages for the sample folder with tu_k-make and walks them in headless Chromium as a
+// visitor would (next to the end, prev back, last, first), over file:// and from a local web
+// server that declares the pages UTF-8, where every page must read the same.
 // Usage: node browser.test.mjs /path/to/tu_k-make
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
@@ -16,8 +15,8 @@ const maker = path.resolve(process.argv[2] ?? '');
 const sample = path.join(here, 'sample-images');
 const browserPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
-// Names are bytes (latin1 strings here, one character per byte); text is what a page shows.
-// The copies get the sample images' names, and one name that is not UTF-8.
+// Names are bytes (latin1 strings, one character per byte); text is what a page shows. The
+// copies get the sample images' names, and one name that is not UTF-8.
 const sampleNames = fs.readdirSync(sample).filter((n) => /\.(gif|jpe?g)$/i.test(n));
 const images = [
     ...sampleNames.map((n) => ({ source: n, bytes: Buffer.from(n).toString('latin1'), text: n })),
@@ -46,10 +45,7 @@ async function startServer(root) {
     const server = http.createServer((request, response) => {
         const file = pathBytes(`http://host${request.url}`);
         const type = types[path.extname(file).toLowerCase()];
-        if (!file.startsWith(root + '/') || !type || !fs.existsSync(fsPath(file))) {
-            response.writeHead(404).end();
-            return;
-        }
+        if (!file.startsWith(root + '/') || !type || !fs.existsSync(fsPath(file))) return response.writeHead(404).end();
         response.writeHead(200, { 'Content-Type': type }).end(fs.readFileSync(fsPath(file)));
     });
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
@@ -57,39 +53,33 @@ async function startServer(root) {
 }
 
 let failures = 0;
-function check(condition, what) {
-    if (!condition) {
-        failures++;
-        console.error(`  FAIL: ${what}`);
-    }
-}
+const check = (condition, what) => condition || (failures++, console.error(`  FAIL: ${what}`));
 
-// A scratch copy of the sample folder and a store with the given options.
-function prepare(folderParent, options) {
+// A scratch copy of the sample folder below parent (else root), its pages made with the given
+// stored options; the pages go into target when one is given.
+function make(options, parent = null, target = null) {
     const root = fs.mkdtempSync(path.join(os.tmpdir(), 'tu_k-e2e-'));
     const config = path.join(root, 'config');
     fs.mkdirSync(path.join(config, 'Tarnwick'), { recursive: true });
     const others = Object.entries(options).map(([k, v]) => `${k}=${v}`).join('\n');
     fs.writeFileSync(path.join(config, 'Tarnwick', 'Tu_K.conf'), `[Others]\n${others}\n`);
-    const folder = fs.mkdtempSync(path.join(folderParent ?? root, 'Holiday Pics '));
+    const folder = fs.mkdtempSync(path.join(parent ?? root, 'Holiday Pics '));
     for (const image of images)
         fs.copyFileSync(path.join(sample, image.source), fsPath(`${folder}/${image.bytes}`));
-    return { root, config, folder };
+    if (target) fs.mkdirSync(target = path.join(root, target));
+    execFileSync(maker, ['--yes', '--quiet', ...(target ? ['--target', target] : []), folder],
+        { env: { ...process.env, XDG_CONFIG_HOME: config }, stdio: ['ignore', 'pipe', 'inherit'] });
+    return { root, folder, pages: target ?? folder };
 }
 
-function make(setup, extraArgs = []) {
-    execFileSync(maker, ['--yes', '--quiet', ...extraArgs, setup.folder], {
-        env: { ...process.env, XDG_CONFIG_HOME: setup.config },
-        stdio: ['ignore', 'pipe', 'inherit'],
-    });
-}
-
-// Reads what a visitor sees and what the page links to.
+// Reads what a visitor sees and what the page links to (href as given, and resolved).
 async function readPage(page) {
     return page.evaluate(async () => {
-        const links = {};
+        const links = {}, hrefs = [];
         for (const a of document.querySelectorAll('a')) {
-            if (['first', 'prev', 'next', 'last'].includes(a.textContent)) links[a.textContent] = a.href;
+            if (!['first', 'prev', 'next', 'last'].includes(a.textContent)) continue;
+            links[a.textContent] = a.href;
+            hrefs.push(a.getAttribute('href'));
         }
         const img = document.querySelector('img');
         if (img && !img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
@@ -101,19 +91,13 @@ async function readPage(page) {
             await new Promise((r) => { probe.onload = probe.onerror = r; probe.src = url; });
             background = { url, width: probe.naturalWidth };
         }
-        return {
-            title: document.title,
-            text: document.body.innerText,
-            links,
-            imageWidth: img ? img.naturalWidth : null,
-            background,
-        };
+        return { title: document.title, text: document.body.innerText, links, hrefs, background,
+            imageWidth: img ? img.naturalWidth : null, imageSrc: img?.getAttribute('src') };
     });
 }
 
-// Walks the pages of one run and checks each against its image. Pages are read at origin
-// (a web server serving files by their paths) or else as files; what each page shows is
-// kept in seenTexts, or compared with what it holds already.
+// Walks the pages of one run, read at origin (a web server) or else as files, and checks each
+// against its image; what each page shows is kept in seenTexts, or compared with it.
 async function walk(browser, label, pagesFolder, expect, origin, seenTexts) {
     console.log(`- ${label}`);
     const page = await browser.newPage();
@@ -134,42 +118,31 @@ async function walk(browser, label, pagesFolder, expect, origin, seenTexts) {
         seenTexts.set(i, shown);
         check(seen.text.includes(`[${folderName} ${i + 1}/${n}]`), `${where}: folder line missing in ${JSON.stringify(seen.text.slice(0, 300))}`);
         check(/ :: \d+k/.test(seen.text), `${where}: size line missing`);
-        if (expect.background) {
-            check(seen.imageWidth === null, `${where}: an <img> beside the background`);
-            check(seen.background && seen.background.width > 0, `${where}: background image did not load (${JSON.stringify(seen.background)})`);
-        } else {
-            check(seen.imageWidth > 0, `${where}: image did not load`);
-        }
+        check(expect.background ? seen.imageWidth === null && seen.background?.width > 0 : seen.imageWidth > 0,
+            `${where}: image did not load as ${expect.background ? 'background' : '<img>'} (${JSON.stringify(seen.background)})`);
         check(seen.text.includes('Tarnwick') === expect.credit, `${where}: credit line ${expect.credit ? 'missing' : 'visible'}`);
         check(!seen.text.includes('-->') && !seen.text.includes('<!--'), `${where}: comment markup visible`);
-        if (expect.fullPaths) {
-            const hrefs = await page.$$eval('a', (as) => as
-                .filter((a) => ['first', 'prev', 'next', 'last'].includes(a.textContent))
-                .map((a) => a.getAttribute('href')));
-            check(hrefs.length === 4, `${where}: ${hrefs.length} navigation links`);
-            check(hrefs.every((h) => h.startsWith('/')), `${where}: links are not full paths: ${hrefs}`);
-            const src = await page.$eval('img', (img) => img.getAttribute('src'));
-            check(src.startsWith('/'), `${where}: image reference is not a full path: ${src}`);
-        }
+        if (expect.fullPaths)
+            check(seen.hrefs.length === 4 && [...seen.hrefs, seen.imageSrc].every((h) => h.startsWith('/')),
+                `${where}: links and image are not full paths: ${seen.hrefs} ${seen.imageSrc}`);
         const want = { first: 0, prev: Math.max(i - 1, 0), next: Math.min(i + 1, n - 1), last: n - 1 };
         for (const [link, target] of Object.entries(want))
             check(seen.links[link] && pathBytes(seen.links[link]) === pathOf(target), `${where}: ${link} leads to ${seen.links[link]}`);
     };
-    const follow = async (name) => {
-        await Promise.all([page.waitForNavigation(), page.click(`a:text-is("${name}")`)]);
-    };
-
     await page.goto(`${origin ?? 'file://'}${encodeBytes(pathOf(0))}`);
     await verify(0);
-    for (let i = 1; i < n; i++) { await follow('next'); await verify(i); }
-    for (let i = n - 2; i >= 0; i--) { await follow('prev'); await verify(i); }
-    await follow('last'); await verify(n - 1);
-    await follow('first'); await verify(0);
+    const steps = [...Array(n - 1).fill(['next', 1]), ...Array(n - 1).fill(['prev', -1]), ['last'], ['first']];
+    let i = 0;
+    for (const [link, by] of steps) {
+        await Promise.all([page.waitForNavigation(), page.click(`a:text-is("${link}")`)]);
+        i = by ? i + by : link === 'last' ? n - 1 : 0;
+        await verify(i);
+    }
     await page.close();
 }
 
-// The index page at device scale 1 and 2: every thumbnail loads (the sharp one at scale 2)
-// no larger than asked, every entry leads to its page and that page's index link leads back.
+// The index page at device scale 1 and 2: every thumbnail loads (the sharp one at scale 2) no
+// larger than asked, every entry leads to its page and that page's index link leads back.
 async function walkIndex(browser, folder) {
     const indexUrl = new URL(`file://${encodeBytes(`${folder}/index.html`)}`).href;
     for (const scale of [1, 2]) {
@@ -189,9 +162,8 @@ async function walkIndex(browser, folder) {
         });
         check(entries.length === images.length, `index: ${entries.length} thumbnails for ${images.length} images`);
         for (const e of entries) {
-            check(e.width > 0, `index: ${e.src} did not load`);
-            check(Math.max(e.width, e.height) <= 240 * scale, `index: ${e.src} is ${e.width}x${e.height}`);
-            check(e.src.endsWith('@2x.jpg') === (scale === 2), `index: ${e.src} at scale ${scale}`);
+            check(e.width > 0 && Math.max(e.width, e.height) <= 240 * scale && e.src.endsWith('@2x.jpg') === (scale === 2),
+                `index: ${e.src} is ${e.width}x${e.height} at scale ${scale}`);
             await page.goto(e.href);
             const back = await page.evaluate(() =>
                 [...document.querySelectorAll('a')].find((a) => a.textContent === 'index')?.href);
@@ -202,10 +174,7 @@ async function walkIndex(browser, folder) {
 }
 
 async function main() {
-    if (!fs.existsSync(maker)) {
-        console.error(`tu_k-make not found at ${maker}`);
-        process.exit(2);
-    }
+    if (!fs.existsSync(maker)) throw new Error(`tu_k-make not found at ${maker}`);
     const browser = await chromium.launch({
         executablePath: browserPath,
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -219,35 +188,24 @@ async function main() {
             { label: 'credit line off', options: { lCopyr: 'False' }, expect: { credit: false } },
         ];
         for (const run of runs) {
-            const setup = prepare(null, run.options);
-            make(setup);
+            const setup = make(run.options);
             const expect = { ...run.expect, folder: setup.folder };
             const texts = new Map();
             await walk(browser, run.label, setup.folder, expect, null, texts);
             const { server, origin } = await startServer(setup.root);
-            try {
-                await walk(browser, `${run.label}, served as UTF-8`, setup.folder, expect, origin, texts);
-            } finally {
-                server.close();
-            }
+            await walk(browser, `${run.label}, served as UTF-8`, setup.folder, expect, origin, texts).finally(() => server.close());
             fs.rmSync(setup.root, { recursive: true, force: true });
         }
-
-        const indexed = prepare(null, { lIndex: 'True' });
-        make(indexed);
+        const indexed = make({ lIndex: 'True' });
         await walkIndex(browser, indexed.folder);
         fs.rmSync(indexed.root, { recursive: true, force: true });
 
-        // A folder on a RAM disk is not a fixed disk: pages go into the target folder and
-        // every link is a full path.
+        // A folder on a RAM disk: pages go into the target folder, every link a full path.
         const shm = fs.mkdtempSync('/dev/shm/tu_k-e2e-');
         try {
-            const setup = prepare(shm, {});
-            const target = path.join(setup.root, 'Target Pages');
-            fs.mkdirSync(target);
-            make(setup, ['--target', target]);
+            const setup = make({}, shm, 'Target Pages');
             check(!fs.readdirSync(setup.folder).some((n) => n.endsWith('.html')), 'remote run wrote pages next to the images');
-            await walk(browser, 'other volume into a target folder', target,
+            await walk(browser, 'other volume into a target folder', setup.pages,
                 { credit: true, fullPaths: true, folder: setup.folder }, null, new Map());
             fs.rmSync(setup.root, { recursive: true, force: true });
         } finally {
@@ -256,10 +214,7 @@ async function main() {
     } finally {
         await browser.close();
     }
-    if (failures) {
-        console.error(`browser test: ${failures} failure(s)`);
-        process.exit(1);
-    }
+    if (failures) throw new Error(`browser test: ${failures} failure(s)`);
     console.log('browser test: all pages walk and show their images');
 }
 

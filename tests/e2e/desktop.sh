@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Drives the real window on an X display with a window manager (openbox) as a user would, with
-# the keyboard and the mouse: picks the sample folder in the tree, makes pages and answers the
-# question, closes the window from its menu, and checks the pages and the stored window
-# placement, also over several starts that each show a message first.
+# Drives the real window on an X display with a window manager (openbox) as a user would: with
+# the mouse and keys, then with the keyboard alone (swatch, bars, target folder, view), then a
+# SIGTERM during a run and starts that each show a message; checks pages and the store.
 # Usage: tests/e2e/desktop.sh BUILD_DIR [SCREENSHOT.png]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -10,39 +9,39 @@ build=$(cd "${1:-build}" && pwd)
 screenshot=${2:-}
 scratch=$(mktemp -d)
 pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$scratch"' EXIT
 fail() {
     echo "desktop test FAILED: $*" >&2
     [ -f "$scratch/tu_k.log" ] && cat "$scratch/tu_k.log" >&2
     exit 1
 }
+wait_until() { for _ in $(seq "$1"); do "${@:2}" && return 0 || sleep 0.1; done; return 1; } # $1 tenths of a second
+pages_in() { [ "$(find "$1" -name '*.html' | wc -l)" -eq "$2" ]; }
+ended() { ! kill -0 "$app" 2>/dev/null; }
 
-# A user whose desktop holds the sample pictures in a folder named MY PICS, and whose store
-# places a window large enough to show the image list.
+# A user with the sample pictures in MY PICS on the desktop, a store placing a window large
+# enough to show the image list, and a desktop browser that records what it was asked to open.
 home=$scratch/home
 pics="$home/Desktop/MY PICS"
-mkdir -p "$home/Desktop/NEW FOLDER" "$home/.config/Tarnwick" "$scratch/runtime"
+store="$home/.config/Tarnwick/Tu_K.conf"
+target=$scratch/web
+mkdir -p "$home/Desktop/NEW FOLDER" "$home/.config/Tarnwick" "$scratch/runtime" "$scratch/bin" "$target"
 chmod 700 "$scratch/runtime"
 cp -r "$here/sample-images" "$pics"
-printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$home/.config/Tarnwick/Tu_K.conf"
+printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$store"
+printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$scratch" >"$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
+# Xvfb picks a free display itself and writes its number once it accepts clients. Keys go to
+# the window the window manager made active: the walks start once it runs.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || fail "Xvfb did not start"
+wait_until 100 test -s "$scratch/display" || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$scratch/display")
-command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh test)"
 openbox >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+wm_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 100 wm_runs || fail "openbox did not start"
 
 # The largest visible window of the program (its message boxes are smaller), if any.
 main_window() {
@@ -50,82 +49,96 @@ main_window() {
         echo "$(xdotool getwindowgeometry "$w" | awk '/Geometry/ { split($2, a, "x"); print a[1] * a[2] }') $w"
     done | sort -n | tail -1 | cut -d' ' -f2
 }
+# The boxes are titled "Tu_K", the window "tu_k"; xdotool's search ignores letter case.
+box_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = Tu_K ]; }
+keys() { xdotool key --delay 100 "$@"; } # one key at a time, as a user types them
 
 # Starts the window for the scratch user, first answering the start-up message with Enter
 # when one is expected ("message"); sets app and window.
 start_window() {
     (cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-        QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
+        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
     app=$!
     pids+=($app)
+    box=
     if [ "${1:-}" = message ]; then
         box=$(timeout 20 xdotool search --sync --onlyvisible --name '^tu_k$' | head -1) ||
             fail "no start-up message"
         sleep 0.5
         xdotool windowactivate --sync "$box" key Return
     fi
-    window=
-    for _ in $(seq 100); do
-        window=$(main_window)
-        [ -n "$window" ] && [ "$window" != "${box:-}" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || fail "no window"
+    found() { window=$(main_window) && [ -n "$window" ] && [ "$window" != "$box" ]; }
+    wait_until 200 found || fail "no window"
     sleep 1
+    xdotool windowactivate --sync "$window" 2>/dev/null || fail "the window did not become active"
 }
 
-# Closes the window from its menu: Alt+F opens File, X is its Exit entry.
-close_from_menu() {
+close_from_menu() { # Alt+F opens File, X is its Exit entry
     xdotool windowactivate --sync "$window" 2>/dev/null || true
     sleep 0.3
-    xdotool key alt+f
-    sleep 0.4
-    xdotool key x
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && fail "the window did not close from its menu"
-    return 0
+    keys alt+f x
+    wait_until 100 ended || fail "the window did not close from its menu"
 }
-
-# Clicks into the tree and types the start of a folder's name, so the tree selects it and
-# lists its images; then makes pages with the shortcut and answers the question with its
-# access key.
-make_pages_of() {
-    xdotool mousemove --window "$window" 330 62 click 1
-    sleep 0.3
-    xdotool type --delay 60 "$1"
-    sleep 1
+make_pages() { # the shortcut, and the question answered with its access key
     xdotool key ctrl+k
-    timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null || fail "no question box"
+    wait_until 100 box_active || fail "no question box"
     sleep 0.3
     xdotool key alt+y
 }
+pick_folder() { # a click into the tree; the start of a folder's name typed selects it
+    xdotool mousemove --window "$window" 330 62 click 1 sleep 0.3 type --delay 60 "$1"
+    sleep 1
+}
 
 start_window
-make_pages_of "my p"
-for _ in $(seq 50); do
-    [ "$(find "$pics" -name '*.html' | wc -l)" -eq 6 ] && break
-    sleep 0.1
-done
-count=$(find "$pics" -name '*.html' | wc -l)
-[ "$count" -eq 6 ] || fail "expected 6 pages in $pics, found $count"
+pick_folder "my p"
+make_pages
+wait_until 50 pages_in "$pics" 6 || fail "expected 6 pages in $pics"
 grep -q 'Tarnwick' "$pics/beach.day_jpg.html" || fail "page without its credit line"
 sleep 0.5
-
 if [ -n "$screenshot" ]; then
     import -window "$window" "$screenshot"
     echo "desktop test: screenshot in $screenshot"
 fi
-
 xdotool mousemove --window "$window" 100 450 click 1
 close_from_menu
-
-store="$home/.config/Tarnwick/Tu_K.conf"
-for key in DefL DefT DefW DefH; do
-    grep -q "^$key=-\?[0-9]\+$" "$store" || fail "store lacks $key: $(cat "$store")"
-done
-grep -q '^DefW=10500$' "$store" || fail "placement not kept: $(cat "$store")"
-grep -q '^TargetFolder=' "$store" || fail "store lacks the target folder"
+[ "$(grep -c '^Def[LTWH]=-\?[0-9]\+$' "$store")" -eq 4 ] && grep -q '^DefW=10500$' "$store" &&
+    grep -q '^TargetFolder=' "$store" || fail "placement or target folder not stored: $(cat "$store")"
 echo "desktop test: folder picked, 6 pages made, window closed, placement stored"
+
+# The keyboard alone. The tree has the focus at start: typing the start of a name picks the
+# folder. Alt+B selects the background; back over the blue, green and red bars to the
+# swatches; LT CYAN is the fourth of the second row; then green one page lower on its bar;
+# on over the blue bar, the colour buttons and the font box to the font size: two up.
+start_window
+rm "$pics"/*.html
+xdotool type --delay 80 "my p"
+sleep 1
+keys alt+b shift+Tab shift+Tab shift+Tab shift+Tab Right Right Right Down Return
+keys Tab Tab Page_Down Tab Tab Tab Tab Right Right
+xdotool key ctrl+t
+wait_until 100 box_active || fail "no folder chooser"
+sleep 0.5
+xdotool type --delay 30 "$target"
+# Return accepts the typed folder; while the chooser still reads the folder it may take the
+# completion it offers instead, so Return again until the chooser is gone.
+for _ in $(seq 10); do
+    sleep 0.5
+    box_active || break
+    xdotool key Return
+done
+make_pages
+wait_until 50 pages_in "$pics" 6 || fail "the pages were not made by keyboard"
+page="$pics/beach.day_jpg.html"
+grep -q '^<body bgcolor=#00f5ff ' "$page" || fail "colours not set: $(grep '<body' "$page")"
+grep -q '^<font face=Arial size=4>' "$page" || fail "font size not set: $(grep '<font' "$page")"
+xdotool key ctrl+w
+wait_until 50 test -s "$scratch/opened" || true
+grep -q "MY%20PICS/100%25%20cotton_jpg.html$\|MY PICS/100% cotton_jpg.html$" "$scratch/opened" ||
+    fail "the first page was not opened: $(cat "$scratch/opened" 2>/dev/null)"
+close_from_menu
+grep -qx "TargetFolder=$target/" "$store" || fail "target folder not kept: $(grep TargetFolder "$store")"
+echo "desktop test: swatch, bars, target folder, pages and view, all by keyboard"
 
 # The session ends (SIGTERM) while pages are being made: the run stops after a whole page, the
 # process ends, and nothing is saved.
@@ -134,18 +147,15 @@ mkdir -p "$big"
 (cd "$big" && head -c $((8000 * 3000)) /dev/zero | split -b 3000 -a 5 -d --additional-suffix=.jpg - img_)
 before=$(cat "$store")
 start_window
-make_pages_of big
-for _ in $(seq 100); do
-    [ "$(find "$big" -name '*.html' | wc -l)" -gt 50 ] && break
-    sleep 0.02
-done
+pick_folder big
+make_pages
+for _ in $(seq 100); do [ "$(find "$big" -name '*.html' | wc -l)" -gt 50 ] && break || sleep 0.02; done
 kill -TERM "$app"
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the window did not end on SIGTERM during a run"
+wait_until 100 ended || fail "the window did not end on SIGTERM during a run"
 made=$(find "$big" -name '*.html' | wc -l)
 [ "$made" -gt 0 ] && [ "$made" -lt 8000 ] || fail "SIGTERM did not stop the run midway ($made pages)"
-leftovers=$(find "$big" -type f ! -name '*.jpg' ! -name '*.html' | wc -l)
-[ "$leftovers" -eq 0 ] || fail "files other than images and pages left behind"
+[ "$(find "$big" -type f ! -name '*.jpg' ! -name '*.html' | wc -l)" -eq 0 ] ||
+    fail "files other than images and pages left behind"
 for page in "$big"/*.html; do
     tail -c 9 "$page" | cmp -s - <(printf '</html>\r\n') || fail "half-written page $page"
 done
@@ -159,8 +169,6 @@ placement=$(grep '^Def' "$store")
 for start in 1 2 3; do
     start_window message
     close_from_menu
-    now=$(grep '^Def' "$store")
-    [ "$now" = "$placement" ] ||
-        fail "the placement moved at start $start after a message: $(echo $placement) -> $(echo $now)"
+    [ "$(grep '^Def' "$store")" = "$placement" ] || fail "the placement moved at start $start"
 done
 echo "desktop test: three starts with a message each kept the placement $(echo $placement)"
