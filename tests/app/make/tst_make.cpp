@@ -188,6 +188,8 @@ private Q_SLOTS:
         QCOMPARE(result.code, code);
         QVERIFY2(result.out.contains(out), qPrintable(result.out));
         QVERIFY2(result.err.contains(err.replace("@", folder)), qPrintable(result.err));
+        if (code == 0) // the note on --target comes only with it
+            QCOMPARE(result.err.contains("has no effect"), args.contains("--target"));
         for (const QString& file : made.split(' ', Qt::SkipEmptyParts)) {
             const bool wanted = !file.startsWith('!');
             const QByteArray path = images + file.mid(wanted ? 0 : 1).toUtf8();
