@@ -10,11 +10,7 @@ screenshot=${2:-}
 scratch=$(mktemp -d)
 pids=()
 trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$scratch"' EXIT
-fail() {
-    echo "desktop test FAILED: $*" >&2
-    [ -f "$scratch/tu_k.log" ] && cat "$scratch/tu_k.log" >&2
-    exit 1
-}
+fail() { echo "desktop test FAILED: $*" >&2; cat "$scratch/tu_k.log" >&2 2>/dev/null; exit 1; }
 wait_until() { for _ in $(seq "$1"); do "${@:2}" && return 0 || sleep 0.1; done; return 1; } # $1 tenths of a second
 pages_in() { [ "$(find "$1" -name '*.html' | wc -l)" -eq "$2" ]; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
@@ -96,10 +92,7 @@ make_pages
 wait_until 50 pages_in "$pics" 6 || fail "expected 6 pages in $pics"
 grep -q 'Tarnwick' "$pics/beach.day_jpg.html" || fail "page without its credit line"
 sleep 0.5
-if [ -n "$screenshot" ]; then
-    import -window "$window" "$screenshot"
-    echo "desktop test: screenshot in $screenshot"
-fi
+[ -z "$screenshot" ] || { import -window "$window" "$screenshot" && echo "desktop test: screenshot in $screenshot"; }
 xdotool mousemove --window "$window" 100 450 click 1
 close_from_menu
 [ "$(grep -c '^Def[LTWH]=-\?[0-9]\+$' "$store")" -eq 4 ] && grep -q '^DefW=10500$' "$store" &&
@@ -122,11 +115,7 @@ sleep 0.5
 xdotool type --delay 30 "$target"
 # Return accepts the typed folder; while the chooser still reads the folder it may take the
 # completion it offers instead, so Return again until the chooser is gone.
-for _ in $(seq 10); do
-    sleep 0.5
-    box_active || break
-    xdotool key Return
-done
+for _ in $(seq 10); do sleep 0.5; box_active || break; xdotool key Return; done
 make_pages
 wait_until 50 pages_in "$pics" 6 || fail "the pages were not made by keyboard"
 page="$pics/beach.day_jpg.html"
