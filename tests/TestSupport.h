@@ -1,8 +1,6 @@
 #pragma once
 
-// Small helpers shared by the tests: files with given bytes, folders made on the fly, special
-// files, and small file systems mounted for one test. Paths given as QByteArray are
-// file-system bytes, which need not be UTF-8.
+// Helpers shared by the tests. Paths given as QByteArray are file-system bytes (maybe not UTF-8).
 
 #include "base/Volumes.h"
 
@@ -52,7 +50,6 @@ inline bool MakeFolder(const QString& path) {
     return QDir().mkpath(path);
 }
 
-// Sets a file's access and modification time (seconds since the epoch).
 inline bool SetFileTime(const QByteArray& path, time_t seconds) {
     const utimbuf times{seconds, seconds};
     return utime(path.constData(), &times) == 0;
@@ -78,13 +75,20 @@ inline QList<QByteArray> FolderEntries(const QByteArray& path) {
     return names;
 }
 
-// Makes each image with the given size (in bytes); false when a file could not be made.
+// Fills a folder, made if need be: "name/" is a folder, "name->target" a symbolic link, any
+// other name a file of `size` bytes.
 inline bool MakeImages(const QString& folder, const QStringList& names, qint64 size = 100) {
     if (!MakeFolder(folder))
         return false;
     for (const QString& name : names) {
-        if (!WriteFile(folder + name, QByteArray(size, 'x')))
+        const QString path = folder + name.section(QStringLiteral("->"), 0, 0);
+        if (name.contains(QStringLiteral("->"))) {
+            if (!QFile::link(name.section(QStringLiteral("->"), 1), path))
+                return false;
+        } else if (!(name.endsWith(QLatin1Char('/')) ? MakeFolder(path)
+                                                     : WriteFile(path, QByteArray(size, 'x')))) {
             return false;
+        }
     }
     return true;
 }
@@ -97,14 +101,7 @@ inline QStringList NumberedImages(int n) {
     return names;
 }
 
-// The names of the pages in a folder, sorted.
-inline QStringList PagesIn(const QString& folder) {
-    QStringList pages = FolderEntries(folder);
-    pages.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".html")); });
-    return pages;
-}
-
-// Each page of a folder with its bytes, by file-system name.
+// Each page of a folder with its bytes, by file-system name in bytewise order.
 inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
     QMap<QByteArray, QByteArray> pages;
     const QByteArray path = QFile::encodeName(folder);
@@ -115,7 +112,12 @@ inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
     return pages;
 }
 
-// Whether any temporary file of a page write is left in the folder.
+inline QStringList PagesIn(const QString& folder) {
+    QStringList pages = FolderEntries(folder);
+    pages.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".html")); });
+    return pages;
+}
+
 inline bool HasTemporaryFiles(const QString& folder) {
     const QStringList names = FolderEntries(folder);
     return std::any_of(names.begin(), names.end(),
@@ -139,8 +141,8 @@ inline mode_t FileKind(const QString& path) {
     return lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
 
-// A tmpfs of a few kilobytes mounted over a folder for the life of the object, so a test can
-// meet a full or read-only file system. Ok() is false where mounting is not allowed.
+// A tmpfs of a few kilobytes over a folder while the object lives, to meet a full or read-only
+// file system. Ok() is false where mounting is not allowed.
 class ScratchMount {
 public:
     ScratchMount(const QString& folder, int kilobytes)
@@ -178,12 +180,15 @@ public:
     QList<tuk::MountEntry> mounts;
 };
 
-inline tuk::MountEntry Mount(const QString& point, const QString& fs, bool removable = false) {
+// "mount-point fs-type [root [device [removable]]]"
+inline tuk::MountEntry Mount(const QString& line) {
+    const QStringList f = line.split(QLatin1Char(' '));
     tuk::MountEntry m;
-    m.mountPoint = point;
-    m.fsType = fs;
-    m.root = QStringLiteral("/");
-    m.removable = removable;
+    m.mountPoint = f.value(0);
+    m.fsType = f.value(1);
+    m.root = f.value(2, QStringLiteral("/"));
+    m.deviceId = f.value(3);
+    m.removable = f.value(4) == QLatin1String("removable");
     return m;
 }
 

@@ -1,0 +1,241 @@
+#include "TestSupport.h"
+#include "base/FsName.h"
+#include "base/PathNames.h"
+#include "generator/PageEncoding.h"
+#include "generator/PageNames.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tuk;
+using namespace tuktest;
+
+class TestBase : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pathNames() {
+        const struct {
+            const char *text, *name, *base, *ext;
+        } rows[] = {{"", "", "", ""},
+                    {"a.b.gif", "a.b.gif", "a.b", "gif"},
+                    {"README", "README", "", "README"},
+                    {".jpg", ".jpg", "", "jpg"},
+                    {"x.", "x.", "x", ""},
+                    {"/home/ann/Pics/x.jpeg", "x.jpeg", "/home/ann/Pics/x", "jpeg"},
+                    {"/a.b/c", "c", "/a", "b/c"},
+                    {"/home/", "", "", "/home/"}};
+        for (const auto& r : rows) {
+            QCOMPARE(GetFileName(r.text), QString(r.name));
+            QCOMPARE(GetFileBase(r.text), QString(r.base));
+            QCOMPARE(GetFileExt(r.text), QString(r.ext));
+        }
+        const struct {
+            const char *folder, *with, *without;
+        } folders[] = {
+            {"/", "/", "/"}, {"", "/", ""}, {"/a/b", "/a/b/", "/a/b"}, {"/a/", "/a/", "/a"}};
+        for (const auto& f : folders) {
+            QCOMPARE(WithTrailingSeparator(f.folder), QString(f.with));
+            QCOMPARE(WithoutTrailingSeparator(f.folder), QString(f.without));
+        }
+        QCOMPARE(JoinPath("/a", "b.jpg"), QStringLiteral("/a/b.jpg"));
+        QCOMPARE(JoinPath("/a/", "b.jpg"), QStringLiteral("/a/b.jpg"));
+        QCOMPARE(JoinPath("/", "b.jpg"), QStringLiteral("/b.jpg"));
+    }
+
+    // The kind of the volume with the longest mount point that holds the path; of two at one
+    // point, the later.
+    void driveTypes_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("kind");
+        for (const auto& [path, kind] : {std::pair{"/", "Fixed Disk"},
+                                         {"/v/ext4/x", "Fixed Disk"},
+                                         {"/v/vfat/x", "Removable Disk"},
+                                         {"/v/overlay/x", "Unknown Medium "},
+                                         {"/v/nfs4/x", "Remote Disk"},
+                                         {"/v/sshfs/x", "Remote Disk"},
+                                         {"/v/udf/x", "CD-ROM"},
+                                         {"/v/tmpfs/x", "RAM Disk"},
+                                         {"/v/proc/x", "Unknown Medium "},
+                                         {"/media/cd", "CD-ROM"},
+                                         {"/media/cdrom2/pics", "Fixed Disk"},
+                                         {"/media/cd/net/x", "Remote Disk"},
+                                         {"/mnt/a", "RAM Disk"},
+                                         {"media/cd", "Not Existing Drive"},
+                                         {"", "Not Existing Drive"}})
+            QTest::newRow(path) << QString(path) << QString(kind);
+    }
+    void driveTypes() {
+        QFETCH(QString, path);
+        const FixtureMountTable table(
+            {Mount("/ overlay"), Mount("/v/ext4 ext4"), Mount("/v/vfat vfat / 8:1 removable"),
+             Mount("/v/overlay overlay"), Mount("/v/nfs4 nfs4"), Mount("/v/sshfs fuse.sshfs"),
+             Mount("/v/udf udf / 0:1 removable"), Mount("/v/tmpfs tmpfs"), Mount("/v/proc proc"),
+             Mount("/media/cd iso9660"), Mount("/media/cd/net nfs"), Mount("/mnt ext4"),
+             Mount("/mnt tmpfs")});
+        QTEST(DriveTypeName(path, table), "kind");
+        QVERIFY(DriveTypeName("/") != QStringLiteral("Not Existing Drive")); // this machine's
+    }
+
+    // A link on the fixed disk that points into another volume counts as that volume.
+    void symlinksAreResolved() {
+        QTemporaryDir dir;
+        const QString target = dir.path() + "/cd";
+        QVERIFY(MakeImages(dir.path() + "/", {"cd/pics/", "link->" + target}));
+        const FixtureMountTable table(
+            {Mount("/ ext4"), Mount(QDir(target).canonicalPath() + " iso9660")});
+        QCOMPARE(DriveTypeName(dir.path() + "/link/pics", table), QStringLiteral("CD-ROM"));
+        QCOMPARE(DriveTypeName(dir.path() + "/link/not-yet/x", table), QStringLiteral("CD-ROM"));
+    }
+
+    void parsesMountInfo() {
+        const QList<MountEntry> mounts =
+            ParseMountInfo("27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+                           "36 27 0:33 / /media/My\\040Disc ro shared:7 - iso9660 /dev/sr0 ro\n"
+                           "garbage line\n"
+                           "40 27 8:1 /srv /mnt/bind rw - nfs4 server:/export rw\n");
+        QCOMPARE(mounts.size(), 3);
+        QCOMPARE(mounts[0].deviceId, QStringLiteral("254:0"));
+        QCOMPARE(mounts[1].mountPoint, QStringLiteral("/media/My Disc"));
+        QCOMPARE(mounts[1].fsType, QStringLiteral("iso9660"));
+        QCOMPARE(mounts[2].root, QStringLiteral("/srv"));
+        QCOMPARE(mounts[2].source, QStringLiteral("server:/export"));
+    }
+
+    // Block devices as /sys shows them: a partition's own flag does not count, its disk's does.
+    void removableFlag() {
+        QTemporaryDir sys;
+        const QString block = sys.path() + "/dev/block/", devices = sys.path() + "/devices/";
+        QVERIFY(MakeFolder(block));
+        for (const auto& [disk, major, flag] : {std::tuple{"sdb", 16, "1\n"}, {"sda", 0, "0\n"}}) {
+            const QString at = devices + disk, part = at + "/" + disk + "1";
+            QVERIFY(MakeFolder(part));
+            QVERIFY(WriteFile(at + "/removable", flag));
+            QVERIFY(WriteFile(part + "/partition", "1\n"));
+            QVERIFY(WriteFile(part + "/removable", flag[0] == '1' ? "0\n" : "1\n"));
+            QVERIFY(QFile::link(at, block + QString("8:%1").arg(major)));
+            QVERIFY(QFile::link(part, block + QString("8:%1").arg(major + 1)));
+        }
+        for (const auto& [device, removable] : {std::pair{"8:16", true},
+                                                {"8:17", true},
+                                                {"8:0", false},
+                                                {"8:1", false},
+                                                {"9:9", false}})
+            QCOMPARE(IsRemovableDevice(device, sys.path()), removable);
+    }
+
+    // Pages are ASCII: everything beyond it is a reference, whatever the reader's charset.
+    void text_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("markup") << "a&b<c>\"d'" << QByteArray("a&amp;b&lt;c&gt;&quot;d'");
+        QTest::newRow("Latin-1") << "caf\u00e9 \u00a9\u00ff"
+                                 << QByteArray("caf&#233; &#169;&#255;");
+        QTest::newRow("Windows-1252 extras")
+            << "\u20ac\u201c\u2122\u0178" << QByteArray("&#8364;&#8220;&#8482;&#376;");
+        QTest::newRow("outside the basic plane") << "\U0001F600" << QByteArray("&#128512;");
+        QTest::newRow("C1 control, undefined byte") << "\u0081\u008d" << QByteArray("&#129;&#141;");
+        QTest::newRow("controls") << "a\r\nb\tc\u007f" << QByteArray("a&#13;&#10;b&#9;c&#127;");
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "x" << QByteArray("&#65533;x");
+    }
+    void text() {
+        QFETCH(QString, text);
+        QByteArray out;
+        AppendPageText(out, text);
+        QTEST(out, "bytes");
+        out.clear();
+        AppendPageMarkup(out, u"<body bgcolor=#c0c0c0 \"x\" & \u00e9\u4e00>");
+        QCOMPARE(out, QByteArray("<body bgcolor=#c0c0c0 \"x\" & &#233;&#19968;>"));
+    }
+
+    void link_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("link");
+        QTest::newRow("path") << QByteArray("/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg")
+                              << QByteArray("/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg");
+        QTest::newRow("blank and URL syntax")
+            << QByteArray("a b#c?d%e&f\"g.jpg") << QByteArray("a%20b%23c%3Fd%25e%26f%22g.jpg");
+        // "http:x" would turn a relative link into another scheme; "\" counts as "/".
+        QTest::newRow("scheme and backslash")
+            << QByteArray("http:x\\y.jpg") << QByteArray("http%3Ax%5Cy.jpg");
+        QTest::newRow("brackets and controls")
+            << QByteArray("<[{|^`}]>\t\x7f") << QByteArray("%3C%5B%7B%7C%5E%60%7D%5D%3E%09%7F");
+        QTest::newRow("UTF-8") << QString("caf\u00e9 \u65e5").toUtf8()
+                               << QByteArray("caf%C3%A9%20%E6%97%A5");
+    }
+    void link() {
+        QFETCH(QByteArray, name);
+        QByteArray out;
+        AppendLink(out, name);
+        QTEST(out, "link");
+    }
+
+    void pageNames_data() {
+        using Names = QList<QByteArray>;
+        QTest::addColumn<Names>("images");
+        QTest::addColumn<Names>("pages");
+        QTest::newRow("dots, no dot")
+            << Names{"a.b.GIF", "noext"} << Names{"a.b_gif.html", "_noext.html"};
+        QTest::newRow("case twins: the later one is numbered")
+            << Names{"IMG.jpg", "Img.jpg", "img.JPG"}
+            << Names{"img_jpg.html", "img_jpg-2.html", "img_jpg-3.html"};
+        QTest::newRow("a number never takes another image's page")
+            << Names{"IMG.jpg", "img.jpg", "img.jpg-2"}
+            << Names{"img_jpg.html", "img_jpg-3.html", "img_jpg-2.html"};
+        QTest::newRow("letters beyond ASCII")
+            << Names{"\u00c9T\u00c9.JPG"} << Names{"\u00e9t\u00e9_jpg.html"};
+        // Two names that show the same text keep pages of their own.
+        QTest::newRow("bytes that are not UTF-8 are kept") << Names{"\xff\xc3"
+                                                                    "A.JPG",
+                                                                    "\xfe\xc3"
+                                                                    "A.JPG"}
+                                                           << Names{"\xff\xc3"
+                                                                    "a_jpg.html",
+                                                                    "\xfe\xc3"
+                                                                    "a_jpg.html"};
+    }
+    void pageNames() {
+        QFETCH(QList<QByteArray>, images);
+        QList<FsName> list;
+        for (const QByteArray& image : images)
+            list << FsName(image);
+        PageNameTable names;
+        QString bad;
+        QVERIFY(names.Build(list, bad));
+        QList<QByteArray> made;
+        for (qsizetype k = 0; k < names.size(); ++k)
+            made << names.at(k).toByteArray();
+        QTEST(made, "pages");
+    }
+
+    void namesThatAreNoFileNamesAreRefused() {
+        for (const QString& name :
+             {QString("../up.jpg"), QString(), QString(".."), QString("a") + QChar(0) + ".jpg"}) {
+            PageNameTable names;
+            QString bad;
+            QVERIFY(!names.Build({FsName(QString("ok.jpg")), FsName(name)}, bad));
+            QCOMPARE(bad, name);
+            QCOMPARE(names.size(), 0);
+        }
+    }
+
+    // Each byte outside valid UTF-8 shows as U+FFFD and survives the escaped text whole.
+    void fileSystemBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("UTF-8") << QByteArray("\u65e5 \U0001F600") << "\u65e5 \U0001F600";
+        QTest::newRow("Latin-1 byte") << QByteArray("caf\xe9.jpg") << "caf\uFFFD.jpg";
+        QTest::newRow("overlong") << QByteArray("\xc0\xaf") << "\uFFFD\uFFFD";
+        QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << "\uFFFD\uFFFD\uFFFD";
+        QTest::newRow("cut short") << QByteArray("a\xe6\x97") << "a\uFFFD\uFFFD";
+        QTest::newRow("beyond U+10FFFF")
+            << QByteArray("\xf4\x90\x80\x80") << "\uFFFD\uFFFD\uFFFD\uFFFD";
+    }
+    void fileSystemBytes() {
+        QFETCH(QByteArray, bytes);
+        QTEST(ShownText(bytes), "shown");
+        QCOMPARE(EscapedBytes(EscapedText(bytes) + "/x"), bytes + "/x");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBase)
+#include "tst_base.moc"
