@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QList>
 #include <QMap>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -113,15 +114,11 @@ inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
 }
 
 inline QStringList PagesIn(const QString& folder) {
-    QStringList pages = FolderEntries(folder);
-    pages.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".html")); });
-    return pages;
+    return FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.html$")));
 }
 
 inline bool HasTemporaryFiles(const QString& folder) {
-    const QStringList names = FolderEntries(folder);
-    return std::any_of(names.begin(), names.end(),
-                       [](const QString& name) { return name.endsWith(QLatin1String(".tmp")); });
+    return !FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.tmp$"))).isEmpty();
 }
 
 // Puts what a settings file or lock must never be opened as at the path: "folder", "fifo" or

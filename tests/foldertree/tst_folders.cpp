@@ -35,34 +35,25 @@ private Q_SLOTS:
     }
 
     // Entries: "name/" a folder, "name->target" a symbolic link, others files.
-    void listing_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QStringList>("subfolders");
-        QTest::newRow("sorted by shown text, then real name")
-            << QStringList{"b/", "A/", "NEW FOLDER/", "apple/", "Apple/", "my pics/"}
-            << QStringList{"A", "Apple", "apple", "b", "my pics", "NEW FOLDER"};
-        QTest::newRow("hidden folders and files left out")
-            << QStringList{".hidden/", ".git/", "file.jpg", "x/"} << QStringList{"x"};
-        QTest::newRow("links to folders count")
-            << QStringList{"real/", "a-link->real", "to-file->f", "f", "broken->nowhere"}
-            << QStringList{"a-link", "real"};
-        QTest::newRow("link loop is one entry")
-            << QStringList{"loop->.", "up->.."} << QStringList{"loop", "up"};
-        // The first name in text order can be a file or a broken link: it must not win.
-        QTest::newRow("first skips files")
-            << QStringList{"0file", "00broken->nowhere", "1link->z", "z/"}
-            << QStringList{"1link", "z"};
-        QTest::newRow("files only") << QStringList{"a.jpg", "b.gif"} << QStringList{};
-    }
+    // Sorted by shown text, then real name; hidden folders and files left out, links to folders
+    // in, a loop once. The first name in text order can be a file or a broken link: no winner.
     void listing() {
-        QFETCH(QStringList, entries);
-        QFETCH(QStringList, subfolders);
-        const QString folder = dir_.path() + "/" + QTest::currentDataTag();
-        QVERIFY(MakeImages(folder + "/", entries));
-        QCOMPARE(ListSubfolders(folder), subfolders);
-        QCOMPARE(FirstSubfolder(folder), subfolders.value(0));
-        QCOMPARE(FirstSubfolder(folder + "/"), subfolders.value(0));
-        QCOMPARE(DiskFolders().Subfolders(folder), subfolders);
+        int n = 0;
+        for (const auto& [entries, subfolders] :
+             {std::pair{QStringList{"b/", "A/", "NEW FOLDER/", "apple/", "Apple/", "my pics/"},
+                        QStringList{"A", "Apple", "apple", "b", "my pics", "NEW FOLDER"}},
+              {{".hidden/", ".git/", "file.jpg", "x/"}, {"x"}},
+              {{"real/", "a-link->real", "to-file->f", "f", "broken->nowhere"}, {"a-link", "real"}},
+              {{"loop->.", "up->.."}, {"loop", "up"}},
+              {{"0file", "00broken->nowhere", "1link->z", "z/"}, {"1link", "z"}},
+              {{"a.jpg", "b.gif"}, {}}}) {
+            const QString folder = dir_.path() + "/listing" + QString::number(++n);
+            QVERIFY(MakeImages(folder + "/", entries));
+            QCOMPARE(ListSubfolders(folder), subfolders);
+            QCOMPARE(FirstSubfolder(folder), subfolders.value(0));
+            QCOMPARE(FirstSubfolder(folder + "/"), subfolders.value(0));
+            QCOMPARE(DiskFolders().Subfolders(folder), subfolders);
+        }
     }
 
     // Unreadable folders list nothing; a name not valid in the locale's encoding could not be
@@ -84,64 +75,49 @@ private Q_SLOTS:
         QCOMPARE(first, QStringLiteral("ok"));
     }
 
-    void visibleVolumes_data() {
-        QTest::addColumn<QStringList>("table");
-        QTest::addColumn<QStringList>("shown");
+    // Hidden: kernel and system file systems, container layers, a bind of a shown volume, a
+    // volume's second mount, subvolumes, over-mounted points and mounted files (/etc/hosts).
+    void visibleVolumes() {
+        QVERIFY(WriteFile(dir_.path() + "/file", "x"));
         const QString root = QStringLiteral("/ ext4 / 8:1");
         QStringList kernel{root, "/proc proc", "/sys sysfs", "/dev/pts devpts"};
         for (const char* fs : {"cgroup2", "devtmpfs", "mqueue", "debugfs", "securityfs", "bpf",
                                "autofs", "binfmt_misc", "configfs", "fusectl", "hugetlbfs"})
             kernel << QString("/mnt/%1 %1").arg(fs);
-        QTest::newRow("kernel file systems") << kernel << QStringList{"/ ext4"};
-        QTest::newRow("system folders") << QStringList{root,
-                                                       "/run tmpfs",
-                                                       "/run/user/1000 tmpfs",
-                                                       "/dev/shm tmpfs",
-                                                       "/run/user/1000/doc fuse.portal",
-                                                       "/run/secrets ext4 /var/lib/s 8:5",
-                                                       "/snap/core/1 squashfs",
-                                                       "/sysadmin ext4 / 8:2",
-                                                       "/runner ext4 / 8:3"}
-                                        << QStringList{"/ ext4", "/runner ext4", "/sysadmin ext4"};
-        QTest::newRow("user mounts in system folders, sorted")
-            << QStringList{"/tmp tmpfs", root, "/run/media/ann/STICK vfat / 8:17 removable",
-                           "/run/user/1000/gvfs fuse.gvfsd-fuse", "/mnt/odd fuse.odd"}
-            << QStringList{"/ ext4", "/mnt/odd fuse.odd", "/run/media/ann/STICK vfat",
-                           "/run/user/1000/gvfs fuse.gvfsd-fuse", "/tmp tmpfs"};
-        QTest::newRow("container layers")
-            << QStringList{"/ overlay / 0:40", "/var/lib/docker/overlay2/a/merged overlay / 0:41"}
-            << QStringList{"/ overlay"};
-        QTest::newRow("bind mounts")
-            << QStringList{root, "/srv/pics ext4 /home/ann/pics 8:1", "/mnt/pics ext4 /pics 8:33"}
-            << QStringList{"/ ext4", "/mnt/pics ext4"};
-        QTest::newRow("same volume twice")
-            << QStringList{"/mnt/b vfat / 8:17", "/mnt/a vfat / 8:17"}
-            << QStringList{"/mnt/a vfat"};
-        QTest::newRow("subvolumes side by side")
-            << QStringList{"/ btrfs /@ 0:30", "/home btrfs /@home 0:30",
-                           "/home/ann/pics btrfs /@home/ann/pics 0:30"}
-            << QStringList{"/ btrfs", "/home btrfs"};
-        QTest::newRow("over-mounted mount point")
-            << QStringList{root, "/mnt/nas autofs", "/mnt/nas nfs4 / 0:50", "/mnt/x nfs4 / 0:51",
-                           "/mnt/x autofs"}
-            << QStringList{"/ ext4", "/mnt/nas nfs4"};
-        QTest::newRow("relative mount point") << QStringList{"mnt ext4"} << QStringList{};
-        // Containers bind single files such as /etc/hosts: a file is no folder to browse.
-        QTest::newRow("mounted file")
-            << QStringList{"/ overlay / 0:40", dir_.path() + "/file ext4 /h 8:1",
-                           dir_.path() + "/gone ext4 /gone 8:1"}
-            << QStringList{"/ overlay", dir_.path() + "/gone ext4"};
-    }
-    void visibleVolumes() {
-        QFETCH(QStringList, table);
-        QVERIFY(WriteFile(dir_.path() + "/file", "x"));
-        QList<MountEntry> mounts;
-        for (const QString& line : table)
-            mounts.append(Mount(line));
-        QStringList shown;
-        for (const MountEntry& m : VisibleVolumes(mounts))
-            shown.append(m.mountPoint + QLatin1Char(' ') + m.fsType);
-        QTEST(shown, "shown");
+        const QList<std::pair<QStringList, QStringList>> rows{
+            {kernel, {"/ ext4"}},
+            {{root, "/run tmpfs", "/run/user/1000 tmpfs", "/dev/shm tmpfs",
+              "/run/user/1000/doc fuse.portal", "/run/secrets ext4 /var/lib/s 8:5",
+              "/snap/core/1 squashfs", "/sysadmin ext4 / 8:2", "/runner ext4 / 8:3"},
+             {"/ ext4", "/runner ext4", "/sysadmin ext4"}},
+            {{"/tmp tmpfs", root, "/run/media/ann/STICK vfat / 8:17 removable",
+              "/run/user/1000/gvfs fuse.gvfsd-fuse", "/mnt/odd fuse.odd"},
+             {"/ ext4", "/mnt/odd fuse.odd", "/run/media/ann/STICK vfat",
+              "/run/user/1000/gvfs fuse.gvfsd-fuse", "/tmp tmpfs"}},
+            {{"/ overlay / 0:40", "/var/lib/docker/overlay2/a/merged overlay / 0:41"},
+             {"/ overlay"}},
+            {{root, "/srv/pics ext4 /home/ann/pics 8:1", "/mnt/pics ext4 /pics 8:33"},
+             {"/ ext4", "/mnt/pics ext4"}},
+            {{"/mnt/b vfat / 8:17", "/mnt/a vfat / 8:17"}, {"/mnt/a vfat"}},
+            {{"/ btrfs /@ 0:30", "/home btrfs /@home 0:30",
+              "/home/ann/pics btrfs /@home/ann/pics 0:30"},
+             {"/ btrfs", "/home btrfs"}},
+            {{root, "/mnt/nas autofs", "/mnt/nas nfs4 / 0:50", "/mnt/x nfs4 / 0:51",
+              "/mnt/x autofs"},
+             {"/ ext4", "/mnt/nas nfs4"}},
+            {{"mnt ext4"}, {}},
+            {{"/ overlay / 0:40", dir_.path() + "/file ext4 /h 8:1",
+              dir_.path() + "/gone ext4 /gone 8:1"},
+             {"/ overlay", dir_.path() + "/gone ext4"}}};
+        for (const auto& [table, expected] : rows) {
+            QList<MountEntry> mounts;
+            for (const QString& line : table)
+                mounts.append(Mount(line));
+            QStringList shown;
+            for (const MountEntry& m : VisibleVolumes(mounts))
+                shown.append(m.mountPoint + QLatin1Char(' ') + m.fsType);
+            QCOMPARE(shown, expected);
+        }
     }
 
     void decodeUdevLabel() {

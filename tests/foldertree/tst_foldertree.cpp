@@ -59,15 +59,13 @@ private:
 
     QString Path(const QString& relative) const { return dir_.path() + "/" + relative; }
 
-    // Adds a volume at dir/name holding the given folders (paths relative to the volume).
-    QString AddVolume(const QString& name, const QString& fs, QStringList folders = {},
+    // Adds a volume at dir/name holding the given entries (as MakeImages makes them).
+    QString AddVolume(const QString& name, const QString& fs, const QStringList& entries = {},
                       const QString& label = {}, bool removable = false) {
         const QString point = Path(name);
         table_->mounts.append(Mount(point + " " + fs + (removable ? " / 0:0 removable" : "")));
         labels_->labels.insert(point, label);
-        for (QString& folder : folders)
-            folder += '/';
-        return folders.isEmpty() || MakeImages(point + "/", folders) ? point : QString();
+        return entries.isEmpty() || MakeImages(point + "/", entries) ? point : QString();
     }
 
     std::unique_ptr<FolderTree> Build() {
@@ -147,8 +145,8 @@ private Q_SLOTS:
     // The first volume's first folder is the fourth node: the volume opens and is filled. A
     // folder that cannot be read keeps the child it showed.
     void firstVolumeOpens() {
-        const QString a = AddVolume("a", "ext4", {"zeta", "ALPHA"});
-        const QString b = AddVolume("b", "ext4", {"locked/inside"});
+        const QString a = AddVolume("a", "ext4", {"zeta/", "ALPHA/"});
+        const QString b = AddVolume("b", "ext4", {"locked/inside/"});
         const auto tree = Build();
         QVERIFY(tree->Node(a)->isExpanded());
         QCOMPARE(ChildTexts(tree->Node(a)), (QStringList{"Alpha", "Zeta"}));
@@ -163,10 +161,9 @@ private Q_SLOTS:
     // a second expansion reads nothing.
     void expansion() {
         AddVolume("a", "ext4");
-        const QString v = AddVolume(
-            "v", "ext4", {"zeta", "ALPHA", "Mid Folder/inner", "Mid Folder/Deeper", ".h"});
-        QVERIFY(WriteFile(v + "/a.jpg", "x"));
-        QVERIFY(QFile::link(v + "/zeta", v + "/beta"));
+        const QString v = AddVolume("v", "ext4",
+                                    {"zeta/", "ALPHA/", "Mid Folder/inner/", "Mid Folder/Deeper/",
+                                     ".h/", "a.jpg", "beta->zeta"});
         const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(v);
         QCOMPARE(ChildTexts(node), QStringList{"Alpha"});
@@ -192,7 +189,7 @@ private Q_SLOTS:
     }
 
     void clicks() {
-        const QString v = AddVolume("v", "ext4", {"Sub/deeper"});
+        const QString v = AddVolume("v", "ext4", {"Sub/deeper/"});
         table_->mounts.append(Mount("/ ext4"));
         const auto tree = Build();
         QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
@@ -223,7 +220,7 @@ private Q_SLOTS:
 
     // Every click on a removable volume lists it again, adding new folders only.
     void removableVolume() {
-        const QString usb = AddVolume("usb", "vfat", {"photos"}, "STICK", true);
+        const QString usb = AddVolume("usb", "vfat", {"photos/"}, "STICK", true);
         const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(usb);
         QCOMPARE(node->childCount(), 0);
@@ -241,8 +238,7 @@ private Q_SLOTS:
 
     void linkLoop() {
         AddVolume("a", "ext4");
-        const QString v = AddVolume("v", "ext4", {"top"});
-        QVERIFY(QFile::link(v + "/top", v + "/top/loop"));
+        const QString v = AddVolume("v", "ext4", {"top/", "top/loop->" + Path("v/top")});
         const auto tree = Build();
         tree->expandItem(tree->Node(v));
         QTreeWidgetItem* top = tree->Node(v + "/top");
@@ -268,8 +264,8 @@ private Q_SLOTS:
     // Keys are unique: a folder that is also a volume of its own, or a desktop folder, shows
     // once, where it was put first, and is left as it is there.
     void duplicateKeysSkipped() {
-        const QString outer = AddVolume("outer", "ext4", {"inner", "other", "Desktop/NEW/sub"});
-        const QString inner = AddVolume("outer/inner", "vfat", {"x"}, {}, true);
+        const QString outer = AddVolume("outer", "ext4", {"inner/", "other/", "Desktop/NEW/sub/"});
+        const QString inner = AddVolume("outer/inner", "vfat", {"x/"}, {}, true);
         desktop_ = outer + "/Desktop";
         const auto tree = Build();
         QCOMPARE(tree->Node(inner)->parent(), tree->Node("root"));

@@ -124,90 +124,60 @@ private Q_SLOTS:
     }
 
     // Pages are ASCII: everything beyond it is a reference, whatever the reader's charset.
-    void text_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("markup") << "a&b<c>\"d'" << QByteArray("a&amp;b&lt;c&gt;&quot;d'");
-        QTest::newRow("Latin-1") << "caf\u00e9 \u00a9\u00ff"
-                                 << QByteArray("caf&#233; &#169;&#255;");
-        QTest::newRow("Windows-1252 extras")
-            << "\u20ac\u201c\u2122\u0178" << QByteArray("&#8364;&#8220;&#8482;&#376;");
-        QTest::newRow("outside the basic plane") << "\U0001F600" << QByteArray("&#128512;");
-        QTest::newRow("C1 control, undefined byte") << "\u0081\u008d" << QByteArray("&#129;&#141;");
-        QTest::newRow("controls") << "a\r\nb\tc\u007f" << QByteArray("a&#13;&#10;b&#9;c&#127;");
-        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "x" << QByteArray("&#65533;x");
-    }
-    void text() {
-        QFETCH(QString, text);
-        QByteArray out;
-        AppendPageText(out, text);
-        QTEST(out, "bytes");
-        out.clear();
-        AppendPageMarkup(out, u"<body bgcolor=#c0c0c0 \"x\" & \u00e9\u4e00>");
-        QCOMPARE(out, QByteArray("<body bgcolor=#c0c0c0 \"x\" & &#233;&#19968;>"));
-    }
-
-    void link_data() {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<QByteArray>("link");
-        QTest::newRow("path") << QByteArray("/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg")
-                              << QByteArray("/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg");
-        QTest::newRow("blank and URL syntax")
-            << QByteArray("a b#c?d%e&f\"g.jpg") << QByteArray("a%20b%23c%3Fd%25e%26f%22g.jpg");
+    void pageText() {
+        for (const auto& [text, bytes] :
+             {std::pair{QString("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d'"},
+              {"caf\u00e9 \u00a9\u00ff", "caf&#233; &#169;&#255;"},
+              {"\u20ac\u201c\u2122\u0178", "&#8364;&#8220;&#8482;&#376;"},
+              {"\U0001F600", "&#128512;"},
+              {"\u0081\u008d", "&#129;&#141;"},
+              {"a\r\nb\tc\u007f", "a&#13;&#10;b&#9;c&#127;"},
+              {QString(QChar(0xD800)) + "x", "&#65533;x"}}) {
+            QByteArray out;
+            AppendPageText(out, text);
+            QCOMPARE(out, QByteArray(bytes));
+        }
+        QByteArray markup;
+        AppendPageMarkup(markup, u"<body bgcolor=#c0c0c0 \"x\" & \u00e9\u4e00>");
+        QCOMPARE(markup, QByteArray("<body bgcolor=#c0c0c0 \"x\" & &#233;&#19968;>"));
         // "http:x" would turn a relative link into another scheme; "\" counts as "/".
-        QTest::newRow("scheme and backslash")
-            << QByteArray("http:x\\y.jpg") << QByteArray("http%3Ax%5Cy.jpg");
-        QTest::newRow("brackets and controls")
-            << QByteArray("<[{|^`}]>\t\x7f") << QByteArray("%3C%5B%7B%7C%5E%60%7D%5D%3E%09%7F");
-        QTest::newRow("UTF-8") << QString("caf\u00e9 \u65e5").toUtf8()
-                               << QByteArray("caf%C3%A9%20%E6%97%A5");
-    }
-    void link() {
-        QFETCH(QByteArray, name);
-        QByteArray out;
-        AppendLink(out, name);
-        QTEST(out, "link");
+        for (const auto& [name, link] :
+             {std::pair{QByteArray("/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg"),
+                        "/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg"},
+              {"a b#c?d%e&f\"g.jpg", "a%20b%23c%3Fd%25e%26f%22g.jpg"},
+              {"http:x\\y.jpg", "http%3Ax%5Cy.jpg"},
+              {"<[{|^`}]>\t\x7f", "%3C%5B%7B%7C%5E%60%7D%5D%3E%09%7F"},
+              {QString("caf\u00e9 \u65e5").toUtf8(), "caf%C3%A9%20%E6%97%A5"}}) {
+            QByteArray out;
+            AppendLink(out, name);
+            QCOMPARE(out, QByteArray(link));
+        }
     }
 
-    void pageNames_data() {
-        using Names = QList<QByteArray>;
-        QTest::addColumn<Names>("images");
-        QTest::addColumn<Names>("pages");
-        QTest::newRow("dots, no dot")
-            << Names{"a.b.GIF", "noext"} << Names{"a.b_gif.html", "_noext.html"};
-        QTest::newRow("case twins: the later one is numbered")
-            << Names{"IMG.jpg", "Img.jpg", "img.JPG"}
-            << Names{"img_jpg.html", "img_jpg-2.html", "img_jpg-3.html"};
-        QTest::newRow("a number never takes another image's page")
-            << Names{"IMG.jpg", "img.jpg", "img.jpg-2"}
-            << Names{"img_jpg.html", "img_jpg-3.html", "img_jpg-2.html"};
-        QTest::newRow("letters beyond ASCII")
-            << Names{"\u00c9T\u00c9.JPG"} << Names{"\u00e9t\u00e9_jpg.html"};
-        // Two names that show the same text keep pages of their own.
-        QTest::newRow("bytes that are not UTF-8 are kept") << Names{"\xff\xc3"
-                                                                    "A.JPG",
-                                                                    "\xfe\xc3"
-                                                                    "A.JPG"}
-                                                           << Names{"\xff\xc3"
-                                                                    "a_jpg.html",
-                                                                    "\xfe\xc3"
-                                                                    "a_jpg.html"};
-    }
+    // Case twins: the later one is numbered, and a number never takes another image's page.
+    // Two names that show the same text keep pages of their own.
     void pageNames() {
-        QFETCH(QList<QByteArray>, images);
-        QList<FsName> list;
-        for (const QByteArray& image : images)
-            list << FsName(image);
-        PageNameTable names;
-        QString bad;
-        QVERIFY(names.Build(list, bad));
-        QList<QByteArray> made;
-        for (qsizetype k = 0; k < names.size(); ++k)
-            made << names.at(k).toByteArray();
-        QTEST(made, "pages");
-    }
-
-    void namesThatAreNoFileNamesAreRefused() {
+        using Names = QList<QByteArray>;
+        for (const auto& [images, pages] :
+             {std::pair{Names{"a.b.GIF", "noext"}, Names{"a.b_gif.html", "_noext.html"}},
+              {{"IMG.jpg", "Img.jpg", "img.JPG"},
+               {"img_jpg.html", "img_jpg-2.html", "img_jpg-3.html"}},
+              {{"IMG.jpg", "img.jpg", "img.jpg-2"},
+               {"img_jpg.html", "img_jpg-3.html", "img_jpg-2.html"}},
+              {{"\u00c9T\u00c9.JPG"}, {"\u00e9t\u00e9_jpg.html"}},
+              {{"\xff\xc3\x41.JPG", "\xfe\xc3\x41.JPG"},
+               {"\xff\xc3\x61_jpg.html", "\xfe\xc3\x61_jpg.html"}}}) {
+            QList<FsName> list;
+            for (const QByteArray& image : images)
+                list << FsName(image);
+            PageNameTable names;
+            QString bad;
+            QVERIFY(names.Build(list, bad));
+            QList<QByteArray> made;
+            for (qsizetype k = 0; k < names.size(); ++k)
+                made << names.at(k).toByteArray();
+            QCOMPARE(made, pages);
+        }
         for (const QString& name :
              {QString("../up.jpg"), QString(), QString(".."), QString("a") + QChar(0) + ".jpg"}) {
             PageNameTable names;
@@ -219,21 +189,17 @@ private Q_SLOTS:
     }
 
     // Each byte outside valid UTF-8 shows as U+FFFD and survives the escaped text whole.
-    void fileSystemBytes_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("UTF-8") << QByteArray("\u65e5 \U0001F600") << "\u65e5 \U0001F600";
-        QTest::newRow("Latin-1 byte") << QByteArray("caf\xe9.jpg") << "caf\uFFFD.jpg";
-        QTest::newRow("overlong") << QByteArray("\xc0\xaf") << "\uFFFD\uFFFD";
-        QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << "\uFFFD\uFFFD\uFFFD";
-        QTest::newRow("cut short") << QByteArray("a\xe6\x97") << "a\uFFFD\uFFFD";
-        QTest::newRow("beyond U+10FFFF")
-            << QByteArray("\xf4\x90\x80\x80") << "\uFFFD\uFFFD\uFFFD\uFFFD";
-    }
     void fileSystemBytes() {
-        QFETCH(QByteArray, bytes);
-        QTEST(ShownText(bytes), "shown");
-        QCOMPARE(EscapedBytes(EscapedText(bytes) + "/x"), bytes + "/x");
+        for (const auto& [bytes, shown] :
+             {std::pair{QByteArray("\u65e5 \U0001F600"), QString("\u65e5 \U0001F600")},
+              {"caf\xe9.jpg", "caf\uFFFD.jpg"},
+              {"\xc0\xaf", "\uFFFD\uFFFD"},
+              {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},
+              {"a\xe6\x97", "a\uFFFD\uFFFD"},
+              {"\xf4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"}}) {
+            QCOMPARE(ShownText(bytes), shown);
+            QCOMPARE(EscapedBytes(EscapedText(bytes) + "/x"), bytes + "/x");
+        }
     }
 };
 

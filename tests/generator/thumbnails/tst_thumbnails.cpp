@@ -38,46 +38,43 @@ QByteArray TwoColourJpeg(int width, int height, int orientation = 0) {
 class TestThumbnails : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void pictures_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QSize>("expected"); // of the small thumbnail; empty: none
-        QTest::newRow("wide") << TwoColourJpeg(400, 200) << QSize(60, 30);
-        QTest::newRow("small image grows") << TwoColourJpeg(20, 40) << QSize(30, 60);
-        // Turned upright: stored 400 x 200, shown 200 x 400 with the red half on top.
-        QTest::newRow("EXIF quarter turn") << TwoColourJpeg(400, 200, 6) << QSize(30, 60);
-        QTest::newRow("corrupt") << QByteArray("\xff\xd8\xff garbage") << QSize(0, 0);
-    }
+    // Sizes of the small thumbnail (none for a corrupt image); a small image grows, and an EXIF
+    // quarter turn shows the stored 400 x 200 upright, the red half on top.
     void pictures() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QSize, expected);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/in/";
-        QVERIFY(MakeFolder(folder) && WriteFile(folder + "a.jpg", bytes));
-        QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
-        PageRun run = FixedDiskRun(folder);
-        run.settings.lIndex = true;
-        run.thumbSize = 60;
-        ImageThumbnails maker(2);
-        run.thumbnails = &maker;
-        const PageRunResult result = PageGenerator(run);
-        QCOMPARE(result.end, RunEnd::Finished); // the run goes on past an undecodable image
-        QCOMPARE(result.thumbsMissing, expected.isEmpty() ? 1 : 0);
-        QCOMPARE(result.statusText.contains(" -- 1 without thumbnail -- "), expected.isEmpty());
-        QCOMPARE(QImage(folder + "thumbs/z_jpg.jpg", "jpeg").size(), QSize(60, 60)); // the next one
-        const QImage small(folder + "thumbs/a_jpg.jpg", "jpeg");
-        QCOMPARE(small.size(), expected);
-        QCOMPARE(QFile::exists(folder + "thumbs/a_jpg@2x.jpg"), !expected.isEmpty());
-        if (expected.isEmpty())
-            return;
-        QCOMPARE(QImage(folder + "thumbs/a_jpg@2x.jpg", "jpeg").size(), expected * 2);
-        // The stored top-left stays, or turns to the top right: red either way.
-        const QRgb seen = small.pixel(2, 2);
-        QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
-        const QByteArray index = ReadFile(folder + "index.html");
-        QVERIFY(index.contains(QStringLiteral("width=%1 height=%2")
-                                   .arg(expected.width())
-                                   .arg(expected.height())
-                                   .toLatin1()));
+        for (const auto& [bytes, expected] : {std::pair{TwoColourJpeg(400, 200), QSize(60, 30)},
+                                              {TwoColourJpeg(20, 40), QSize(30, 60)},
+                                              {TwoColourJpeg(400, 200, 6), QSize(30, 60)},
+                                              {"\xff\xd8\xff garbage", QSize(0, 0)}}) {
+            QTemporaryDir dir;
+            const QString folder = dir.path() + "/in/";
+            QVERIFY(MakeFolder(folder) && WriteFile(folder + "a.jpg", bytes));
+            QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
+            PageRun run = FixedDiskRun(folder);
+            run.settings.lIndex = true;
+            run.thumbSize = 60;
+            ImageThumbnails maker(2);
+            run.thumbnails = &maker;
+            const PageRunResult result = PageGenerator(run);
+            QCOMPARE(result.end, RunEnd::Finished); // the run goes on past an undecodable image
+            QCOMPARE(result.thumbsMissing, expected.isEmpty() ? 1 : 0);
+            QCOMPARE(result.statusText.contains(" -- 1 without thumbnail -- "), expected.isEmpty());
+            QCOMPARE(QImage(folder + "thumbs/z_jpg.jpg", "jpeg").size(),
+                     QSize(60, 60)); // the next one
+            const QImage small(folder + "thumbs/a_jpg.jpg", "jpeg");
+            QCOMPARE(small.size(), expected);
+            QCOMPARE(QFile::exists(folder + "thumbs/a_jpg@2x.jpg"), !expected.isEmpty());
+            if (expected.isEmpty())
+                continue;
+            QCOMPARE(QImage(folder + "thumbs/a_jpg@2x.jpg", "jpeg").size(), expected * 2);
+            // The stored top-left stays, or turns to the top right: red either way.
+            const QRgb seen = small.pixel(2, 2);
+            QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
+            const QByteArray index = ReadFile(folder + "index.html");
+            QVERIFY(index.contains(QStringLiteral("width=%1 height=%2")
+                                       .arg(expected.width())
+                                       .arg(expected.height())
+                                       .toLatin1()));
+        }
     }
 
     // A pair newer than its image and of the asked size is kept without reading the image (which
