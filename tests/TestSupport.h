@@ -76,8 +76,7 @@ inline QList<QByteArray> FolderEntries(const QByteArray& path) {
     return names;
 }
 
-// Fills a folder, made if need be: "name/" is a folder, "name->target" a symbolic link, any
-// other name a file of `size` bytes.
+// Fills a folder: "name/" makes a folder, "name->target" a link, other names files of `size` bytes.
 inline bool MakeImages(const QString& folder, const QStringList& names, qint64 size = 100) {
     if (!MakeFolder(folder))
         return false;
@@ -121,8 +120,7 @@ inline bool HasTemporaryFiles(const QString& folder) {
     return !FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.tmp$"))).isEmpty();
 }
 
-// Puts what a settings file or lock must never be opened as at the path: "folder", "fifo" or
-// "zero link" (a symbolic link to /dev/zero).
+// Puts "folder", "fifo" or "zero link" (to /dev/zero) where a store or lock belongs.
 inline bool MakeSpecialFile(const QString& path, const QString& kind) {
     const QByteArray name = QFile::encodeName(path);
     if (kind == QLatin1String("folder"))
@@ -138,8 +136,7 @@ inline mode_t FileKind(const QString& path) {
     return lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
 
-// A tmpfs of a few kilobytes over a folder while the object lives, to meet a full or read-only
-// file system. Ok() is false where mounting is not allowed.
+// A tmpfs of a few kilobytes over a folder for a full or read-only disk; !Ok() where not allowed.
 class ScratchMount {
 public:
     ScratchMount(const QString& folder, int kilobytes)

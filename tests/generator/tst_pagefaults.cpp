@@ -1,5 +1,4 @@
-// A run that meets a fault stops at the page concerned: the pages before it are whole, no
-// temporary file stays, nothing outside the output folder changes and the run flag is down.
+// A fault stops the run at its page: earlier pages whole, no temporary file, nothing else touched.
 
 #include "RunFixture.h"
 #include "generator/IndexPage.h"
