@@ -1,8 +1,6 @@
 #pragma once
 
-// Small helpers shared by the tests: files with given bytes, folders made on the fly, special
-// files, and small file systems mounted for one test. Paths given as QByteArray are
-// file-system bytes, which need not be UTF-8.
+// Helpers shared by the tests. Paths given as QByteArray are file-system bytes (maybe not UTF-8).
 
 #include "base/Volumes.h"
 
@@ -11,6 +9,7 @@
 #include <QFile>
 #include <QList>
 #include <QMap>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -52,7 +51,6 @@ inline bool MakeFolder(const QString& path) {
     return QDir().mkpath(path);
 }
 
-// Sets a file's access and modification time (seconds since the epoch).
 inline bool SetFileTime(const QByteArray& path, time_t seconds) {
     const utimbuf times{seconds, seconds};
     return utime(path.constData(), &times) == 0;
@@ -78,13 +76,19 @@ inline QList<QByteArray> FolderEntries(const QByteArray& path) {
     return names;
 }
 
-// Makes each image with the given size (in bytes); false when a file could not be made.
+// Fills a folder: "name/" makes a folder, "name->target" a link, other names files of `size` bytes.
 inline bool MakeImages(const QString& folder, const QStringList& names, qint64 size = 100) {
     if (!MakeFolder(folder))
         return false;
     for (const QString& name : names) {
-        if (!WriteFile(folder + name, QByteArray(size, 'x')))
+        const QString path = folder + name.section(QStringLiteral("->"), 0, 0);
+        if (name.contains(QStringLiteral("->"))) {
+            if (!QFile::link(name.section(QStringLiteral("->"), 1), path))
+                return false;
+        } else if (!(name.endsWith(QLatin1Char('/')) ? MakeFolder(path)
+                                                     : WriteFile(path, QByteArray(size, 'x')))) {
             return false;
+        }
     }
     return true;
 }
@@ -97,14 +101,7 @@ inline QStringList NumberedImages(int n) {
     return names;
 }
 
-// The names of the pages in a folder, sorted.
-inline QStringList PagesIn(const QString& folder) {
-    QStringList pages = FolderEntries(folder);
-    pages.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".html")); });
-    return pages;
-}
-
-// Each page of a folder with its bytes, by file-system name.
+// Each page of a folder with its bytes, by file-system name in bytewise order.
 inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
     QMap<QByteArray, QByteArray> pages;
     const QByteArray path = QFile::encodeName(folder);
@@ -115,15 +112,15 @@ inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
     return pages;
 }
 
-// Whether any temporary file of a page write is left in the folder.
-inline bool HasTemporaryFiles(const QString& folder) {
-    const QStringList names = FolderEntries(folder);
-    return std::any_of(names.begin(), names.end(),
-                       [](const QString& name) { return name.endsWith(QLatin1String(".tmp")); });
+inline QStringList PagesIn(const QString& folder) {
+    return FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.html$")));
 }
 
-// Puts what a settings file or lock must never be opened as at the path: "folder", "fifo" or
-// "zero link" (a symbolic link to /dev/zero).
+inline bool HasTemporaryFiles(const QString& folder) {
+    return !FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.tmp$"))).isEmpty();
+}
+
+// Puts "folder", "fifo" or "zero link" (to /dev/zero) where a store or lock belongs.
 inline bool MakeSpecialFile(const QString& path, const QString& kind) {
     const QByteArray name = QFile::encodeName(path);
     if (kind == QLatin1String("folder"))
@@ -139,8 +136,7 @@ inline mode_t FileKind(const QString& path) {
     return lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
 
-// A tmpfs of a few kilobytes mounted over a folder for the life of the object, so a test can
-// meet a full or read-only file system. Ok() is false where mounting is not allowed.
+// A tmpfs of a few kilobytes over a folder for a full or read-only disk; !Ok() where not allowed.
 class ScratchMount {
 public:
     ScratchMount(const QString& folder, int kilobytes)
@@ -178,12 +174,15 @@ public:
     QList<tuk::MountEntry> mounts;
 };
 
-inline tuk::MountEntry Mount(const QString& point, const QString& fs, bool removable = false) {
+// "mount-point fs-type [root [device [removable]]]"
+inline tuk::MountEntry Mount(const QString& line) {
+    const QStringList f = line.split(QLatin1Char(' '));
     tuk::MountEntry m;
-    m.mountPoint = point;
-    m.fsType = fs;
-    m.root = QStringLiteral("/");
-    m.removable = removable;
+    m.mountPoint = f.value(0);
+    m.fsType = f.value(1);
+    m.root = f.value(2, QStringLiteral("/"));
+    m.deviceId = f.value(3);
+    m.removable = f.value(4) == QLatin1String("removable");
     return m;
 }
 

@@ -1,18 +1,16 @@
 #include "TestSupport.h"
 #include "foldertree/FolderTree.h"
 
-#include "TestSupport.h"
-
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <numeric>
 
 using namespace tuk;
+using namespace tuktest;
 
 namespace {
-
-using FixtureTable = tuktest::FixtureMountTable;
 
 class FixtureLabels : public VolumeLabelSource {
 public:
@@ -35,12 +33,8 @@ public:
         return unreadable.contains(folder) ? QString() : tuk::FirstSubfolder(folder);
     }
     int Reads() const {
-        int n = 0;
-        for (int v : listed)
-            n += v;
-        for (int v : probed)
-            n += v;
-        return n;
+        return std::accumulate(listed.begin(), listed.end(), 0) +
+               std::accumulate(probed.begin(), probed.end(), 0);
     }
 };
 
@@ -57,7 +51,7 @@ class TestFolderTree : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir_;
-    std::shared_ptr<FixtureTable> table_;
+    std::shared_ptr<FixtureMountTable> table_;
     std::shared_ptr<FixtureLabels> labels_;
     std::shared_ptr<CountingFolders> folders_;
     QString desktop_;
@@ -65,19 +59,13 @@ private:
 
     QString Path(const QString& relative) const { return dir_.path() + "/" + relative; }
 
-    // Adds a volume at dir/name holding the given folders (paths relative to the volume).
-    QString AddVolume(const QString& name, const QString& fs, const QStringList& folders = {},
+    // Adds a volume at dir/name holding the given entries (as MakeImages makes them).
+    QString AddVolume(const QString& name, const QString& fs, const QStringList& entries = {},
                       const QString& label = {}, bool removable = false) {
-        MountEntry m;
-        m.mountPoint = Path(name);
-        m.fsType = fs;
-        m.root = "/";
-        m.removable = removable;
-        table_->mounts.append(m);
-        labels_->labels.insert(m.mountPoint, label);
-        for (const QString& folder : folders)
-            tuktest::MakeFolder(m.mountPoint + "/" + folder);
-        return m.mountPoint;
+        const QString point = Path(name);
+        table_->mounts.append(Mount(point + " " + fs + (removable ? " / 0:0 removable" : "")));
+        labels_->labels.insert(point, label);
+        return entries.isEmpty() || MakeImages(point + "/", entries) ? point : QString();
     }
 
     std::unique_ptr<FolderTree> Build() {
@@ -91,8 +79,8 @@ private Q_SLOTS:
     void init() {
         QVERIFY(dir_.isValid());
         QDir(dir_.path()).removeRecursively();
-        QVERIFY(tuktest::MakeFolder(dir_.path()));
-        table_ = std::make_shared<FixtureTable>();
+        QVERIFY(MakeFolder(dir_.path()));
+        table_ = std::make_shared<FixtureMountTable>();
         labels_ = std::make_shared<FixtureLabels>();
         folders_ = std::make_shared<CountingFolders>();
         desktop_.clear();
@@ -106,18 +94,15 @@ private Q_SLOTS:
         const QString b = AddVolume("b", "ext4", {}, "data");
         const QString a = AddVolume("a", "iso9660", {}, "");
         QDir().rmdir(a); // the disc is out: nothing to read
-        table_->mounts
-            << MountEntry{"/proc", "proc", "proc", "/", "", false}
-            << MountEntry{"/run/user/1000", "tmpfs", "tmpfs", "/", "", false}
-            << MountEntry{"/run/user/1000/gvfs", "fuse.gvfsd-fuse", "gvfsd", "/", "", false}
-            << MountEntry{"/run/media/ann/STICK", "vfat", "/dev/sdb1", "/", "", true};
+        for (const char* line :
+             {"/proc proc", "/run/user/1000 tmpfs", "/run/user/1000/gvfs fuse.gvfsd-fuse",
+              "/run/media/ann/STICK vfat / 8:17 removable"})
+            table_->mounts << Mount(line);
         const auto tree = Build();
-        QCOMPARE(tree->objectName(), QStringLiteral("TV"));
         QCOMPARE(tree->topLevelItemCount(), 1);
         const QTreeWidgetItem* desk = tree->topLevelItem(0);
         QCOMPARE(FolderTree::NodeKey(desk), QStringLiteral("desk"));
         QCOMPARE(desk->text(0), QStringLiteral("Desktop"));
-        QCOMPARE(FolderTree::NodeImage(desk), QStringLiteral("desk"));
         const QTreeWidgetItem* computer = desk->child(0);
         QCOMPARE(FolderTree::NodeKey(computer), QStringLiteral("root"));
         QCOMPARE(computer->text(0), QStringLiteral("Local PC"));
@@ -138,16 +123,13 @@ private Q_SLOTS:
         AddVolume("v", "ext4");
         desktop_ = Path("Desktop");
         home_ = Path("ann");
-        for (const char* name : {"NEW FOLDER", "MY PICS/inside", ".hidden"})
-            QVERIFY(tuktest::MakeFolder(desktop_ + "/" + name));
-        for (const char* name : {"Pictures/2024", "music"})
-            QVERIFY(tuktest::MakeFolder(home_ + "/" + name));
+        QVERIFY(MakeImages(desktop_ + "/", {"NEW FOLDER/", "MY PICS/inside/", ".hidden/"}));
+        QVERIFY(MakeImages(home_ + "/", {"Pictures/2024/", "music/"}));
         const auto tree = Build();
         const QTreeWidgetItem* desk = tree->Node("desk");
         QCOMPARE(ChildTexts(desk), (QStringList{"Local PC", "Ann", "My Pics", "New Folder"}));
         QTreeWidgetItem* home = desk->child(1);
         QCOMPARE(FolderTree::NodeKey(home), home_);
-        QCOMPARE(FolderTree::NodeImage(home), QStringLiteral("closed"));
         QCOMPARE(ChildTexts(home), QStringList{"Music"});
         tree->expandItem(home);
         QCOMPARE(ChildTexts(home), (QStringList{"Music", "Pictures"}));
@@ -155,31 +137,33 @@ private Q_SLOTS:
         QTreeWidgetItem* pics = desk->child(2);
         QCOMPARE(FolderTree::NodeKey(pics), desktop_ + "/MY PICS");
         QCOMPARE(pics->childCount(), 0); // desktop folders are not probed
-        QCOMPARE(FolderTree::NodeImage(pics), QStringLiteral("closed"));
-        QCOMPARE(FolderTree::NodeSelectedImage(pics), QString());
         QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         tree->tv_NodeClick(pics);
         QCOMPARE(chosen.value(0).value(0).toString(), desktop_ + "/MY PICS/");
     }
 
-    // The first volume's first folder is the fourth node: the volume opens and is filled.
+    // The first volume's first folder is the fourth node: the volume opens and is filled. A
+    // folder that cannot be read keeps the child it showed.
     void firstVolumeOpens() {
-        const QString a = AddVolume("a", "ext4", {"zeta", "ALPHA"});
-        AddVolume("b", "ext4", {"x"});
+        const QString a = AddVolume("a", "ext4", {"zeta/", "ALPHA/"});
+        const QString b = AddVolume("b", "ext4", {"locked/inside/"});
         const auto tree = Build();
         QVERIFY(tree->Node(a)->isExpanded());
         QCOMPARE(ChildTexts(tree->Node(a)), (QStringList{"Alpha", "Zeta"}));
         QCOMPARE(tree->FilledKeys(), (QStringList{QString(), a}));
+        folders_->unreadable.insert(b);
+        tree->expandItem(tree->Node(b));
+        QCOMPARE(ChildTexts(tree->Node(b)), QStringList{"Locked"});
+        QVERIFY(tree->FilledKeys().contains(b));
     }
 
     // Expanding adds every other folder once, sorted by text, each with its first subfolder;
     // a second expansion reads nothing.
     void expansion() {
         AddVolume("a", "ext4");
-        const QString v = AddVolume(
-            "v", "ext4", {"zeta", "ALPHA", "Mid Folder/inner", "Mid Folder/Deeper", ".h"});
-        QVERIFY(tuktest::WriteFile(v + "/a.jpg", "x"));
-        QVERIFY(QFile::link(v + "/zeta", v + "/beta"));
+        const QString v = AddVolume("v", "ext4",
+                                    {"zeta/", "ALPHA/", "Mid Folder/inner/", "Mid Folder/Deeper/",
+                                     ".h/", "a.jpg", "beta->zeta"});
         const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(v);
         QCOMPARE(ChildTexts(node), QStringList{"Alpha"});
@@ -187,12 +171,9 @@ private Q_SLOTS:
         tree->expandItem(node);
         QCOMPARE(ChildTexts(node), (QStringList{"Alpha", "Beta", "Mid Folder", "Zeta"}));
         const QTreeWidgetItem* mid = tree->Node(v + "/Mid Folder");
-        QVERIFY(mid);
         QCOMPARE(ChildTexts(mid), QStringList{"Deeper"});
         QCOMPARE(FolderTree::NodeKey(mid->child(0)), v + "/Mid Folder/Deeper");
-        QCOMPARE(FolderTree::NodeSelectedImage(mid), QStringLiteral("open"));
         QCOMPARE(tree->Node(v + "/zeta")->childCount(), 0);
-        QCOMPARE(folders_->listed.value(v), 1);
         QCOMPARE(tree->FilledKeys().count(v), 1);
 
         const int reads = folders_->Reads();
@@ -208,8 +189,8 @@ private Q_SLOTS:
     }
 
     void clicks() {
-        const QString v = AddVolume("v", "ext4", {"Sub/deeper"});
-        table_->mounts.append(MountEntry{"/", "ext4", "/dev/x", "/", "", false});
+        const QString v = AddVolume("v", "ext4", {"Sub/deeper/"});
+        table_->mounts.append(Mount("/ ext4"));
         const auto tree = Build();
         QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         QSignalSpy top(tree.get(), &FolderTree::TopNodeClicked);
@@ -227,35 +208,26 @@ private Q_SLOTS:
         // The root volume is the first: it opened with its folders, keyed without "//".
         QVERIFY(tree->Node("/")->childCount() > 0);
         QVERIFY(!FolderTree::NodeKey(tree->Node("/")->child(0)).startsWith("//"));
-        QCOMPARE(top.size(), 2);
-    }
-
-    void collapseActsAsClick() {
-        AddVolume("a", "ext4");
-        const QString v = AddVolume("v", "ext4", {"Sub/deeper"});
-        const auto tree = Build();
+        // Collapsing a folder acts as a click on it.
         QTreeWidgetItem* sub = tree->Node(v + "/Sub");
         tree->expandItem(tree->Node(v));
         tree->expandItem(sub);
-        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         tree->collapseItem(sub);
-        QCOMPARE(chosen.size(), 1);
-        QCOMPARE(chosen[0][0].toString(), v + "/Sub/");
+        QCOMPARE(chosen.size(), 4);
+        QCOMPARE(chosen[3][0].toString(), v + "/Sub/");
         QCOMPARE(tree->currentItem(), sub);
-        QCOMPARE(FolderTree::NodeKey(sub), v + "/Sub");
     }
 
     // Every click on a removable volume lists it again, adding new folders only.
     void removableVolume() {
-        const QString usb = AddVolume("usb", "vfat", {"photos"}, "STICK", true);
+        const QString usb = AddVolume("usb", "vfat", {"photos/"}, "STICK", true);
         const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(usb);
         QCOMPARE(node->childCount(), 0);
         QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         tree->tv_NodeClick(node);
         QCOMPARE(ChildTexts(node), QStringList{"Photos"});
-        QVERIFY(tuktest::MakeFolder(usb + "/music/rock"));
-        QVERIFY(tuktest::MakeFolder(usb + "/Zebra"));
+        QVERIFY(MakeImages(usb + "/", {"music/rock/", "Zebra/"}));
         tree->tv_NodeClick(node);
         QCOMPARE(ChildTexts(node), (QStringList{"Music", "Photos", "Zebra"}));
         QCOMPARE(tree->Node(usb + "/music")->childCount(), 1);
@@ -264,22 +236,9 @@ private Q_SLOTS:
         QCOMPARE(chosen[1][0].toString(), usb + "/");
     }
 
-    // Folders that cannot be read, vanished, or loop back on themselves do no harm.
-    void unreadableFolder() {
-        AddVolume("a", "ext4");
-        const QString v = AddVolume("v", "ext4", {"locked/inside"});
-        const auto tree = Build();
-        QTreeWidgetItem* node = tree->Node(v);
-        folders_->unreadable.insert(v);
-        tree->expandItem(node);
-        QCOMPARE(ChildTexts(node), QStringList{"Locked"});
-        QVERIFY(tree->FilledKeys().contains(v));
-    }
-
     void linkLoop() {
         AddVolume("a", "ext4");
-        const QString v = AddVolume("v", "ext4", {"top"});
-        QVERIFY(QFile::link(v + "/top", v + "/top/loop"));
+        const QString v = AddVolume("v", "ext4", {"top/", "top/loop->" + Path("v/top")});
         const auto tree = Build();
         tree->expandItem(tree->Node(v));
         QTreeWidgetItem* top = tree->Node(v + "/top");
@@ -305,8 +264,8 @@ private Q_SLOTS:
     // Keys are unique: a folder that is also a volume of its own, or a desktop folder, shows
     // once, where it was put first, and is left as it is there.
     void duplicateKeysSkipped() {
-        const QString outer = AddVolume("outer", "ext4", {"inner", "other", "Desktop/NEW/sub"});
-        const QString inner = AddVolume("outer/inner", "vfat", {"x"}, {}, true);
+        const QString outer = AddVolume("outer", "ext4", {"inner/", "other/", "Desktop/NEW/sub/"});
+        const QString inner = AddVolume("outer/inner", "vfat", {"x/"}, {}, true);
         desktop_ = outer + "/Desktop";
         const auto tree = Build();
         QCOMPARE(tree->Node(inner)->parent(), tree->Node("root"));

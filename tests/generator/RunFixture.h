@@ -1,7 +1,5 @@
 #pragma once
 
-// A page run over a folder of images, shared by the generator and maker tests.
-
 #include "TestSupport.h"
 #include "base/Volumes.h"
 #include "generator/ImageList.h"

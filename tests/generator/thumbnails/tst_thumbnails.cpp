@@ -1,5 +1,3 @@
-// Real thumbnails through a whole run: orientation, sizes, undecodable images, kept pairs.
-
 #include "../RunFixture.h"
 #include "thumbnails/ImageThumbnails.h"
 
@@ -13,8 +11,7 @@ using namespace tuktest;
 
 namespace {
 
-// A JPEG whose left half is red and right half blue; with `orientation` set it carries an
-// EXIF block that tells viewers to turn it (6: a quarter turn clockwise).
+// A JPEG, left half red and right half blue, with an EXIF orientation (6: quarter turn right).
 QByteArray TwoColourJpeg(int width, int height, int orientation = 0) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::blue);
@@ -36,95 +33,78 @@ QByteArray TwoColourJpeg(int width, int height, int orientation = 0) {
     return bytes;
 }
 
-QImage Thumb(const QString& path) {
-    return QImage(path, "jpeg");
-}
-
 } // namespace
 
 class TestThumbnails : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void pictures_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QSize>("expected"); // of the small thumbnail; empty: none
-        QTest::newRow("wide") << TwoColourJpeg(400, 200) << QSize(60, 30);
-        QTest::newRow("small image grows") << TwoColourJpeg(20, 40) << QSize(30, 60);
-        // Turned upright: stored 400 x 200, shown 200 x 400 with the red half on top.
-        QTest::newRow("EXIF quarter turn") << TwoColourJpeg(400, 200, 6) << QSize(30, 60);
-        QTest::newRow("corrupt") << QByteArray("\xff\xd8\xff garbage") << QSize(0, 0);
-        QTest::newRow("empty file") << QByteArray() << QSize(0, 0);
-    }
+    // Sizes of the small thumbnail (none for a corrupt image); a small image grows, and an EXIF
+    // quarter turn shows the stored 400 x 200 upright, the red half on top.
     void pictures() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QSize, expected);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/in/";
-        QVERIFY(MakeImages(folder, {"a.jpg", "z.jpg"}));
-        QVERIFY(WriteFile(folder + "a.jpg", bytes));
-        QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
-        PageRun run = FixedDiskRun(folder);
-        run.settings.lIndex = true;
-        run.thumbSize = 60;
-        ImageThumbnails maker(2);
-        run.thumbnails = &maker;
-        const PageRunResult result = PageGenerator(run);
-        QCOMPARE(result.end, RunEnd::Finished); // the run goes on past an undecodable image
-        QCOMPARE(result.thumbsMissing, expected.isEmpty() ? 1 : 0);
-        QCOMPARE(result.statusText.contains(" -- 1 without thumbnail -- "), expected.isEmpty());
-        QCOMPARE(Thumb(folder + "thumbs/z_jpg.jpg").size(), QSize(60, 60)); // the next one
-        const QImage small = Thumb(folder + "thumbs/a_jpg.jpg");
-        QCOMPARE(small.size(), expected);
-        QCOMPARE(QFile::exists(folder + "thumbs/a_jpg@2x.jpg"), !expected.isEmpty());
-        if (expected.isEmpty())
-            return;
-        QCOMPARE(Thumb(folder + "thumbs/a_jpg@2x.jpg").size(), expected * 2);
-        // The stored top-left stays there, or turns to the top right: red either way, blue
-        // had the picture been turned the other way.
-        const QRgb seen = small.pixel(2, 2);
-        QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
-        const QByteArray index = ReadFile(folder + "index.html");
-        QVERIFY(index.contains(QStringLiteral("width=%1 height=%2")
-                                   .arg(expected.width())
-                                   .arg(expected.height())
-                                   .toLatin1()));
+        for (const auto& [bytes, expected] : {std::pair{TwoColourJpeg(400, 200), QSize(60, 30)},
+                                              {TwoColourJpeg(20, 40), QSize(30, 60)},
+                                              {TwoColourJpeg(400, 200, 6), QSize(30, 60)},
+                                              {"\xff\xd8\xff garbage", QSize(0, 0)}}) {
+            QTemporaryDir dir;
+            const QString folder = dir.path() + "/in/";
+            QVERIFY(MakeFolder(folder) && WriteFile(folder + "a.jpg", bytes));
+            QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
+            PageRun run = FixedDiskRun(folder);
+            run.settings.lIndex = true;
+            run.thumbSize = 60;
+            ImageThumbnails maker(2);
+            run.thumbnails = &maker;
+            const PageRunResult result = PageGenerator(run);
+            QCOMPARE(result.end, RunEnd::Finished); // the run goes on past an undecodable image
+            QCOMPARE(result.thumbsMissing, expected.isEmpty() ? 1 : 0);
+            QCOMPARE(result.statusText.contains(" -- 1 without thumbnail -- "), expected.isEmpty());
+            QCOMPARE(QImage(folder + "thumbs/z_jpg.jpg", "jpeg").size(),
+                     QSize(60, 60)); // the next one
+            const QImage small(folder + "thumbs/a_jpg.jpg", "jpeg");
+            QCOMPARE(small.size(), expected);
+            QCOMPARE(QFile::exists(folder + "thumbs/a_jpg@2x.jpg"), !expected.isEmpty());
+            if (expected.isEmpty())
+                continue;
+            QCOMPARE(QImage(folder + "thumbs/a_jpg@2x.jpg", "jpeg").size(), expected * 2);
+            // The stored top-left stays, or turns to the top right: red either way.
+            const QRgb seen = small.pixel(2, 2);
+            QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
+            const QByteArray index = ReadFile(folder + "index.html");
+            QVERIFY(index.contains(QStringLiteral("width=%1 height=%2")
+                                       .arg(expected.width())
+                                       .arg(expected.height())
+                                       .toLatin1()));
+        }
     }
 
-    // A pair newer than its image and of the asked size is kept without reading the image
-    // (which is replaced by a picture of other proportions, its old date kept); an image
-    // changed since, another size or a missing twin makes the pair anew.
-    void keptPairs_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QSize>("expected");
-        QTest::newRow("nothing changed") << "" << QSize(240, 160);
-        QTest::newRow("image newer") << "image" << QSize(240, 120);
-        QTest::newRow("other size") << "size" << QSize(100, 50);
-        QTest::newRow("twin missing") << "twin" << QSize(240, 120);
-    }
+    // A pair newer than its image and of the asked size is kept without reading the image (which
+    // gets other proportions and its old date); a newer image, size or missing twin remakes it.
     void keptPairs() {
-        QFETCH(QString, change);
-        QFETCH(QSize, expected);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/in/";
-        const QByteArray image = QFile::encodeName(folder + "a.jpg");
-        QVERIFY(MakeImages(folder, {"a.jpg"}));
-        QVERIFY(WriteFile(image, TwoColourJpeg(300, 200)));
-        QVERIFY(SetFileTime(image, 1000000000));
-        PageRun run = FixedDiskRun(folder);
-        run.settings.lIndex = true;
-        ImageThumbnails maker;
-        run.thumbnails = &maker;
-        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        for (const auto& [change, expected] : {std::pair{QString(), QSize(240, 160)},
+                                               {"image", QSize(240, 120)},
+                                               {"size", QSize(100, 50)},
+                                               {"twin", QSize(240, 120)}}) {
+            QTemporaryDir dir;
+            const QString folder = dir.path() + "/in/";
+            const QByteArray image = QFile::encodeName(folder + "a.jpg");
+            QVERIFY(MakeFolder(folder) && WriteFile(image, TwoColourJpeg(300, 200)));
+            QVERIFY(SetFileTime(image, 1000000000));
+            PageRun run = FixedDiskRun(folder);
+            run.settings.lIndex = true;
+            ImageThumbnails maker;
+            run.thumbnails = &maker;
+            QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
 
-        QVERIFY(WriteFile(image, TwoColourJpeg(300, 150)));
-        QVERIFY(SetFileTime(image, change == "image" ? time(nullptr) + 60 : 1000000000));
-        if (change == "size")
-            run.thumbSize = 100;
-        else if (change == "twin")
-            QVERIFY(QFile::remove(folder + "thumbs/a_jpg@2x.jpg"));
-        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        QCOMPARE(Thumb(folder + "thumbs/a_jpg.jpg").size(), expected);
-        QCOMPARE(Thumb(folder + "thumbs/a_jpg@2x.jpg").size(), expected * 2);
+            QVERIFY(WriteFile(image, TwoColourJpeg(300, 150)));
+            QVERIFY(SetFileTime(image, change == "image" ? time(nullptr) + 60 : 1000000000));
+            if (change == "size")
+                run.thumbSize = 100;
+            else if (change == "twin")
+                QVERIFY(QFile::remove(folder + "thumbs/a_jpg@2x.jpg"));
+            QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+            QCOMPARE(QImage(folder + "thumbs/a_jpg.jpg", "jpeg").size(), expected);
+            QCOMPARE(QImage(folder + "thumbs/a_jpg@2x.jpg", "jpeg").size(), expected * 2);
+        }
     }
 };
 

@@ -1,0 +1,324 @@
+#include "TestSupport.h"
+#include "settings/Placement.h"
+#include "settings/SettingsStore.h"
+#include "style/Colors.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString Ini(const QByteArray& text) {
+        static int n = 0;
+        const QString path = QStringLiteral("%1/store%2.conf").arg(dir_.path()).arg(++n);
+        if (!text.isNull())
+            WriteFile(path, text);
+        return path;
+    }
+
+    static PageSettings Defaults() {
+        PageSettings page = DefaultPageSettings();
+        page.TargetFolder = DefaultTargetFolder();
+        return page;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { // a user who never chose a documents folder of their own
+        qputenv("HOME", QFile::encodeName(dir_.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path() + "/config"));
+    }
+
+    void values() {
+        PageSettings page;
+        WindowPlacement place;
+        SettingsStore none(Ini(QByteArray()));
+        QVERIFY(LoadSettings(none, page, place).ok);
+        QCOMPARE(DefaultTargetFolder(), dir_.path() + "/Documents/Tu_K/");
+        QCOMPARE(page, Defaults());
+        QCOMPARE(place, (WindowPlacement{0, 0, 6840, 5805}));
+        SettingsStore store(
+            Ini("[Window]\nDefL=-1200\n[Colors]\nBackR=-32768\nBackG=32767\n"
+                "BackB=2.5\nTextR=\" 12 \"\nLinkR=1\nLinkB=3\nAlinkB=7\nALinkB=9\n"
+                "[Text]\nlCenter=0.4\nlBold=-1\nlItal=TRUE\n[Others]\nlLinx=0.0\n"));
+        QVERIFY(LoadSettings(store, page, place).ok);
+        QCOMPARE(place.DefL, -1200);
+        QCOMPARE(
+            QList<int>({page.BackR, page.BackG, page.BackB, page.TextR, page.LinkG, page.ALinkB}),
+            QList<int>({-32768, 32767, 2, 12, DefaultPageSettings().LinkG, 7}));
+        QVERIFY(page.lCenter && page.lBold && page.lItal && !page.lLinx);
+        for (const auto& [target, size, expected] :
+             {std::tuple{"/srv/web", 1, "/srv/web/"}, {"", 128, ""}, {"/a,b", 2, "/a,b/"}}) {
+            SettingsStore other(Ini(QString("[Text]\nnFontSize=%1\n[Others]\nTargetFolder=%2\n")
+                                        .arg(size)
+                                        .arg(target)
+                                        .toUtf8()));
+            QVERIFY(LoadSettings(other, page, place).ok);
+            QCOMPARE(page.nFontSize, size);
+            QCOMPARE(page.TargetFolder, *expected ? QString(expected) : DefaultTargetFolder());
+        }
+    }
+
+    // A value that does not convert stops the load at its key: the keys before it are read, it
+    // and every key after it take their defaults.
+    void failures() {
+        const QString mismatch = "Type mismatch", invalid = "Invalid property value";
+        for (const auto& [ini, key, description] :
+             {std::tuple{QByteArray("[Text]\nnFontSize=256\n"), StoreKey::nFontSize,
+                         QString("Overflow")},
+              {"[Text]\nnFontSize=255\n", StoreKey::nFontSize, invalid},
+              {"[Text]\nnFontSize=0\n", StoreKey::nFontSize, invalid},
+              {"[Text]\nnFontSize=129\nlBold=True\n", StoreKey::nFontSize, invalid},
+              {"[Colors]\nLinkG=green\n", StoreKey::LinkG, mismatch},
+              {"[Colors]\nLinkR=1e3\n", StoreKey::LinkR, mismatch},
+              {"[Colors]\nTextR=32768\n", StoreKey::TextR, "Overflow"},
+              {"[Others]\nlText=yes\n", StoreKey::lText, mismatch},
+              {"[Window]\nDefH=\n", StoreKey::DefH, mismatch}}) {
+            SettingsStore store(Ini("[Window]\nDefL=-7\n" + ini +
+                                    "[Others]\nlCopyr=False\nTargetFolder=/srv/web/\n"));
+            PageSettings page;
+            WindowPlacement place;
+            const LoadOutcome outcome = LoadSettings(store, page, place);
+            QVERIFY(!outcome.ok);
+            QCOMPARE(outcome.failedKey, key);
+            QCOMPARE(outcome.description, description);
+            QVERIFY(outcome.Loaded(static_cast<StoreKey>(int(key) - 1)));
+            QVERIFY(!outcome.Loaded(key));
+            QCOMPARE(place, (WindowPlacement{-7, 0, 6840, 5805}));
+            QCOMPARE(page, Defaults());
+            QVERIFY(outcome.Message().contains(QString::fromLatin1(NameOf(key).key)));
+        }
+    }
+
+    void saveAndLoadRoundTrip() {
+        const QString path = Ini(QByteArray());
+        PageSettings page = DefaultPageSettings();
+        page.ALinkB = 77, page.nFontSize = 5, page.lBold = page.lIndex = true, page.lCopyr = false;
+        page.sFontFace = "Times", page.TargetFolder = "/srv/a b/";
+        {
+            SettingsStore store(path);
+            SaveSettings(store, page);
+            QVERIFY(store.Flush().isEmpty());
+        }
+        const QByteArray text = ReadFile(path);
+        QVERIFY(text.contains("lBold=True") && text.contains("lCopyr=False"));
+        QVERIFY(!text.contains("[Window]"));
+        {
+            SettingsStore store(path);
+            SaveShutdownSettings(store, WindowPlacement{15, 30, 7000, 6000}, page.TargetFolder);
+            QVERIFY(store.Flush().isEmpty());
+        }
+        SettingsStore store(path);
+        PageSettings loaded;
+        WindowPlacement place;
+        QVERIFY(LoadSettings(store, loaded, place).ok);
+        QCOMPARE(loaded, page);
+        QCOMPARE(place, (WindowPlacement{15, 30, 7000, 6000}));
+    }
+
+    // A store that cannot be written: the flush gives the system's own reason and the file is
+    // left as it was. Modes do not stop root; small file systems mounted for the test do.
+    void unwritableStore_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << "file mode"
+                                        << "(Permission denied)";
+        QTest::newRow("read-only folder") << "folder mode"
+                                          << "(Permission denied)";
+        QTest::newRow("read-only file system") << "read-only"
+                                               << "(Read-only file system)";
+        QTest::newRow("full disk") << "full"
+                                   << "(No space left on device)";
+    }
+    void unwritableStore() {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        const bool byMode = how.endsWith("mode");
+        if (byMode && geteuid() == 0)
+            QSKIP("root writes read-only files and folders");
+        QTemporaryDir locked;
+        ScratchMount disk(locked.path(), 8);
+        if (!byMode && !disk.Ok())
+            QSKIP("no file system can be mounted here");
+        const QString path = locked.path() + "/Tu_K.conf";
+        const QByteArray before = "[Colors]\nBackR=1\n";
+        QVERIFY(WriteFile(path, before));
+        if (how == "full")
+            WriteFile(locked.path() + "/filler", QByteArray(64 * 1024, 'x')); // all that fits
+        if (how == "read-only")
+            QVERIFY(disk.MakeReadOnly());
+        if (byMode)
+            QFile::setPermissions(how == "folder mode" ? locked.path() : path,
+                                  QFile::ReadOwner | QFile::ExeOwner);
+        SettingsStore store(path);
+        SaveSettings(store, DefaultPageSettings());
+        const QString said = store.Flush();
+        QFile::setPermissions(locked.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(said.startsWith(path) && said.endsWith(reason), qPrintable(said));
+        QCOMPARE(ReadFile(path), before);
+    }
+
+    // Text that is not INI reads as nothing; INI with comments, blanks and any line ends is
+    // taken as it is.
+    void notIni() {
+        const QList<std::pair<QByteArray, bool>> rows{
+            {"{\"Colors\": {\"BackR\": 5}}\n", true},
+            {QByteArray("[Colors]\nBackR=5\n\0\0\0\0", 21), true},
+            {"[Colors]\nBackR=5\nBackG\n", true},
+            {"[Colors]\nBackR=5\n[Text\n", true},
+            {"[Colors] x\nBackR=5\n", true},
+            {"[Colors]\nBackR=5\n=3\n", true},
+            {"[Colors]\nBackR=5\nBackG=\"1\nBackB=2\n", true},
+            {"[Colors]\nBackR=5\n[Others]\nTargetFolder=/caf\xe9/\n", true},
+            {"# Tu_K\n[Colors]\nBackR=5\n", true},
+            {"; a\r\n\r\n  [Colors]  \r\n BackR = 5 \r\n", false},
+            {"[Colors]\rBackR=\"5\"\r[Text]\rsFontFace=\"a\\\"b\"\r", false}};
+        for (const auto& [bytes, malformed] : rows) {
+            SettingsStore store(Ini(bytes));
+            QCOMPARE(store.Malformed(), malformed);
+            QVERIFY(!store.Unreadable());
+            QCOMPARE(store.ReadSetting("Colors", "BackR", "none"),
+                     QString(malformed ? "none" : "5"));
+        }
+    }
+
+    // A malformed store loads as the defaults and stays until the first write, which keeps it in
+    // the first free "<file>.bad", "<file>.bad.2", ...
+    void malformedStoreIsKept() {
+        const QByteArray bytes = "[Colors]\nBackR=5\nBackG\n";
+        const QString path = Ini(bytes);
+        SettingsStore store(path);
+        PageSettings page;
+        WindowPlacement place;
+        QVERIFY(LoadSettings(store, page, place).ok);
+        QCOMPARE(page, Defaults());
+        QCOMPARE(ReadFile(path), bytes);
+        QCOMPARE(store.KeepMalformedCopy(), path + ".bad");
+        SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
+        QCOMPARE(store.Flush(), QString());
+        QCOMPARE(ReadFile(path + ".bad"), bytes);
+        SettingsStore again(path);
+        QVERIFY(!again.Malformed());
+        QCOMPARE(again.ReadSetting("Window", "DefH", ""), QString("4"));
+        QCOMPARE(again.ReadSetting("Colors", "BackR", "none"), QString("none"));
+        // Each later damaged store is kept beside the earlier copies, which stay as they were.
+        for (const char* next : {".bad.2", ".bad.3"}) {
+            WriteFile(path, next);
+            SettingsStore damaged(path);
+            SaveSettings(damaged, page);
+            QCOMPARE(damaged.Flush(), QString());
+            QCOMPARE(ReadFile(path + next), QByteArray(next));
+        }
+        QCOMPARE(ReadFile(path + ".bad"), bytes);
+    }
+
+    // A file where the store's folder belongs makes writing fail for root as well; once it
+    // is gone the values still pending are written by the next flush.
+    void storeUnderAFile() {
+        const QString blocker = dir_.path() + "/blocker";
+        WriteFile(blocker, "x");
+        SettingsStore store(blocker + "/Tu_K.conf");
+        QVERIFY(!store.Unreadable());
+        SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
+        const QString reason = store.Flush();
+        QVERIFY2(reason.contains("is not a folder"), qPrintable(reason));
+        QFile::remove(blocker);
+        MakeFolder(blocker);
+        QCOMPARE(store.Flush(), QString());
+        QVERIFY(ReadFile(blocker + "/Tu_K.conf").contains("DefW=3"));
+    }
+
+    void twipsAndPixels() {
+        for (const auto& [twips, dpi, pixels] : {std::tuple{6840, 96.0, 456},
+                                                 {22, 96.0, 1},
+                                                 {23, 96.0, 2},
+                                                 {6840, 144.0, 684},
+                                                 {-3000, 96.0, -200}}) {
+            QCOMPARE(TwipsToPixels(twips, dpi), pixels);
+            QVERIFY(qAbs(PixelsToTwips(pixels, dpi) - twips) <= 1440 / dpi / 2 + 1);
+        }
+        QCOMPARE(PlacementOfBounds(QRect(10, 20, 456, 387), 96),
+                 (WindowPlacement{150, 300, 6840, 5805}));
+        // Wider than 32767 twips: the largest width the field holds, not a negative one.
+        QCOMPARE(PlacementOfBounds(QRect(-3000, 0, 3840, 2160), 96),
+                 (WindowPlacement{-32768, 0, 32767, 32400}));
+        QCOMPARE(MinimisedPlacement(), (WindowPlacement{0, 0, 6840, 5805}));
+        QCOMPARE(BoundsOfPlacement(WindowPlacement{150, 300, 6840, 5805}, 96),
+                 QRect(10, 20, 456, 387));
+    }
+
+    // A close stores the window's outer bounds, or the designed size at the corner when
+    // minimised; where positions cannot be known (Wayland) the stored position stays.
+    void placementAtClose() {
+        const WindowPlacement stored{150, 300, 9000, 7500};
+        const QRect bounds(-3, -30, 500, 400);
+        for (const auto& [outer, known, expected] :
+             {std::tuple{std::optional(bounds), true, QRect(-45, -450, 7500, 6000)},
+              {bounds, false, QRect(150, 300, 7500, 6000)},
+              {std::nullopt, true, QRect(0, 0, 6840, 5805)},
+              {std::nullopt, false, QRect(150, 300, 6840, 5805)}}) {
+            const WindowPlacement place = PlacementAtClose(stored, outer, 96, known);
+            QCOMPARE(QRect(place.DefL, place.DefT, place.DefW, place.DefH), expected);
+        }
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 800)};
+        const QRect work(0, 30, 1920, 1050);
+        for (const QRect& on : {QRect(2000, 100, 500, 400), QRect(-499, -399, 500, 400)})
+            QCOMPARE(KeepOnScreens(on, screens, work), on);
+        for (const QRect& off : {QRect(-500, 100, 500, 400), QRect(1950, 900, 300, 200)})
+            QCOMPARE(KeepOnScreens(off, screens, work), QRect(QPoint(0, 30), off.size()));
+    }
+
+    void colors() {
+        for (const auto& [component, hex] :
+             {std::pair{0, "00"}, {9, "09"}, {10, "0a"}, {255, "ff"}, {300, "12c"}})
+            QCOMPARE(HexPair(component), QString(hex));
+        for (const auto& [colour, part, value] : {std::tuple{0x0000FFu, 0, 255},
+                                                  {0x800000u, 2, 128},
+                                                  {0x123456u, 1, 0x34},
+                                                  {0xFFFFFFu, 3, 0},
+                                                  {0xFFFFFFu, -1, 0},
+                                                  {0x80000005u, 2, 0},
+                                                  {0x80000005u, 0, 0}})
+            QCOMPARE(ColorPart(part, colour), value); // a system colour reads as black
+        for (const auto& [colour, name] : {std::pair{0x008080u, "YELLOW"},
+                                           {0xC0C0C0u, "WHITE"},
+                                           {0xFFFFFFu, "LT WHITE"},
+                                           {0xC0C0C1u, "UNDEFINED"}})
+            QCOMPARE(QBColorName(colour), QString(name));
+        // The presets compose from their own parts and each has a name of its own.
+        QSet<QString> names;
+        for (const PresetColor& preset : PresetColors) {
+            QCOMPARE(MakeColorValue(ColorPart(0, preset.value), ColorPart(1, preset.value),
+                                    ColorPart(2, preset.value)),
+                     preset.value);
+            names.insert(QBColorName(preset.value));
+        }
+        QCOMPARE(names.size(), 16);
+        QCOMPARE(PresetColors[12].value, MakeColorValue(255, 0, 0));
+    }
+
+    void bodyString() {
+        for (const auto& [value, hex] :
+             {std::pair{10, "0a0a0a"}, {300, "ffffff"}, {-5, "000000"}}) {
+            PageSettings s;
+            for (int slot = 0; slot < kColorSlotCount; ++slot)
+                for (int c = 0; c < 3; ++c)
+                    s.Component(static_cast<ColorSlot>(slot), c) = static_cast<qint16>(value);
+            QCOMPARE(MakeBodyString(s),
+                     QString("<body bgcolor=#%1 text=#%1 link=#%1 vlink=#%1 alink=#%1>").arg(hex));
+        }
+        PageSettings s = DefaultPageSettings();
+        s.TextR = 0x12, s.TextG = 0x34, s.TextB = 0x56;
+        QVERIFY(MakeBodyString(s).contains(QLatin1String(" text=#123456 ")));
+        QCOMPARE(SlotColorValue(s, ColorSlot::Text), 0x563412u);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -1,0 +1,368 @@
+#include "TestSupport.h"
+#include "base/FsName.h"
+#include "base/PathNames.h"
+#include "foldertree/FolderListing.h"
+#include "foldertree/FolderNames.h"
+#include "foldertree/VolumeList.h"
+#include "generator/PageEncoding.h"
+#include "generator/PageNames.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+// Base names and volumes, page text and names, folder names, listings and volume lists.
+class TestCore : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+private Q_SLOTS:
+    void pathNames() {
+        const struct {
+            const char *text, *name, *base, *ext;
+        } rows[] = {{"", "", "", ""},
+                    {"a.b.gif", "a.b.gif", "a.b", "gif"},
+                    {"README", "README", "", "README"},
+                    {".jpg", ".jpg", "", "jpg"},
+                    {"x.", "x.", "x", ""},
+                    {"/home/ann/Pics/x.jpeg", "x.jpeg", "/home/ann/Pics/x", "jpeg"},
+                    {"/a.b/c", "c", "/a", "b/c"},
+                    {"/home/", "", "", "/home/"}};
+        for (const auto& r : rows) {
+            QCOMPARE(GetFileName(r.text), QString(r.name));
+            QCOMPARE(GetFileBase(r.text), QString(r.base));
+            QCOMPARE(GetFileExt(r.text), QString(r.ext));
+        }
+        const struct {
+            const char *folder, *with, *without;
+        } folders[] = {
+            {"/", "/", "/"}, {"", "/", ""}, {"/a/b", "/a/b/", "/a/b"}, {"/a/", "/a/", "/a"}};
+        for (const auto& f : folders) {
+            QCOMPARE(WithTrailingSeparator(f.folder), QString(f.with));
+            QCOMPARE(WithoutTrailingSeparator(f.folder), QString(f.without));
+        }
+        QCOMPARE(JoinPath("/a", "b.jpg"), QStringLiteral("/a/b.jpg"));
+        QCOMPARE(JoinPath("/a/", "b.jpg"), QStringLiteral("/a/b.jpg"));
+        QCOMPARE(JoinPath("/", "b.jpg"), QStringLiteral("/b.jpg"));
+    }
+
+    // The kind of the volume with the longest mount point that holds the path; of two at one
+    // point, the later.
+    void driveTypes_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("kind");
+        for (const auto& [path, kind] : {std::pair{"/", "Fixed Disk"},
+                                         {"/v/ext4/x", "Fixed Disk"},
+                                         {"/v/vfat/x", "Removable Disk"},
+                                         {"/v/overlay/x", "Unknown Medium "},
+                                         {"/v/nfs4/x", "Remote Disk"},
+                                         {"/v/sshfs/x", "Remote Disk"},
+                                         {"/v/udf/x", "CD-ROM"},
+                                         {"/v/tmpfs/x", "RAM Disk"},
+                                         {"/v/proc/x", "Unknown Medium "},
+                                         {"/media/cd", "CD-ROM"},
+                                         {"/media/cdrom2/pics", "Fixed Disk"},
+                                         {"/media/cd/net/x", "Remote Disk"},
+                                         {"/mnt/a", "RAM Disk"},
+                                         {"media/cd", "Not Existing Drive"},
+                                         {"", "Not Existing Drive"}})
+            QTest::newRow(path) << QString(path) << QString(kind);
+    }
+    void driveTypes() {
+        QFETCH(QString, path);
+        const FixtureMountTable table(
+            {Mount("/ overlay"), Mount("/v/ext4 ext4"), Mount("/v/vfat vfat / 8:1 removable"),
+             Mount("/v/overlay overlay"), Mount("/v/nfs4 nfs4"), Mount("/v/sshfs fuse.sshfs"),
+             Mount("/v/udf udf / 0:1 removable"), Mount("/v/tmpfs tmpfs"), Mount("/v/proc proc"),
+             Mount("/media/cd iso9660"), Mount("/media/cd/net nfs"), Mount("/mnt ext4"),
+             Mount("/mnt tmpfs")});
+        QTEST(DriveTypeName(path, table), "kind");
+        QVERIFY(DriveTypeName("/") != QStringLiteral("Not Existing Drive")); // this machine's
+    }
+
+    // A link on the fixed disk that points into another volume counts as that volume.
+    void symlinksAreResolved() {
+        QTemporaryDir dir;
+        const QString target = dir.path() + "/cd";
+        QVERIFY(MakeImages(dir.path() + "/", {"cd/pics/", "link->" + target}));
+        const FixtureMountTable table(
+            {Mount("/ ext4"), Mount(QDir(target).canonicalPath() + " iso9660")});
+        QCOMPARE(DriveTypeName(dir.path() + "/link/pics", table), QStringLiteral("CD-ROM"));
+        QCOMPARE(DriveTypeName(dir.path() + "/link/not-yet/x", table), QStringLiteral("CD-ROM"));
+    }
+
+    void parsesMountInfo() {
+        const QList<MountEntry> mounts =
+            ParseMountInfo("27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+                           "36 27 0:33 / /media/My\\040Disc ro shared:7 - iso9660 /dev/sr0 ro\n"
+                           "garbage line\n"
+                           "40 27 8:1 /srv /mnt/bind rw - nfs4 server:/export rw\n");
+        QCOMPARE(mounts.size(), 3);
+        QCOMPARE(mounts[0].deviceId, QStringLiteral("254:0"));
+        QCOMPARE(mounts[1].mountPoint, QStringLiteral("/media/My Disc"));
+        QCOMPARE(mounts[1].fsType, QStringLiteral("iso9660"));
+        QCOMPARE(mounts[2].root, QStringLiteral("/srv"));
+        QCOMPARE(mounts[2].source, QStringLiteral("server:/export"));
+    }
+
+    // Block devices as /sys shows them: a partition's own flag does not count, its disk's does.
+    void removableFlag() {
+        QTemporaryDir sys;
+        const QString block = sys.path() + "/dev/block/", devices = sys.path() + "/devices/";
+        QVERIFY(MakeFolder(block));
+        for (const auto& [disk, major, flag] : {std::tuple{"sdb", 16, "1\n"}, {"sda", 0, "0\n"}}) {
+            const QString at = devices + disk, part = at + "/" + disk + "1";
+            QVERIFY(MakeFolder(part));
+            QVERIFY(WriteFile(at + "/removable", flag));
+            QVERIFY(WriteFile(part + "/partition", "1\n"));
+            QVERIFY(WriteFile(part + "/removable", flag[0] == '1' ? "0\n" : "1\n"));
+            QVERIFY(QFile::link(at, block + QString("8:%1").arg(major)));
+            QVERIFY(QFile::link(part, block + QString("8:%1").arg(major + 1)));
+        }
+        for (const auto& [device, removable] : {std::pair{"8:16", true},
+                                                {"8:17", true},
+                                                {"8:0", false},
+                                                {"8:1", false},
+                                                {"9:9", false}})
+            QCOMPARE(IsRemovableDevice(device, sys.path()), removable);
+    }
+
+    // Pages are ASCII: everything beyond it is a reference, whatever the reader's charset.
+    void pageText() {
+        for (const auto& [text, bytes] :
+             {std::pair{QString("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d'"},
+              {"caf\u00e9 \u00a9\u00ff", "caf&#233; &#169;&#255;"},
+              {"\u20ac\u201c\u2122\u0178", "&#8364;&#8220;&#8482;&#376;"},
+              {"\U0001F600", "&#128512;"},
+              {"\u0081\u008d", "&#129;&#141;"},
+              {"a\r\nb\tc\u007f", "a&#13;&#10;b&#9;c&#127;"},
+              {QString(QChar(0xD800)) + "x", "&#65533;x"}}) {
+            QByteArray out;
+            AppendPageText(out, text);
+            QCOMPARE(out, QByteArray(bytes));
+        }
+        QByteArray markup;
+        AppendPageMarkup(markup, u"<body bgcolor=#c0c0c0 \"x\" & \u00e9\u4e00>");
+        QCOMPARE(markup, QByteArray("<body bgcolor=#c0c0c0 \"x\" & &#233;&#19968;>"));
+        // "http:x" would turn a relative link into another scheme; "\" counts as "/".
+        for (const auto& [name, link] :
+             {std::pair{QByteArray("/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg"),
+                        "/mnt/cd/a_b-c~(1)+'!,;=@$*.jpg"},
+              {"a b#c?d%e&f\"g.jpg", "a%20b%23c%3Fd%25e%26f%22g.jpg"},
+              {"http:x\\y.jpg", "http%3Ax%5Cy.jpg"},
+              {"<[{|^`}]>\t\x7f", "%3C%5B%7B%7C%5E%60%7D%5D%3E%09%7F"},
+              {QString("caf\u00e9 \u65e5").toUtf8(), "caf%C3%A9%20%E6%97%A5"}}) {
+            QByteArray out;
+            AppendLink(out, name);
+            QCOMPARE(out, QByteArray(link));
+        }
+    }
+
+    // Case twins: the later one is numbered, and a number never takes another image's page.
+    // Two names that show the same text keep pages of their own.
+    void pageNames() {
+        using Names = QList<QByteArray>;
+        for (const auto& [images, pages] :
+             {std::pair{Names{"a.b.GIF", "noext"}, Names{"a.b_gif.html", "_noext.html"}},
+              {{"IMG.jpg", "Img.jpg", "img.JPG"},
+               {"img_jpg.html", "img_jpg-2.html", "img_jpg-3.html"}},
+              {{"IMG.jpg", "img.jpg", "img.jpg-2"},
+               {"img_jpg.html", "img_jpg-3.html", "img_jpg-2.html"}},
+              {{"\u00c9T\u00c9.JPG"}, {"\u00e9t\u00e9_jpg.html"}},
+              {{"\xff\xc3\x41.JPG", "\xfe\xc3\x41.JPG"},
+               {"\xff\xc3\x61_jpg.html", "\xfe\xc3\x61_jpg.html"}}}) {
+            QList<FsName> list;
+            for (const QByteArray& image : images)
+                list << FsName(image);
+            PageNameTable names;
+            QString bad;
+            QVERIFY(names.Build(list, bad));
+            QList<QByteArray> made;
+            for (qsizetype k = 0; k < names.size(); ++k)
+                made << names.at(k).toByteArray();
+            QCOMPARE(made, pages);
+        }
+        for (const QString& name :
+             {QString("../up.jpg"), QString(), QString(".."), QString("a") + QChar(0) + ".jpg"}) {
+            PageNameTable names;
+            QString bad;
+            QVERIFY(!names.Build({FsName(QString("ok.jpg")), FsName(name)}, bad));
+            QCOMPARE(bad, name);
+            QCOMPARE(names.size(), 0);
+        }
+    }
+
+    // Each byte outside valid UTF-8 shows as U+FFFD and survives the escaped text whole.
+    void fileSystemBytes() {
+        for (const auto& [bytes, shown] :
+             {std::pair{QByteArray("\u65e5 \U0001F600"), QString("\u65e5 \U0001F600")},
+              {"caf\xe9.jpg", "caf\uFFFD.jpg"},
+              {"\xc0\xaf", "\uFFFD\uFFFD"},
+              {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},
+              {"a\xe6\x97", "a\uFFFD\uFFFD"},
+              {"\xf4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"}}) {
+            QCOMPARE(ShownText(bytes), shown);
+            QCOMPARE(EscapedBytes(EscapedText(bytes) + "/x"), bytes + "/x");
+        }
+    }
+
+    void properCase() {
+        const QList<std::pair<QString, QString>> rows{
+            {"PROGRAM FILES", "Program Files"},
+            {"MyPics", "Mypics"},
+            {"c:\\windows", "C:\\windows"},
+            {"/home/ann", "/home/ann"},
+            {"new\tfolder", "New\tFolder"},
+            {"a\nb\rc\vd\fe", "A\nB\rC\vD\fE"},
+            {QString::fromUtf16(u"my\0pics", 7), QString::fromUtf16(u"My\0Pics", 7)},
+            {"hello-WORLD", "Hello-world"},
+            {"  a  b ", "  A  B "},
+            {"ÉCOLE été", "École Été"}};
+        for (const auto& [text, proper] : rows)
+            QCOMPARE(ProperCase(text), proper);
+        QCOMPARE(TrimAtNul(QString::fromUtf16(u"ab\0cd", 5)), QString("ab"));
+        QCOMPARE(TrimAtNul(QString::fromUtf16(u"\0cd", 3)), QString(""));
+        QCOMPARE(TrimAtNul("abc"), QString("abc"));
+    }
+
+    // Entries: "name/" a folder, "name->target" a symbolic link, others files.
+    // Sorted by shown text, then real name; hidden folders and files left out, links to folders
+    // in, a loop once. The first name in text order can be a file or a broken link: no winner.
+    void listing() {
+        int n = 0;
+        for (const auto& [entries, subfolders] :
+             {std::pair{QStringList{"b/", "A/", "NEW FOLDER/", "apple/", "Apple/", "my pics/"},
+                        QStringList{"A", "Apple", "apple", "b", "my pics", "NEW FOLDER"}},
+              {{".hidden/", ".git/", "file.jpg", "x/"}, {"x"}},
+              {{"real/", "a-link->real", "to-file->f", "f", "broken->nowhere"}, {"a-link", "real"}},
+              {{"loop->.", "up->.."}, {"loop", "up"}},
+              {{"0file", "00broken->nowhere", "1link->z", "z/"}, {"1link", "z"}},
+              {{"a.jpg", "b.gif"}, {}}}) {
+            const QString folder = dir_.path() + "/listing" + QString::number(++n);
+            QVERIFY(MakeImages(folder + "/", entries));
+            QCOMPARE(ListSubfolders(folder), subfolders);
+            QCOMPARE(FirstSubfolder(folder), subfolders.value(0));
+            QCOMPARE(FirstSubfolder(folder + "/"), subfolders.value(0));
+            QCOMPARE(DiskFolders().Subfolders(folder), subfolders);
+        }
+    }
+
+    // Unreadable folders list nothing; a name not valid in the locale's encoding could not be
+    // opened again by its decoded text, so it is left out.
+    void unreadableAndUndecodable() {
+        for (const QString& folder : {QString(), dir_.path() + "/none", dir_.path() + "/file"}) {
+            QVERIFY(WriteFile(dir_.path() + "/file", "x"));
+            QCOMPARE(ListSubfolders(folder), QStringList());
+            QCOMPARE(FirstSubfolder(folder), QString());
+        }
+        const QString folder = dir_.path() + "/undecodable";
+        QVERIFY(MakeImages(folder + "/", {"ok/"}));
+        const QByteArray bad = QFile::encodeName(folder) + "/bad\xff";
+        QCOMPARE(::mkdir(bad.constData(), 0755), 0);
+        const QStringList listed = ListSubfolders(folder);
+        const QString first = FirstSubfolder(folder);
+        ::rmdir(bad.constData()); // QTemporaryDir cannot remove it by its decoded name
+        QCOMPARE(listed, QStringList{"ok"});
+        QCOMPARE(first, QStringLiteral("ok"));
+    }
+
+    // Hidden: kernel and system file systems, container layers, a bind of a shown volume, a
+    // volume's second mount, subvolumes, over-mounted points and mounted files (/etc/hosts).
+    void visibleVolumes() {
+        QVERIFY(WriteFile(dir_.path() + "/file", "x"));
+        const QString root = QStringLiteral("/ ext4 / 8:1");
+        QStringList kernel{root, "/proc proc", "/sys sysfs", "/dev/pts devpts"};
+        for (const char* fs : {"cgroup2", "devtmpfs", "mqueue", "debugfs", "securityfs", "bpf",
+                               "autofs", "binfmt_misc", "configfs", "fusectl", "hugetlbfs"})
+            kernel << QString("/mnt/%1 %1").arg(fs);
+        const QList<std::pair<QStringList, QStringList>> rows{
+            {kernel, {"/ ext4"}},
+            {{root, "/run tmpfs", "/run/user/1000 tmpfs", "/dev/shm tmpfs",
+              "/run/user/1000/doc fuse.portal", "/run/secrets ext4 /var/lib/s 8:5",
+              "/snap/core/1 squashfs", "/sysadmin ext4 / 8:2", "/runner ext4 / 8:3"},
+             {"/ ext4", "/runner ext4", "/sysadmin ext4"}},
+            {{"/tmp tmpfs", root, "/run/media/ann/STICK vfat / 8:17 removable",
+              "/run/user/1000/gvfs fuse.gvfsd-fuse", "/mnt/odd fuse.odd"},
+             {"/ ext4", "/mnt/odd fuse.odd", "/run/media/ann/STICK vfat",
+              "/run/user/1000/gvfs fuse.gvfsd-fuse", "/tmp tmpfs"}},
+            {{"/ overlay / 0:40", "/var/lib/docker/overlay2/a/merged overlay / 0:41"},
+             {"/ overlay"}},
+            {{root, "/srv/pics ext4 /home/ann/pics 8:1", "/mnt/pics ext4 /pics 8:33"},
+             {"/ ext4", "/mnt/pics ext4"}},
+            {{"/mnt/b vfat / 8:17", "/mnt/a vfat / 8:17"}, {"/mnt/a vfat"}},
+            {{"/ btrfs /@ 0:30", "/home btrfs /@home 0:30",
+              "/home/ann/pics btrfs /@home/ann/pics 0:30"},
+             {"/ btrfs", "/home btrfs"}},
+            {{root, "/mnt/nas autofs", "/mnt/nas nfs4 / 0:50", "/mnt/x nfs4 / 0:51",
+              "/mnt/x autofs"},
+             {"/ ext4", "/mnt/nas nfs4"}},
+            {{"mnt ext4"}, {}},
+            {{"/ overlay / 0:40", dir_.path() + "/file ext4 /h 8:1",
+              dir_.path() + "/gone ext4 /gone 8:1"},
+             {"/ overlay", dir_.path() + "/gone ext4"}}};
+        for (const auto& [table, expected] : rows) {
+            QList<MountEntry> mounts;
+            for (const QString& line : table)
+                mounts.append(Mount(line));
+            QStringList shown;
+            for (const MountEntry& m : VisibleVolumes(mounts))
+                shown.append(m.mountPoint + QLatin1Char(' ') + m.fsType);
+            QCOMPARE(shown, expected);
+        }
+    }
+
+    void decodeUdevLabel() {
+        for (const auto& [link, label] : {std::pair{QByteArray("MY\\x20DISK"), QString("MY DISK")},
+                                          {"a\\x2fb\\x5C", "a/b\\"},
+                                          {"\xc3\x89t\xc3\xa9", "Été"},
+                                          {"\\xc3\\x89t\\xc3\\xa9", "Été"},
+                                          {"ab\\x2", "ab\\x2"},
+                                          {"\\xzz", "\\xzz"}})
+            QCOMPARE(DecodeUdevLabel(link), label);
+    }
+
+    // What a volume's node shows, and whether it is read at start-up or on every click.
+    void nodes() {
+        const struct {
+            const char *mount, *label, *text, *image;
+            bool onClick;
+        } rows[] = {{"/v ext4", "SYSTEM", "System (/v)", "hard", false},
+                    {"/v nfs4", "", " (/v)", "net", false},
+                    {"/v iso9660", "MY DISC", "My Disc (/v)", "cdrom", false},
+                    {"/v vfat / 8:1 removable", "STICK", "Floppy (/v)", "floppy", true},
+                    {"/v tmpfs", "RAM", "(/v)", "ram", true},
+                    {"/v fuse.odd", "ODD", "(/v)", "unknown", true}};
+        for (const auto& r : rows) {
+            const VolumeNode node = MakeVolumeNode(Mount(r.mount), r.label);
+            QCOMPARE(node.key, QStringLiteral("/v"));
+            QCOMPARE(node.text, QString(r.text));
+            QCOMPARE(node.image, QString(r.image));
+            QCOMPARE(node.listedOnClick, r.onClick);
+        }
+    }
+
+    // Labels come from links to the device, also when the mount names it through another link.
+    void labelsFromLinkFolder() {
+        const QString dev = dir_.path() + "/dev/", byLabel = dir_.path() + "/by-label/";
+        QVERIFY(MakeImages(dev, {"sda1", "sdb1", "dm-0", "mapper/", "mapper/vg-root->../dm-0"}));
+        QVERIFY(MakeImages(
+            byLabel, {"MY\\x20DISK->../dev/sda1", "root->../dev/dm-0", "GONE->../dev/missing"}));
+        const DiskLabelFolder labels(byLabel.chopped(1));
+        for (const auto& [source, label] : {std::pair{dev + "sda1", QString("MY DISK")},
+                                            {dev + "mapper/vg-root", "root"},
+                                            {dev + "sdb1", ""},
+                                            {dev + "missing", ""},
+                                            {"server:/export", ""}}) {
+            MountEntry m = Mount("/mnt/x ext4");
+            m.source = source;
+            QCOMPARE(labels.Label(m), label);
+        }
+        QCOMPARE(DiskLabelFolder(dir_.path() + "/none").Label(Mount("/ ext4")), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
