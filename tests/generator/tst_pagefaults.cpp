@@ -139,8 +139,8 @@ private Q_SLOTS:
             QTemporaryDir dir;
             const QString folder = dir.path() + "/in/";
             QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
-            const QByteArray user =
-                qstrcmp(kind, "own") ? "mine" : QByteArray("<html>\r\n") + kIndexMarker;
+            const QByteArray user = qstrcmp(kind, "own") ? "<html><body>mine</body></html>"
+                                                         : QByteArray("<html>\r\n") + kIndexMarker;
             const QByteArray path = QFile::encodeName(folder + name);
             if (qstrcmp(kind, "folder") == 0)
                 QVERIFY(MakeFolder(folder + name));

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace tuk;
 using namespace tuktest;
 
@@ -78,12 +82,15 @@ private Q_SLOTS:
     }
 
     // A pair newer than its image and of the asked size is kept without reading the image (which
-    // gets other proportions and its old date); a newer image, size or missing twin remakes it.
+    // gets other proportions and its old date); a newer image, another size, a missing twin or
+    // one of the two older or of another size remakes it.
     void keptPairs() {
         for (const auto& [change, expected] : {std::pair{QString(), QSize(240, 160)},
                                                {"image", QSize(240, 120)},
                                                {"size", QSize(100, 50)},
-                                               {"twin", QSize(240, 120)}}) {
+                                               {"twin", QSize(240, 120)},
+                                               {"small one older", QSize(240, 120)},
+                                               {"small one of another size", QSize(240, 120)}}) {
             QTemporaryDir dir;
             const QString folder = dir.path() + "/in/";
             const QByteArray image = QFile::encodeName(folder + "a.jpg");
@@ -101,10 +108,38 @@ private Q_SLOTS:
                 run.thumbSize = 100;
             else if (change == "twin")
                 QVERIFY(QFile::remove(folder + "thumbs/a_jpg@2x.jpg"));
+            else if (change == "small one older")
+                QVERIFY(SetFileTime(QFile::encodeName(folder + "thumbs/a_jpg.jpg"), 1));
+            else if (change == "small one of another size")
+                QVERIFY(WriteFile(folder + "thumbs/a_jpg.jpg", TwoColourJpeg(100, 50)));
             QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
             QCOMPARE(QImage(folder + "thumbs/a_jpg.jpg", "jpeg").size(), expected);
             QCOMPARE(QImage(folder + "thumbs/a_jpg@2x.jpg", "jpeg").size(), expected * 2);
         }
+    }
+
+    // A stop asked for at the first report lets the thread finish the image it is on and start
+    // no other.
+    void stopBetweenImages() {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        const QByteArray jpeg = TwoColourJpeg(1000, 750);
+        std::vector<ThumbJob> jobs;
+        for (int i = 0; i < 50; ++i) {
+            const QByteArray name = QByteArray::number(i);
+            QVERIFY(WriteFile(folder + name + ".jpg", jpeg));
+            jobs.push_back({folder + name + ".jpg", name + ".jpg", name + "@2x.jpg"});
+        }
+        const int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(fd >= 0);
+        bool stopped = false;
+        const std::vector<ThumbSize> sizes = ImageThumbnails(1).Make(
+            fd, jobs, 60, [](int, int) { return false; }, stopped);
+        close(fd);
+        QVERIFY(stopped);
+        QCOMPARE(sizes.size(), jobs.size());
+        QVERIFY(std::count_if(sizes.begin(), sizes.end(), [](ThumbSize s) { return s.Made(); }) <
+                25);
     }
 };
 
