@@ -137,9 +137,13 @@ private Q_SLOTS:
     }
 
     // The first volume opens filled; a folder that cannot be read keeps the child it showed.
-    void firstVolumeOpens() {
+    // Expanding adds the other folders once, sorted, each with its first subfolder; once only.
+    void expansion() {
         const QString a = AddVolume("a", "ext4", {"zeta/", "ALPHA/"});
         const QString b = AddVolume("b", "ext4", {"locked/inside/"});
+        const QString v = AddVolume("v", "ext4",
+                                    {"zeta/", "ALPHA/", "Mid Folder/inner/", "Mid Folder/Deeper/",
+                                     ".h/", "a.jpg", "beta->zeta"});
         const auto tree = Build();
         QVERIFY(tree->Node(a)->isExpanded());
         QCOMPARE(ChildTexts(tree->Node(a)), (QStringList{"Alpha", "Zeta"}));
@@ -148,25 +152,14 @@ private Q_SLOTS:
         tree->expandItem(tree->Node(b));
         QCOMPARE(ChildTexts(tree->Node(b)), QStringList{"Locked"});
         QVERIFY(tree->FilledKeys().contains(b));
-    }
-
-    // Expanding adds the other folders once, sorted, each with its first subfolder; once only.
-    void expansion() {
-        AddVolume("a", "ext4");
-        const QString v = AddVolume("v", "ext4",
-                                    {"zeta/", "ALPHA/", "Mid Folder/inner/", "Mid Folder/Deeper/",
-                                     ".h/", "a.jpg", "beta->zeta"});
-        const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(v);
         QCOMPARE(ChildTexts(node), QStringList{"Alpha"});
-
         tree->expandItem(node);
         QCOMPARE(ChildTexts(node), (QStringList{"Alpha", "Beta", "Mid Folder", "Zeta"}));
         const QTreeWidgetItem* mid = tree->Node(v + "/Mid Folder");
         QCOMPARE(ChildTexts(mid), QStringList{"Deeper"});
         QCOMPARE(tree->Node(v + "/zeta")->childCount(), 0);
         QCOMPARE(tree->FilledKeys().count(v), 1);
-
         const int reads = folders_->Reads();
         tree->collapseItem(node);
         tree->expandItem(node);

@@ -53,10 +53,8 @@ private Q_SLOTS:
         QVERIFY(page.lCenter && page.lBold && page.lItal && !page.lLinx);
         for (const auto& [target, size, expected] :
              {std::tuple{"/srv/web", 1, "/srv/web/"}, {"", 128, ""}, {"/a,b", 2, "/a,b/"}}) {
-            SettingsStore other(Ini(QString("[Text]\nnFontSize=%1\n[Others]\nTargetFolder=%2\n")
-                                        .arg(size)
-                                        .arg(target)
-                                        .toUtf8()));
+            SettingsStore other(Ini("[Text]\nnFontSize=" + QByteArray::number(size) +
+                                    "\n[Others]\nTargetFolder=" + target + "\n"));
             QVERIFY(LoadSettings(other, page, place).ok);
             QCOMPARE(page.nFontSize, size);
             QCOMPARE(page.TargetFolder, *expected ? QString(expected) : DefaultTargetFolder());
