@@ -241,10 +241,7 @@ private Q_SLOTS:
             QCOMPARE(FirstSubfolder(folder + "/"), subfolders.value(0));
             QCOMPARE(DiskFolders().Subfolders(folder), subfolders);
         }
-    }
-
-    // Unreadable folders list nothing; a name the locale cannot decode could not be reopened.
-    void unreadableAndUndecodable() {
+        // Unreadable folders list nothing; a name the locale cannot decode could not be reopened.
         QVERIFY(WriteFile(dir_.path() + "/file", "x"));
         for (const QString& folder : {QString(), dir_.path() + "/none", dir_.path() + "/file"}) {
             QCOMPARE(ListSubfolders(folder), QStringList());

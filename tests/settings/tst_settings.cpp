@@ -195,7 +195,6 @@ private Q_SLOTS:
         QVERIFY(!again.Malformed());
         QCOMPARE(again.ReadSetting("Window", "DefH", ""), QString("4"));
         QCOMPARE(again.ReadSetting("Colors", "BackR", "none"), QString("none"));
-        // Each later damaged store is kept beside the earlier copies, which stay as they were.
         for (const char* next : {".bad.2", ".bad.3"}) {
             WriteFile(path, next);
             SettingsStore damaged(path);
