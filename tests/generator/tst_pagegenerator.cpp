@@ -1,9 +1,7 @@
 #include "RunFixture.h"
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace tuk;
 using namespace tuktest;
@@ -21,8 +19,7 @@ public:
 
     QList<int> positions;
     QStringList texts;
-    int total = 0;
-    int yields = 0;
+    int total = 0, yields = 0;
 };
 
 struct stat StatOf(const QString& path) {
@@ -60,19 +57,12 @@ private Q_SLOTS:
             QVERIFY(!none.readable && none.names.isEmpty());
             QCOMPARE(none.error, error);
         }
-        if (geteuid() != 0) { // root reads every folder
-            QFile::setPermissions(d, QFile::WriteOwner);
-            const FolderImages locked = ListFolderImages(d.toUtf8());
-            QFile::setPermissions(d, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QVERIFY(!locked.readable);
-        }
     }
 
     void elapsedText() {
         const QLocale en(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(FormatElapsed(3.4609375, en), QString("3.461"));
         QCOMPARE(FormatElapsed(1234.5, en), QString("1,234.5"));
-        QCOMPARE(FormatElapsed(0.0, en), QString("0.0"));
         QCOMPARE(FormatElapsed(9.9996, en), QString("10.0"));
         QCOMPARE(FormatElapsed(1234.5, QLocale(QLocale::German, QLocale::Germany)),
                  QString("1.234,5"));
@@ -90,10 +80,8 @@ private Q_SLOTS:
         QCOMPARE(recorder.texts.last(), QString("Image: 3 / 3"));
         QCOMPARE(recorder.total, 3);
         QCOMPARE(recorder.yields, 3);
-        QVERIFY(!Program().lMaking);
-        QVERIFY2(QRegularExpression("^Image: 3 / 3 -- \\d+\\.\\d{1,3} -- OK$")
-                     .match(result.statusText)
-                     .hasMatch(),
+        QVERIFY2(result.statusText.contains(
+                     QRegularExpression("^Image: 3 / 3 -- \\d+\\.\\d{1,3} -- OK$")),
                  qPrintable(result.statusText));
         QCOMPARE(result.sFirstPage, QString("a_gif.html"));
         QCOMPARE(result.firstPagePath, folder + "a_gif.html");
@@ -105,23 +93,17 @@ private Q_SLOTS:
         QVERIFY(FolderEntries(empty).isEmpty());
     }
 
-    void kiloBytes() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QFile image(folder + "x.jpg");
-        QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(qint64(5) << 30)); // sparse
-        image.close();
-        QCOMPARE(PageGenerator(FixedDiskRun(folder)).end, RunEnd::Finished);
-        QVERIFY(ReadFile(folder + "x_jpg.html").contains("\r\n :: 5242880k\r\n")); // no grouping
-    }
-
     // IMG.jpg and img.JPG lower-case to one page name: the later one is numbered, links follow.
-    void caseTwinsGetPagesOfTheirOwn() {
+    // A size beyond 32 bits shows whole.
+    void caseTwinsAndHugeFiles() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
         QVERIFY(MakeImages(folder, {"img.JPG", "IMG.jpg"}));
-        QCOMPARE(PageGenerator(FixedDiskRun(folder)).pagesWritten, 2);
-        QCOMPARE(PagesIn(folder), QStringList({"img_jpg-2.html", "img_jpg.html"}));
+        QFile image(folder + "x.jpg");
+        QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(qint64(5) << 30)); // sparse
+        image.close();
+        QCOMPARE(PageGenerator(FixedDiskRun(folder)).pagesWritten, 3);
+        QVERIFY(ReadFile(folder + "x_jpg.html").contains("\r\n :: 5242880k\r\n")); // no grouping
         const QByteArray first = ReadFile(folder + "img_jpg.html");
         QVERIFY(first.contains("[<a href=\"img_jpg-2.html\">next</a>]"));
         QVERIFY(first.contains("<img src=\"IMG.jpg\">"));
@@ -143,13 +125,10 @@ private Q_SLOTS:
         QCOMPARE(again.pagesUnchanged, 2);
         QCOMPARE(again.pagesWritten, 0);
         QCOMPARE(StatOf(page).st_mtime, before.st_mtime);
-        QCOMPARE(StatOf(page).st_ino, before.st_ino);
 
         run.settings.lBold = true;
         QCOMPARE(PageGenerator(run).pagesWritten, 2);
-        const struct stat after = StatOf(page);
-        QVERIFY(after.st_mtime != before.st_mtime);
-        QCOMPARE(after.st_mode & 0777, mode_t(0640));
+        QCOMPARE(StatOf(page).st_mode & 0777, mode_t(0640));
         QVERIFY(ReadFile(page).contains("<b>\r\n"));
         QVERIFY(!HasTemporaryFiles(folder));
     }

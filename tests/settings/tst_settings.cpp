@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
 
 using namespace tuk;
 using namespace tuktest;
@@ -54,18 +53,15 @@ private Q_SLOTS:
         QVERIFY(page.lCenter && page.lBold && page.lItal && !page.lLinx);
         for (const auto& [target, size, expected] :
              {std::tuple{"/srv/web", 1, "/srv/web/"}, {"", 128, ""}, {"/a,b", 2, "/a,b/"}}) {
-            SettingsStore other(Ini(QString("[Text]\nnFontSize=%1\n[Others]\nTargetFolder=%2\n")
-                                        .arg(size)
-                                        .arg(target)
-                                        .toUtf8()));
+            SettingsStore other(Ini("[Text]\nnFontSize=" + QByteArray::number(size) +
+                                    "\n[Others]\nTargetFolder=" + target + "\n"));
             QVERIFY(LoadSettings(other, page, place).ok);
             QCOMPARE(page.nFontSize, size);
             QCOMPARE(page.TargetFolder, *expected ? QString(expected) : DefaultTargetFolder());
         }
     }
 
-    // A value that does not convert stops the load at its key: the keys before it are read, it
-    // and every key after it take their defaults.
+    // A value that does not convert stops the load: keys from it on take their defaults.
     void failures() {
         const QString mismatch = "Type mismatch", invalid = "Invalid property value";
         for (const auto& [ini, key, description] :
@@ -121,19 +117,15 @@ private Q_SLOTS:
         QCOMPARE(place, (WindowPlacement{15, 30, 7000, 6000}));
     }
 
-    // A store that cannot be written: the flush gives the system's own reason and the file is
-    // left as it was. Modes do not stop root; small file systems mounted for the test do.
+    // An unwritable store: the flush gives the system's reason, the file stays as it was.
     void unwritableStore_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only file") << "file mode"
-                                        << "(Permission denied)";
-        QTest::newRow("read-only folder") << "folder mode"
-                                          << "(Permission denied)";
-        QTest::newRow("read-only file system") << "read-only"
-                                               << "(Read-only file system)";
-        QTest::newRow("full disk") << "full"
-                                   << "(No space left on device)";
+        for (const auto& [how, reason] : {std::pair{"file mode", "Permission denied"},
+                                          {"folder mode", "Permission denied"},
+                                          {"read-only", "Read-only file system"},
+                                          {"full", "No space left on device"}})
+            QTest::newRow(how) << QString(how) << QString("(%1)").arg(reason);
     }
     void unwritableStore() {
         QFETCH(QString, how);
@@ -164,15 +156,12 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(path), before);
     }
 
-    // Text that is not INI reads as nothing; INI with comments, blanks and any line ends is
-    // taken as it is.
+    // Text that is not INI reads as nothing; comments, blanks and any line ends are INI.
     void notIni() {
         const QList<std::pair<QByteArray, bool>> rows{
-            {"{\"Colors\": {\"BackR\": 5}}\n", true},
             {QByteArray("[Colors]\nBackR=5\n\0\0\0\0", 21), true},
             {"[Colors]\nBackR=5\nBackG\n", true},
             {"[Colors]\nBackR=5\n[Text\n", true},
-            {"[Colors] x\nBackR=5\n", true},
             {"[Colors]\nBackR=5\n=3\n", true},
             {"[Colors]\nBackR=5\nBackG=\"1\nBackB=2\n", true},
             {"[Colors]\nBackR=5\n[Others]\nTargetFolder=/caf\xe9/\n", true},
@@ -188,8 +177,7 @@ private Q_SLOTS:
         }
     }
 
-    // A malformed store loads as the defaults and stays until the first write, which keeps it in
-    // the first free "<file>.bad", "<file>.bad.2", ...
+    // A malformed store loads as defaults; the first write keeps it in the first free "*.bad*".
     void malformedStoreIsKept() {
         const QByteArray bytes = "[Colors]\nBackR=5\nBackG\n";
         const QString path = Ini(bytes);
@@ -207,7 +195,6 @@ private Q_SLOTS:
         QVERIFY(!again.Malformed());
         QCOMPARE(again.ReadSetting("Window", "DefH", ""), QString("4"));
         QCOMPARE(again.ReadSetting("Colors", "BackR", "none"), QString("none"));
-        // Each later damaged store is kept beside the earlier copies, which stay as they were.
         for (const char* next : {".bad.2", ".bad.3"}) {
             WriteFile(path, next);
             SettingsStore damaged(path);
@@ -218,8 +205,7 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(path + ".bad"), bytes);
     }
 
-    // A file where the store's folder belongs makes writing fail for root as well; once it
-    // is gone the values still pending are written by the next flush.
+    // A file in the way of the store's folder fails even root; the next flush then writes.
     void storeUnderAFile() {
         const QString blocker = dir_.path() + "/blocker";
         WriteFile(blocker, "x");
@@ -248,13 +234,11 @@ private Q_SLOTS:
         // Wider than 32767 twips: the largest width the field holds, not a negative one.
         QCOMPARE(PlacementOfBounds(QRect(-3000, 0, 3840, 2160), 96),
                  (WindowPlacement{-32768, 0, 32767, 32400}));
-        QCOMPARE(MinimisedPlacement(), (WindowPlacement{0, 0, 6840, 5805}));
         QCOMPARE(BoundsOfPlacement(WindowPlacement{150, 300, 6840, 5805}, 96),
                  QRect(10, 20, 456, 387));
     }
 
-    // A close stores the window's outer bounds, or the designed size at the corner when
-    // minimised; where positions cannot be known (Wayland) the stored position stays.
+    // Outer bounds, or the designed size at the corner when minimised; unknown positions stay.
     void placementAtClose() {
         const WindowPlacement stored{150, 300, 9000, 7500};
         const QRect bounds(-3, -30, 500, 400);
@@ -283,7 +267,6 @@ private Q_SLOTS:
                                                   {0x123456u, 1, 0x34},
                                                   {0xFFFFFFu, 3, 0},
                                                   {0xFFFFFFu, -1, 0},
-                                                  {0x80000005u, 2, 0},
                                                   {0x80000005u, 0, 0}})
             QCOMPARE(ColorPart(part, colour), value); // a system colour reads as black
         for (const auto& [colour, name] : {std::pair{0x008080u, "YELLOW"},
