@@ -56,7 +56,6 @@ private Q_SLOTS:
         QCOMPARE(Stored("Window/DefH").toInt(), PixelsToTwips(frame.height(), dpi));
         QCOMPARE(Stored("Window/DefL"), QString("0"));
         QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
-        QVERIFY(!ReadFile(StorePath()).contains("[Colors]"));
     }
 
     // A bad value: one message; keys before it loaded, the rest default; the target kept.
@@ -80,7 +79,6 @@ private Q_SLOTS:
         QCOMPARE(w_->frameGeometry(), QRect(10, 20, 600, 500)); // read before the failure
         QVERIFY(Text("lblBody").startsWith("<body bgcolor=#01c0c0"));
         QCOMPARE(Get<QComboBox>("cboFontFace")->currentText(), face);
-        QCOMPARE(Page().sFontFace, face);
         QCOMPARE(int(Page().nFontSize), 2);
         QCOMPARE(BarValue("hscFontSize"), 2);
         QVERIFY(Page().lLinx && Ticked(StoreKey::lLinx));

@@ -19,14 +19,10 @@
 using namespace tuk;
 using namespace tuktest;
 
-namespace {
-
 struct Outcome {
     int code = -1;
     QString out, err;
 };
-
-} // namespace
 
 class TestMake : public QObject {
     Q_OBJECT
