@@ -7,11 +7,9 @@
 #include "app/Dialogs.h"
 #include "app/frmTu_K.h"
 #include "settings/PageSettings.h"
-#include "settings/SettingsStore.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
 
 namespace tuktest {
 

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# End-to-end tests against a build folder: the pages in a real browser, the window on a real
-# X display. Outside CI a missing tool skips its test, loudly; in CI it fails.
+# The pages in a real browser, the window on a real X display; a missing tool skips (fails in CI).
 # Usage: tests/e2e/run.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

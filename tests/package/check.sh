@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder, unpacks it into a scratch root and checks
-# that it holds what an installation needs, that lintian and the desktop entry and metainfo
-# validators find nothing wrong with it, and that the installed maker runs.
+# Builds and unpacks the Debian package: every file, lintian, both validators, the maker runs.
 # Usage: tests/package/check.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -13,10 +11,7 @@ deb=$(ls "$scratch"/out/tu-k_*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 
 status=0
-bad() {
-    echo "package check: $*" >&2
-    status=1
-}
+bad() { echo "package check: $*" >&2; status=1; }
 for f in usr/bin/tu_k usr/bin/tu_k-make usr/share/applications/tu_k.desktop \
     usr/share/metainfo/example.tarnwick.tu_k.metainfo.xml usr/share/man/man1/tu_k{,-make}.1.gz \
     usr/share/doc/tu-k/{copyright,changelog.gz} usr/share/icons/hicolor/{16x16,32x32,48x48}/apps/tu_k.png \
@@ -28,8 +23,7 @@ for want in Depends:libqt6core6 Depends:libqt6widgets6 Depends:qt6-qpa-plugins R
     [[ "$value" == *"${want#*:}"* ]] || bad "${want%%:*} lacks ${want#*:}: $value"
 done
 
-# Errors, warnings and info tags fail (the hardening tags are info tags); pedantic ones are
-# shown only, being matters of taste.
+# Errors, warnings and info (hardening) tags fail; pedantic ones are only shown.
 report=$(lintian --fail-on error,warning,info --display-info --pedantic "$deb" 2>&1) ||
     bad "lintian found errors, warnings or info tags"
 grep -v 'running with root privileges' <<<"$report" >&2 || true
