@@ -90,10 +90,10 @@ inline bool MakeImages(const QString& folder, const QStringList& names, qint64 s
 }
 
 // "Img000.jpg", "Img001.jpg", ...: n image names in list order.
-inline QStringList NumberedImages(int n) {
+inline QStringList NumberedImages(int n, int digits = 3) {
     QStringList names;
     for (int i = 0; i < n; ++i)
-        names << QStringLiteral("Img%1.jpg").arg(i, 3, 10, QChar('0'));
+        names << QStringLiteral("Img%1.jpg").arg(i, digits, 10, QChar('0'));
     return names;
 }
 

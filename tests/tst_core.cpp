@@ -97,11 +97,9 @@ private Q_SLOTS:
                            "garbage line\n"
                            "40 27 8:1 /srv /mnt/bind rw - nfs4 server:/export rw\n");
         QCOMPARE(mounts.size(), 3);
-        QCOMPARE(mounts[0].deviceId, QStringLiteral("254:0"));
-        QCOMPARE(mounts[1].mountPoint, QStringLiteral("/media/My Disc"));
-        QCOMPARE(mounts[1].fsType, QStringLiteral("iso9660"));
-        QCOMPARE(mounts[2].root, QStringLiteral("/srv"));
-        QCOMPARE(mounts[2].source, QStringLiteral("server:/export"));
+        QCOMPARE((QStringList{mounts[0].deviceId, mounts[1].mountPoint, mounts[1].fsType,
+                              mounts[2].root, mounts[2].source}),
+                 (QStringList{"254:0", "/media/My Disc", "iso9660", "/srv", "server:/export"}));
     }
 
     // Block devices as /sys shows them: a partition's own flag does not count, its disk's does.
@@ -133,7 +131,6 @@ private Q_SLOTS:
               {"caf\u00e9 \u00a9\u00ff", "caf&#233; &#169;&#255;"},
               {"\u20ac\u201c\u2122\u0178", "&#8364;&#8220;&#8482;&#376;"},
               {"\U0001F600", "&#128512;"},
-              {"\u0081\u008d", "&#129;&#141;"},
               {"a\r\nb\tc\u007f", "a&#13;&#10;b&#9;c&#127;"},
               {QString(QChar(0xD800)) + "x", "&#65533;x"}}) {
             QByteArray out;

@@ -116,7 +116,6 @@ private Q_SLOTS:
         QCOMPARE(Page(), expected);
         QCOMPARE(Body(), QString("<body bgcolor=#c0c0c0 text=#000000 link=#0000ff vlink=#800080 "
                                  "alink=#ff0000>"));
-        QCOMPARE(Label("lblFontSize"), QString("2"));
         for (const PageFlagRule& rule : kPageFlags)
             QVERIFY(!rule.boxName || Get<QCheckBox>(rule.boxName)->isChecked() == rule.byDefault);
         QVERIFY(!QFile::exists(StorePath()));

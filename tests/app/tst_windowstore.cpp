@@ -162,16 +162,6 @@ private Q_SLOTS:
         QVERIFY(Text("lblBody").contains("text=#002800"));
         QCOMPARE(Get<QLabel>("lblText")->font().pointSize(), 12);
     }
-
-    // A stored place off the screen opens the window at the screen's corner.
-    void placement() {
-        if (TwipScale::ScreenDpi() != 96)
-            QSKIP("the expected pixels are those of 96 dpi");
-        const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-        WriteStore("[Window]\nDefL=30000\nDefT=750\nDefW=9000\nDefH=7500\n");
-        Open();
-        QCOMPARE(w_->frameGeometry(), QRect(corner, QSize(600, 500)));
-    }
 };
 
 TUK_GUI_TEST_MAIN(TestWindowStore)

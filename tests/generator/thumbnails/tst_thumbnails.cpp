@@ -73,11 +73,6 @@ private Q_SLOTS:
             // The stored top-left stays, or turns to the top right: red either way.
             const QRgb seen = small.pixel(2, 2);
             QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
-            const QByteArray index = ReadFile(folder + "index.html");
-            QVERIFY(index.contains(QStringLiteral("width=%1 height=%2")
-                                       .arg(expected.width())
-                                       .arg(expected.height())
-                                       .toLatin1()));
         }
     }
 
@@ -137,7 +132,6 @@ private Q_SLOTS:
             fd, jobs, 60, [](int, int) { return false; }, stopped);
         close(fd);
         QVERIFY(stopped);
-        QCOMPARE(sizes.size(), jobs.size());
         QVERIFY(std::count_if(sizes.begin(), sizes.end(), [](ThumbSize s) { return s.Made(); }) <
                 25);
     }
