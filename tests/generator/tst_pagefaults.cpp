@@ -223,6 +223,8 @@ private Q_SLOTS:
                      result.statusText.endsWith(" -- Stopped"),
                  qPrintable(result.statusText));
         QCOMPARE(PagesIn(folder), QStringList({"a_jpg.html", "b_jpg.html"}));
+        StopAfter atTheEnd(5); // a request after the last page changes nothing
+        QCOMPARE(PageGenerator(run, &atTheEnd).end, RunEnd::Finished);
     }
 };
 
