@@ -2,6 +2,7 @@
 
 #include "base/Append.h"
 #include "base/PathNames.h"
+#include "base/SystemError.h"
 #include "base/Volumes.h"
 #include "generator/IndexPage.h"
 #include "generator/PageComposer.h"
@@ -14,7 +15,6 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <optional>
@@ -23,6 +23,7 @@
 
 namespace tuk {
 
+void PageRunListener::Planned(int, int) {}
 void PageRunListener::Progress(int, int, const QString&) {}
 void PageRunListener::Yield() {}
 bool PageRunListener::StopRequested() {
@@ -90,10 +91,6 @@ private:
     int fd_;
 };
 
-QString Reason(int error) {
-    return QString::fromLocal8Bit(strerror(error));
-}
-
 QString CountSentence(const PageRunResult& r, int total) {
     QString text = QStringLiteral("%1 of %2 pages were written").arg(r.pagesWritten).arg(total);
     if (r.pagesUnchanged > 0)
@@ -123,16 +120,6 @@ private:
     QDate last_;
     QByteArray text_;
 };
-
-// Makes the folder and any parents it lacks; errno tells why when that fails.
-bool MakeFolderPath(const QByteArray& folder) {
-    for (qsizetype slash = folder.indexOf('/', 1); slash >= 0;
-         slash = folder.indexOf('/', slash + 1)) {
-        if (mkdir(folder.left(slash).constData(), 0777) != 0 && errno != EEXIST)
-            return false;
-    }
-    return folder.endsWith('/') || mkdir(folder.constData(), 0777) == 0 || errno == EEXIST;
-}
 
 // The longest file name the folder takes.
 qsizetype NameMax(int folderFd) {
@@ -207,14 +194,14 @@ RunEnd MakeIndexPage(const PageRun& run, const QString& outFolder, int outFd,
     if (run.thumbnails) {
         if (mkdirat(outFd, kThumbsFolderName, 0777) != 0 && errno != EEXIST) {
             message = QStringLiteral("Cannot make the folder %1%2: %3.")
-                          .arg(outFolder, QLatin1String(kThumbsFolderName), Reason(errno));
+                          .arg(outFolder, QLatin1String(kThumbsFolderName), ErrorText(errno));
             return RunEnd::Failed;
         }
         const int thumbsFd =
             openat(outFd, kThumbsFolderName, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (thumbsFd < 0) {
             message = QStringLiteral("Cannot open the folder %1%2: %3.")
-                          .arg(outFolder, QLatin1String(kThumbsFolderName), Reason(errno));
+                          .arg(outFolder, QLatin1String(kThumbsFolderName), ErrorText(errno));
             return RunEnd::Failed;
         }
         QString status;
@@ -243,7 +230,7 @@ RunEnd MakeIndexPage(const PageRun& run, const QString& outFolder, int outFd,
     QByteArray name(kIndexFileName); // NUL-terminated, as the writer needs
     if (writer.Write(name, page) == PageFileWriter::Outcome::Failed) {
         message = QStringLiteral("Cannot write the index page %1%2: %3.")
-                      .arg(outFolder, QLatin1String(kIndexFileName), Reason(writer.error()));
+                      .arg(outFolder, QLatin1String(kIndexFileName), ErrorText(writer.error()));
         return RunEnd::Failed;
     }
     result.indexPath = outFolder + QLatin1String(kIndexFileName);
@@ -328,15 +315,19 @@ QString PageRunner::CheckNames() {
 QString PageRunner::OpenFolders() {
     imageFolder_.emplace(sFolder_.bytes);
     if (imageFolder_->fd() < 0)
-        return Failure(QStringLiteral("open the image folder"), sFolder_.text, Reason(errno));
+        return Failure(QStringLiteral("open the image folder"), sFolder_.text, ErrorText(errno));
     const QByteArray& out = output_.sOutFolder.bytes;
     // A target folder that does not exist yet is made, parents included.
-    if (output_.lRemote && access(out.constData(), F_OK) != 0 && errno == ENOENT)
-        MakeFolderPath(out);
+    if (output_.lRemote && access(out.constData(), F_OK) != 0 && errno == ENOENT) {
+        const QString problem = MakeFolderPath(out, 0777);
+        if (!problem.isEmpty())
+            return QStringLiteral("Cannot make the output folder %1: %2. No page was written.")
+                .arg(output_.sOutFolder.text, problem);
+    }
     outFolder_.emplace(out);
     if (outFolder_->fd() < 0)
         return Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
-                       Reason(errno));
+                       ErrorText(errno));
     return QString();
 }
 
@@ -390,6 +381,7 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
     const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
     PageFileWriter writer(outFolder_->fd());
     writer.ReadFolder();
+    events.Planned(count_, run_.settings.lIndex ? count_ : 0);
 
     // "Image: k / n", rebuilt in place for every page.
     const QString ofCount = QLatin1String(" / ") + QString::number(count_);
@@ -426,7 +418,7 @@ QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWrite
     if (!found || !S_ISREG(st.st_mode))
         return Failure(QStringLiteral("read the date and size of the image"),
                        sFolder_.text + image.text,
-                       found ? QStringLiteral("not a regular file") : Reason(errno));
+                       found ? QStringLiteral("not a regular file") : ErrorText(errno));
 
     PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
     PageLink(nextLink_, outPrefix_, pageNames_.at(k == count_ - 1 ? k : k + 1));
@@ -462,7 +454,7 @@ QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWrite
     case PageFileWriter::Outcome::Failed:
         return Failure(QStringLiteral("write the page"),
                        output_.sOutFolder.text + ShownText(pageNames_.at(k)),
-                       Reason(writer.error()));
+                       ErrorText(writer.error()));
     }
     return QString();
 }

@@ -39,6 +39,10 @@ QString FormatElapsed(double seconds, const QLocale& locale);
 class PageRunListener {
 public:
     virtual ~PageRunListener() = default;
+    // Once, after the checks and before the first page: the run's steps are its pages, then
+    // the images whose thumbnails it makes or checks (0 without the index page). A caller
+    // showing one bar for the whole run counts Progress's k, then pages + ThumbProgress's k.
+    virtual void Planned(int pages, int pictures);
     // Before page k (1-based) of n: statusText is "Image: k / n"; the window selects entry
     // k - 1 of its list.
     virtual void Progress(int k, int n, const QString& statusText);

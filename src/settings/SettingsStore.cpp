@@ -2,6 +2,7 @@
 
 #include "base/PathNames.h"
 #include "settings/IniText.h"
+#include "base/SystemError.h"
 #include "settings/UserFiles.h"
 
 #include <QFile>

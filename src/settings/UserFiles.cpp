@@ -1,5 +1,7 @@
 #include "settings/UserFiles.h"
 
+#include "base/SystemError.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -8,10 +10,6 @@
 #include <unistd.h>
 
 namespace tuk {
-
-QString ErrorText(int error) {
-    return qt_error_string(error);
-}
 
 QString NotARegularFile(const QString& path) {
     struct stat st {};
@@ -73,21 +71,7 @@ QString WriteNewFile(const QString& path, const QByteArray& bytes, bool& exists)
 }
 
 QString MakeFolders(const QString& folder) {
-    const QByteArray name = QFile::encodeName(folder);
-    struct stat st {};
-    if (stat(name.constData(), &st) == 0)
-        return S_ISDIR(st.st_mode) ? QString() : QStringLiteral("%1 is not a folder").arg(folder);
-    if (errno != ENOENT)
-        return QStringLiteral("the folder %1 cannot be reached (%2)").arg(folder, ErrorText(errno));
-    const QString parent = QFileInfo(folder).path();
-    if (parent != folder) {
-        const QString problem = MakeFolders(parent);
-        if (!problem.isEmpty())
-            return problem;
-    }
-    if (mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return QStringLiteral("the folder %1 cannot be made (%2)").arg(folder, ErrorText(errno));
-    return {};
+    return MakeFolderPath(QFile::encodeName(folder), 0700);
 }
 
 QString WriteProblem(const QString& path) {

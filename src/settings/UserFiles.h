@@ -30,7 +30,4 @@ QString MakeFolders(const QString& folder);
 // few kilobytes to it (removed again). Empty when all of that works now.
 QString WriteProblem(const QString& path);
 
-// The system's text for an error number ("Read-only file system").
-QString ErrorText(int error);
-
 } // namespace tuk

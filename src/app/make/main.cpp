@@ -4,6 +4,7 @@
 
 #include "base/FsName.h"
 #include "base/PathNames.h"
+#include "base/SystemError.h"
 #include "base/Volumes.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
@@ -54,7 +55,7 @@ void CatchStopSignals() {
         if (sigaction(signo, &action, nullptr) != 0)
             Error(QStringLiteral("signal %1 cannot be caught (%2); it ends the program at once")
                       .arg(signo)
-                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                      .arg(ErrorText(errno)));
     }
 }
 
@@ -112,10 +113,6 @@ bool AskYes(const QString& question) {
     return text == QLatin1String("y") || text == QLatin1String("yes");
 }
 
-QString Reason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // The folder an argument names, as a full path ending with "/". The argument is text from
 // EscapedText, so bytes that are not UTF-8 survive. A relative path needs the current folder;
 // when that cannot be told (deeper than the system can name, or removed), the path is
@@ -129,7 +126,7 @@ bool AbsoluteFolder(const QString& argument, FsName& folder) {
             Error(QStringLiteral("cannot tell where the relative path %1 leads: the current "
                                  "folder cannot be found (%2); give a full path")
                       .arg(ShownText(EscapedBytes(argument)),
-                           Reason(errno == ERANGE ? ENAMETOOLONG : errno)));
+                           ErrorText(errno == ERANGE ? ENAMETOOLONG : errno)));
             return false;
         }
         path = EscapedText(current) + QLatin1Char('/') + path;
@@ -147,7 +144,7 @@ QString FolderProblem(const FsName& folder, int error) {
         return QStringLiteral("%1 is not a folder").arg(ShownText(path));
     if (error == ENOENT || error == ENOTDIR)
         return QStringLiteral("the folder %1 does not exist").arg(folder.text);
-    return QStringLiteral("the folder %1 cannot be read: %2").arg(folder.text, Reason(error));
+    return QStringLiteral("the folder %1 cannot be read: %2").arg(folder.text, ErrorText(error));
 }
 
 // Why a file that exists cannot be read.
@@ -156,15 +153,15 @@ QString ReadProblem(const QString& file) {
     const int fd =
         open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return Reason(errno);
+        return ErrorText(errno);
     struct stat st {};
     const bool known = fstat(fd, &st) == 0;
     close(fd);
     if (known && S_ISDIR(st.st_mode))
-        return Reason(EISDIR);
+        return ErrorText(EISDIR);
     if (known && !S_ISREG(st.st_mode))
         return QStringLiteral("not a regular file");
-    return Reason(EACCES);
+    return ErrorText(EACCES);
 }
 
 // What the command line asks for.
