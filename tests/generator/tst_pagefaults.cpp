@@ -1,6 +1,7 @@
 // A fault stops the run at its page: earlier pages whole, no temporary file, nothing else touched.
 
 #include "RunFixture.h"
+#include "base/SystemError.h"
 #include "generator/IndexPage.h"
 
 #include <QTemporaryDir>
@@ -44,6 +45,11 @@ private Q_SLOTS:
                                 "255 bytes a file name can have. No page was written.";
         row("target", "Cannot open the output folder %1a.jpg/sub/: Not a directory. 0" + written,
             "Image: 1 / 3 -- ");
+        // "%2": the reason the system gives for that folder, which differs for root and users.
+        row("parent",
+            "Cannot make the output folder /sys/tuk/pages/: the folder /sys/tuk cannot be made "
+            "(%2). No page was written.",
+            "Image: 1 / 3 -- ");
         row("vanished",
             "Cannot read the date and size of the image %1b.jpg: No such file or directory. 1" +
                 written,
@@ -68,6 +74,11 @@ private Q_SLOTS:
         if (fault == "target") {
             run.driveType = kCdRom;
             run.settings.TargetFolder = folder + "a.jpg/sub/";
+        } else if (fault == "parent") {
+            run.driveType = kCdRom;
+            run.settings.TargetFolder = "/sys/tuk/pages/";
+            QVERIFY(mkdir("/sys/tuk", 0777) != 0);
+            message.replace("%2", ErrorText(errno));
         } else if (fault == "long" || fault == "twins") {
             const QString x = QString(fault == "long" ? 247 : 246, 'x') + ".jpg";
             QVERIFY(
