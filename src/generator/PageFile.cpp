@@ -92,7 +92,10 @@ bool ProcessIsAlive(pid_t pid) {
 
 } // namespace
 
-PageFileWriter::PageFileWriter(int folderFd) : folderFd_(folderFd) {}
+PageFileWriter::PageFileWriter(int folderFd, UnnamedFiles unnamed)
+    : folderFd_(folderFd), refuseUnnamed_(unnamed == UnnamedFiles::Never),
+      // The writing process: a child forked after another writer names its files as its own.
+      tempPrefix_(kTempPrefix + QByteArray::number(getpid()) + '-') {}
 
 PageFileWriter::Found PageFileWriter::Inspect(QByteArrayView name, const QByteArray& bytes) {
     // O_NOFOLLOW: a link is never read through (and gets replaced); O_NONBLOCK: a FIFO at the
@@ -115,7 +118,11 @@ PageFileWriter::Found PageFileWriter::Inspect(QByteArrayView name, const QByteAr
 }
 
 int PageFileWriter::OpenUnnamed() {
-    const int fd = openat(folderFd_, ".", O_TMPFILE | O_WRONLY | O_NOCTTY | O_CLOEXEC, 0666);
+    int fd = -1;
+    if (refuseUnnamed_)
+        errno = EOPNOTSUPP; // the answer of a file system without unnamed files
+    else
+        fd = openat(folderFd_, ".", O_TMPFILE | O_WRONLY | O_NOCTTY | O_CLOEXEC, 0666);
     // Kernels without O_TMPFILE read it as O_DIRECTORY and fail with EISDIR.
     if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
         unnamed_ = false;
@@ -144,9 +151,8 @@ bool PageFileWriter::LinkUnnamed(int fd, const char* name) {
 }
 
 int PageFileWriter::CreateTemporary() {
-    static const QByteArray prefix = kTempPrefix + QByteArray::number(getpid()) + '-';
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        tempName_ = prefix + QByteArray::number(++counter_) + kTempSuffix;
+        tempName_ = tempPrefix_ + QByteArray::number(++counter_) + kTempSuffix;
         const int fd =
             openat(folderFd_, tempName_.constData(),
                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);

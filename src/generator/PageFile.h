@@ -6,6 +6,10 @@
 
 namespace tuk {
 
+// How new pages are written: through unnamed files where the file system offers them, or
+// never, as on a file system without them (vfat, many network and FUSE mounts).
+enum class UnnamedFiles { WhereOffered, Never };
+
 // Writes pages into one open folder so that a page is either its old bytes, its new ones, or
 // (for a page that did not exist) absent, even when the process is killed half way.
 // A new page is written into an unnamed file of the folder (O_TMPFILE) and linked under its
@@ -21,7 +25,7 @@ public:
     enum class Outcome { Written, Unchanged, Failed };
 
     // folderFd: a descriptor of the output folder (O_PATH is enough); not owned.
-    explicit PageFileWriter(int folderFd);
+    explicit PageFileWriter(int folderFd, UnnamedFiles unnamed = UnnamedFiles::WhereOffered);
 
     // name: the page's file name (no "/"), followed by a NUL in memory. On Failed, error()
     // holds the errno value.
@@ -51,6 +55,7 @@ private:
     Outcome Fail(int error);
 
     int folderFd_;
+    bool refuseUnnamed_; // acts as a file system that makes no unnamed files
     int error_ = 0;
     int keepMode_ = -1;
     bool unnamed_ = true;     // the file system makes unnamed files and they can be linked
@@ -58,6 +63,7 @@ private:
     bool folderRead_ = false;
     std::vector<size_t> taken_; // sorted hashes of the names in the folder when it was read
     unsigned counter_ = 0;
+    QByteArray tempPrefix_; // ".tu_k-<pid>-"
     QByteArray tempName_;
     QByteArray existing_; // reused read buffer
 };

@@ -379,7 +379,7 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
         return Finish(RunEnd::Failed, failure);
     PrepareLinks();
     const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
-    PageFileWriter writer(outFolder_->fd());
+    PageFileWriter writer(outFolder_->fd(), run_.unnamedFiles);
     writer.ReadFolder();
     events.Planned(count_, run_.settings.lIndex ? count_ : 0);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FsName.h"
+#include "generator/PageFile.h"
 #include "generator/Thumbnails.h"
 #include "settings/PageSettings.h"
 
@@ -74,6 +75,7 @@ struct PageRun {
     int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
     // Makes the index page's thumbnails; without one the index has no pictures.
     ThumbnailMaker* thumbnails = nullptr;
+    UnnamedFiles unnamedFiles = UnnamedFiles::WhereOffered; // how new pages are written
 };
 
 enum class RunEnd {

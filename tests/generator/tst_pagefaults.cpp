@@ -4,9 +4,13 @@
 #include "base/SystemError.h"
 #include "generator/IndexPage.h"
 
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <optional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tuk;
@@ -106,31 +110,6 @@ private Q_SLOTS:
         QVERIFY(!HasTemporaryFiles(folder));
     }
 
-    // A page that does not fit on the disk is never left half written, new or replacing one.
-    void diskFull() {
-        for (const QByteArray& before : {QByteArray(), QByteArray("old page")}) {
-            QTemporaryDir dir;
-            const QString folder = dir.path() + "/in/", target = dir.path() + "/out/";
-            ScratchMount disk(target, 8); // two blocks: less than one page
-            if (!disk.Ok())
-                QSKIP("no file system can be mounted here");
-            QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg"}));
-            if (!before.isNull())
-                QVERIFY(WriteFile(target + "a_jpg.html", before));
-            PageRun run = FixedDiskRun(folder);
-            run.driveType = kCdRom;
-            run.settings.TargetFolder = target;
-            run.settings.sFontFace = QString(10000, 'x'); // pages of more than 10 KB
-            const PageRunResult result = PageGenerator(run);
-            QCOMPARE(result.end, RunEnd::Failed);
-            QVERIFY2(result.message.contains("a_jpg.html: No space left on device"),
-                     qPrintable(result.message));
-            QCOMPARE(PagesIn(target), before.isNull() ? QStringList() : QStringList{"a_jpg.html"});
-            QCOMPARE(ReadFile(target + "a_jpg.html"), before);
-            QVERIFY(!HasTemporaryFiles(target));
-        }
-    }
-
     // With the index page on, a user's index.html or a "thumbs" that is no folder stops the run
     // before anything is written and stays as it was; the program's own index is replaced.
     void usersFilesAtTheIndex() {
@@ -170,37 +149,79 @@ private Q_SLOTS:
         }
     }
 
-    // Whatever sits at a page name is replaced by the page, and never written through.
-    void somethingAtThePageName() {
-        for (const QString kind : {"longer", "link", "same", "dangling", "fifo"}) {
-            QTemporaryDir dir;
-            const QString folder = dir.path() + "/pics/", outside = dir.path() + "/outside.html";
-            const QString page = folder + "a_jpg.html";
-            QVERIFY(MakeImages(folder, {"a.jpg"}));
-            const PageRun run = FixedDiskRun(folder);
-            QVERIFY(PageGenerator(run).end == RunEnd::Finished);
-            const QByteArray expected = ReadFile(page);
-            QVERIFY(QFile::remove(page));
-            const QByteArray precious = kind == "same" ? expected : "precious";
-            if (kind == "longer")
-                QVERIFY(WriteFile(page, expected + "more"));
-            else if (kind == "fifo")
-                QCOMPARE(mkfifo(QFile::encodeName(page).constData(), 0644), 0);
-            else
-                QVERIFY((kind == "dangling" || WriteFile(outside, precious)) &&
-                        QFile::link(outside, page));
-
-            const PageRunResult result = PageGenerator(run);
-            QCOMPARE(result.end, RunEnd::Finished);
-            QCOMPARE(result.pagesWritten, 1);
-            QVERIFY(!QFileInfo(page).isSymLink() && QFileInfo(page).isFile());
-            QCOMPARE(ReadFile(page), expected);
-            if (kind == "dangling")
-                QVERIFY(!QFileInfo::exists(outside));
-            else if (kind == "link" || kind == "same")
-                QCOMPARE(ReadFile(outside), precious);
-            QVERIFY(!HasTemporaryFiles(folder));
+    // Whatever sits at a page name is replaced by the page, never written through; a page that
+    // does not fit on the disk stays absent or old; a killed run leaves whole pages. Both with
+    // unnamed files and as on a file system without them.
+    void pageWriter_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("unnamed");
+        for (const QString kind :
+             {"new", "longer", "same", "link", "dangling", "fifo", "full", "full, old", "killed"}) {
+            QTest::newRow(qPrintable(kind)) << kind << true;
+            QTest::newRow(qPrintable(kind + ", no unnamed files")) << kind << false;
         }
+    }
+    void pageWriter() {
+        QFETCH(QString, kind);
+        QFETCH(bool, unnamed);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/in/", out = dir.path() + "/out/";
+        const QString outside = dir.path() + "/outside.html", page = out + "img000_jpg.html";
+        QVERIFY(MakeImages(folder, NumberedImages(kind == "killed" ? 300 : 1)));
+        PageRun run = FixedDiskRun(folder);
+        run.driveType = kCdRom;
+        run.settings.TargetFolder = out;
+        run.settings.sFontFace = QString(10000, 'x'); // pages of more than 10 KB
+        run.unnamedFiles = unnamed ? UnnamedFiles::WhereOffered : UnnamedFiles::Never;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        const QByteArray expected = ReadFile(page);
+        QVERIFY(QFile::remove(page));
+        std::optional<ScratchMount> disk;
+        if (kind.startsWith("full") && !disk.emplace(out, 8).Ok()) // less than one page
+            QSKIP("no file system can be mounted here");
+        const QByteArray precious = kind == "same" ? expected : "precious";
+        if (kind == "longer")
+            QVERIFY(WriteFile(page, expected + "more"));
+        else if (kind == "full, old")
+            QVERIFY(WriteFile(page, precious));
+        else if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(page).constData(), 0644), 0);
+        else if (kind == "link" || kind == "same" || kind == "dangling")
+            QVERIFY((kind == "dangling" || WriteFile(outside, precious)) &&
+                    QFile::link(outside, page));
+        // Killed three times, each time once its first page is there.
+        for (int round = 0; kind == "killed" && round < 3; ++round) {
+            for (const QString& name : PagesIn(out))
+                QVERIFY(QFile::remove(out + name));
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(PageGenerator(run).end == RunEnd::Finished ? 0 : 1);
+            for (QDeadlineTimer limit(10000); !QFile::exists(page) && !limit.hasExpired();)
+                usleep(100);
+            QCOMPARE(kill(child, SIGKILL), 0);
+            QCOMPARE(waitpid(child, nullptr, 0), child);
+            for (const QString& name : PagesIn(out))
+                QVERIFY2(ReadFile(out + name).endsWith("</html>\r\n"), qPrintable(name));
+        }
+
+        const PageRunResult result = PageGenerator(run);
+        QVERIFY(!HasTemporaryFiles(out));
+        if (disk) {
+            QCOMPARE(result.end, RunEnd::Failed);
+            QVERIFY2(result.message.contains("img000_jpg.html: No space left on device"),
+                     qPrintable(result.message));
+            QCOMPARE(PagesIn(out).size(), kind == "full" ? 0 : 1);
+            QCOMPARE(ReadFile(page), kind == "full" ? QByteArray() : precious);
+            return;
+        }
+        QCOMPARE(result.end, RunEnd::Finished);
+        QCOMPARE(PagesIn(out).size(), run.images.size());
+        QVERIFY(!QFileInfo(page).isSymLink() && QFileInfo(page).isFile());
+        QCOMPARE(ReadFile(page), expected);
+        if (kind == "dangling")
+            QVERIFY(!QFileInfo::exists(outside));
+        else if (kind == "link" || kind == "same")
+            QCOMPARE(ReadFile(outside), precious);
     }
 
     // A run removes the temporary files that killed runs left, never those of a live process
