@@ -29,6 +29,16 @@ qint16 PageSettings::Component(ColorSlot slot, int channel) const {
     return SlotComponent(*this, slot, channel);
 }
 
+const QStringList& FontFaceChoice() {
+    static const QStringList faces{QStringLiteral("Arial"), QStringLiteral("Courier"),
+                                   QStringLiteral("Times")};
+    return faces;
+}
+
+QString NormalizeFontFace(const QString& typed) {
+    return FontFaceChoice().contains(typed, Qt::CaseSensitive) ? typed : QStringLiteral("Arial");
+}
+
 void ApplyPageDefaults(PageSettings& s) {
     for (const ColorKeyRule& color : kColorKeys)
         s.Component(color.slot, color.channel) = color.byDefault;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 
@@ -107,6 +108,13 @@ inline constexpr std::array<ColorKeyRule, kColorKeyCount> kColorKeys{{
     {ColorSlot::ALink, 1, "ALinkG", 0},
     {ColorSlot::ALink, 2, "AlinkB", 0},
 }};
+
+// The face names the font box offers, in list order: "Arial", "Courier", "Times".
+const QStringList& FontFaceChoice();
+
+// What a face name becomes, typed in the font box or read from the store: itself when it is
+// exactly one of the three names (letter case and blanks count), else "Arial".
+QString NormalizeFontFace(const QString& typed);
 
 // Puts every page option back to its default; TargetFolder is left alone.
 void ApplyPageDefaults(PageSettings& s);

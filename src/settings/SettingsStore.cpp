@@ -1,8 +1,8 @@
 #include "settings/SettingsStore.h"
 
 #include "base/PathNames.h"
-#include "settings/IniText.h"
 #include "base/SystemError.h"
+#include "settings/IniText.h"
 #include "settings/UserFiles.h"
 
 #include <QFile>
@@ -336,7 +336,12 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
             if (!ParseFlag(text, *flag, description))
                 return fail(key, text, description);
         } else if (key == StoreKey::sFontFace) {
-            page.sFontFace = Read(store, key, defaults.sFontFace);
+            // The font box's rule: a face it would turn into another one is refused, so that
+            // no stored text reaches a page as markup.
+            const QString text = Read(store, key, defaults.sFontFace);
+            if (NormalizeFontFace(text) != text)
+                return fail(key, text, QLatin1String(kInvalidPropertyValue));
+            page.sFontFace = text;
         } else if (key == StoreKey::nFontSize) {
             const QString text = Read(store, key, QString::number(defaults.nFontSize));
             quint8 size = 0;
@@ -347,6 +352,9 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
             page.nFontSize = size;
         } else if (key == StoreKey::TargetFolder) {
             const QString text = Read(store, key, QString());
+            // A relative folder would depend on where the program was started.
+            if (!text.isEmpty() && !text.startsWith(QLatin1Char('/')))
+                return fail(key, text, QLatin1String(kInvalidPropertyValue));
             if (!text.isEmpty())
                 page.TargetFolder = WithTrailingSeparator(text);
         }

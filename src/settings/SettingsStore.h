@@ -113,8 +113,9 @@ inline const char* const kOverflow = "Overflow";
 inline const char* const kInvalidPropertyValue = "Invalid property value";
 
 // Result of loading: either everything was read, or the read stopped at the first key whose
-// text does not convert (an nFontSize outside 1..128 included). The fields before that key
-// hold what was read; it and every one after it hold their defaults.
+// text does not convert (an nFontSize outside 1..128, a font face the font box would not keep
+// and a TargetFolder that is no full path included). The fields before that key hold what was
+// read; it and every one after it hold their defaults.
 struct LoadOutcome {
     bool ok = true;
     StoreKey failedKey = StoreKey::Count;

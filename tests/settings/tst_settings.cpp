@@ -74,9 +74,14 @@ private Q_SLOTS:
               {"[Colors]\nLinkR=1e3\n", StoreKey::LinkR, mismatch},
               {"[Colors]\nTextR=32768\n", StoreKey::TextR, "Overflow"},
               {"[Others]\nlText=yes\n", StoreKey::lText, mismatch},
-              {"[Window]\nDefH=\n", StoreKey::DefH, mismatch}}) {
-            SettingsStore store(Ini("[Window]\nDefL=-7\n" + ini +
-                                    "[Others]\nlCopyr=False\nTargetFolder=/srv/web/\n"));
+              {"[Window]\nDefH=\n", StoreKey::DefH, mismatch},
+              {"[Text]\nsFontFace=x onmouseover=alert(1)\n", StoreKey::sFontFace, invalid},
+              {"[Text]\nsFontFace=times\n", StoreKey::sFontFace, invalid},
+              {"[Others]\nTargetFolder=web\n", StoreKey::TargetFolder, invalid}}) {
+            const bool last = key == StoreKey::TargetFolder; // the tail would load before it
+            SettingsStore store(
+                Ini("[Window]\nDefL=-7\n" + ini +
+                    (last ? "" : "[Others]\nlCopyr=False\nTargetFolder=/srv/web/\n")));
             PageSettings page;
             WindowPlacement place;
             const LoadOutcome outcome = LoadSettings(store, page, place);

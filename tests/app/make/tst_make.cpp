@@ -100,6 +100,8 @@ private Q_SLOTS:
             "a_jpg.html !index.html");
         Row("size too large", "ini:[Text]\nnFontSize=300\n", L{"@"}, 2, "",
             "[Text] nFontSize = \"300\": Overflow", "");
+        Row("face that is markup", "ini:[Text]\nsFontFace=x onmouseover=alert(1)\n", L{"@"}, 2, "",
+            "sFontFace = \"x onmouseover=alert(1)\": Invalid property value", "");
         const QString ask = "Make HTML's in @/ for 1 Image(s) in @/? [y/N] ";
         const QString no = "tu_k-make: nothing was made";
         Row("answer y", "stdin:y\n", L{"@"}, 0, "Image: 1 / 1 -- ", ask, "a_jpg.html");
