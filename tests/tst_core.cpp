@@ -137,6 +137,17 @@ private Q_SLOTS:
             AppendPageText(out, text);
             QCOMPARE(out, QByteArray(bytes));
         }
+        for (const auto& [value, bytes] : {std::pair{QString("Times-1.b_C"), "Times-1.b_C"},
+                                           {"Times New Roman", "\"Times New Roman\""},
+                                           {"x onmouseover=alert(1)", "\"x onmouseover=alert(1)\""},
+                                           {"a=b'c", "\"a=b'c\""},
+                                           {"a\"b", "\"a&quot;b\""},
+                                           {"caf\u00e9", "\"caf&#233;\""},
+                                           {"", "\"\""}}) {
+            QByteArray out;
+            AppendAttributeValue(out, value);
+            QCOMPARE(out, QByteArray(bytes));
+        }
         QByteArray markup;
         AppendPageMarkup(markup, u"<body bgcolor=#c0c0c0 \"x\" & \u00e9\u4e00>");
         QCOMPARE(markup, QByteArray("<body bgcolor=#c0c0c0 \"x\" & &#233;&#19968;>"));

@@ -88,7 +88,7 @@ void AppendLinkLine(QByteArray& out, QByteArrayView link, const char* label) {
 
 void AppendFontAndOpen(QByteArray& out, const PageSettings& s) {
     out.append("<font face=");
-    AppendPageText(out, s.sFontFace);
+    AppendAttributeValue(out, s.sFontFace);
     out.append(" size=");
     AppendDecimal(out, s.nFontSize);
     Line(out, ">");

@@ -2,6 +2,7 @@
 
 #include "base/Append.h"
 #include <QChar>
+#include <algorithm>
 
 namespace tuk {
 
@@ -100,6 +101,14 @@ void AppendAsciiRun(QByteArray& out, QStringView run) {
         *data++ = static_cast<char>(c.unicode());
 }
 
+bool IsPlainWord(QStringView value) {
+    return !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+               u == '-' || u == '.' || u == '_';
+    });
+}
+
 } // namespace
 
 void AppendPageText(QByteArray& out, QStringView text) {
@@ -115,6 +124,16 @@ void AppendPageText(QByteArray& out, QStringView text) {
         ForEachCodePoint(text.mid(i, end - i), [&out](char32_t c) { AppendTextCharacter(out, c); });
         i = end;
     }
+}
+
+void AppendAttributeValue(QByteArray& out, QStringView value) {
+    if (IsPlainWord(value)) {
+        AppendAsciiRun(out, value);
+        return;
+    }
+    out.append('"');
+    AppendPageText(out, value);
+    out.append('"');
 }
 
 void AppendPageMarkup(QByteArray& out, QStringView text) {

@@ -16,6 +16,10 @@ namespace tuk {
 // and never turns into "?". A lone surrogate, as left by undecodable bytes, is U+FFFD.
 void AppendPageText(QByteArray& out, QStringView text);
 
+// An attribute value: bare when it is a plain word (ASCII letters, digits, "-", ".", "_"),
+// else in double quotes as page text, so that no blank, quote or "=" in it ends the value.
+void AppendAttributeValue(QByteArray& out, QStringView value);
+
 // Markup the program made itself (the BODY string): written as is, except characters beyond
 // ASCII, which become "&#N;".
 void AppendPageMarkup(QByteArray& out, QStringView text);
