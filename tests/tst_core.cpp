@@ -4,6 +4,7 @@
 #include "foldertree/FolderListing.h"
 #include "foldertree/FolderNames.h"
 #include "foldertree/VolumeList.h"
+#include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
 
@@ -163,6 +164,37 @@ private Q_SLOTS:
             AppendLink(out, name);
             QCOMPARE(out, QByteArray(link));
         }
+    }
+
+    // Names with right-to-left letters, Arabic digits or direction controls are isolated where
+    // pages and the index show them (title included); every other name is written as it was.
+    void bidiNames() {
+        for (const auto& [name, isolated] :
+             {std::pair{QString("caf\u00e9 \u058f \u65e5 \U0001F600.jpg"), false},
+              {"a\u202eb", true},
+              {"\u05e9", true},
+              {"\u0627", true},
+              {"x\u0661", true},
+              {"\U00010800", true},
+              {"a\u2066b", true}}) {
+            QByteArray text, title, plain;
+            AppendPageText(plain, name);
+            AppendPageName(text, name);
+            AppendTitleName(title, name);
+            QCOMPARE(text, isolated ? "<bdi>" + plain + "</bdi>" : plain);
+            QCOMPARE(title, isolated ? "&#8296;" + plain + "&#8297;" : plain);
+        }
+        const PageSettings s = DefaultPageSettings();
+        const QString image = "a\u202eb.jpg", folder = "\u05e9";
+        QByteArray page;
+        PageFacts facts;
+        facts.image = image;
+        PageComposer(s, "<body>", folder).Compose(page, facts);
+        const QByteArray isolated = "<bdi>a&#8238;b.jpg</bdi>";
+        for (const QByteArray& part :
+             QByteArrayList{"<title>&#8296;a&#8238;b.jpg&#8297;</title>", "\n" + isolated + "\r\n",
+                            " :: [<bdi>&#1513;</bdi> 1/1]"})
+            QVERIFY2(page.contains(part), part.constData());
     }
 
     // The later case twin is numbered, never taking another's page; same-looking names differ.

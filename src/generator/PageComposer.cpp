@@ -126,7 +126,7 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
     AppendFontAndOpen(fontAndOpen_, s);
 
     folderPrefix_.append(" :: [");
-    AppendPageText(folderPrefix_, folderName);
+    AppendPageName(folderPrefix_, folderName);
     folderPrefix_.append(' ');
 
     if (s.lText)
@@ -137,7 +137,7 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
 void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     page.resize(0); // keeps the buffer for the next page
     page.append("<html>\r\n<head><title>");
-    AppendPageText(page, f.image);
+    AppendTitleName(page, f.image);
     page.append("</title></head>\r\n");
     if (lBackGround_) {
         page.append("<body background=\"");
@@ -156,7 +156,7 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     }
     if (!f.indexLink.isEmpty())
         AppendLinkLine(page, f.indexLink, "index");
-    AppendPageText(page, f.image);
+    AppendPageName(page, f.image);
     AppendLiteral(page, kEol);
     if (lFDate_) {
         AppendLiteral(page, " :: ");

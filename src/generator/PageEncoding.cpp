@@ -126,6 +126,51 @@ void AppendPageText(QByteArray& out, QStringView text) {
     }
 }
 
+bool NeedsBidiIsolation(QStringView name) {
+    bool needs = false;
+    ForEachCodePoint(name, [&needs](char32_t c) {
+        if (c < 0x0590) // below Hebrew every character is left-to-right or neutral
+            return;
+        switch (QChar::direction(c)) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            needs = true;
+            break;
+        default:
+            break;
+        }
+    });
+    return needs;
+}
+
+void AppendPageName(QByteArray& out, QStringView name) {
+    const bool isolate = NeedsBidiIsolation(name);
+    if (isolate)
+        AppendLiteral(out, "<bdi>");
+    AppendPageText(out, name);
+    if (isolate)
+        AppendLiteral(out, "</bdi>");
+}
+
+void AppendTitleName(QByteArray& out, QStringView name) {
+    const bool isolate = NeedsBidiIsolation(name);
+    if (isolate)
+        AppendCharacterReference(out, 0x2068); // first strong isolate
+    AppendPageText(out, name);
+    if (isolate)
+        AppendCharacterReference(out, 0x2069); // pop directional isolate
+}
+
 void AppendAttributeValue(QByteArray& out, QStringView value) {
     if (IsPlainWord(value)) {
         AppendAsciiRun(out, value);

@@ -16,6 +16,18 @@ namespace tuk {
 // and never turns into "?". A lone surrogate, as left by undecodable bytes, is U+FFFD.
 void AppendPageText(QByteArray& out, QStringView text);
 
+// Whether a name holds right-to-left letters, Arabic digits or direction controls (such as
+// U+202E), any of which can turn the text around it when it is shown unisolated.
+bool NeedsBidiIsolation(QStringView name);
+
+// A name shown in the page text: AppendPageText, in "<bdi>...</bdi>" when it needs isolation,
+// so that it never reorders the line it stands in.
+void AppendPageName(QByteArray& out, QStringView name);
+
+// A name as the text of <title>, which takes no markup: isolated there, when it needs it, by
+// the characters U+2068 and U+2069 around it.
+void AppendTitleName(QByteArray& out, QStringView name);
+
 // An attribute value: bare when it is a plain word (ASCII letters, digits, "-", ".", "_"),
 // else in double quotes as page text, so that no blank, quote or "=" in it ends the value.
 void AppendAttributeValue(QByteArray& out, QStringView value);
