@@ -4,6 +4,7 @@
 #include "foldertree/FolderListing.h"
 #include "foldertree/FolderNames.h"
 #include "foldertree/VolumeList.h"
+#include "generator/IndexPage.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
@@ -190,11 +191,16 @@ private Q_SLOTS:
         PageFacts facts;
         facts.image = image;
         PageComposer(s, "<body>", folder).Compose(page, facts);
+        IndexEntry bare{image, "p", "t", "t2", {}, "", 1}, shown = bare;
+        shown.thumb = {240, 180};
+        const QByteArray index = ComposeIndexPage(s, "<body>", folder, 240, {bare, shown});
         const QByteArray isolated = "<bdi>a&#8238;b.jpg</bdi>";
         for (const QByteArray& part :
              QByteArrayList{"<title>&#8296;a&#8238;b.jpg&#8297;</title>", "\n" + isolated + "\r\n",
                             " :: [<bdi>&#1513;</bdi> 1/1]"})
             QVERIFY2(page.contains(part), part.constData());
+        QVERIFY(index.contains("<title>&#8296;&#1513;&#8297;</title>"));
+        QVERIFY(index.contains("\">" + isolated + "</a>") && index.contains("<br>" + isolated));
     }
 
     // The later case twin is numbered, never taking another's page; same-looking names differ.

@@ -38,9 +38,9 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
     if (e.thumb.Made()) {
         AppendPicture(out, e);
         AppendLiteral(out, "</a><br>");
-        AppendPageText(out, e.image);
+        AppendPageName(out, e.image);
     } else {
-        AppendPageText(out, e.image); // no picture: the name is the link
+        AppendPageName(out, e.image); // no picture: the name is the link
         AppendLiteral(out, "</a>");
     }
     AppendLiteral(out, "\r\n");
@@ -68,7 +68,7 @@ QByteArray ComposeIndexPage(const PageSettings& s, const QString& body, const QS
     AppendLiteral(page, "<html>\r\n");
     page.append(kIndexMarker);
     AppendLiteral(page, "\r\n<head><title>");
-    AppendPageText(page, folderName);
+    AppendTitleName(page, folderName);
     AppendLiteral(page, "</title></head>\r\n");
     AppendPageMarkup(page, body); // an index has no single image to lay under its text
     AppendLiteral(page, "\r\n");
