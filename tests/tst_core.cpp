@@ -4,8 +4,6 @@
 #include "foldertree/FolderListing.h"
 #include "foldertree/FolderNames.h"
 #include "foldertree/VolumeList.h"
-#include "generator/IndexPage.h"
-#include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
 
@@ -139,17 +137,12 @@ private Q_SLOTS:
             AppendPageText(out, text);
             QCOMPARE(out, QByteArray(bytes));
         }
-        for (const auto& [value, bytes] : {std::pair{QString("Times-1.b_C"), "Times-1.b_C"},
-                                           {"Times New Roman", "\"Times New Roman\""},
-                                           {"x onmouseover=alert(1)", "\"x onmouseover=alert(1)\""},
-                                           {"a=b'c", "\"a=b'c\""},
-                                           {"a\"b", "\"a&quot;b\""},
-                                           {"caf\u00e9", "\"caf&#233;\""},
-                                           {"", "\"\""}}) {
-            QByteArray out;
-            AppendAttributeValue(out, value);
-            QCOMPARE(out, QByteArray(bytes));
+        QByteArray values; // an attribute value goes bare only when it is a plain word
+        for (const QString value : {"Times-1.b_C", "x onmouseover=alert(1)", "a\"b", ""}) {
+            AppendAttributeValue(values, value);
+            values += ' ';
         }
+        QCOMPARE(values, "Times-1.b_C \"x onmouseover=alert(1)\" \"a&quot;b\" \"\" ");
         QByteArray markup;
         AppendPageMarkup(markup, u"<body bgcolor=#c0c0c0 \"x\" & \u00e9\u4e00>");
         QCOMPARE(markup, QByteArray("<body bgcolor=#c0c0c0 \"x\" & &#233;&#19968;>"));
@@ -165,42 +158,6 @@ private Q_SLOTS:
             AppendLink(out, name);
             QCOMPARE(out, QByteArray(link));
         }
-    }
-
-    // Names with right-to-left letters, Arabic digits or direction controls are isolated where
-    // pages and the index show them (title included); every other name is written as it was.
-    void bidiNames() {
-        for (const auto& [name, isolated] :
-             {std::pair{QString("caf\u00e9 \u058f \u65e5 \U0001F600.jpg"), false},
-              {"a\u202eb", true},
-              {"\u05e9", true},
-              {"\u0627", true},
-              {"x\u0661", true},
-              {"\U00010800", true},
-              {"a\u2066b", true}}) {
-            QByteArray text, title, plain;
-            AppendPageText(plain, name);
-            AppendPageName(text, name);
-            AppendTitleName(title, name);
-            QCOMPARE(text, isolated ? "<bdi>" + plain + "</bdi>" : plain);
-            QCOMPARE(title, isolated ? "&#8296;" + plain + "&#8297;" : plain);
-        }
-        const PageSettings s = DefaultPageSettings();
-        const QString image = "a\u202eb.jpg", folder = "\u05e9";
-        QByteArray page;
-        PageFacts facts;
-        facts.image = image;
-        PageComposer(s, "<body>", folder).Compose(page, facts);
-        IndexEntry bare{image, "p", "t", "t2", {}, "", 1}, shown = bare;
-        shown.thumb = {240, 180};
-        const QByteArray index = ComposeIndexPage(s, "<body>", folder, 240, {bare, shown});
-        const QByteArray isolated = "<bdi>a&#8238;b.jpg</bdi>";
-        for (const QByteArray& part :
-             QByteArrayList{"<title>&#8296;a&#8238;b.jpg&#8297;</title>", "\n" + isolated + "\r\n",
-                            " :: [<bdi>&#1513;</bdi> 1/1]"})
-            QVERIFY2(page.contains(part), part.constData());
-        QVERIFY(index.contains("<title>&#8296;&#1513;&#8297;</title>"));
-        QVERIFY(index.contains("\">" + isolated + "</a>") && index.contains("<br>" + isolated));
     }
 
     // The later case twin is numbered, never taking another's page; same-looking names differ.

@@ -102,6 +102,13 @@ private Q_SLOTS:
         PageSettings index = AllFlags(false);
         index.lIndex = index.lFDate = index.lFSize = index.lLinx = true;
         QTest::newRow("index page") << "index" << index << ThreeImages();
+        PageSettings bidi = index; // names that could reverse the text around them
+        bidi.lFolder = true;
+        QTest::newRow("bidi") << "bidi" << bidi
+                              << QList<Image>{{"a\u202eb.jpg", 10},
+                                              {"\u05e9b.gif", 10},
+                                              {"x\u0661.jpg", 10},
+                                              {"\U00010800.jpg", 10}};
         QTest::newRow("one image")
             << "one-image" << DefaultPageSettings() << QList<Image>{{"Solo.GIF", 1024}};
         QTest::newRow("names") << "names" << DefaultPageSettings()
@@ -118,7 +125,7 @@ private Q_SLOTS:
         QFETCH(PageSettings, settings);
         QFETCH(QList<Image>, images);
         QTemporaryDir dir;
-        const QString folder = dir.path() + "/Holiday Pics/";
+        const QString folder = dir.path() + (golden == "bidi" ? "/\u05e9 Pics/" : "/Holiday Pics/");
         MakeDatedImages(folder, images);
         PageRun run = FixedDiskRun(folder);
         QCOMPARE(run.images.size(), images.size());
