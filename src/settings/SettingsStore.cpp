@@ -303,6 +303,27 @@ QString DefaultTargetFolder() {
 
 namespace {
 
+// Reads the font face or the target folder into a field that holds its default; false when
+// the text is refused (then `text` is what was stored).
+bool ReadText(const SettingsStore& store, StoreKey key, PageSettings& page, QString& text) {
+    if (key == StoreKey::sFontFace) {
+        // The font box's rule: a face it would turn into another one is refused, so that no
+        // stored text reaches a page as markup.
+        text = Read(store, key, page.sFontFace);
+        if (NormalizeFontFace(text) != text)
+            return false;
+        page.sFontFace = text;
+        return true;
+    }
+    text = Read(store, key, QString());
+    // A relative folder would depend on where the program was started; empty keeps the default.
+    if (!text.isEmpty() && !text.startsWith(QLatin1Char('/')))
+        return false;
+    if (!text.isEmpty())
+        page.TargetFolder = WithTrailingSeparator(text);
+    return true;
+}
+
 // Reads the keys from `first` on in store order into fields that hold their defaults; the
 // first text that does not convert ends the read, so it and the keys after it keep them.
 LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& page,
@@ -335,13 +356,10 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
             const QString text = Read(store, key, FlagText(*flag));
             if (!ParseFlag(text, *flag, description))
                 return fail(key, text, description);
-        } else if (key == StoreKey::sFontFace) {
-            // The font box's rule: a face it would turn into another one is refused, so that
-            // no stored text reaches a page as markup.
-            const QString text = Read(store, key, defaults.sFontFace);
-            if (NormalizeFontFace(text) != text)
+        } else if (key == StoreKey::sFontFace || key == StoreKey::TargetFolder) {
+            QString text;
+            if (!ReadText(store, key, page, text))
                 return fail(key, text, QLatin1String(kInvalidPropertyValue));
-            page.sFontFace = text;
         } else if (key == StoreKey::nFontSize) {
             const QString text = Read(store, key, QString::number(defaults.nFontSize));
             quint8 size = 0;
@@ -350,13 +368,6 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
             if (size < kMinFontSize || size > kMaxFontSize)
                 return fail(key, text, QLatin1String(kInvalidPropertyValue));
             page.nFontSize = size;
-        } else if (key == StoreKey::TargetFolder) {
-            const QString text = Read(store, key, QString());
-            // A relative folder would depend on where the program was started.
-            if (!text.isEmpty() && !text.startsWith(QLatin1Char('/')))
-                return fail(key, text, QLatin1String(kInvalidPropertyValue));
-            if (!text.isEmpty())
-                page.TargetFolder = WithTrailingSeparator(text);
         }
     }
     return outcome;
