@@ -131,6 +131,7 @@ void FolderTree::BuildFolderTree() {
     if (!watcher_.directories().isEmpty())
         watcher_.removePaths(watcher_.directories());
     filledKeys_ = QStringList{QString()};
+    keepInView_ = nullptr;
 
     // The theme's picture of a computer stands for the computer where the theme has one.
     computerIcon_ = QIcon::fromTheme(QStringLiteral("computer"));
@@ -319,6 +320,7 @@ void FolderTree::ChooseFolder(const QString& folder) {
         const QScopedValueRollback notByUser(inUserInput_, false);
         setCurrentItem(key == path ? node : nullptr);
         scrollToItem(node);
+        keepInView_ = node;
     }
     Q_EMIT FolderChosen(WithTrailingSeparator(path));
 }
@@ -336,6 +338,7 @@ void FolderTree::Reread(const QString& key) {
 }
 
 void FolderTree::RemoveNode(QTreeWidgetItem* node) {
+    keepInView_ = nullptr;
     for (QTreeWidgetItem* item = currentItem(); item; item = item->parent()) {
         if (item == node) {
             const QScopedValueRollback notByUser(inUserInput_, false);
@@ -415,6 +418,7 @@ void FolderTree::OnItemClicked(QTreeWidgetItem* item) {
 void FolderTree::mousePressEvent(QMouseEvent* event) {
     const QTreeWidgetItem* before = currentItem();
     pressedOnCurrent_ = before && itemAt(event->position().toPoint()) == before;
+    keepInView_ = nullptr;
     const QScopedValueRollback byUser(inUserInput_, true);
     QTreeWidget::mousePressEvent(event);
 }
@@ -424,7 +428,19 @@ void FolderTree::mouseMoveEvent(QMouseEvent* event) {
     QTreeWidget::mouseMoveEvent(event);
 }
 
+void FolderTree::wheelEvent(QWheelEvent* event) {
+    keepInView_ = nullptr;
+    QTreeWidget::wheelEvent(event);
+}
+
+void FolderTree::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    if (keepInView_)
+        scrollToItem(keepInView_);
+}
+
 void FolderTree::keyPressEvent(QKeyEvent* event) {
+    keepInView_ = nullptr;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -83,6 +83,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // A folder chosen from outside stays in view while the window settles on its size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QTreeWidgetItem* NewNode(const QString& key, const QString& text, const QString& image,
@@ -111,7 +114,8 @@ private:
     // The last mouse press hit the node that was current already (no change to report).
     bool pressedOnCurrent_ = false;
     bool movingByKey_ = false;
-    QFileSystemWatcher watcher_; // the expanded folders
+    QTreeWidgetItem* keepInView_ = nullptr; // until the user scrolls, clicks or types
+    QFileSystemWatcher watcher_;            // the expanded folders
 };
 
 } // namespace tuk
