@@ -212,30 +212,20 @@ private Q_SLOTS:
         QVERIFY(w_->lHtmlView() && QFile::exists(folder + "img000_jpg.html"));
     }
 
-    // A drop chooses a folder, or the folder of the dropped images; anything else is refused.
-    void drop_data() {
-        Columns<QStringList, QString>("dropped", "chosen");
-        Row("folder", QStringList{"a"}, "a");
-        Row("images", QStringList{"a/Img000.jpg", "a/Img001.jpg"}, "a");
-        Row("a text file", QStringList{"a/notes.txt"}, "");
-        Row("two folders", QStringList{"a", "b"}, "");
-    }
+    // Dropped images choose their folder; a text file is refused by the drop cursor.
     void drop() {
-        QFETCH(QStringList, dropped);
-        QFETCH(QString, chosen);
-        QVERIFY(!Images("a", 2).isEmpty() && !Images("b", 0).isEmpty());
-        QVERIFY(WriteFile(dir_.path() + "/a/notes.txt", "x"));
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& item : dropped)
-            urls << QUrl::fromLocalFile(dir_.path() + '/' + item);
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(w_.get(), &enter);
-        QCOMPARE(enter.isAccepted(), !chosen.isEmpty());
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(w_.get(), &drop);
-        QCOMPARE(w_->sFolder(), chosen.isEmpty() ? QString() : dir_.path() + '/' + chosen + '/');
+        const QString folder = Images("dropped", 1);
+        QVERIFY(WriteFile(folder + "notes.txt", "x"));
+        for (const char* item : {"notes.txt", "Img000.jpg"}) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(folder + item)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(w_.get(), &enter);
+            QApplication::sendEvent(w_.get(), &drop);
+            QCOMPARE(enter.isAccepted(), item[0] == 'I');
+            QCOMPARE(w_->sFolder(), item[0] == 'I' ? folder : QString());
+        }
     }
 
     // Recent Folders: the latest first, eight at most, gone ones dropped when it opens; the

@@ -45,13 +45,8 @@ class TestSingleInstance : public QObject {
         second.start(QStringLiteral(TUK_EXECUTABLE), {folder});
         if (second.waitForFinished(20000))
             return second.exitCode();
-        second.kill();
-        second.waitForFinished();
+        Kill(second);
         return -1;
-    }
-
-    static QString Stored(const char* key) {
-        return QSettings(StorePath(), QSettings::IniFormat).value(key).toString();
     }
 
 private Q_SLOTS:
@@ -121,24 +116,22 @@ private Q_SLOTS:
         if (geteuid() != 0)
             QSKIP("only root can connect as another user");
         QTemporaryDir dir;
-        const QByteArray path = QFile::encodeName(dir.path()) + "/s";
-        HandOverServer server(QFile::decodeName(path));
+        sockaddr_un address{AF_UNIX, {}};
+        qstrcpy(address.sun_path, QFile::encodeName(dir.path() + "/s").constData());
+        HandOverServer server(QFile::decodeName(address.sun_path));
         QCOMPARE(server.Listen(), QString());
         QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0 &&
-                chmod(path.constData(), 0777) == 0);
+                chmod(address.sun_path, 0777) == 0);
         QSignalSpy heard(&server, &HandOverServer::Requested);
         const pid_t child = fork();
-        if (child == 0) { // asks for "/" as nobody; 1 when it is answered
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            qstrcpy(address.sun_path, path.constData());
+        if (child == 0) { // asks for "/" as nobody: 1 when it is answered
             const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
             char answer = 0;
-            if (setgid(65534) != 0 || setuid(65534) != 0 ||
-                ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-                write(fd, "/", 2) != 2)
-                _exit(2);
-            _exit(read(fd, &answer, 1) == 1 ? 1 : 0);
+            _exit(setuid(65534) ||
+                          ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) ||
+                          write(fd, "/", 2) != 2
+                      ? 2
+                      : read(fd, &answer, 1) == 1);
         }
         int status = -1;
         bool ended = false; // QTRY evaluates the condition once more at the end

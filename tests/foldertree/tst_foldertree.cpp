@@ -248,7 +248,6 @@ private Q_SLOTS:
         QTreeWidgetItem* node = tree->Node(v);
         QVERIFY(MakeFolder(v + "/new/sub"));
         QTRY_COMPARE_WITH_TIMEOUT(ChildTexts(node), (QStringList{"New", "Old", "Z"}), 1000);
-        QCOMPARE(tree->Node(v + "/new")->childCount(), 1);
         QVERIFY(QDir(v).rename("old", "Renamed") && QDir(v + "/z").removeRecursively());
         QTRY_COMPARE_WITH_TIMEOUT(ChildTexts(node), (QStringList{"New", "Renamed"}), 1000);
         // The selection moved up out of the folder that went, choosing nothing.

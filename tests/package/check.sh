@@ -31,9 +31,8 @@ desktop=$scratch/root/usr/share/applications/tu_k.desktop
 if ! report=$(desktop-file-validate "$desktop" 2>&1) || grep -q 'error:\|warning:' <<<"$report"; then
     bad "desktop-file-validate rejects the desktop entry: $report"
 fi
-# Offered for folders, never made their default: installing runs update-desktop-database over
-# the applications folder; here over a copy of this machine's (with a file manager's entry when
-# it has none), before and after ours is added, asked as xdg-mime asks outside any desktop.
+# Offered for folders, never their default: what installing does (update-desktop-database over
+# the applications), over a copy of this machine's with a file manager, before and after ours.
 apps=$scratch/share/applications
 mkdir -p "$apps" && cp /usr/share/applications/*.desktop "$apps/" 2>/dev/null || true
 grep -qs '^MimeType=.*inode/directory' "$apps"/*.desktop ||
