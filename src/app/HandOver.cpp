@@ -17,7 +17,7 @@ namespace tuk {
 namespace {
 
 // A folder path is at most a few kilobytes; a longer request is no request of ours.
-constexpr qsizetype kLongestRequest = 64 * 1024;
+constexpr qsizetype kLongestRequest = qsizetype{64} * 1024;
 // A connection that sends nothing is dropped after this long.
 constexpr int kRequestTimeoutMs = 5000;
 constexpr char kTaken = 'y';
