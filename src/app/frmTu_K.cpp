@@ -51,8 +51,8 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     connect(client_->TV(), &FolderTree::FolderChosen, this, [this](const QString& folder) {
         if (run_->State().making)
             return;
-        run_->ChooseFolder(folder);
         history_.Chosen(folder, TV()->MovingByKey());
+        run_->ChooseFolder(folder);
     });
     connect(client_->TV(), &FolderTree::TopNodeClicked, this, [this] {
         if (!run_->State().making)

@@ -116,7 +116,7 @@ void frmTu_K::ShowCommandState() {
     for (const EntryDesign& entry : kEntries)
         MenuEntry(QLatin1String(entry.name))->setEnabled(CommandAllowed(entry.command, state));
     TV()->setEnabled(!state.making);
-    recentMenu_->setEnabled(!state.making);
+    recentMenu_->setEnabled(!state.making && !history_.Recent().isEmpty());
 }
 
 void frmTu_K::TB_ButtonClick(const QString& name) {

@@ -133,6 +133,7 @@ private Q_SLOTS:
         for (PageRun* r : {&run, &elsewhere}) {
             r->driveType = kRemovableDisk;
             r->settings.TargetFolder = dir.path() + "/web/";
+            r->settings.lIndex = true;
         }
         QCOMPARE(PageGenerator(elsewhere).end, RunEnd::Finished);
         QCOMPARE(made(), QString());
