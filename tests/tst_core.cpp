@@ -1,4 +1,6 @@
 #include "TestSupport.h"
+#include "app/FolderHistory.h"
+#include "app/StartArguments.h"
 #include "base/FsName.h"
 #include "base/PathNames.h"
 #include "foldertree/FolderListing.h"
@@ -9,11 +11,13 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/fsuid.h>
 
 using namespace tuk;
 using namespace tuktest;
 
-// Base names and volumes, page text and names, folder names, listings and volume lists.
+// Base names and volumes, page text and names, folder names, listings and volume lists; the
+// window's arguments and the folders chosen before.
 class TestCore : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
@@ -335,6 +339,73 @@ private Q_SLOTS:
     }
 
     // Labels come from links to the device, also when the mount names it through another link.
+    // tu_k [options] [FOLDER]: Qt's own options pass; the first other option is bad usage.
+    void startArguments() {
+        using K = StartRequest::Kind;
+        const std::tuple<const char*, K, const char*> rows[] = {
+            {"", K::Start, ""},
+            {"-style fusion /a -reverse --platform=xcb", K::Start, "/a"},
+            {"-- -h", K::Start, "-h"},
+            {"x --help -bad", K::Help, "Usage: tu_k [options] [FOLDER]\n"},
+            {"-v", K::Version, "tu_k " TUK_VERSION "\n"},
+            {"/a --bogus", K::BadUsage, "tu_k: Unknown option '--bogus'. (see"},
+            {"-style", K::BadUsage, "tu_k: -style needs a value."},
+            {"/a /b", K::BadUsage, "tu_k: give at most one folder."}};
+        for (const auto& [arguments, kind, start] : rows) {
+            const StartRequest r =
+                ParseStartArguments(QString(arguments).split(' ', Qt::SkipEmptyParts));
+            QVERIFY2(r.kind == kind && (r.folder + r.text).left(qstrlen(start)) == start,
+                     arguments);
+        }
+    }
+
+    // Paths and file:// addresses name full paths; only a folder that can be read is taken.
+    void folderArguments() {
+        const QString d = dir_.path() + "/args";
+        QVERIFY(MakeImages(d + "/", {"my pics/", "a.jpg", "locked/"}));
+        QVERIFY(QFile::setPermissions(d + "/locked", {}));
+        const QString cannot = "Tu_K cannot open the folder " + d;
+        const std::tuple<QString, QString, QString> rows[] = {
+            {"my pics/../my pics/", d + "/my pics", ""},
+            {"file://" + d + "/my%20pics", d + "/my pics", ""},
+            {"file://localhost" + d, d, ""},
+            {"file://host/x", "file://host/x", "Tu_K cannot open the folder file://host/x: No"},
+            {"a.jpg", d + "/a.jpg", cannot + "/a.jpg: it is not a folder."},
+            {"gone", d + "/gone", cannot + "/gone: No such file or directory."},
+            {"locked", d + "/locked", cannot + "/locked: Permission denied."}};
+        // Root reads every folder: the checks run as another user, with its rights only.
+        QCOMPARE(chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
+        for (const auto& [argument, path, problem] : rows) {
+            QCOMPARE(FolderFromArgument(argument, d), path);
+            const int user = setfsuid(65534);
+            const QString found = FolderProblem(path);
+            setfsuid(user);
+            QVERIFY2(found.left(problem.size()) == problem && found.isEmpty() == problem.isEmpty(),
+                     qPrintable(found));
+        }
+        const auto url = [&](const char* name) { return QUrl::fromLocalFile(d + "/" + name); };
+        QCOMPARE(DroppedFolder({url("my pics")}), d + "/my pics");
+        QCOMPARE(DroppedFolder({url("a.jpg"), url("a.jpg")}), d);
+        for (const QList<QUrl>& refused :
+             {QList{url("my pics"), url("a.jpg")}, {url("gone.jpg")}, {QUrl("https://x/a.jpg")}})
+            QCOMPARE(DroppedFolder(refused), QString());
+    }
+
+    // The latest first, eight at most, a run of keyboard moves as one visit.
+    void folderHistory() {
+        FolderHistory history;
+        for (const char* folder : {"/0/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"})
+            history.Chosen(folder, false);
+        history.Chosen("/3/", false);
+        for (const char* passed : {"/a/", "/b/", "/c/"})
+            history.Chosen(passed, true);
+        QCOMPARE(history.Recent(),
+                 (QStringList{"/c/", "/3/", "/8/", "/7/", "/6/", "/5/", "/4/", "/2/"}));
+        history.DropGone([](const QString& f) { return f != "/8/" && f != "/c/"; });
+        history.Chosen("/d/", true);
+        QCOMPARE(history.Recent(), (QStringList{"/d/", "/3/", "/7/", "/6/", "/5/", "/4/", "/2/"}));
+    }
+
     void labelsFromLinkFolder() {
         const QString dev = dir_.path() + "/dev/", byLabel = dir_.path() + "/by-label/";
         QVERIFY(MakeImages(dev, {"sda1", "sdb1", "dm-0", "mapper/", "mapper/vg-root->../dm-0"}));

@@ -3,7 +3,9 @@
 #include "app/CloseOnSignal.h"
 #include "app/Dialogs.h"
 #include "app/ExitWhenIdle.h"
+#include "app/HandOver.h"
 #include "app/SingleInstance.h"
+#include "app/StartArguments.h"
 #include "app/frmTu_K.h"
 
 #include <QApplication>
@@ -11,27 +13,41 @@
 
 namespace tuk {
 
-bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs) {
+std::optional<int> RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
+                                        const QString& folder) {
     switch (instance.TryAcquire()) {
     case SingleInstance::Lock::Held:
-        return false;
+        return std::nullopt;
     case SingleInstance::Lock::Unavailable:
         dialogs.Tell(NoLockText(instance.Problem()));
-        return false;
+        return std::nullopt;
     case SingleInstance::Lock::OtherCopy:
         break;
     }
+    QString handed = folder;
+    if (const QString problem = FolderProblem(folder); !folder.isEmpty() && !problem.isEmpty()) {
+        dialogs.Tell(problem);
+        handed.clear();
+    }
+    if (HandOver(HandOverSocketPath(instance.LockPath()), handed) && !handed.isEmpty())
+        return 0;
     dialogs.Tell(AlreadyRunningText(QCoreApplication::applicationFilePath()));
-    return true;
+    return 1;
 }
 
-int RunTuK() {
+int RunTuK(const QString& folder) {
     MessageBoxes boxes;
     SingleInstance instance;
-    if (RefuseSecondInstance(instance, boxes))
-        return 1;
+    if (const std::optional<int> status = RefuseSecondInstance(instance, boxes, folder))
+        return *status;
+    // Only the lock's holder listens: without the lock another copy may be listening.
+    HandOverServer server(HandOverSocketPath(instance.LockPath()));
+    if (const QString problem = instance.Holds() ? server.Listen() : QString(); !problem.isEmpty())
+        qWarning("Folders of later starts cannot reach this window: %s", qPrintable(problem));
     frmTu_K window(boxes);
     boxes.SetParent(&window);
+    QObject::connect(&server, &HandOverServer::Requested, &window, &frmTu_K::TakeHandedFolder);
+    window.SetStartFolder(folder);
     window.Form_Load();
     new CloseOnSignal(&window);
     const bool benchmark = qEnvironmentVariableIntValue("TUK_EXIT_WHEN_IDLE") == 1;

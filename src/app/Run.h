@@ -1,20 +1,30 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
 namespace tuk {
 
 class Dialogs;
 class SingleInstance;
 
-// Start-up's first step: true when another copy of the program already runs for this user;
-// the user has then been told "<program> is already running!". Nothing else is touched.
-// When the lock cannot be made at all the user is told what failed, and the start goes on.
-bool RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs);
+// Start-up's first step: the exit status when another copy of the program already runs for
+// this user, nothing when this start goes on. The running copy is asked to come to the front
+// and, given a folder (a full path) that can be opened, to take it: then this start ends
+// with 0 and says nothing. Otherwise the user is told "<program> is already running!" (after
+// a message naming a folder that cannot be opened) and the status is 1. Nothing else is
+// touched. When the lock cannot be made at all the user is told what failed, and the start
+// goes on.
+std::optional<int> RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
+                                        const QString& folder = {});
 
 // The program once the application object exists: refuses a second copy, opens the main
-// window and runs until it closes. Returns the process's exit status (1 when refused).
+// window with the folder (a full path, empty for none) and runs until it closes; while it
+// runs, folders that later starts hand over reach the window. Returns the process's exit
+// status.
 // With TUK_EXIT_WHEN_IDLE=1 in the environment the program ends at the first idle moment
 // after the window has painted, without the close and without tearing anything down
 // (nothing is saved); the start-up benchmark uses it.
-int RunTuK();
+int RunTuK(const QString& folder = {});
 
 } // namespace tuk

@@ -4,12 +4,14 @@
 #include "app/StatusPanels.h"
 #include "base/Volumes.h"
 #include "generator/ImageList.h"
+#include "generator/MadePages.h"
 #include "generator/PageGenerator.h"
 #include "settings/PageSettings.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QListWidget>
 
 namespace tuk {
@@ -52,15 +54,35 @@ private:
 
 RunController::RunController(Dialogs& dialogs, StatusPanels& status, QListWidget& file1,
                              std::function<void()> changed)
-    : dialogs_(dialogs), status_(status), file1_(file1), changed_(std::move(changed)) {}
+    : dialogs_(dialogs), status_(status), file1_(file1), changed_(std::move(changed)),
+      watcher_(std::make_unique<QFileSystemWatcher>()) {
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, watcher_.get(),
+                     [this] { CheckFolderStillThere(); });
+}
+
+RunController::~RunController() = default;
 
 CommandState RunController::State() const {
     return {Program().lMaking, !folderImages_.isEmpty(), lHtmlView_};
 }
 
 void RunController::ChooseFolder(const QString& folder) {
+    if (!watcher_->directories().isEmpty())
+        watcher_->removePaths(watcher_->directories());
     sFolder_ = folder;
+    watcher_->addPath(folder);
     RefreshImageList();
+}
+
+// A run that loses its folder says so itself, and is left to end.
+void RunController::CheckFolderStillThere() {
+    if (sFolder_.isEmpty() || Program().lMaking || QFileInfo(sFolder_).isDir())
+        return;
+    file1_.clear();
+    folderImages_.clear();
+    lHtmlView_ = false;
+    status_.SetPanelText(2, QStringLiteral("Folder removed"));
+    changed_();
 }
 
 void RunController::ClearFolderPanels() {
@@ -75,7 +97,11 @@ void RunController::RefreshImageList() {
     file1_.addItems(ShownTexts(images.names));
     folderImages_ = std::move(images.names);
     status_.SetPanelText(2, QString::number(folderImages_.size()) + QStringLiteral(" Images"));
-    lHtmlView_ = false;
+    firstPagePath_ = folderImages_.isEmpty()
+                         ? QString()
+                         : PageMadeBefore(FsName(sFolder_), folderImages_.constFirst(),
+                                          Program().page, DriveTypeName(sFolder_));
+    lHtmlView_ = !firstPagePath_.isEmpty();
     changed_();
 }
 

@@ -7,7 +7,9 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 
+class QFileSystemWatcher;
 class QListWidget;
 
 namespace tuk {
@@ -27,7 +29,13 @@ public:
     RunController(Dialogs& dialogs, StatusPanels& status, QListWidget& file1,
                   std::function<void()> changed);
 
-    // Makes the folder (ending with "/") the current one and lists its images.
+    RunController(const RunController&) = delete;
+    RunController& operator=(const RunController&) = delete;
+    ~RunController();
+
+    // Makes the folder (ending with "/") the current one and lists its images. Pages an
+    // earlier run made there can be viewed at once; a removal of the folder is told in the
+    // status bar and empties the list.
     void ChooseFolder(const QString& folder);
     void RefreshImageList();
     // Empties the folder and count panels (the tree's top node has no images).
@@ -42,6 +50,8 @@ public:
     CommandState State() const;
 
 private:
+    void CheckFolderStillThere();
+
     Dialogs& dialogs_;
     StatusPanels& status_;
     QListWidget& file1_;
@@ -51,7 +61,8 @@ private:
     bool lHtmlView_ = false;
     QString firstPagePath_; // first page of the last finished run
     bool closing_ = false;
-    ImageThumbnails thumbnails_; // for the index page
+    ImageThumbnails thumbnails_;                  // for the index page
+    std::unique_ptr<QFileSystemWatcher> watcher_; // on the current folder
 };
 
 } // namespace tuk

@@ -1,6 +1,7 @@
 #include "app/SettingsBinder.h"
 
 #include "app/Dialogs.h"
+#include "app/FolderHistory.h"
 #include "app/StepFailure.h"
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
@@ -79,6 +80,16 @@ void SettingsBinder::SaveAtClose(const WindowPlacement& place) {
         return;
     SaveShutdownSettings(*store_, place, Program().page.TargetFolder, TargetSave());
     Flush();
+}
+
+void SettingsBinder::ReadFolderHistory(FolderHistory& history) const {
+    if (store_)
+        history.Read(*store_);
+}
+
+void SettingsBinder::WriteFolderHistory(const FolderHistory& history) {
+    if (store_)
+        history.Write(*store_);
 }
 
 void SettingsBinder::Flush() {

@@ -8,6 +8,7 @@ namespace tuk {
 
 class ColorEditor;
 class Dialogs;
+class FolderHistory;
 class TextOptions;
 struct WindowPlacement;
 
@@ -28,6 +29,9 @@ public:
     void LoadDefaults();
     // The placement and the target folder at the close.
     void SaveAtClose(const WindowPlacement& place);
+    // The folders chosen before; written with the next Save or close.
+    void ReadFolderHistory(FolderHistory& history) const;
+    void WriteFolderHistory(const FolderHistory& history);
     // The user picked a target folder: it replaces whatever is stored.
     void TargetFolderPicked() { writeTargetFolder_ = true; }
     bool IsOpen() const { return store_ != nullptr; }

@@ -27,6 +27,8 @@ public:
     void Release();
 
     QString Problem() const { return problem_; }
+    QString LockPath() const { return path_; }
+    bool Holds() const { return lock_->isLocked(); }
 
 private:
     bool OwnerRuns() const;

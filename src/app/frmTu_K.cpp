@@ -6,6 +6,7 @@
 #include "app/PlacementKeeper.h"
 #include "app/RunController.h"
 #include "app/SettingsBinder.h"
+#include "app/StartArguments.h"
 #include "app/StatusPanels.h"
 #include "app/icons/AppIcon.h"
 #include "app/toolbar/Toolbar.h"
@@ -14,11 +15,15 @@
 #include "style/TextOptions.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 namespace tuk {
 
@@ -44,8 +49,10 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     client_ = new ClientArea(scale_, this);
     setCentralWidget(client_);
     connect(client_->TV(), &FolderTree::FolderChosen, this, [this](const QString& folder) {
-        if (!run_->State().making)
-            run_->ChooseFolder(folder);
+        if (run_->State().making)
+            return;
+        history_.Chosen(folder, TV()->MovingByKey());
+        run_->ChooseFolder(folder);
     });
     connect(client_->TV(), &FolderTree::TopNodeClicked, this, [this] {
         if (!run_->State().making)
@@ -59,6 +66,7 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     InstallMenuKeys();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
     layout()->activate();
+    setAcceptDrops(true);
 }
 
 frmTu_K::~frmTu_K() = default;
@@ -78,6 +86,7 @@ void frmTu_K::Form_Load() {
     RunStep([this] { client_->SetTreeMargins(); });
     RunStep([this] { settings_->Open(); });
     RunStep([this] { settings_->Load(); });
+    RunStep([this] { settings_->ReadFolderHistory(history_); });
     RunStep([this] { placement_->Apply(Program().placement); });
     RunStep([this] { tb_->BuildButtons(); }); // Qt's toolbar is flat without a divider already
     RunStep([this] { Text()->SetUp(); });
@@ -87,6 +96,60 @@ void frmTu_K::Form_Load() {
     RunStep([this] { show(); });
     RunStep([this] { Colors()->optBack_Click(); });
     RunStep([this] { Colors()->ApplyColors(); });
+    RunStep([this] { ChooseStartFolder(); });
+    started_ = true;
+    ChooseHandedFolder();
+}
+
+void frmTu_K::ChooseStartFolder() {
+    if (!startFolder_.isEmpty()) {
+        const QString problem = FolderProblem(startFolder_);
+        if (problem.isEmpty()) {
+            TV()->ChooseFolder(startFolder_);
+            return;
+        }
+        dialogs_.Tell(problem);
+    }
+    // The last folder may be on a volume that is gone now: then the start is as it always was.
+    if (!history_.Last().isEmpty() && FolderProblem(history_.Last()).isEmpty())
+        TV()->ChooseFolder(history_.Last());
+}
+
+void frmTu_K::TakeHandedFolder(const QString& folder) {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (!folder.isEmpty()) {
+        handedFolder_ = folder;
+        ChooseHandedFolder();
+    }
+}
+
+// A folder chosen during a run or under a modal box would change what they work on.
+void frmTu_K::ChooseHandedFolder() {
+    if (handedFolder_.isEmpty() || !started_ || run_->State().making)
+        return; // the end of start-up and of a run try again
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(200, this, &frmTu_K::ChooseHandedFolder);
+        return;
+    }
+    const QString folder = std::exchange(handedFolder_, QString());
+    if (FolderProblem(folder).isEmpty()) // it may have gone since it was handed over
+        TV()->ChooseFolder(folder);
+}
+
+void frmTu_K::dragEnterEvent(QDragEnterEvent* event) {
+    if (!run_->State().making && !DroppedFolder(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmTu_K::dropEvent(QDropEvent* event) {
+    const QString folder = DroppedFolder(event->mimeData()->urls());
+    if (run_->State().making || folder.isEmpty() || !FolderProblem(folder).isEmpty())
+        return;
+    event->acceptProposedAction();
+    TV()->ChooseFolder(folder);
 }
 
 void frmTu_K::RunStep(const std::function<void()>& step) {
@@ -162,6 +225,7 @@ void frmTu_K::Form_QueryUnload() {
     if (run_->State().making || !settings_->IsOpen())
         return;
     Program().placement = placement_->AtClose(Program().placement);
+    settings_->WriteFolderHistory(history_);
     settings_->SaveAtClose(Program().placement);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/FolderHistory.h"
 #include "app/toolbar/ToolbarImages.h"
 #include "style/TwipScale.h"
 
@@ -37,6 +38,9 @@ public:
     // and the preview painted (refusing a second copy comes first and belongs to the
     // process: see Run.h). A failing step is shown with its description and the next runs.
     void Form_Load();
+    // The folder of the command line (a full path), chosen at the end of start-up; without
+    // one, or when it cannot be opened (told first), the folder chosen last, if it exists.
+    void SetStartFolder(const QString& folder) { startFolder_ = folder; }
 
     QToolBar* TB() const;
     // Status panels: 1 the current folder, 2 the image count (3 and 4, date and time, keep
@@ -67,6 +71,9 @@ public Q_SLOTS:
     // Runs the command of the key, compared exactly; an unknown key does nothing. Buttons are
     // never disabled: a command that is not allowed now does nothing.
     void TB_ButtonClick(const QString& key);
+    // A later start handed a folder over (empty: none): the window comes to the front and
+    // chooses it; while start-up, a run or a modal box is under way, once that has ended.
+    void TakeHandedFolder(const QString& folder);
 
     // Writes the page options and the target folder; a failure is told, success is silent.
     void SaveSettings();
@@ -79,6 +86,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A folder, or image files of one folder, dropped on the window choose that folder.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // No menu for hiding the toolbar.
     QMenu* createPopupMenu() override { return nullptr; }
 
@@ -89,6 +99,9 @@ private:
     void RunCommand(ToolKey key);
     // Makes each menu entry and the tree available as the state allows.
     void ShowCommandState();
+    void ChooseStartFolder();
+    void ChooseHandedFolder();
+    void ShowRecentFolders();
 
     // Puts exactly the BODY string shown in lblBody on the clipboard.
     void CopyBody();
@@ -107,6 +120,11 @@ private:
     std::unique_ptr<SettingsBinder> settings_;
     std::unique_ptr<RunController> run_;
     std::unique_ptr<PlacementKeeper> placement_;
+    FolderHistory history_;
+    QMenu* recentMenu_ = nullptr;
+    QString startFolder_;
+    QString handedFolder_; // waiting for start-up, a run or a modal box to end
+    bool started_ = false;
 };
 
 } // namespace tuk

@@ -3,6 +3,7 @@
 
 #include "app/RunController.h"
 #include "app/SettingsBinder.h"
+#include "app/StartArguments.h"
 #include "app/toolbar/Toolbar.h"
 #include "base/PathNames.h"
 #include "foldertree/FolderTree.h"
@@ -43,7 +44,7 @@ const EntryDesign kEntries[] = {
      &frmTu_K::mnuFileRefresh_Click},
     {0, "mnuFileAbout", "&About", Qt::CTRL | Qt::Key_A, ToolKey::About,
      &frmTu_K::mnuFileAbout_Click},
-    {0, "mnuFileExit", "E&xit", QKeyCombination(), ToolKey::Exit, &frmTu_K::mnuFileExit_Click},
+    {0, "mnuFileExit", "E&xit", Qt::CTRL | Qt::Key_Q, ToolKey::Exit, &frmTu_K::mnuFileExit_Click},
     {1, "mnuSettingsCopy", "Copy &Body", Qt::CTRL | Qt::Key_B, ToolKey::Copy,
      &frmTu_K::mnuSettingsCopy_Click},
     {1, "mnuSettingsSave", "&Save", Qt::CTRL | Qt::Key_S, ToolKey::Save,
@@ -72,6 +73,11 @@ void frmTu_K::BuildMenus() {
         action->setEnabled(CommandAllowed(entry.command, CommandState()));
         connect(action, &QAction::triggered, this, entry.handler);
     }
+    // The folders chosen before, above Exit; the list is read again whenever it opens.
+    recentMenu_ = new QMenu(QStringLiteral("Recent &Folders"), menus[0]);
+    recentMenu_->setObjectName(QStringLiteral("mnuFileRecent"));
+    menus[0]->insertMenu(MenuEntry(QStringLiteral("mnuFileExit")), recentMenu_);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &frmTu_K::ShowRecentFolders);
     // The index page is a page option without a box in the style panel: a checked entry
     // that follows the option whenever the menu opens (a load or Load Default may change it).
     // A line sets it apart from the commands above it.
@@ -85,6 +91,22 @@ void frmTu_K::BuildMenus() {
             [index] { index->setChecked(Program().page.lIndex); });
 }
 
+// A folder that is gone is dropped; each entry is chosen with a click or its number key.
+void frmTu_K::ShowRecentFolders() {
+    history_.DropGone([](const QString& folder) { return FolderProblem(folder).isEmpty(); });
+    recentMenu_->clear();
+    for (int n = 1; n <= history_.Recent().size(); ++n) {
+        const QString folder = history_.Recent()[n - 1];
+        QString caption = folder;
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        connect(recentMenu_->addAction(QStringLiteral("&%1 %2").arg(n).arg(caption)),
+                &QAction::triggered, this, [this, folder] {
+                    if (!run_->State().making)
+                        TV()->ChooseFolder(folder);
+                });
+    }
+}
+
 QAction* frmTu_K::MenuEntry(const QString& name) const {
     return menuBar()->findChild<QAction*>(name);
 }
@@ -94,6 +116,7 @@ void frmTu_K::ShowCommandState() {
     for (const EntryDesign& entry : kEntries)
         MenuEntry(QLatin1String(entry.name))->setEnabled(CommandAllowed(entry.command, state));
     TV()->setEnabled(!state.making);
+    recentMenu_->setEnabled(!state.making && !history_.Recent().isEmpty());
 }
 
 void frmTu_K::TB_ButtonClick(const QString& name) {
@@ -125,6 +148,7 @@ void frmTu_K::RunCommand(ToolKey key) {
         close();
         break;
     case ToolKey::Refresh:
+        TV()->Reread(WithoutTrailingSeparator(sFolder()));
         run_->RefreshImageList();
         break;
     case ToolKey::Save:
@@ -154,6 +178,7 @@ void frmTu_K::LoadDefaultValues() {
 void frmTu_K::PageGenerator() {
     if (CommandAllowed(ToolKey::HtmlMake, run_->State()))
         run_->MakePages(Colors()->BodyLabel()->text());
+    ChooseHandedFolder();
 }
 
 void frmTu_K::PickTargetFolder() {

@@ -76,6 +76,11 @@ FolderTree::FolderTree(TreeSources sources, QWidget* parent)
     connect(this, &QTreeWidget::itemCollapsed, this, &FolderTree::tv_Collapse);
     connect(this, &QTreeWidget::currentItemChanged, this, &FolderTree::OnCurrentItemChanged);
     connect(this, &QTreeWidget::itemClicked, this, &FolderTree::OnItemClicked);
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* node) { Watch(node, true); });
+    connect(this, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* node) { Watch(node, false); });
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderTree::Reread);
 }
 
 QString FolderTree::NodeKey(const QTreeWidgetItem* node) {
@@ -123,7 +128,10 @@ void FolderTree::BuildFolderTree() {
     clear();
     nodes_.clear();
     listedOnClick_.clear();
+    if (!watcher_.directories().isEmpty())
+        watcher_.removePaths(watcher_.directories());
     filledKeys_ = QStringList{QString()};
+    keepInView_ = nullptr;
 
     // The theme's picture of a computer stands for the computer where the theme has one.
     computerIcon_ = QIcon::fromTheme(QStringLiteral("computer"));
@@ -273,6 +281,83 @@ void FolderTree::InsertSorted(QTreeWidgetItem* parent, const QList<QTreeWidgetIt
     }
 }
 
+void FolderTree::Watch(QTreeWidgetItem* node, bool on) {
+    const QString key = NodeKey(node);
+    if (!key.startsWith(QChar(kPathSeparator)))
+        return;
+    if (on)
+        watcher_.addPath(key);
+    else if (watcher_.directories().contains(key))
+        watcher_.removePath(key);
+}
+
+void FolderTree::ChooseFolder(const QString& folder) {
+    const QString path = WithoutTrailingSeparator(folder);
+    // The deepest node above the folder (or the folder's own), by its key.
+    QString key = path;
+    while (!nodes_.contains(key) && key.size() > 1)
+        key = key.left(qMax<qsizetype>(1, key.lastIndexOf(QChar(kPathSeparator))));
+    QTreeWidgetItem* node = nodes_.value(key);
+    if (node) {
+        WaitCursor wait;
+        const QStringList below = QStringView(path)
+                                      .mid(key.size())
+                                      .toString()
+                                      .split(QChar(kPathSeparator), Qt::SkipEmptyParts);
+        for (const QString& name : below) {
+            const QString childKey = JoinPath(key, name);
+            expandItem(node); // fills it, as the user's expanding does
+            if (!nodes_.contains(childKey))
+                AddSubfolders(key); // a volume read on click, or a folder made since
+            QTreeWidgetItem* child = nodes_.value(childKey);
+            if (!child || child->parent() != node)
+                break;
+            node = child;
+            key = childKey;
+        }
+        for (QTreeWidgetItem* above = node->parent(); above; above = above->parent())
+            expandItem(above);
+        const QScopedValueRollback notByUser(inUserInput_, false);
+        setCurrentItem(key == path ? node : nullptr);
+        scrollToItem(node);
+        keepInView_ = node;
+    }
+    Q_EMIT FolderChosen(WithTrailingSeparator(path));
+}
+
+void FolderTree::Reread(const QString& key) {
+    QTreeWidgetItem* node = nodes_.value(key);
+    if (!node || !key.startsWith(QChar(kPathSeparator)))
+        return;
+    const QStringList names = sources_.folders->Subfolders(key);
+    for (int i = node->childCount() - 1; i >= 0; --i) {
+        if (!names.contains(GetFileName(NodeKey(node->child(i)))))
+            RemoveNode(node->child(i));
+    }
+    AddSubfolders(key);
+}
+
+void FolderTree::RemoveNode(QTreeWidgetItem* node) {
+    keepInView_ = nullptr;
+    for (QTreeWidgetItem* item = currentItem(); item; item = item->parent()) {
+        if (item == node) {
+            const QScopedValueRollback notByUser(inUserInput_, false);
+            setCurrentItem(node->parent());
+            break;
+        }
+    }
+    QList<QTreeWidgetItem*> gone{node};
+    for (qsizetype i = 0; i < gone.size(); ++i) {
+        for (int c = 0; c < gone[i]->childCount(); ++c)
+            gone.append(gone[i]->child(c));
+        const QString key = NodeKey(gone[i]);
+        nodes_.remove(key);
+        filledKeys_.removeAll(key);
+        Watch(gone[i], false);
+    }
+    delete node;
+}
+
 void FolderTree::tv_Expand(QTreeWidgetItem* node) {
     if (!node)
         return;
@@ -333,6 +418,7 @@ void FolderTree::OnItemClicked(QTreeWidgetItem* item) {
 void FolderTree::mousePressEvent(QMouseEvent* event) {
     const QTreeWidgetItem* before = currentItem();
     pressedOnCurrent_ = before && itemAt(event->position().toPoint()) == before;
+    keepInView_ = nullptr;
     const QScopedValueRollback byUser(inUserInput_, true);
     QTreeWidget::mousePressEvent(event);
 }
@@ -342,7 +428,19 @@ void FolderTree::mouseMoveEvent(QMouseEvent* event) {
     QTreeWidget::mouseMoveEvent(event);
 }
 
+void FolderTree::wheelEvent(QWheelEvent* event) {
+    keepInView_ = nullptr;
+    QTreeWidget::wheelEvent(event);
+}
+
+void FolderTree::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    if (keepInView_)
+        scrollToItem(keepInView_);
+}
+
 void FolderTree::keyPressEvent(QKeyEvent* event) {
+    keepInView_ = nullptr;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -365,6 +463,7 @@ void FolderTree::keyPressEvent(QKeyEvent* event) {
         break;
     }
     const QScopedValueRollback byUser(inUserInput_, true);
+    const QScopedValueRollback byKey(movingByKey_, true);
     QTreeWidget::keyPressEvent(event);
 }
 

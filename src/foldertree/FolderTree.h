@@ -2,6 +2,7 @@
 
 #include "foldertree/TreeSources.h"
 
+#include <QFileSystemWatcher>
 #include <QHash>
 #include <QIcon>
 #include <QSet>
@@ -13,6 +14,8 @@ namespace tuk {
 // The folder tree: the desktop, the computer, one node per volume and their folders, filled
 // one level at a time as the user expands nodes. A click on a volume or folder node (or
 // collapsing it, or selecting it with the keyboard) chooses that folder.
+//
+// An expanded folder is watched: folders made, removed or renamed in it show at once.
 //
 // Node keys: "desk" for the desktop, "root" for the computer, the mount point for a volume
 // ("/" for the root volume), the full path by real names for a folder. Keys are unique; a
@@ -49,6 +52,17 @@ public:
     // computer. Volumes that are not read at start-up list their folders again first.
     void tv_NodeClick(QTreeWidgetItem* node);
 
+    // Opens the tree down to the folder (a full path), from the deepest node above it, and
+    // makes its node the selected one, in view; then chooses the folder as a click does. A
+    // folder the tree does not show (a hidden one) is chosen all the same, with no node
+    // selected.
+    void ChooseFolder(const QString& folder);
+    // Reads the folder of the node again: nodes of subfolders that are gone are removed (the
+    // selection moves up out of them without choosing anything), new ones added.
+    void Reread(const QString& key);
+    // Whether the current change of the selection comes from the keyboard.
+    bool MovingByKey() const { return movingByKey_; }
+
     // Keys of the nodes filled by expansion, in that order, after one empty entry.
     const QStringList& FilledKeys() const { return filledKeys_; }
 
@@ -69,6 +83,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // A folder chosen from outside stays in view while the window settles on its size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QTreeWidgetItem* NewNode(const QString& key, const QString& text, const QString& image,
@@ -83,6 +100,8 @@ private:
     QIcon Icon(const QString& image);
     void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void OnItemClicked(QTreeWidgetItem* item);
+    void RemoveNode(QTreeWidgetItem* node);
+    void Watch(QTreeWidgetItem* node, bool on);
 
     TreeSources sources_;
     QHash<QString, QTreeWidgetItem*> nodes_;
@@ -94,6 +113,9 @@ private:
     bool inUserInput_ = false;
     // The last mouse press hit the node that was current already (no change to report).
     bool pressedOnCurrent_ = false;
+    bool movingByKey_ = false;
+    QTreeWidgetItem* keepInView_ = nullptr; // until the user scrolls, clicks or types
+    QFileSystemWatcher watcher_;            // the expanded folders
 };
 
 } // namespace tuk

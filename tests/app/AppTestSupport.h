@@ -63,16 +63,20 @@ inline void ClearStore() {
     QDir(folder).removeRecursively();
     QFile::remove(folder);
 }
+inline QString Stored(const char* key) {
+    return QSettings(StorePath(), QSettings::IniFormat).value(QLatin1String(key)).toString();
+}
 inline void WriteStore(const QByteArray& ini) {
     ClearStore();
     MakeFolder(QFileInfo(StorePath()).path());
     WriteFile(StorePath(), ini);
 }
 
-// A fresh process state and a window after its start-up, shown.
-inline std::unique_ptr<tuk::frmTu_K> OpenWindow(tuk::Dialogs& dialogs) {
+// A fresh process state and a window after its start-up (on the folder, if any), shown.
+inline std::unique_ptr<tuk::frmTu_K> OpenWindow(tuk::Dialogs& dialogs, const QString& folder = {}) {
     tuk::Program() = tuk::ProgramState{};
     auto window = std::make_unique<tuk::frmTu_K>(dialogs);
+    window->SetStartFolder(folder);
     window->Form_Load();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");
@@ -96,9 +100,9 @@ struct WindowFixture {
     ScriptedDialogs dialogs_;
     std::unique_ptr<tuk::frmTu_K> w_;
 
-    void Open() {
+    void Open(const QString& startFolder = {}) {
         dialogs_ = ScriptedDialogs{};
-        w_ = OpenWindow(dialogs_);
+        w_ = OpenWindow(dialogs_, startFolder);
     }
     void Reset() {
         w_.reset();

@@ -46,6 +46,7 @@ private Q_SLOTS:
         Row("htmlview before a run", "htmlview", "nothing");
         Row("unknown key", "Exit", "nothing");
         Row("Ctrl+R", "TB Ctrl+R", "refreshed");
+        Row("Ctrl+Q", "TB Ctrl+Q", "exit");
         Row("font box Ctrl+A", "cboFontFace Ctrl+A", "about");
     }
     void commands() {
@@ -134,7 +135,11 @@ private Q_SLOTS:
         dialogs_.browserStarts = false; // a browser that cannot start is told
         w_->MenuEntry("mnuHtmlView")->trigger();
         QCOMPARE(dialogs_.told.size(), 1);
+        // Pages of an earlier run can be viewed after a refresh; a page of the user's cannot.
         w_->TB_ButtonClick("refresh");
+        QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
+        QVERIFY(WriteFile(folder + "img000_jpg.html", "<html>mine</html>"));
+        Choose(folder);
         QVERIFY(!w_->lHtmlView() && !w_->MenuEntry("mnuHtmlView")->isEnabled());
 
         // Html -> Index Page turns the index on; View then opens it.
@@ -156,11 +161,14 @@ private Q_SLOTS:
     void commandsAreRefusedDuringARun() {
         const QString folder = Images("busy", 30);
         const QString other = Images("other", 1);
+        const QString handed = Images("handed", 2);
         Choose(folder);
         bool ran = false;
         DuringRun([&] {
             ran = Program().lMaking;
             Choose(other);
+            w_->TakeHandedFolder(handed); // chosen once the run has ended
+            QCOMPARE(w_->sFolder(), folder);
             for (const char* key : {"refresh", "htmlmake", "default", "save", "target", "exit"})
                 w_->TB_ButtonClick(key);
             QVERIFY(!w_->TV()->isEnabled());
@@ -172,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(ran);
         QCOMPARE(dialogs_.asked.size(), 1); // no second run, no defaults question
         QVERIFY(dialogs_.prompts.isEmpty() && w_->isVisible());
-        QCOMPARE(w_->sFolder(), folder);
+        QCOMPARE(w_->sFolder(), handed);
         QCOMPARE(PagesIn(folder).size(), 30);
         QVERIFY(!QFile::exists(StorePath()));
         QVERIFY(w_->TV()->isEnabled() && w_->MenuEntry("mnuHtmlMake")->isEnabled());
@@ -202,6 +210,45 @@ private Q_SLOTS:
         QVERIFY(dialogs_.told[0].contains("img001_jpg.html"));
         QVERIFY(!w_->StatusPanel(2).endsWith("OK") && !Program().lMaking);
         QVERIFY(w_->lHtmlView() && QFile::exists(folder + "img000_jpg.html"));
+    }
+
+    // Dropped images choose their folder; a text file is refused by the drop cursor.
+    void drop() {
+        const QString folder = Images("dropped", 1);
+        QVERIFY(WriteFile(folder + "notes.txt", "x"));
+        for (const char* item : {"notes.txt", "Img000.jpg"}) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(folder + item)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(w_.get(), &enter);
+            QApplication::sendEvent(w_.get(), &drop);
+            QCOMPARE(enter.isAccepted(), item[0] == 'I');
+            QCOMPARE(w_->sFolder(), item[0] == 'I' ? folder : QString());
+        }
+    }
+
+    // Recent Folders: the latest first, eight at most, gone ones dropped when it opens; the
+    // current folder removed empties the list and is told.
+    void recentFolders() {
+        const QString d = dir_.path() + "/recent/";
+        for (int n = 0; n < 10; ++n)
+            Choose(Images("recent/" + QString::number(n), 1));
+        QVERIFY(QDir(d + "8").removeRecursively());
+        auto* menu = Get<QMenu>("mnuFileRecent");
+        Q_EMIT menu->aboutToShow();
+        QStringList shown, expected;
+        for (const QAction* entry : menu->actions())
+            shown << entry->text();
+        for (int n : {9, 7, 6, 5, 4, 3, 2})
+            expected << QString("&%1 %2%3/").arg(expected.size() + 1).arg(d).arg(n);
+        QCOMPARE(shown, expected);
+        menu->actions()[1]->trigger();
+        QCOMPARE(w_->sFolder(), d + "7/");
+        QCOMPARE(w_->File1()->count(), 1);
+        QVERIFY(QDir(d + "7").removeRecursively());
+        QTRY_COMPARE_WITH_TIMEOUT(w_->StatusPanel(2), QString("Folder removed"), 1000);
+        QVERIFY(w_->File1()->count() == 0 && !w_->MenuEntry("mnuHtmlMake")->isEnabled());
     }
 
     // Cancel keeps the folder; a chosen one gets its slash (not root); markup stays text.

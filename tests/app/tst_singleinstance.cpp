@@ -1,10 +1,13 @@
 // One copy per user: a second start is refused; a killed copy or a failed lock locks no one out.
 #include "AppTestSupport.h"
+#include "app/HandOver.h"
 #include "app/Run.h"
 #include "app/SingleInstance.h"
 
 #include <csignal>
 #include <optional>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +18,9 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
     // Starts a real tu_k and waits until it holds the lock.
-    bool StartTuK(QProcess& process) {
+    bool StartTuK(QProcess& process, const QStringList& arguments = {}) {
         process.setProgram(QStringLiteral(TUK_EXECUTABLE));
+        process.setArguments(arguments);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start();
         qint64 pid = 0;
@@ -30,9 +34,19 @@ class TestSingleInstance : public QObject {
         return false;
     }
 
-    static void Kill(QProcess& process) {
-        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+    static void Kill(QProcess& process, int signal = SIGKILL) {
+        ::kill(static_cast<pid_t>(process.processId()), signal);
         process.waitForFinished(10000);
+    }
+
+    // A second start with a folder: its exit status, -1 when it did not end by itself.
+    static int SecondStart(const QString& folder) {
+        QProcess second;
+        second.start(QStringLiteral(TUK_EXECUTABLE), {folder});
+        if (second.waitForFinished(20000))
+            return second.exitCode();
+        Kill(second);
+        return -1;
     }
 
 private Q_SLOTS:
@@ -63,6 +77,68 @@ private Q_SLOTS:
         QVERIFY(RefuseSecondInstance(third, dialogs));
         Kill(next);
         QCOMPARE(third.TryAcquire(), SingleInstance::Lock::Held);
+    }
+
+    // A second start hands its folder to the running copy and ends; the socket of a copy that
+    // was killed, or another user's, is never used.
+    void handOver() {
+        ClearStore();
+        QTemporaryDir dir;
+        const QString a = dir.path() + "/a", b = dir.path() + "/b", c = dir.path() + "/c";
+        QVERIFY(MakeFolder(a) && MakeFolder(b) && MakeFolder(c));
+        const QString socket = HandOverSocketPath(SingleInstance::DefaultLockPath());
+        QProcess first;
+        QVERIFY(StartTuK(first, {a}));
+        QCOMPARE(SecondStart("file://" + b), 0);
+        if (geteuid() == 0) {
+            QCOMPARE(lchown(QFile::encodeName(socket).constData(), 65534, 65534), 0);
+            ScriptedDialogs dialogs;
+            SingleInstance other;
+            QCOMPARE(RefuseSecondInstance(other, dialogs, c), 1);
+            QCOMPARE(dialogs.told, QStringList{"tst_singleinstance is already running!"});
+            QCOMPARE(lchown(QFile::encodeName(socket).constData(), 0, 0), 0);
+        }
+        Kill(first, SIGTERM);
+        QCOMPARE(Stored("Window/sLastFolder"), b + '/');
+        QCOMPARE(Stored("Window/sRecent2"), a + '/');
+        QProcess killed, next;
+        QVERIFY(StartTuK(killed));
+        Kill(killed);
+        QVERIFY(IsOwnSocketFile(socket));
+        QVERIFY(StartTuK(next, {a}));
+        QCOMPARE(SecondStart(c), 0);
+        Kill(next, SIGTERM);
+        QCOMPARE(Stored("Window/sLastFolder"), c + '/');
+    }
+
+    // The running copy hears no one but its own user.
+    void otherUserNotHeard() {
+        if (geteuid() != 0)
+            QSKIP("only root can connect as another user");
+        QTemporaryDir dir;
+        sockaddr_un address{AF_UNIX, {}};
+        qstrcpy(address.sun_path, QFile::encodeName(dir.path() + "/s").constData());
+        HandOverServer server(QFile::decodeName(address.sun_path));
+        QCOMPARE(server.Listen(), QString());
+        QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0 &&
+                chmod(address.sun_path, 0777) == 0);
+        QSignalSpy heard(&server, &HandOverServer::Requested);
+        const pid_t child = fork();
+        if (child == 0) { // asks for "/" as nobody: 1 when it is answered
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            char answer = 0;
+            _exit(setuid(65534) ||
+                          ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) ||
+                          write(fd, "/", 2) != 2
+                      ? 2
+                      : read(fd, &answer, 1) == 1);
+        }
+        int status = -1;
+        bool ended = false; // QTRY evaluates the condition once more at the end
+        QTRY_VERIFY_WITH_TIMEOUT(ended || (ended = waitpid(child, &status, WNOHANG) == child),
+                                 10000);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(heard.size(), 0);
     }
 
     // What keeps the lock from being made is told and tu_k starts; no odd file is opened.

@@ -10,10 +10,6 @@ using namespace tuktest;
 
 namespace {
 
-QString Stored(const char* key) {
-    return QSettings(StorePath(), QSettings::IniFormat).value(QLatin1String(key)).toString();
-}
-
 // Where pages of other volumes go when no target folder is stored.
 QString DefaultTarget() {
     return IsolatedHome().path() + "/home/Documents/Tu_K/";
@@ -132,6 +128,36 @@ private Q_SLOTS:
         for (qsizetype k = atStart; k < dialogs_.told.size(); ++k)
             QVERIFY(dialogs_.told[k].startsWith("The settings were not saved: "));
         QCOMPARE(FileKind(StorePath()), before);
+    }
+
+    // At start the folder of the command line, else the last one if it still exists; a folder
+    // that cannot be opened is told. The last folder is kept until another is chosen.
+    void startFolder_data() {
+        Columns<QString, QString, QString, int>("last", "argument", "chosen", "told");
+        Row("last", "pics/deep", "", "pics/deep", 0);
+        Row("last gone", "gone", "", "", 0);
+        Row("last on a removed stick", "stick/DCIM", "", "", 0);
+        Row("argument gone", "pics", "gone", "pics", 1);
+    }
+    void startFolder() {
+        QFETCH(QString, last);
+        QFETCH(QString, argument);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        const QString d = dir.path() + '/';
+        QVERIFY(MakeFolder(d + "pics/deep"));
+        if (last.startsWith("stick")) {
+            ScratchMount stick(d + "stick", 64);
+            if (!stick.Ok())
+                QSKIP("no file system can be mounted here");
+            QVERIFY(MakeFolder(d + last));
+        } // the stick is out
+        WriteStore("[Window]\nsLastFolder=" + QFile::encodeName(d + last) + "/\n");
+        Open(argument.isEmpty() ? QString() : d + argument);
+        QCOMPARE(w_->sFolder(), chosen.isEmpty() ? QString() : d + chosen + '/');
+        QTEST(int(dialogs_.told.size()), "told");
+        Close();
+        QCOMPARE(Stored("Window/sLastFolder"), d + (chosen.isEmpty() ? last : chosen) + '/');
     }
 
     // Save, close, start again: what was saved comes back, with the placement and target.

@@ -44,10 +44,15 @@ main_window() {
 box_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = Tu_K ]; }
 keys() { xdotool key --delay 100 "$@"; } # one key at a time, as a user types them
 
-# Starts the window, first answering the start-up message with Enter if "message"; sets app, window.
+tu_k() { # the program in the test's home; run in a subshell, which becomes the program
+    cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
+        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" "$@"
+}
+# Starts the window (with "${args[@]}"), first answering the start-up message with Enter if
+# "message"; sets app, window.
+args=()
 start_window() {
-    (cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" >"$scratch/tu_k.log" 2>&1) &
+    (tu_k "${args[@]}" >"$scratch/tu_k.log" 2>&1) &
     app=$!
     pids+=($app)
     box=
@@ -116,6 +121,22 @@ grep -q "MY%20PICS/100%25%20cotton_jpg.html$\|MY PICS/100% cotton_jpg.html$" "$s
 close_from_menu
 grep -qx "TargetFolder=$target/" "$store" || fail "target folder not kept: $(grep TargetFolder "$store")"
 echo "desktop test: swatch, bars, target folder, pages and view, all by keyboard"
+
+# tu_k FOLDER opens on it; a second start hands OTHER (an address, as file managers pass it)
+# over to that window and ends; the first window has OTHER chosen and keeps it at its close.
+shots=$build/desktop-shots && mkdir -p "$shots"
+args=("$pics")
+start_window
+args=()
+import -window root "$shots/1-started-on-folder.png"
+(tu_k "file://$home/Desktop/NEW%20FOLDER") &
+second=$!
+wait_until 200 eval '! kill -0 $second 2>/dev/null' && wait "$second" || fail "the second start did not hand its folder over"
+sleep 1
+import -window root "$shots/2-other-handed-over.png"
+close_from_menu
+grep -qx "sLastFolder=$home/Desktop/NEW FOLDER/" "$store" || fail "OTHER not chosen: $(grep Folder "$store")"
+echo "desktop test: started on a folder, a second start handed another one over (see $shots)"
 
 # SIGTERM while pages are made: the run stops after a whole page, the process ends, nothing saved.
 big="$home/Desktop/BIG"

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "base/PathNames.h"
 #include "foldertree/FolderTree.h"
 
 #include <QGuiApplication>
@@ -218,6 +219,45 @@ private Q_SLOTS:
         QCOMPARE(folders_->listed.value(usb), 2);
         QCOMPARE(chosen.size(), 2);
         QCOMPARE(chosen[1][0].toString(), usb + "/");
+    }
+
+    // A deep folder is opened down to from the deepest node above it, selected and chosen; one
+    // the tree does not show (hidden) is chosen with no node selected.
+    void chooseFolder() {
+        const QString v = AddVolume("v", "ext4", {"a/b/c/d/", ".h/x/"});
+        const QString usb = AddVolume("usb", "vfat", {"DCIM/100/"}, "", true);
+        const auto tree = Build();
+        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
+        for (const QString& folder : {v + "/a/b/c/", usb + "/DCIM/100", v + "/.h/x"}) {
+            tree->ChooseFolder(folder);
+            QCOMPARE(chosen.takeLast()[0].toString(), WithTrailingSeparator(folder));
+            const QTreeWidgetItem* node = tree->currentItem();
+            QCOMPARE(FolderTree::NodeKey(node),
+                     folder.contains(".h") ? "" : WithoutTrailingSeparator(folder));
+            for (; node && node->parent(); node = node->parent())
+                QVERIFY(node->parent()->isExpanded());
+        }
+        QCOMPARE(ChildTexts(tree->Node(v + "/a/b/c")), QStringList{"D"});
+    }
+
+    // Folders made, renamed or removed in an expanded folder show within a second.
+    void liveTree() {
+        const QString v = AddVolume("v", "ext4", {"old/in/deeper/", "z/"});
+        const auto tree = Build();
+        tree->ChooseFolder(v + "/old/in/deeper");
+        QTreeWidgetItem* node = tree->Node(v);
+        QVERIFY(MakeFolder(v + "/new/sub"));
+        QTRY_COMPARE_WITH_TIMEOUT(ChildTexts(node), (QStringList{"New", "Old", "Z"}), 1000);
+        QVERIFY(QDir(v).rename("old", "Renamed") && QDir(v + "/z").removeRecursively());
+        QTRY_COMPARE_WITH_TIMEOUT(ChildTexts(node), (QStringList{"New", "Renamed"}), 1000);
+        // The selection moved up out of the folder that went, choosing nothing.
+        QCOMPARE(tree->currentItem(), node);
+        QVERIFY(!tree->Node(v + "/old/in") && tree->FilledKeys().filter("/old").isEmpty());
+        // Ctrl+R's reading again, without a watch: a collapsed node.
+        tree->collapseItem(node);
+        QVERIFY(MakeFolder(v + "/later"));
+        tree->Reread(v);
+        QCOMPARE(ChildTexts(node), (QStringList{"Later", "New", "Renamed"}));
     }
 
     void linkLoop() {

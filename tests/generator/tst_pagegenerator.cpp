@@ -1,4 +1,5 @@
 #include "RunFixture.h"
+#include "generator/MadePages.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,6 +113,37 @@ private Q_SLOTS:
 
     // A re-run leaves pages that hold the right bytes alone; a changed option rewrites them,
     // keeping the permissions their owner gave them.
+    // View's page from an earlier run: the first page or the index, of this very folder, ours.
+    void pagesMadeBefore() {
+        QTemporaryDir dir;
+        const QString d = dir.path() + "/pics/", other = dir.path() + "/other/";
+        QVERIFY(MakeImages(d, {"b.jpg", "A.jpg"}) && MakeImages(other, {"a.jpg"}));
+        PageRun run = FixedDiskRun(d), elsewhere = FixedDiskRun(other);
+        const auto made = [&] {
+            return PageMadeBefore(run.sFolder, run.images[0], run.settings, run.driveType);
+        };
+        run.settings.lCopyr = false; // the credit line in a comment
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QCOMPARE(made(), d + "a_jpg.html");
+        run.settings.lIndex = true;
+        QCOMPARE(made(), QString());
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QCOMPARE(made(), d + "index.html");
+        // In a target folder shared by several folders, the page must show this folder's image.
+        for (PageRun* r : {&run, &elsewhere}) {
+            r->driveType = kRemovableDisk;
+            r->settings.TargetFolder = dir.path() + "/web/";
+            r->settings.lIndex = true;
+        }
+        QCOMPARE(PageGenerator(elsewhere).end, RunEnd::Finished);
+        QCOMPARE(made(), QString());
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QCOMPARE(made(), dir.path() + "/web/index.html");
+        run.driveType = kFixedDisk;
+        QVERIFY(WriteFile(d + "a_jpg.html", "<html><img src=\"A.jpg\"></html>\r\n"));
+        QCOMPARE(made(), QString());
+    }
+
     void unchangedPagesAreLeftAlone() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/", page = folder + "a_jpg.html";

@@ -31,6 +31,21 @@ desktop=$scratch/root/usr/share/applications/tu_k.desktop
 if ! report=$(desktop-file-validate "$desktop" 2>&1) || grep -q 'error:\|warning:' <<<"$report"; then
     bad "desktop-file-validate rejects the desktop entry: $report"
 fi
+# Offered for folders, never their default: what installing does (update-desktop-database over
+# the applications), over a copy of this machine's with a file manager, before and after ours.
+apps=$scratch/share/applications
+mkdir -p "$apps" && cp /usr/share/applications/*.desktop "$apps/" 2>/dev/null || true
+grep -qs '^MimeType=.*inode/directory' "$apps"/*.desktop ||
+    printf '[Desktop Entry]\nType=Application\nName=Files\nExec=pcmanfm %%U\nMimeType=inode/directory;\n' >"$apps/pcmanfm.desktop"
+folder_default() {
+    update-desktop-database "$apps" &&
+        env -i PATH="$PATH" HOME="$scratch" XDG_DATA_DIRS="$scratch/share" xdg-mime query default inode/directory
+}
+before=$(folder_default)
+cp "$desktop" "$apps/"
+after=$(folder_default)
+grep -q '^inode/directory=.*tu_k.desktop' "$apps/mimeinfo.cache" || bad "Tu_K is not offered for folders"
+[ -n "$before" ] && [ "$after" = "$before" ] || bad "the default for folders went from '$before' to '$after'"
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarnwick.tu_k.metainfo.xml" >&2 ||
     bad "the metainfo does not validate"
 version=$("$scratch/root/usr/bin/tu_k-make" --version)
