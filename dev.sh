@@ -30,7 +30,7 @@ if [ "$mode" = start ]; then
     # Only the window and what it links: the tests and the maker wait for "test".
     configure build
     cmake --build build -j "$jobs" --target tu_k
-    exec build/src/app/tu_k
+    exec build/bin/tu_k
 fi
 
 scripts/check-format.sh

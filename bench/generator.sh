@@ -17,7 +17,7 @@ BIG=${BIG:-40000}
 SMALL=${SMALL:-1000}
 
 cmake --build "$build" --target tuk_bench >/dev/null
-make=$PWD/$build/src/app/make/tu_k-make
+make=$PWD/$build/bin/tu_k-make
 floor=$PWD/$build/bench/tuk_bench_floor
 measure=$PWD/$build/bench/tuk_bench_measure
 

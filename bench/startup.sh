@@ -11,7 +11,7 @@ build=${1:-build}
 runs=${2:-41}
 
 cmake --build "$build" --target tu_k minimal_window >/dev/null
-tuk="$build/src/app/tu_k"
+tuk="$build/bin/tu_k"
 floor="$build/bench/minimal_window"
 
 home=$(mktemp -d)

@@ -11,7 +11,7 @@ N=${N:-200}
 ROUNDS=${ROUNDS:-3}
 
 cmake --build "$build" --target tuk_bench tu_k-make >/dev/null
-make=$PWD/$build/src/app/make/tu_k-make
+make=$PWD/$build/bin/tu_k-make
 measure=$PWD/$build/bench/tuk_bench_measure
 command -v vipsthumbnail >/dev/null || { echo "vipsthumbnail is missing (libvips-tools)" >&2; exit 2; }
 

@@ -9,7 +9,7 @@ N=${N:-10000}
 ROUNDS=${ROUNDS:-5}
 
 cmake --build "$build" --target tuk_bench tuk_bench_window_run >/dev/null
-make=$PWD/$build/src/app/make/tu_k-make
+make=$PWD/$build/bin/tu_k-make
 window=$PWD/$build/bench/tuk_bench_window_run
 measure=$PWD/$build/bench/tuk_bench_measure
 

@@ -1,13 +1,18 @@
 # Installation layout and the Debian package.
 include(GNUInstallDirs)
 
-foreach(program tu_k tu_k-make)
+# The programs in bin/, their image decoder where they look for it: ../libexec/tu_k/.
+foreach(program tu_k tu_k-make tu_k-decode)
   if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    set(dir ${CMAKE_INSTALL_BINDIR})
+    if(program STREQUAL "tu_k-decode")
+      set(dir ${CMAKE_INSTALL_LIBEXECDIR}/tu_k)
+    endif()
+    install(TARGETS ${program} RUNTIME DESTINATION ${dir})
     # A stripped install also drops the compiler's version notes, as Debian's own tools do.
     install(CODE "if(CMAKE_INSTALL_DO_STRIP)
       execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
-        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${dir}/${program}\"
         COMMAND_ERROR_IS_FATAL ANY)
     endif()")
   endif()

@@ -22,7 +22,7 @@ for spec in "harbour at dusk:1600x1200:navy-orange" "old town:1200x1600:sienna-k
     convert -seed $((seed++)) -size "$size" "plasma:$colours" -blur 0x2 -quality 88 \
         "$folder/$name.jpg"
 done
-"$build/src/app/make/tu_k-make" --yes --quiet --index "$folder" >/dev/null
+"$build/bin/tu_k-make" --yes --quiet --index "$folder" >/dev/null
 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=800,940 \
     --screenshot="$out" "file://$folder/index.html" 2>/dev/null
 echo "wrote $out"

@@ -55,7 +55,7 @@ mkdir -p "$home/Desktop/MY PICS" "$home/Documents" "$home/Pictures" "$home/.conf
 cp -r "$repo/tests/e2e/sample-images/." "$home/Desktop/MY PICS/"
 printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$home/.config/Tarnwick/Tu_K.conf"
 mkdir -p "$root/run/user/1000" && chmod 700 "$root/run/user/1000"
-cp "$build/src/app/tu_k" "$root/usr/local/bin/tu_k"
+cp "$build/bin/tu_k" "$root/usr/local/bin/tu_k"
 
 mkdir -p "$root/media/alex/USB STICK"
 mount "$loop" "$root/media/alex/USB STICK"

@@ -119,7 +119,7 @@ void RunController::MakePages(const QString& body) {
     run.images = folderImages_;
     run.settings = Program().page;
     run.body = body;
-    run.thumbnails = &thumbnails_;
+    run.pictures = &thumbnails_;
 
     lHtmlView_ = false;
     closing_ = false;

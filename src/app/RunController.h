@@ -2,7 +2,7 @@
 
 #include "app/CommandPolicy.h"
 #include "base/FsName.h"
-#include "thumbnails/ImageThumbnails.h"
+#include "thumbnails/PictureWorkers.h"
 
 #include <QList>
 #include <QString>
@@ -61,7 +61,7 @@ private:
     bool lHtmlView_ = false;
     QString firstPagePath_; // first page of the last finished run
     bool closing_ = false;
-    ImageThumbnails thumbnails_;                  // for the index page
+    PictureWorkers thumbnails_;                   // for the index page
     std::unique_ptr<QFileSystemWatcher> watcher_; // on the current folder
 };
 

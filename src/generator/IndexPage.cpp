@@ -16,14 +16,17 @@ namespace {
 void AppendPicture(QByteArray& out, const IndexEntry& e) {
     AppendLiteral(out, "<img src=\"");
     out.append(e.thumbLink);
-    AppendLiteral(out, "\" srcset=\"");
-    out.append(e.thumbLink);
-    AppendLiteral(out, " 1x, ");
-    out.append(e.thumb2xLink);
-    AppendLiteral(out, " 2x\" width=");
-    AppendDecimal(out, e.thumb.width);
+    if (!e.thumb2xLink.isEmpty()) {
+        AppendLiteral(out, "\" srcset=\"");
+        out.append(e.thumbLink);
+        AppendLiteral(out, " 1x, ");
+        out.append(e.thumb2xLink);
+        AppendLiteral(out, " 2x");
+    }
+    AppendLiteral(out, "\" width=");
+    AppendDecimal(out, e.thumb.width());
     AppendLiteral(out, " height=");
-    AppendDecimal(out, e.thumb.height);
+    AppendDecimal(out, e.thumb.height());
     AppendLiteral(out, " alt=\"");
     AppendPageText(out, e.image);
     AppendLiteral(out, "\" loading=\"lazy\">");
@@ -35,7 +38,7 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
     AppendLiteral(out, "px\">\r\n<a href=\"");
     out.append(e.pageLink);
     AppendLiteral(out, "\">");
-    if (e.thumb.Made()) {
+    if (!e.thumb.isEmpty()) {
         AppendPicture(out, e);
         AppendLiteral(out, "</a><br>");
         AppendPageName(out, e.image);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "generator/Thumbnails.h"
 #include "settings/PageSettings.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -24,8 +24,9 @@ bool IsOwnIndexPage(QByteArrayView head);
 struct IndexEntry {
     QString image; // the image's lower-cased name, shown under its thumbnail
     QByteArray pageLink;
-    QByteArray thumbLink, thumb2xLink;
-    ThumbSize thumb; // 0 x 0: the entry has no picture
+    QByteArray thumbLink;   // the thumbnail, or the image itself when it is that small
+    QByteArray thumb2xLink; // its twin of twice the pixels; empty when the image has none
+    QSize thumb;            // as the page shows it; empty: the entry has no picture
     QByteArray date;
     qint64 kiloBytes = 1;
 };

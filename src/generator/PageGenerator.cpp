@@ -5,6 +5,7 @@
 #include "base/SystemError.h"
 #include "base/Volumes.h"
 #include "generator/IndexPage.h"
+#include "generator/IndexStep.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageFile.h"
@@ -91,6 +92,18 @@ private:
     int fd_;
 };
 
+// "1 too large, 2 could not be decoded": the images the index shows without a picture.
+QString MissingPicturesText(const PageRunResult& r) {
+    QStringList parts;
+    if (r.picturesTooLarge > 0)
+        parts << QStringLiteral("%1 too large").arg(r.picturesTooLarge);
+    if (r.picturesUndecodable > 0)
+        parts << QStringLiteral("%1 could not be decoded").arg(r.picturesUndecodable);
+    if (r.picturesTooSlow > 0)
+        parts << QStringLiteral("%1 too slow to decode").arg(r.picturesTooSlow);
+    return parts.join(QLatin1String(", "));
+}
+
 QString CountSentence(const PageRunResult& r, int total) {
     QString text = QStringLiteral("%1 of %2 pages were written").arg(r.pagesWritten).arg(total);
     if (r.pagesUnchanged > 0)
@@ -162,81 +175,6 @@ QString IndexPlaceProblem(int outFd, const QString& outFolder) {
     return QString();
 }
 
-// What the index page needs of every image, gathered while its page is made.
-struct IndexParts {
-    std::vector<IndexEntry> entries;
-    std::vector<ThumbJob> jobs;
-    QByteArray link; // of the index page itself, as the pages link it
-
-    void Add(const QByteArray& outPrefix, const QByteArray& imagePath, QByteArrayView pageName,
-             const QString& image, QByteArrayView date, qint64 kiloBytes) {
-        const QByteArrayView stem = pageName.chopped(5); // without ".html"
-        ThumbJob job{imagePath, stem.toByteArray() + ".jpg", stem.toByteArray() + "@2x.jpg"};
-        IndexEntry entry;
-        entry.image = image;
-        PageLink(entry.pageLink, outPrefix, pageName);
-        entry.thumbLink = outPrefix + kThumbsFolderName + '/';
-        entry.thumb2xLink = entry.thumbLink;
-        AppendLink(entry.thumbLink, job.name);
-        AppendLink(entry.thumb2xLink, job.name2x);
-        entry.date = date.toByteArray();
-        entry.kiloBytes = kiloBytes;
-        entries.push_back(std::move(entry));
-        jobs.push_back(std::move(job));
-    }
-};
-
-// Makes the thumbnails (when the run has a maker) and writes the index page. Returns the
-// end of the run; message says why when it is not Finished.
-RunEnd MakeIndexPage(const PageRun& run, const QString& outFolder, int outFd,
-                     PageFileWriter& writer, IndexParts& parts, PageRunListener& events,
-                     PageRunResult& result, QString& message) {
-    if (run.thumbnails) {
-        if (mkdirat(outFd, kThumbsFolderName, 0777) != 0 && errno != EEXIST) {
-            message = QStringLiteral("Cannot make the folder %1%2: %3.")
-                          .arg(outFolder, QLatin1String(kThumbsFolderName), ErrorText(errno));
-            return RunEnd::Failed;
-        }
-        const int thumbsFd =
-            openat(outFd, kThumbsFolderName, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (thumbsFd < 0) {
-            message = QStringLiteral("Cannot open the folder %1%2: %3.")
-                          .arg(outFolder, QLatin1String(kThumbsFolderName), ErrorText(errno));
-            return RunEnd::Failed;
-        }
-        QString status;
-        auto progress = [&](int k, int n) {
-            status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
-            events.ThumbProgress(k, n, status);
-            events.Yield();
-            return !events.StopRequested();
-        };
-        bool stopped = false;
-        const std::vector<ThumbSize> sizes =
-            run.thumbnails->Make(thumbsFd, parts.jobs, run.thumbSize, progress, stopped);
-        close(thumbsFd);
-        if (stopped) {
-            message = QStringLiteral("Stopped on request while making thumbnails; the index "
-                                     "page was not written.");
-            return RunEnd::Stopped;
-        }
-        for (size_t k = 0; k < parts.entries.size() && k < sizes.size(); ++k)
-            parts.entries[k].thumb = sizes[k];
-    }
-    for (const IndexEntry& entry : parts.entries)
-        result.thumbsMissing += entry.thumb.Made() ? 0 : 1;
-    const QByteArray page = ComposeIndexPage(
-        run.settings, run.body, PageFolderName(run.sFolder.text), run.thumbSize, parts.entries);
-    QByteArray name(kIndexFileName); // NUL-terminated, as the writer needs
-    if (writer.Write(name, page) == PageFileWriter::Outcome::Failed) {
-        message = QStringLiteral("Cannot write the index page %1%2: %3.")
-                      .arg(outFolder, QLatin1String(kIndexFileName), ErrorText(writer.error()));
-        return RunEnd::Failed;
-    }
-    result.indexPath = outFolder + QLatin1String(kIndexFileName);
-    return RunEnd::Finished;
-}
-
 // One run, from its checks to its last page. Every check that can refuse the run comes before
 // the first page, so a refused run writes nothing.
 class PageRunner {
@@ -260,6 +198,11 @@ private:
     QString Checks();
     void PrepareLinks();
     QString WritePage(int k, const PageComposer& composer, PageFileWriter& writer);
+    QString ImageFailure(const FsName& image) const;
+    QString PrepareIndex(PageFileWriter& writer);
+    PageRunResult MakePictures(PageRunListener& events, PageFileWriter& writer);
+    PageRunResult EndEarly(RunEnd end, const QString& message, int pagesMade,
+                           PageFileWriter& writer);
     PageRunResult Finish(RunEnd end, const QString& message);
     QString Failure(const QString& what, const QString& name, const QString& reason) const {
         return QStringLiteral("Cannot %1 %2: %3. %4")
@@ -279,7 +222,8 @@ private:
     DateTexts dates_;
     QString lowerName_;
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, page_;
-    IndexParts index_; // what the index page needs, when the run makes one
+    QByteArray indexLink_;           // of the index page, as the pages link it
+    std::optional<IndexStep> index_; // when the run makes an index page
 };
 
 PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
@@ -290,8 +234,9 @@ PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
                        : end == RunEnd::Stopped ? " -- Stopped"
                                                 : " -- Failed";
     result_.statusText = ImageStatusText(position_, count_) + QLatin1String(" -- ");
-    if (result_.thumbsMissing > 0)
-        result_.statusText += QStringLiteral("%1 without thumbnail -- ").arg(result_.thumbsMissing);
+    const QString missing = MissingPicturesText(result_);
+    if (!missing.isEmpty())
+        result_.statusText += missing + QLatin1String(" -- ");
     result_.statusText += FormatElapsed(result_.elapsedSeconds, run_.locale) + QLatin1String(word);
     return result_;
 }
@@ -335,14 +280,21 @@ QString PageRunner::OpenFolders() {
 // written so far linking to pages that never come: the run is refused before the first page.
 QString PageRunner::CheckNameLengths() const {
     const qsizetype nameMax = NameMax(outFolder_->fd());
+    // The thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
+    const qsizetype longest =
+        run_.settings.lIndex && run_.pictures ? qsizetype(sizeof "@2x.jpg" - sizeof ".html") : 0;
     for (qsizetype k = 0; k < pageNames_.size(); ++k) {
-        if (pageNames_.at(k).size() > nameMax)
-            return QStringLiteral("Cannot make a page for the image \"%1\": its page name would "
-                                  "be %2 bytes long, longer than the %3 bytes a file name can "
-                                  "have. No page was written.")
-                .arg(run_.images.at(k).text)
-                .arg(pageNames_.at(k).size())
-                .arg(nameMax);
+        const qsizetype page = pageNames_.at(k).size();
+        if (page + longest <= nameMax)
+            continue;
+        const bool pageFits = page <= nameMax;
+        return QStringLiteral("Cannot make a page for the image \"%1\": its %2 name would be %3 "
+                              "bytes long, longer than the %4 bytes a file name can have. No "
+                              "page was written.")
+            .arg(run_.images.at(k).text,
+                 pageFits ? QStringLiteral("thumbnail") : QStringLiteral("page"))
+            .arg(pageFits ? page + longest : page)
+            .arg(nameMax);
     }
     return QString();
 }
@@ -365,10 +317,77 @@ void PageRunner::PrepareLinks() {
         AppendLink(imagePrefix_, sFolder_.bytes);
     }
     if (run_.settings.lIndex)
-        PageLink(index_.link, outPrefix_, kIndexFileName);
+        PageLink(indexLink_, outPrefix_, kIndexFileName);
     PageLink(firstLink_, outPrefix_, pageNames_.at(0));
     PageLink(lastLink_, outPrefix_, pageNames_.at(count_ - 1));
     page_.reserve(8192);
+}
+
+// Every image's index entry and pictures, planned before the first page; the index page then
+// written shows only pictures that exist, so the pages' index links lead somewhere from the
+// first page on.
+QString PageRunner::PrepareIndex(PageFileWriter& writer) {
+    index_.emplace(run_, outFolder_->fd(), output_.sOutFolder.text);
+    QString failure;
+    if (run_.pictures && index_->OpenThumbsFolder(failure) < 0)
+        return failure;
+    for (int k = 0; k < count_; ++k) {
+        const FsName& image = run_.images.at(k);
+        struct stat st {};
+        if (fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) != 0 ||
+            !S_ISREG(st.st_mode))
+            return ImageFailure(image);
+        const QByteArrayView pageName = pageNames_.at(k);
+        const QByteArray stem = pageName.chopped(5).toByteArray(); // without ".html"
+        IndexEntry entry;
+        entry.image = image.text.toLower();
+        PageLink(entry.pageLink, outPrefix_, pageName);
+        const QByteArray thumbs = outPrefix_ + kThumbsFolderName + '/';
+        entry.thumbLink = entry.thumb2xLink = thumbs;
+        AppendLink(entry.thumbLink, PictureFileName(stem, PictureKind::Thumb));
+        AppendLink(entry.thumb2xLink, PictureFileName(stem, PictureKind::Thumb2x));
+        entry.date = dates_.Text(st.st_mtim.tv_sec).toByteArray();
+        entry.kiloBytes = PageKiloBytes(st.st_size);
+        QByteArray imageRef = imagePrefix_;
+        AppendLink(imageRef, image.bytes);
+        index_->Add(std::move(entry),
+                    PictureSource{imageFolder_->fd(), image.bytes, sFolder_.text + image.text, -1,
+                                  QString(), stem},
+                    std::move(imageRef));
+    }
+    return index_->Prepare(writer);
+}
+
+// A run that ends before its last page: the index page then lists the pages that were made.
+PageRunResult PageRunner::EndEarly(RunEnd end, const QString& message, int pagesMade,
+                                   PageFileWriter& writer) {
+    if (index_)
+        (void)index_->Write(writer, static_cast<size_t>(pagesMade)); // else the earlier one stays
+    return Finish(end, message);
+}
+
+PageRunResult PageRunner::MakePictures(PageRunListener& events, PageFileWriter& writer) {
+    QString status, failure;
+    auto progress = [&](int k, int n) {
+        status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
+        events.ThumbProgress(k, n, status);
+        events.Yield();
+        return !events.StopRequested();
+    };
+    const IndexStep::End end = index_->MakePictures(progress, failure);
+    const QString notWritten = index_->Write(writer, static_cast<size_t>(count_));
+    index_->Report(result_);
+    if (end == IndexStep::End::Stopped)
+        return Finish(RunEnd::Stopped, QStringLiteral("Stopped on request while making thumbnails; "
+                                                      "the index page shows those made so far."));
+    if (end == IndexStep::End::Failed)
+        return Finish(RunEnd::Failed, failure);
+    if (!notWritten.isEmpty())
+        return Finish(RunEnd::Failed, notWritten);
+    result_.indexPath = output_.sOutFolder.text + QLatin1String(kIndexFileName);
+    if (!result_.picturesMissing.isEmpty())
+        result_.message = QStringLiteral("No thumbnail for %1.").arg(result_.picturesMissing);
+    return Finish(RunEnd::Finished, result_.message);
 }
 
 PageRunResult PageRunner::Run(PageRunListener& events) {
@@ -381,7 +400,9 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
     const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
     PageFileWriter writer(outFolder_->fd(), run_.unnamedFiles);
     writer.ReadFolder();
-    events.Planned(count_, run_.settings.lIndex ? count_ : 0);
+    if (run_.settings.lIndex && !(failure = PrepareIndex(writer)).isEmpty())
+        return Finish(RunEnd::Failed, failure);
+    events.Planned(count_, index_ ? index_->PicturesToMake() : 0);
 
     // "Image: k / n", rebuilt in place for every page.
     const QString ofCount = QLatin1String(" / ") + QString::number(count_);
@@ -395,30 +416,35 @@ PageRunResult PageRunner::Run(PageRunListener& events) {
         events.Progress(position_, count_, status);
         failure = WritePage(k, composer, writer);
         if (!failure.isEmpty())
-            return Finish(RunEnd::Failed, failure);
+            return EndEarly(RunEnd::Failed, failure, k, writer);
         events.Yield();
         if (k + 1 < count_ && events.StopRequested())
-            return Finish(
+            return EndEarly(
                 RunEnd::Stopped,
-                QStringLiteral("Stopped on request. %1").arg(CountSentence(result_, count_)));
+                QStringLiteral("Stopped on request. %1").arg(CountSentence(result_, count_)),
+                position_, writer);
     }
-    if (run_.settings.lIndex) {
-        const RunEnd end = MakeIndexPage(run_, output_.sOutFolder.text, outFolder_->fd(), writer,
-                                         index_, events, result_, failure);
-        if (end != RunEnd::Finished)
-            return Finish(end, failure);
-    }
+    if (index_)
+        return MakePictures(events, writer);
     return Finish(RunEnd::Finished, QString());
+}
+
+// Why the image's date and size cannot be read, right after the fstatat that failed or found
+// something else than a file.
+QString PageRunner::ImageFailure(const FsName& image) const {
+    const int error = errno;
+    struct stat st {};
+    const bool found = fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) == 0;
+    return Failure(QStringLiteral("read the date and size of the image"),
+                   sFolder_.text + image.text,
+                   found ? QStringLiteral("not a regular file") : ErrorText(error));
 }
 
 QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWriter& writer) {
     const FsName& image = run_.images.at(k);
     struct stat st {};
-    const bool found = fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) == 0;
-    if (!found || !S_ISREG(st.st_mode))
-        return Failure(QStringLiteral("read the date and size of the image"),
-                       sFolder_.text + image.text,
-                       found ? QStringLiteral("not a regular file") : ErrorText(errno));
+    if (fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return ImageFailure(image);
 
     PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
     PageLink(nextLink_, outPrefix_, pageNames_.at(k == count_ - 1 ? k : k + 1));
@@ -438,11 +464,8 @@ QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWrite
     facts.kiloBytes = PageKiloBytes(st.st_size);
     facts.position = position_;
     facts.count = count_;
-    facts.indexLink = index_.link;
+    facts.indexLink = indexLink_;
     composer.Compose(page_, facts);
-    if (run_.settings.lIndex)
-        index_.Add(outPrefix_, sFolder_.bytes + image.bytes, pageNames_.at(k), lowerName_,
-                   facts.date, facts.kiloBytes);
 
     switch (writer.Write(pageNames_.at(k), page_)) {
     case PageFileWriter::Outcome::Written:

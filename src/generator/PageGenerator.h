@@ -2,7 +2,7 @@
 
 #include "base/FsName.h"
 #include "generator/PageFile.h"
-#include "generator/Thumbnails.h"
+#include "generator/Pictures.h"
 #include "settings/PageSettings.h"
 
 #include <QList>
@@ -74,7 +74,7 @@ struct PageRun {
     QLocale locale = QLocale::system();
     int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
     // Makes the index page's thumbnails; without one the index has no pictures.
-    ThumbnailMaker* thumbnails = nullptr;
+    PictureMaker* pictures = nullptr;
     UnnamedFiles unnamedFiles = UnnamedFiles::WhereOffered; // how new pages are written
 };
 
@@ -89,7 +89,10 @@ struct PageRunResult {
     RunEnd end = RunEnd::NoImages;
     int pagesWritten = 0;   // pages written anew
     int pagesUnchanged = 0; // pages that already held exactly these bytes
-    int thumbsMissing = 0;  // index entries without a picture (the image did not decode)
+    // Images the index page shows without a picture, by reason, and their names:
+    // "/a/b.jpg (too large), /a/c.gif (could not be decoded)".
+    int picturesTooLarge = 0, picturesUndecodable = 0, picturesTooSlow = 0;
+    QString picturesMissing;
     // "Image: n / n -- 3.461 -- OK" when finished; "... -- Failed" or "... -- Stopped" else.
     QString statusText;
     // Why a run failed or stopped: the file, the system's reason, the pages made so far.

@@ -46,7 +46,7 @@ keys() { xdotool key --delay 100 "$@"; } # one key at a time, as a user types th
 
 tu_k() { # the program in the test's home; run in a subshell, which becomes the program
     cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb exec "$build/src/app/tu_k" "$@"
+        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb exec "$build/bin/tu_k" "$@"
 }
 # Starts the window (with "${args[@]}"), first answering the start-up message with Enter if
 # "message"; sets app, window.

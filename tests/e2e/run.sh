@@ -11,7 +11,7 @@ skip() {
 
 if [ -x /usr/bin/chromium ]; then
     [ -d "$here/node_modules/playwright-core" ] || (cd "$here" && npm ci --no-audit --no-fund --silent)
-    node "$here/browser.test.mjs" "$build/src/app/make/tu_k-make"
+    node "$here/browser.test.mjs" "$build/bin/tu_k-make"
 else
     skip "browser test (no /usr/bin/chromium; install the chromium package)"
 fi

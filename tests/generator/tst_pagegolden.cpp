@@ -40,14 +40,27 @@ void MakeDatedImages(const QString& folder, const QList<Image>& images) {
 }
 
 // Thumbnails of a fixed size without decoding anything; "b.gif" counts as undecodable.
-class FixedThumbs : public ThumbnailMaker {
+class FixedThumbs : public PictureMaker {
 public:
-    std::vector<ThumbSize> Make(int, const std::vector<ThumbJob>& jobs, int size,
-                                const std::function<bool(int, int)>&, bool&) override {
-        std::vector<ThumbSize> sizes;
-        for (const ThumbJob& job : jobs)
-            sizes.push_back(job.image.endsWith("b.gif") ? ThumbSize{} : ThumbSize{size, size / 2});
-        return sizes;
+    std::vector<PicturePlan> Plan(const std::vector<PictureSource>& sources,
+                                  const PictureSizes& sizes) override {
+        std::vector<PicturePlan> plans(sources.size());
+        for (size_t k = 0; k < sources.size(); ++k) {
+            plans[k].state = sources[k].name.endsWith("b.gif") ? PictureState::Undecodable
+                                                               : PictureState::Pending;
+            plans[k].image = QSize(4 * sizes.thumb, 2 * sizes.thumb);
+        }
+        return plans;
+    }
+    void Make(const std::vector<PictureSource>&, const PictureSizes& sizes,
+              std::vector<PicturePlan>& plans, const std::function<bool(int, int)>&,
+              bool&) override {
+        for (PicturePlan& plan : plans) {
+            if (plan.state != PictureState::Pending)
+                continue;
+            plan.state = PictureState::Ready;
+            plan.size = {QSize(sizes.thumb, sizes.thumb / 2), QSize(2 * sizes.thumb, sizes.thumb)};
+        }
     }
 };
 
@@ -132,11 +145,11 @@ private Q_SLOTS:
         run.settings = settings;
         run.body = MakeBodyString(settings);
         FixedThumbs thumbs;
-        run.thumbnails = &thumbs;
+        run.pictures = &thumbs;
         const PageRunResult result = PageGenerator(run);
         QCOMPARE(result.end, RunEnd::Finished);
-        QCOMPARE(result.message, QString());
-        QCOMPARE(result.thumbsMissing, settings.lIndex ? 1 : 0);
+        QCOMPARE(result.message.endsWith("b.gif (could not be decoded)."), settings.lIndex);
+        QCOMPARE(result.picturesUndecodable, settings.lIndex ? 1 : 0);
         CompareWithGolden(golden, folder, {});
         // No stray files: the index page and its thumbs folder only when asked for.
         QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * images.size() + 2 * settings.lIndex);

@@ -10,7 +10,7 @@
 #include "generator/PageGenerator.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
-#include "thumbnails/ImageThumbnails.h"
+#include "thumbnails/PictureWorkers.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -343,19 +343,19 @@ bool ConfirmRun(const Options& options, const PageRun& run) {
 int MakePages(const Options& options, PageRun& run) {
     CatchStopSignals();
     PageRunResult result;
-    ImageThumbnails thumbnails;
-    run.thumbnails = &thumbnails;
+    PictureWorkers thumbnails;
+    run.pictures = &thumbnails;
     {
         TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO));
         result = PageGenerator(run, &progress);
     }
     if (!options.quiet)
         std::cout << result.statusText.toLocal8Bit().constData() << std::endl;
-    if (result.thumbsMissing > 0)
-        Error(QStringLiteral("%1 image(s) could not be decoded and have no thumbnail")
-                  .arg(result.thumbsMissing));
-    if (result.end == RunEnd::Finished)
+    if (result.end == RunEnd::Finished) {
+        if (!result.message.isEmpty() && !options.quiet)
+            Error(result.message);
         return kSuccess;
+    }
     Error(result.message);
     if (result.end == RunEnd::Stopped && stopSignal != 0) {
         // End the way the signal would have, so a calling shell sees the interruption; where

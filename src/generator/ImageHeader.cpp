@@ -1,0 +1,168 @@
+#include "generator/ImageHeader.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace tuk {
+
+namespace {
+
+// Bytes of a file at any offset: a window read once and kept, another read only when asked
+// for bytes outside it.
+class Bytes {
+public:
+    explicit Bytes(int fd) : fd_(fd) {}
+    explicit Bytes(QByteArrayView memory) : window_(memory.toByteArray()) {}
+
+    // Up to n bytes at the offset; fewer at the end of the file.
+    QByteArrayView At(qint64 offset, qsizetype n) {
+        if (fd_ >= 0 && (offset < start_ || offset + n > start_ + window_.size())) {
+            window_.resize(qMax<qsizetype>(n, kWindow));
+            ssize_t got;
+            do
+                got = pread(fd_, window_.data(), static_cast<size_t>(window_.size()), offset);
+            while (got < 0 && errno == EINTR);
+            window_.resize(got > 0 ? got : 0);
+            start_ = offset;
+        }
+        const qint64 from = offset - start_;
+        if (from < 0 || from >= window_.size())
+            return {};
+        return QByteArrayView(window_).sliced(from, qMin<qint64>(n, window_.size() - from));
+    }
+
+private:
+    static constexpr qsizetype kWindow = 65536;
+    int fd_ = -1;
+    qint64 start_ = 0;
+    QByteArray window_;
+};
+
+int Byte(QByteArrayView b, qsizetype i) {
+    return static_cast<unsigned char>(b[i]);
+}
+int BigEndian16(QByteArrayView b, qsizetype i) {
+    return Byte(b, i) << 8 | Byte(b, i + 1);
+}
+
+// The orientation tag of an EXIF segment's first directory (the segment after "Exif\0\0").
+int ExifOrientation(QByteArrayView tiff) {
+    if (tiff.size() < 8)
+        return 1;
+    const bool big = tiff.startsWith("MM");
+    if (!big && !tiff.startsWith("II"))
+        return 1;
+    auto u16 = [&](qsizetype i) {
+        return big ? BigEndian16(tiff, i) : Byte(tiff, i) | Byte(tiff, i + 1) << 8;
+    };
+    auto u32 = [&](qsizetype i) {
+        return big ? static_cast<qint64>(u16(i)) << 16 | u16(i + 2)
+                   : static_cast<qint64>(u16(i + 2)) << 16 | u16(i);
+    };
+    const qint64 directory = u32(4);
+    if (directory < 8 || directory + 2 > tiff.size())
+        return 1;
+    const int entries = u16(directory);
+    for (int k = 0; k < entries; ++k) {
+        const qint64 entry = directory + 2 + 12 * k;
+        if (entry + 12 > tiff.size())
+            break;
+        if (u16(entry) == 0x0112) {
+            const int value = u16(entry + 8);
+            return value >= 1 && value <= 8 ? value : 1;
+        }
+    }
+    return 1;
+}
+
+bool IsFrameStart(int marker) {
+    // SOF0 to SOF15, but DHT (C4), JPG (C8) and DAC (CC) share the range.
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+ImageHeader ParseJpeg(Bytes& bytes) {
+    ImageHeader header;
+    constexpr int kMaxSegments = 4096; // far more than any camera writes
+    qint64 at = 2;
+    for (int segment = 0; segment < kMaxSegments; ++segment) {
+        QByteArrayView mark = bytes.At(at, 4);
+        while (mark.size() >= 2 && Byte(mark, 0) == 0xFF && Byte(mark, 1) == 0xFF) // fill bytes
+            mark = bytes.At(++at, 4);
+        if (mark.size() < 2 || Byte(mark, 0) != 0xFF)
+            return {};
+        const int marker = Byte(mark, 1);
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // no length follows
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA || mark.size() < 4) // end, or the pixels start
+            return {};
+        const int length = BigEndian16(mark, 2);
+        if (length < 2)
+            return {};
+        if (IsFrameStart(marker)) {
+            const QByteArrayView frame = bytes.At(at + 4, 6);
+            if (frame.size() < 6)
+                return {};
+            header.format = ImageFormat::Jpeg;
+            header.stored = QSize(BigEndian16(frame, 3), BigEndian16(frame, 1));
+            header.components = Byte(frame, 5);
+            header.progressive = (marker & 0x03) == 0x02; // SOF2, SOF6, SOF10, SOF14
+            return header;
+        }
+        if (marker == 0xE1 || marker == 0xFE) {
+            const QByteArrayView body = bytes.At(at + 4, length - 2);
+            if (marker == 0xFE)
+                header.comment += body;
+            else if (body.startsWith(QByteArrayView("Exif\0\0", 6)) && header.orientation == 1)
+                header.orientation = ExifOrientation(body.sliced(6));
+        }
+        at += 2 + length;
+    }
+    return {};
+}
+
+ImageHeader Parse(Bytes& bytes) {
+    const QByteArrayView start = bytes.At(0, 10);
+    if (start.size() >= 2 && Byte(start, 0) == 0xFF && Byte(start, 1) == 0xD8)
+        return ParseJpeg(bytes);
+    ImageHeader header;
+    if (start.size() == 10 && (start.startsWith("GIF87a") || start.startsWith("GIF89a"))) {
+        header.format = ImageFormat::Gif;
+        header.stored =
+            QSize(Byte(start, 6) | Byte(start, 7) << 8, Byte(start, 8) | Byte(start, 9) << 8);
+    }
+    return header;
+}
+
+} // namespace
+
+ImageFormat FormatOfName(QByteArrayView name) {
+    const QByteArray lower = name.toByteArray().toLower();
+    if (lower.endsWith(".jpg") || lower.endsWith(".jpeg"))
+        return ImageFormat::Jpeg;
+    return lower.endsWith(".gif") ? ImageFormat::Gif : ImageFormat::Unknown;
+}
+
+qint64 ImageHeader::DecodeBytes(int longest) const {
+    const qint64 pixels = static_cast<qint64>(stored.width()) * stored.height();
+    if (format == ImageFormat::Gif)
+        return pixels * 8; // the frame and the picture it is drawn on
+    if (progressive)
+        return pixels * 2 * qMax(components, 1); // a 16-bit coefficient per pixel and component
+    // Scaled while decoding to no less than an eighth: the picture at the asked size, twice.
+    const qint64 side = qMax<qint64>(longest, qMax(stored.width(), stored.height()) / 8);
+    return side * side * 4 * 2;
+}
+
+ImageHeader ReadImageHeader(int fd) {
+    Bytes bytes(fd);
+    return Parse(bytes);
+}
+
+ImageHeader ParseImageHeader(QByteArrayView memory) {
+    Bytes bytes(memory);
+    return Parse(bytes);
+}
+
+} // namespace tuk

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSize>
+
+namespace tuk {
+
+// The two kinds of image the program makes pages for; which one a file is comes from its name,
+// and a file whose bytes show another kind is not decoded at all.
+enum class ImageFormat { Unknown, Jpeg, Gif };
+
+// By the name's ending (.jpg, .jpeg, .gif, any letter case).
+ImageFormat FormatOfName(QByteArrayView name);
+
+// What the first bytes of a JPEG or GIF say, read without decoding a pixel.
+struct ImageHeader {
+    ImageFormat format = ImageFormat::Unknown; // Unknown: neither kind, or no size found
+    QSize stored;                              // the pixels as stored
+    int orientation = 1;                       // EXIF orientation, 1 to 8
+    bool progressive = false;                  // a progressive JPEG
+    int components = 0;                        // colour components of a JPEG
+    QByteArray comment;                        // the JPEG's comment segments, joined
+
+    bool Valid() const { return format != ImageFormat::Unknown && !stored.isEmpty(); }
+    // The size as shown: the EXIF orientations 5 to 8 turn the picture a quarter.
+    QSize Upright() const { return orientation >= 5 ? stored.transposed() : stored; }
+    // The most memory decoding it may take, in bytes: a progressive JPEG keeps every
+    // coefficient of the picture, a GIF decodes at full size whatever is asked of it, a
+    // baseline JPEG scales while it decodes.
+    qint64 DecodeBytes(int longest) const;
+};
+
+// Reads the header from an open file with positioned reads: only the segments' lengths are read
+// of what lies between the start and the picture data, so a file of any size costs a few reads.
+ImageHeader ReadImageHeader(int fd);
+// The same from bytes in memory (the file's first bytes, or all of it).
+ImageHeader ParseImageHeader(QByteArrayView bytes);
+
+} // namespace tuk

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace tuk {
+
+// The pictures an image can get besides its page: the index page's thumbnail and its sharp twin
+// of twice the size. Each is a JPEG in a folder of the pages, never larger than the image: an
+// image no larger than a picture's size serves as that picture itself.
+enum class PictureKind { Thumb, Thumb2x };
+inline constexpr int kPictureKinds = 2;
+
+// What a run asks of every image's pictures.
+struct PictureSizes {
+    int thumb = 0;                 // longest edge of the thumbnail; 0: no thumbnails
+    quint32 background = 0xffffff; // a transparent GIF's pixels are laid on this colour
+
+    int Longest(PictureKind kind) const { return kind == PictureKind::Thumb ? thumb : 2 * thumb; }
+    // Whether an image of this upright size gets a picture of the kind made for it.
+    bool Needs(PictureKind kind, QSize image) const;
+};
+
+// One image whose pictures a run wants. Descriptors are the caller's and stay open.
+struct PictureSource {
+    int imageFolderFd = -1;
+    QByteArray name;     // the image's file name in that folder (file-system bytes)
+    QString shown;       // the image's full path as messages show it
+    int folderFd = -1;   // where its pictures go
+    QString shownFolder; // that folder's path as messages show it, ending with "/"
+    QByteArray stem;     // picture names: stem + ".jpg", stem + "@2x.jpg"
+};
+
+// The file name of a picture of the kind.
+QByteArray PictureFileName(const QByteArray& stem, PictureKind kind);
+
+enum class PictureState {
+    Pending,     // to be made
+    Ready,       // every picture the image gets exists for the image as it is now
+    TooLarge,    // more pixels, or more memory to decode, than a run allows
+    Undecodable, // not the kind of image its name says, or broken
+    TooSlow,     // decoding took longer than an image may take
+    Failed,      // the image could not be read or a picture not written: the run fails
+};
+
+struct PicturePlan {
+    PictureState state = PictureState::Pending;
+    QSize image;                             // upright size, when known
+    std::array<QSize, kPictureKinds> size{}; // each picture's size; empty: the image serves
+    qint64 decodeBytes = 0;                  // what decoding it may take (Pending)
+    QString failure; // Failed: "Cannot write the thumbnail /a/thumbs/b_jpg.jpg: Disk full"
+
+    bool Ready() const { return state == PictureState::Ready; }
+};
+
+// Makes the pictures of a run. The page generator decodes no image itself: the program plugs
+// in an implementation (thumbnails/), tests may plug in their own.
+class PictureMaker {
+public:
+    virtual ~PictureMaker() = default;
+    // Before the first page: which pictures each image gets, and which of them already exist
+    // for the image as it is now (told by the pictures' own headers; an image is read only
+    // when it has no such pictures). Never decodes.
+    virtual std::vector<PicturePlan> Plan(const std::vector<PictureSource>& sources,
+                                          const PictureSizes& sizes) = 0;
+    // Makes the pictures of every Pending plan. `progress(done, total)` is called on the
+    // calling thread while the work goes on; when it returns false no further image is
+    // started, decoding under way is abandoned at once and Make returns with `stopped` set.
+    // A Failed plan stops the other images too.
+    virtual void Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
+                      std::vector<PicturePlan>& plans,
+                      const std::function<bool(int, int)>& progress, bool& stopped) = 0;
+};
+
+} // namespace tuk

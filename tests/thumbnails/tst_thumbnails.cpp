@@ -1,0 +1,351 @@
+#include "generator/ImageHeader.h"
+#include "generator/RunFixture.h"
+#include "thumbnails/PictureWorkers.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+// A JPEG, left half red and right half blue, with an EXIF orientation (6: quarter turn right).
+QByteArray TwoColourJpeg(int width, int height, int orientation = 0, bool progressive = false) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width / 2; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    if (orientation > 0) {
+        QByteArray exif("\xff\xe1\x00\x22"
+                        "Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08\x00\x01"
+                        "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00\x00\x00\x00\x00",
+                        36);
+        exif[31] = char(orientation);
+        bytes.insert(2, exif);
+    }
+    return bytes;
+}
+
+// The JPEG claiming another size in its frame header: a few hundred bytes that declare a
+// picture of any size.
+QByteArray Claiming(QByteArray jpeg, int width, int height) {
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const uchar m = uchar(jpeg[i + 1]);
+        if (uchar(jpeg[i]) == 0xFF && (m == 0xC0 || m == 0xC2)) {
+            jpeg[i + 5] = char(height >> 8), jpeg[i + 6] = char(height);
+            jpeg[i + 7] = char(width >> 8), jpeg[i + 8] = char(width);
+            break;
+        }
+    }
+    return jpeg;
+}
+
+// A progressive JPEG whose last scan comes `scans` times more: each costs a pass over the
+// whole picture, so it takes seconds to decode.
+QByteArray SlowJpeg(int scans) {
+    const QByteArray jpeg = TwoColourJpeg(2000, 2000, 0, true);
+    const qsizetype last = jpeg.lastIndexOf("\xff\xda");
+    QByteArray slow = jpeg.chopped(2);
+    for (int i = 0; i < scans; ++i)
+        slow += jpeg.mid(last, jpeg.size() - 2 - last);
+    return slow + "\xff\xd9";
+}
+
+// A 4 x 4 GIF: colour 0 red, colour 1 transparent, the left half red. Its LZW data sends a
+// clear code before every pixel, so the codes stay three bits wide.
+QByteArray HalfTransparentGif() {
+    QByteArray gif("GIF89a\x04\x00\x04\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                   "!\xf9\x04\x01\x00\x00\x01\x00,\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02",
+                   40);
+    QByteArray data;
+    quint32 bits = 0;
+    int count = 0;
+    auto code = [&](int c) {
+        bits |= quint32(c) << count;
+        for (count += 3; count >= 8; count -= 8, bits >>= 8)
+            data += char(bits & 0xff);
+    };
+    for (int pixel = 0; pixel < 16; ++pixel)
+        code(4), code(pixel % 4 < 2 ? 0 : 1);
+    code(5);
+    if (count > 0)
+        data += char(bits & 0xff);
+    return gif + char(data.size()) + data + QByteArray("\x00;", 2);
+}
+
+PictureWorkers Maker(DecodeLimits limits = {}) {
+    return PictureWorkers(limits, QStringLiteral(TUK_DECODER));
+}
+
+// A run with the index page over the folder, thumbnails of `size`.
+PageRun IndexRun(const QString& folder, PictureMaker& maker, int size = 60) {
+    PageRun run = FixedDiskRun(folder);
+    run.settings.lIndex = true;
+    run.thumbSize = size;
+    run.pictures = &maker;
+    return run;
+}
+
+// Every picture the index page names exists: a stopped or failed run never leaves it lying.
+bool IndexShowsOnlyWhatExists(const QString& folder) {
+    const QByteArray index = ReadFile(folder + "index.html");
+    static const QRegularExpression source(QStringLiteral("<img src=\"([^\"]+)\""));
+    for (const QRegularExpressionMatch& m : source.globalMatch(QString::fromLatin1(index)))
+        if (!QFile::exists(folder + m.captured(1)))
+            return false;
+    return !index.isEmpty();
+}
+
+// When the file was last written or replaced, in nanoseconds.
+qint64 Changed(const QString& path) {
+    struct stat st {};
+    if (stat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+}
+
+} // namespace
+
+class TestThumbnails : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void headers_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QSize>("upright");
+        QTest::addColumn<bool>("progressive");
+        const QByteArray jpeg = TwoColourJpeg(40, 20);
+        QTest::newRow("jpeg") << jpeg << int(ImageFormat::Jpeg) << QSize(40, 20) << false;
+        QTest::newRow("turned") << TwoColourJpeg(40, 20, 6) << int(ImageFormat::Jpeg)
+                                << QSize(20, 40) << false;
+        QTest::newRow("progressive")
+            << TwoColourJpeg(40, 20, 0, true) << int(ImageFormat::Jpeg) << QSize(40, 20) << true;
+        QTest::newRow("gif") << HalfTransparentGif() << int(ImageFormat::Gif) << QSize(4, 4)
+                             << false;
+        QTest::newRow("cut before its frame") << jpeg.left(30) << 0 << QSize() << false;
+        QTest::newRow("svg") << QByteArray("<svg width='9' height='9'/>") << 0 << QSize() << false;
+        QByteArray loop = jpeg.left(2) + "\xff\xfe\x00\x01"; // a segment shorter than its length
+        QTest::newRow("bad length") << loop << 0 << QSize() << false;
+    }
+    // What a header says, read without decoding.
+    void headers() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
+        const ImageHeader header = ParseImageHeader(bytes);
+        QCOMPARE(int(header.Valid() ? header.format : ImageFormat::Unknown), format);
+        QTEST(header.Upright(), "upright");
+        QTEST(header.progressive, "progressive");
+    }
+
+    void pictures_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("thumb"); // on the index page; empty: no picture
+        QTest::addColumn<QSize>("twin");  // empty: none
+        QTest::addColumn<bool>("itself"); // the image serves as its own thumbnail
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("large") << TwoColourJpeg(400, 200) << "a.jpg" << QSize(60, 30)
+                               << QSize(120, 60) << false << "";
+        QTest::newRow("no twin's pixels")
+            << TwoColourJpeg(100, 50) << "a.jpg" << QSize(60, 30) << QSize(0, 0) << false << "";
+        QTest::newRow("small") << TwoColourJpeg(20, 40) << "a.jpg" << QSize(20, 40) << QSize(0, 0)
+                               << true << "";
+        QTest::newRow("turned") << TwoColourJpeg(400, 200, 6) << "a.jpg" << QSize(30, 60)
+                                << QSize(60, 120) << false << "";
+        QTest::newRow("broken") << QByteArray("\xff\xd8\xff garbage") << "a.jpg" << QSize(0, 0)
+                                << QSize(0, 0) << false << "1 could not be decoded";
+        QTest::newRow("svg named jpg")
+            << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='300' height='300'>"
+                          "<rect width='300' height='300' fill='red'/></svg>")
+            << "a.jpg" << QSize(0, 0) << QSize(0, 0) << false << "1 could not be decoded";
+        QTest::newRow("gif named jpg") << HalfTransparentGif() << "a.jpg" << QSize(0, 0)
+                                       << QSize(0, 0) << false << "1 could not be decoded";
+        QTest::newRow("bomb") << Claiming(TwoColourJpeg(64, 64, 0, true), 16000, 16000) << "a.jpg"
+                              << QSize(0, 0) << QSize(0, 0) << false << "1 too large";
+    }
+    // Which pictures an image gets, and of what size; the run goes on past those it cannot make.
+    void pictures() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QSize, thumb);
+        QFETCH(QSize, twin);
+        QFETCH(bool, itself);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/in/";
+        QVERIFY(MakeFolder(folder) && WriteFile(folder + name, bytes));
+        QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
+        PictureWorkers maker = Maker();
+        const PageRunResult result = PageGenerator(IndexRun(folder, maker));
+        QCOMPARE(result.end, RunEnd::Finished);
+        QFETCH(QString, missing);
+        QCOMPARE(result.statusText.contains(" -- " + missing + " -- "), !missing.isEmpty());
+        QCOMPARE(result.message.contains(folder + name), !missing.isEmpty());
+        QCOMPARE(QImage(folder + "thumbs/z_jpg.jpg", "jpeg").size(), QSize(60, 60));
+        const QString made = folder + "thumbs/a_jpg.jpg";
+        QCOMPARE(QImage(made, "jpeg").size(), itself ? QSize(0, 0) : thumb);
+        QCOMPARE(QImage(folder + "thumbs/a_jpg@2x.jpg", "jpeg").size(), twin);
+        const QByteArray index = ReadFile(folder + "index.html");
+        const QByteArray picture = QByteArray("<img src=\"") +
+                                   (itself ? "a.jpg" : "thumbs/a_jpg.jpg") +
+                                   (twin.isEmpty() ? "\" width=" : "\" srcset");
+        QCOMPARE(index.contains(picture), !thumb.isEmpty());
+        if (!thumb.isEmpty() && !itself) { // the stored top-left stays, or turns to the top right
+            const QRgb seen = QImage(made, "jpeg").pixel(2, 2);
+            QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
+        }
+    }
+
+    // A transparent GIF's clear pixels show the page's background, not black.
+    void transparentGif() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(WriteFile(folder + "a.gif", HalfTransparentGif()));
+        PictureWorkers maker = Maker();
+        PageRun run = IndexRun(folder, maker, 2);
+        run.settings.BackR = 0, run.settings.BackG = 200, run.settings.BackB = 0;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        const QImage thumb(folder + "thumbs/a_gif.jpg", "jpeg");
+        QCOMPARE(thumb.size(), QSize(2, 2));
+        const QRgb right = thumb.pixel(1, 0);
+        QVERIFY2(qGreen(right) > 150 && qRed(right) < 100, qPrintable(QString::number(right, 16)));
+    }
+
+    void kept_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("remade");
+        QTest::newRow("nothing") << "" << false;
+        QTest::newRow("touched, same bytes") << "touch" << true;
+        QTest::newRow("replaced by an older copy") << "older" << true;
+        QTest::newRow("another size asked") << "size" << true;
+        QTest::newRow("twin gone") << "twin" << true;
+        QTest::newRow("twin of another size") << "twin size" << true;
+        QTest::newRow("huge file at its name") << "huge" << true;
+    }
+    // A picture is kept only while it belongs to the image as it is now, and only its header is
+    // read to tell.
+    void kept() {
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        const QByteArray image = QFile::encodeName(folder + "a.jpg");
+        QVERIFY(WriteFile(image, TwoColourJpeg(300, 200)) && SetFileTime(image, 1000000000));
+        PictureWorkers maker = Maker();
+        PageRun run = IndexRun(folder, maker);
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        const QString thumb = folder + "thumbs/a_jpg.jpg", twin = folder + "thumbs/a_jpg@2x.jpg";
+        const qint64 before = Changed(thumb), twinBefore = Changed(twin);
+        if (change == "touch") {
+            QVERIFY(SetFileTime(image, 1000000000)); // same bytes, same date, a new change time
+        } else if (change == "older") {
+            QVERIFY(WriteFile(image + ".new", TwoColourJpeg(300, 150)));
+            QVERIFY(SetFileTime(image + ".new", 900000000) && rename(image + ".new", image) == 0);
+        } else if (change == "size") {
+            run.thumbSize = 50;
+        } else if (change == "twin") {
+            QVERIFY(QFile::remove(twin));
+        } else if (change == "twin size") {
+            QVERIFY(QFile::remove(twin) && QFile::copy(thumb, twin));
+        } else if (change == "huge") {
+            QFile file(thumb); // 3 GB of nothing
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(0) &&
+                    file.resize(qint64(3) << 30));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QVERIFY(clock.elapsed() < 5000);
+        QFETCH(bool, remade);
+        QCOMPARE(Changed(thumb) != before || Changed(twin) != twinBefore, remade);
+        const QSize size = QImage(thumb, "jpeg").size();
+        QCOMPARE(QImage(twin, "jpeg").size(), size * 2);
+        QCOMPARE(size.height(), change == "older" ? size.width() / 2 : size.width() * 2 / 3);
+    }
+
+    // An image that takes longer than its time is ended and counted; a stop ends a decode at
+    // once; an image replaced by a FIFO fails the run instead of hanging it.
+    void slowAndStopped() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(WriteFile(folder + "slow.jpg", SlowJpeg(2000)));
+        QVERIFY(WriteFile(folder + "zz.jpg", TwoColourJpeg(100, 100)));
+        DecodeLimits limits;
+        limits.perImage = std::chrono::milliseconds(300);
+        PictureWorkers quick = Maker(limits);
+        QElapsedTimer clock;
+        clock.start();
+        PageRunResult result = PageGenerator(IndexRun(folder, quick));
+        QCOMPARE(result.end, RunEnd::Finished);
+        QVERIFY(result.statusText.contains(" -- 1 too slow to decode -- "));
+        QVERIFY(clock.elapsed() < 5000);
+
+        struct StopWhileDecoding : PageRunListener { // 300 ms into the thumbnails
+            void ThumbProgress(int, int, const QString&) override {
+                if (!making.isValid())
+                    making.start();
+            }
+            bool StopRequested() override { return making.isValid() && making.elapsed() > 300; }
+            QElapsedTimer making;
+        } stop;
+        QVERIFY(QFile::remove(folder + "thumbs/zz_jpg.jpg"));
+        PictureWorkers patient = Maker();
+        clock.restart();
+        result = PageGenerator(IndexRun(folder, patient), &stop);
+        QCOMPARE(result.end, RunEnd::Stopped);
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(IndexShowsOnlyWhatExists(folder));
+
+        struct FifoInstead : PageRunListener { // after the last page
+            void Yield() override {
+                if (++pages == 2)
+                    done = QFile::remove(path) && mkfifo(QFile::encodeName(path), 0600) == 0;
+            }
+            QString path;
+            int pages = 0;
+            bool done = false;
+        } fifo;
+        fifo.path = folder + "slow.jpg";
+        clock.restart();
+        result = PageGenerator(IndexRun(folder, patient), &fifo);
+        QVERIFY(fifo.done);
+        QCOMPARE(result.end, RunEnd::Failed);
+        QVERIFY2(result.message.contains(folder + "slow.jpg: not a regular file"),
+                 qPrintable(result.message));
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(IndexShowsOnlyWhatExists(folder));
+    }
+
+    // A thumbnail that cannot be written fails the run with its name and reason; the index
+    // page then names only pictures that exist.
+    void cannotWrite() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(WriteFile(folder + "a.jpg", TwoColourJpeg(300, 200)));
+        QVERIFY(WriteFile(folder + "b.jpg", TwoColourJpeg(300, 200)));
+        QVERIFY(MakeFolder(folder + "thumbs/b_jpg@2x.jpg/x")); // a folder is not replaced
+        PictureWorkers maker = Maker();
+        const PageRunResult result = PageGenerator(IndexRun(folder, maker));
+        QCOMPARE(result.end, RunEnd::Failed);
+        QVERIFY2(result.message.startsWith("Cannot write the thumbnail " + folder +
+                                           "thumbs/b_jpg@2x.jpg: "),
+                 qPrintable(result.message));
+        QVERIFY(result.statusText.endsWith(" -- Failed"));
+        QVERIFY(IndexShowsOnlyWhatExists(folder));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThumbnails)
+#include "tst_thumbnails.moc"
