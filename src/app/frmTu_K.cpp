@@ -148,6 +148,12 @@ void frmTu_K::resizeEvent(QResizeEvent* event) {
     placement_->FitToFrame();
 }
 
+void frmTu_K::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        placement_->FitToFrame();
+}
+
 void frmTu_K::closeEvent(QCloseEvent* event) {
     // A run in progress stops after the page it is writing; the run's own handler then
     // returns without a word and the process ends.

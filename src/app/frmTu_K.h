@@ -79,6 +79,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // No menu for hiding the toolbar.
     QMenu* createPopupMenu() override { return nullptr; }
 

@@ -134,6 +134,28 @@ private Q_SLOTS:
         QCOMPARE(FileKind(StorePath()), before);
     }
 
+    // A placement larger than the screen opens whole on it; one closed maximised opens so, and
+    // its normal bounds are stored again. The offscreen screen has 800 × 800 pixels.
+    void placementOnScreen_data() {
+        Columns<QByteArray, bool, QByteArray>("stored", "maximised", "atClose");
+        Row("larger than the screen", QByteArray("DefL=6000\nDefT=3000\nDefW=18000\nDefH=12750"),
+            false, QByteArray("DefH=12000\nDefL=0\nDefT=0\nDefW=12000\nlMaxed=False"));
+        Row("maximised", QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"), true,
+            QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"));
+    }
+    void placementOnScreen() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, maximised);
+        QFETCH(QByteArray, atClose);
+        WriteStore("[Window]\n" + stored + '\n');
+        Open();
+        QVERIFY(w_->screen()->availableGeometry().contains(w_->frameGeometry()));
+        QCOMPARE(w_->isMaximized(), maximised);
+        Close();
+        QVERIFY2(ReadFile(StorePath()).contains("[Window]\n" + atClose + '\n'),
+                 ReadFile(StorePath()));
+    }
+
     // Save, close, start again: what was saved comes back, with the placement and target.
     void roundTrip() {
         ClearStore();
