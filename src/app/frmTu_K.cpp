@@ -52,7 +52,8 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
             run_->ClearFolderPanels();
     });
 
-    settings_ = std::make_unique<SettingsBinder>(dialogs_, *Text(), *Colors());
+    settings_ = std::make_unique<SettingsBinder>(dialogs_, *Text(), *Colors(),
+                                                 *MenuEntry(QStringLiteral("mnuHtmlIndex")));
     run_ = std::make_unique<RunController>(dialogs_, *status_, *File1(),
                                            [this] { ShowCommandState(); });
     placement_ = std::make_unique<PlacementKeeper>(*this, scale_.Dpi());
