@@ -200,7 +200,6 @@ private Q_SLOTS:
         Columns<QString, int>("focus", "key");
         Row("Stop button", "RunStop", int(Qt::Key_Space));
         Row("Escape in the font box", "cboFontFace", int(Qt::Key_Escape));
-        Row("Escape in the image list", "File1", int(Qt::Key_Escape));
     }
     void stopARun() {
         QFETCH(QString, focus);

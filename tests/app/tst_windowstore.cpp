@@ -1,6 +1,5 @@
 // The window with hand-written stores: what it loads and tells, what Save and the close write.
 #include "AppTestSupport.h"
-#include "settings/Placement.h"
 #include "style/TextOptions.h"
 
 #include <unistd.h>
@@ -38,22 +37,6 @@ class TestWindowStore : public QObject, WindowFixture {
 
 private Q_SLOTS:
     void cleanup() { Reset(); }
-
-    void firstRun() {
-        ClearStore();
-        Open();
-        QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
-        QCOMPARE(w_->frameGeometry().topLeft(), QPoint(0, 0));
-        QVERIFY(!QFile::exists(StorePath())); // loading writes nothing
-        const QRect frame = w_->frameGeometry();
-        Close();
-        QVERIFY(dialogs_.told.isEmpty());
-        const double dpi = TwipScale::ScreenDpi();
-        QCOMPARE(Stored("Window/DefW").toInt(), PixelsToTwips(frame.width(), dpi));
-        QCOMPARE(Stored("Window/DefH").toInt(), PixelsToTwips(frame.height(), dpi));
-        QCOMPARE(Stored("Window/DefL"), QString("0"));
-        QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
-    }
 
     // A bad value: one message; keys before it loaded, the rest default; the target kept.
     void loadFailures_data() {
@@ -129,10 +112,13 @@ private Q_SLOTS:
         QCOMPARE(FileKind(StorePath()), before);
     }
 
-    // A placement larger than the screen opens whole on it; one closed maximised opens so, and
-    // its normal bounds are stored again. The offscreen screen has 800 × 800 pixels.
+    // Nothing stored: the defaults and the smallest window at the corner. A placement larger
+    // than the (800 × 800 offscreen) screen opens whole on it; one closed maximised opens so and
+    // keeps its normal bounds. Loading writes nothing; every close writes the placement.
     void placementOnScreen_data() {
         Columns<QByteArray, bool, QByteArray>("stored", "maximised", "atClose");
+        Row("nothing stored", QByteArray(), false,
+            QByteArray("DefH=5610\nDefL=0\nDefT=0\nDefW=7830\nlMaxed=False"));
         Row("larger than the screen", QByteArray("DefL=6000\nDefT=3000\nDefW=18000\nDefH=12750"),
             false, QByteArray("DefH=12000\nDefL=0\nDefT=0\nDefW=12000\nlMaxed=False"));
         Row("maximised", QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"), true,
@@ -143,12 +129,17 @@ private Q_SLOTS:
         QFETCH(bool, maximised);
         QFETCH(QByteArray, atClose);
         WriteStore("[Window]\n" + stored + '\n');
+        const QByteArray before = ReadFile(StorePath());
         Open();
+        QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
         QVERIFY(w_->screen()->availableGeometry().contains(w_->frameGeometry()));
         QCOMPARE(w_->isMaximized(), maximised);
+        QCOMPARE(ReadFile(StorePath()), before);
         Close();
+        QVERIFY(dialogs_.told.isEmpty());
         QVERIFY2(ReadFile(StorePath()).contains("[Window]\n" + atClose + '\n'),
                  ReadFile(StorePath()));
+        QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
     }
 
     // Save, close, start again: what was saved comes back, with the placement and target.

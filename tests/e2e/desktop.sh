@@ -122,8 +122,8 @@ echo "desktop test: swatch, bars, target folder, pages and view, all by keyboard
 
 # SIGTERM while pages are made: the run stops after a whole page, the process ends, nothing saved.
 big="$home/Desktop/BIG"
-mkdir -p "$big"
-(cd "$big" && head -c $((8000 * 3000)) /dev/zero | split -b 3000 -a 5 -d --additional-suffix=.jpg - img_)
+mkdir -p "$big" && convert -size 320x240 gradient:navy-gold "$big/img_00000.jpg"
+seq -f "$big/img_%05g.jpg" 1 7999 | xargs -d '\n' -n 1 ln "$big/img_00000.jpg"
 before=$(cat "$store")
 start_window
 pick_folder big
@@ -174,26 +174,23 @@ for scale in 2 1; do
 done
 echo "desktop test: placement on the screen and maximised, at scale 2 and 1"
 
-# The keyboard alone: a long run with the index page, stopped with Escape while thumbnails are
-# made; every page is whole, and the index the pages link to names only thumbnails that exist.
-long="$home/Desktop/LONG RUN"
-mkdir -p "$long" && convert -size 320x240 gradient:navy-gold "$long/img0000.jpg"
-for i in $(seq 1 2999); do ln "$long/img0000.jpg" "$long/img$(printf %04d "$i").jpg"; done
+# The keyboard alone: a long run with the index page (BIG), stopped with Escape while thumbnails
+# are made; every page is whole, and the index the pages link to names only thumbnails that exist.
 start_window
-xdotool type --delay 80 "long"
+xdotool type --delay 80 "big"
 sleep 1
 keys alt+h i
 make_pages
-thumbs_over() { [ "$(find "$long/thumbs" -type f 2>/dev/null | wc -l)" -gt "$1" ]; }
+thumbs_over() { [ "$(find "$big/thumbs" -type f 2>/dev/null | wc -l)" -gt "$1" ]; }
 wait_until 300 thumbs_over 20 || fail "no thumbnails were made"
 shot long-run
 xdotool key Escape sleep 1
-! thumbs_over 5999 || fail "Escape did not stop the run"
+! thumbs_over 15999 || fail "Escape did not stop the run"
 close_from_menu # Exit waits for the end of a run
-pages_whole "$long"
-[ -f "$long/index.html" ] || ! grep -q 'href="index.html"' "$long/img0000_jpg.html" ||
+pages_whole "$big"
+[ -f "$big/index.html" ] || ! grep -q 'href="index.html"' "$big/img_00000_jpg.html" ||
     fail "the pages link to an index page that does not exist"
-for thumb in $(grep -o 'thumbs/[^" ,]*' "$long/index.html" | sort -u); do
-    [ -f "$long/$thumb" ] || fail "index.html names the missing thumbnail $thumb"
+for thumb in $(grep -o 'thumbs/[^" ,]*' "$big/index.html" | sort -u); do
+    [ -f "$big/$thumb" ] || fail "index.html names the missing thumbnail $thumb"
 done
 echo "desktop test: Escape stopped a long run; its pages are whole, its index names no gap"
