@@ -105,8 +105,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     RefreshDateTime();
 }
 
-// The bar shares the room left of the clock with the folder panel and is narrow at least:
-// showing it never makes the window wider. Its percentage is read out, not drawn.
+// The bar shares the room left of the clock with the folder panel and asks for only four
+// digits' width, so showing it and the button leaves the window's width alone. Screen readers
+// read its value; no percentage is drawn.
 void StatusPanels::AddRunControls() {
     runBar_ = new QProgressBar(this);
     runBar_->setObjectName(QStringLiteral("RunProgress"));
