@@ -6,49 +6,84 @@
 
 namespace tuk {
 
-void PlacementKeeper::Apply(const WindowPlacement& place) {
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens << screen->geometry();
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    const QRect outer = KeepOnScreens(BoundsOfPlacement(place, dpi_), screens,
-                                      primary ? primary->availableGeometry() : QRect());
-    const QSize frame = FrameExtra();
-    // The designed size is the smallest the window can be. This platform's frame and menu
-    // bar differ from the designing system's, so that size means the window's own minimum.
-    designedSize_ = HasDesignedSize(place);
-    if (designedSize_)
-        window_.resize(window_.minimumSize());
-    else
-        window_.resize(outer.size() - frame);
-    window_.move(outer.topLeft());
-    pendingOuter_ = outer;
-    pending_ = frame.isNull();
+namespace {
+
+// The screens' available areas, the primary one first.
+QList<QRect> AvailableAreas() {
+    QList<QRect> areas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas << screen->availableGeometry();
+    }
+    return areas;
 }
 
-QSize PlacementKeeper::FrameExtra() const {
-    return window_.frameGeometry().size() - window_.geometry().size();
+QSize Extra(const QMargins& frame) {
+    return QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+}
+
+} // namespace
+
+void PlacementKeeper::Apply(const WindowPlacement& place) {
+    stored_ = place;
+    const QMargins frame = Frame();
+    asked_ = Fit(frame);
+    pending_ = frame.isNull();
+    if (place.lMaxed)
+        window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+}
+
+QMargins PlacementKeeper::Frame() const {
+    const QRect inner = window_.geometry();
+    const QRect outer = window_.frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+QRect PlacementKeeper::Fit(const QMargins& frame) {
+    // The designed size is the smallest the window can be. This platform's frame and menu bar
+    // differ from the designing system's, so that size means the window's own minimum.
+    const QSize minimum = window_.minimumSize() + Extra(frame);
+    QRect outer = BoundsOfPlacement(stored_, dpi_);
+    if (HasDesignedSize(stored_))
+        outer.setSize(minimum);
+    outer = FitOnScreens(outer, AvailableAreas(), minimum);
+    window_.resize(outer.size() - Extra(frame));
+    window_.move(outer.topLeft());
+    return outer;
 }
 
 void PlacementKeeper::FitToFrame() {
-    if (!pending_ || !window_.isVisible())
+    if (!window_.isVisible() ||
+        (window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
         return;
-    const QSize frame = FrameExtra();
+    shownNormal_ = true;
+    const QMargins frame = Frame();
     if (frame.isNull())
         return;
-    pending_ = false;
-    if (!designedSize_)
-        window_.resize(pendingOuter_.size() - frame);
-    window_.move(pendingOuter_.topLeft());
+    normalFrame_ = frame;
+    if (pending_) {
+        pending_ = false;
+        asked_ = Fit(frame);
+    }
 }
 
 WindowPlacement PlacementKeeper::AtClose(const WindowPlacement& stored) const {
     // A Wayland client cannot learn where its window is; its position stays as stored.
     const bool positionKnown =
         !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    const std::optional<QRect> outer =
-        window_.isMinimized() ? std::nullopt : std::optional(window_.frameGeometry());
-    return PlacementAtClose(stored, outer, dpi_, positionKnown);
+    const bool maximised = window_.isMaximized();
+    std::optional<QRect> outer;
+    if (!window_.isMinimized()) {
+        // A window maximised since its start never showed its normal bounds: they are still
+        // the ones asked for.
+        outer = !maximised     ? window_.frameGeometry()
+                : shownNormal_ ? window_.normalGeometry().marginsAdded(normalFrame_)
+                               : asked_;
+    }
+    return PlacementAtClose(stored, outer, dpi_, positionKnown, maximised);
 }
 
 } // namespace tuk

@@ -2,6 +2,7 @@
 
 #include "settings/Placement.h"
 
+#include <QMargins>
 #include <QRect>
 
 class QWidget;
@@ -10,28 +11,33 @@ namespace tuk {
 
 // Puts the window where it was at the last close, and tells where it is at this close. The
 // stored placement is the outer one (frame included); until the window manager has framed
-// the window its frame is unknown, so the outer size is fitted once it is.
+// the window its frame is unknown, so the placement is fitted again once it is.
 class PlacementKeeper {
 public:
     PlacementKeeper(QWidget& window, double dpi) : window_(window), dpi_(dpi) {}
 
-    // Outer size first, then the top-left corner, as stored; only a placement that lies
-    // entirely off every screen is moved onto the primary screen.
+    // Outer size first, then the top-left corner, as stored, cut and moved so that the whole
+    // window lies on a screen's available area (FitOnScreens); maximised when it was closed so.
     void Apply(const WindowPlacement& place);
-    // Called on the window's show, move and resize: fits the outer size once the frame is
-    // known.
+    // Called on the window's show, move, resize and change of state: fits the placement once
+    // the frame is known and the window is not maximised.
     void FitToFrame();
     // The placement to store at the close, from the one stored at start-up.
     WindowPlacement AtClose(const WindowPlacement& stored) const;
 
 private:
-    QSize FrameExtra() const;
+    QMargins Frame() const;
+    // Sizes and moves the window to the stored placement fitted for this frame; returns the
+    // outer bounds it asked for.
+    QRect Fit(const QMargins& frame);
 
     QWidget& window_;
     double dpi_;
-    QRect pendingOuter_; // placement still waiting for the window manager's frame
-    bool pending_ = false;
-    bool designedSize_ = false;
+    WindowPlacement stored_;
+    QRect asked_;              // outer bounds of the last fit
+    QMargins normalFrame_;     // the frame last seen on the window while not maximised
+    bool pending_ = false;     // the fit still waits for the window manager's frame
+    bool shownNormal_ = false; // the window showed its normal bounds since its start
 };
 
 } // namespace tuk

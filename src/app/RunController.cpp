@@ -18,10 +18,10 @@ namespace tuk {
 
 namespace {
 
-// Follows a run from the window: progress in the second status panel and the list's
+// Follows a run from the window: progress in the second status panel and its bar, the list's
 // selection on the page being made, one turn of the event loop after every page, and a stop
-// when the window closes. Both are shown at most every 40 ms and for the last page:
-// repainting them for every page would cost more than writing the page.
+// on request. Progress is shown at most every 40 ms and for the last page: repainting it for
+// every page would cost more than writing the page.
 class WindowRun : public PageRunListener {
 public:
     WindowRun(StatusPanels& status, QListWidget& list, const bool& stop)
@@ -29,15 +29,21 @@ public:
         shown_.start();
     }
 
+    void Planned(int pages, int pictures) override {
+        pages_ = pages;
+        status_.ShowRun(pages + pictures);
+    }
     void Progress(int k, int n, const QString& statusText) override {
         if (k > 1 && k < n && shown_.elapsed() < kShowEveryMs)
             return;
         shown_.restart();
         status_.SetPanelText(2, statusText);
+        status_.SetRunStep(k);
         list_.setCurrentRow(k - 1);
     }
-    void ThumbProgress(int, int, const QString& statusText) override {
+    void ThumbProgress(int k, int, const QString& statusText) override {
         status_.SetPanelText(2, statusText); // the maker calls at the 40 ms pace already
+        status_.SetRunStep(pages_ + k);
     }
     void Yield() override { QCoreApplication::processEvents(); }
     bool StopRequested() override { return stop_; }
@@ -48,6 +54,7 @@ private:
     QListWidget& list_;
     const bool& stop_;
     QElapsedTimer shown_;
+    int pages_ = 0;
 };
 
 } // namespace
@@ -123,10 +130,12 @@ void RunController::MakePages(const QString& body) {
 
     lHtmlView_ = false;
     closing_ = false;
+    stop_ = false;
     Program().lMaking = true;
     changed_();
-    WindowRun listener(status_, file1_, closing_);
+    WindowRun listener(status_, file1_, stop_);
     const PageRunResult result = PageGenerator(run, &listener);
+    status_.EndRun();
     Program().lMaking = false;
     if (!closing_) { // else the window is closing: no messages, nothing saved
         status_.SetPanelText(2, result.statusText);
@@ -150,9 +159,14 @@ void RunController::ViewPages() {
             QStringLiteral("No program could be started to show %1.").arg(firstPagePath_));
 }
 
+void RunController::Stop() {
+    if (Program().lMaking)
+        stop_ = true;
+}
+
 void RunController::StopForClose() {
     if (Program().lMaking)
-        closing_ = true;
+        closing_ = stop_ = true;
 }
 
 } // namespace tuk

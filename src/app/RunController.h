@@ -43,6 +43,8 @@ public:
     // After the question, one page per image; body is the BODY string as shown.
     void MakePages(const QString& body);
     void ViewPages();
+    // A run stops after the page or thumbnail it is making, and ends "-- Stopped".
+    void Stop();
     // The window is closing: a run stops after its page, and its end is silent.
     void StopForClose();
 
@@ -61,6 +63,7 @@ private:
     bool lHtmlView_ = false;
     QString firstPagePath_; // first page of the last finished run
     bool closing_ = false;
+    bool stop_ = false;
     PictureWorkers thumbnails_;                   // for the index page
     std::unique_ptr<QFileSystemWatcher> watcher_; // on the current folder
 };

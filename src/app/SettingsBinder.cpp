@@ -6,6 +6,8 @@
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
 
+#include <QAction>
+
 namespace tuk {
 
 namespace {
@@ -17,8 +19,9 @@ StoreKey FlagKey(int index) {
 
 } // namespace
 
-SettingsBinder::SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors)
-    : dialogs_(dialogs), text_(text), colors_(colors) {}
+SettingsBinder::SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors,
+                               QAction& index)
+    : dialogs_(dialogs), text_(text), colors_(colors), index_(index) {}
 
 SettingsBinder::~SettingsBinder() = default;
 
@@ -60,6 +63,7 @@ void SettingsBinder::Load() {
     text_.ShowFontSize();
     for (int i = 0; i < kPageFlagCount; ++i)
         text_.ShowFlag(FlagKey(i));
+    index_.setChecked(Program().page.lIndex);
     if (!outcome.ok)
         throw StepFailure(outcome.Message());
 }
@@ -104,6 +108,8 @@ void SettingsBinder::LoadDefaults() {
     for (const ColorKeyRule& color : kColorKeys)
         page.Component(color.slot, color.channel) = color.byDefault;
     colors_.ApplyColors();
+    if (const std::optional<ColorSlot> slot = colors_.SelectedSlot())
+        colors_.SelectSlot(*slot); // the bars and their numbers show the default colour
     page.nFontSize = defaults.nFontSize;
     text_.ShowFontSizeCaption();
     text_.ShowFontSize();
@@ -114,6 +120,7 @@ void SettingsBinder::LoadDefaults() {
         page.*flag.field = flag.byDefault;
         text_.ShowFlag(FlagKey(i));
     }
+    index_.setChecked(page.lIndex);
     text_.ApplyTextOptions();
 }
 

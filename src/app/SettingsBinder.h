@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QAction;
+
 namespace tuk {
 
 class ColorEditor;
@@ -14,10 +16,11 @@ struct WindowPlacement;
 
 // The settings store and the controls that show its page options: opens and checks the store
 // at start-up, loads it into Program() and the controls, saves on request and at the close,
-// and puts the defaults back. Failures to write are told with the system's reason.
+// and puts the defaults back. Failures to write are told with the system's reason. The Html
+// menu's Index Page entry shows its option.
 class SettingsBinder {
 public:
-    SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors);
+    SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors, QAction& index);
     ~SettingsBinder();
 
     // Start-up steps; a problem throws StepFailure with the text to show.
@@ -43,6 +46,7 @@ private:
     Dialogs& dialogs_;
     TextOptions& text_;
     ColorEditor& colors_;
+    QAction& index_;
     std::unique_ptr<SettingsStore> store_;
     bool writeTargetFolder_ = true; // false: a stored folder that did not load is kept
 };

@@ -6,7 +6,10 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressBar>
+#include <QShortcut>
 #include <QTimer>
+#include <QToolButton>
 
 namespace tuk {
 
@@ -91,6 +94,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     }
     addWidget(texts_[0], 1);
     addWidget(texts_[1]);
+    AddRunControls();
     addPermanentWidget(clock_panels_[0]);
     addPermanentWidget(clock_panels_[1]);
 
@@ -99,6 +103,48 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     connect(clock_, &QTimer::timeout, this, &StatusPanels::RefreshDateTime);
     clock_->start();
     RefreshDateTime();
+}
+
+// The bar shares the room left of the clock with the folder panel and asks for only four
+// digits' width, so showing it and the button leaves the window's width alone. Screen readers
+// read its value; no percentage is drawn.
+void StatusPanels::AddRunControls() {
+    runBar_ = new QProgressBar(this);
+    runBar_->setObjectName(QStringLiteral("RunProgress"));
+    runBar_->setAccessibleName(QStringLiteral("Progress of the run"));
+    runBar_->setTextVisible(false);
+    runBar_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    runBar_->setMaximumHeight(fontMetrics().height());
+    stop_ = new QToolButton(this);
+    stop_->setObjectName(QStringLiteral("RunStop"));
+    stop_->setText(QStringLiteral("Stop"));
+    stop_->setAccessibleName(QStringLiteral("Stop the run"));
+    stop_->setToolTip(QStringLiteral("Stop after the current page or thumbnail (Esc)"));
+    connect(stop_, &QToolButton::clicked, this, &StatusPanels::StopClicked);
+    // Active only while the button shows.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), stop_);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &StatusPanels::StopClicked);
+    addWidget(runBar_, 1);
+    addWidget(stop_);
+    runBar_->hide();
+    stop_->hide();
+}
+
+void StatusPanels::ShowRun(int steps) {
+    runBar_->setRange(0, std::max(steps, 1));
+    runBar_->setValue(0);
+    runBar_->show();
+    stop_->show();
+}
+
+void StatusPanels::SetRunStep(int step) {
+    runBar_->setValue(step);
+}
+
+void StatusPanels::EndRun() {
+    runBar_->hide();
+    stop_->hide();
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {

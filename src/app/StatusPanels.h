@@ -4,7 +4,9 @@
 #include <array>
 
 class QLabel;
+class QProgressBar;
 class QTimer;
+class QToolButton;
 
 namespace tuk {
 
@@ -29,10 +31,24 @@ public:
     // Shows the current date and time now.
     void RefreshDateTime();
 
+    // A run's progress bar and its Stop button, beside panel 2 and only while a run goes on:
+    // ShowRun with the run's number of steps, SetRunStep for each step done, EndRun hides both.
+    void ShowRun(int steps);
+    void SetRunStep(int step);
+    void EndRun();
+
+Q_SIGNALS:
+    // The Stop button, or Escape while it shows, wherever the focus is in the window.
+    void StopClicked();
+
 private:
+    void AddRunControls();
+
     std::array<ElidedPanel*, 2> texts_{};
     std::array<QLabel*, 2> clock_panels_{};
     QTimer* clock_ = nullptr;
+    QProgressBar* runBar_ = nullptr;
+    QToolButton* stop_ = nullptr;
 };
 
 } // namespace tuk

@@ -59,9 +59,11 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
             run_->ClearFolderPanels();
     });
 
-    settings_ = std::make_unique<SettingsBinder>(dialogs_, *Text(), *Colors());
+    settings_ = std::make_unique<SettingsBinder>(dialogs_, *Text(), *Colors(),
+                                                 *MenuEntry(QStringLiteral("mnuHtmlIndex")));
     run_ = std::make_unique<RunController>(dialogs_, *status_, *File1(),
                                            [this] { ShowCommandState(); });
+    connect(status_, &StatusPanels::StopClicked, this, [this] { run_->Stop(); });
     placement_ = std::make_unique<PlacementKeeper>(*this, scale_.Dpi());
     InstallMenuKeys();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
@@ -209,6 +211,12 @@ void frmTu_K::moveEvent(QMoveEvent* event) {
 void frmTu_K::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placement_->FitToFrame();
+}
+
+void frmTu_K::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        placement_->FitToFrame();
 }
 
 void frmTu_K::closeEvent(QCloseEvent* event) {

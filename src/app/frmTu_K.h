@@ -89,6 +89,7 @@ protected:
     // A folder, or image files of one folder, dropped on the window choose that folder.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // No menu for hiding the toolbar.
     QMenu* createPopupMenu() override { return nullptr; }
 

@@ -122,12 +122,14 @@ void ApplyPageDefaults(PageSettings& s);
 // A PageSettings with the page option defaults (TargetFolder empty).
 PageSettings DefaultPageSettings();
 
-// The main window's outer bounds as saved between runs, in twips.
+// The main window's outer bounds as saved between runs, in twips; a maximised window keeps
+// its normal bounds here and lMaxed.
 struct WindowPlacement {
     qint16 DefL = 0;
     qint16 DefT = 0;
     qint16 DefW = 0;
     qint16 DefH = 0;
+    bool lMaxed = false;
     bool operator==(const WindowPlacement&) const = default;
 };
 

@@ -35,8 +35,9 @@ WindowPlacement MinimisedPlacement() {
 }
 
 WindowPlacement PlacementAtClose(const WindowPlacement& stored, const std::optional<QRect>& outer,
-                                 double dpi, bool positionKnown) {
+                                 double dpi, bool positionKnown, bool maximised) {
     WindowPlacement place = outer ? PlacementOfBounds(*outer, dpi) : MinimisedPlacement();
+    place.lMaxed = outer.has_value() && maximised;
     if (!positionKnown) {
         place.DefL = stored.DefL;
         place.DefT = stored.DefT;
@@ -49,17 +50,27 @@ QRect BoundsOfPlacement(const WindowPlacement& place, double dpi) {
                  TwipsToPixels(place.DefW, dpi), TwipsToPixels(place.DefH, dpi));
 }
 
-QRect KeepOnScreens(const QRect& outer, const QList<QRect>& screens,
-                    const QRect& primaryAvailable) {
+QRect FitOnScreens(const QRect& outer, const QList<QRect>& available, const QSize& minimum) {
+    if (available.isEmpty())
+        return outer;
     // A window of no size still counts by its corner.
     const QRect probe(outer.topLeft(), outer.size().expandedTo(QSize(1, 1)));
-    for (const QRect& screen : screens) {
-        if (screen.intersects(probe))
-            return outer;
+    QRect area = available.first();
+    qint64 most = 0;
+    for (const QRect& screen : available) {
+        const QRect common = screen.intersected(probe);
+        const qint64 covered = qint64(common.width()) * common.height();
+        if (covered > most) {
+            most = covered;
+            area = screen;
+        }
     }
-    if (screens.isEmpty())
-        return outer;
-    return QRect(primaryAvailable.topLeft(), outer.size());
+    const QSize size = outer.size().boundedTo(area.size()).expandedTo(minimum);
+    const int left =
+        std::max(area.left(), std::min(outer.left(), area.left() + area.width() - size.width()));
+    const int top =
+        std::max(area.top(), std::min(outer.top(), area.top() + area.height() - size.height()));
+    return QRect(QPoint(left, top), size);
 }
 
 } // namespace tuk

@@ -22,16 +22,19 @@ WindowPlacement MinimisedPlacement();
 
 // What a close stores: the placement of the window's outer bounds, or the minimised one when
 // there are none (the window is minimised). Where the platform cannot tell a window's
-// position (Wayland) the stored position is kept and only the size is taken.
+// position (Wayland) the stored position is kept and only the size is taken. A maximised
+// window gives its normal bounds and lMaxed.
 WindowPlacement PlacementAtClose(const WindowPlacement& stored, const std::optional<QRect>& outer,
-                                 double dpi, bool positionKnown);
+                                 double dpi, bool positionKnown, bool maximised = false);
 
 // The outer bounds (pixels) a stored placement asks for.
 QRect BoundsOfPlacement(const WindowPlacement& place, double dpi);
 
-// Where a window with these outer bounds opens: unchanged when any part of it lies on one
-// of the screens; otherwise at the top-left corner of the primary screen's available area,
-// keeping its size, so a screen removed since the last run cannot hide the window.
-QRect KeepOnScreens(const QRect& outer, const QList<QRect>& screens, const QRect& primaryAvailable);
+// Where a window that asks for these outer bounds opens, so that all of it lies on one
+// screen's available area (every rectangle in the same pixels, the primary screen first):
+// the screen it covers most, or the primary one when it covers none; its size cut to that
+// area but never below minimum; then its position moved just as far as needed. A window
+// larger than the area even at its minimum size keeps the area's top-left corner.
+QRect FitOnScreens(const QRect& outer, const QList<QRect>& available, const QSize& minimum);
 
 } // namespace tuk

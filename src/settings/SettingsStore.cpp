@@ -22,7 +22,7 @@ constexpr int kFirstFlag = static_cast<int>(StoreKey::lCenter);
 static_assert(static_cast<int>(StoreKey::ALinkB) - kFirstColor + 1 == kColorKeyCount);
 static_assert(static_cast<int>(StoreKey::lIndex) - kFirstFlag + 1 == kPageFlagCount);
 
-constexpr std::array<const char*, 4> kWindowKeys{"DefL", "DefT", "DefW", "DefH"};
+constexpr std::array<const char*, 5> kWindowKeys{"DefL", "DefT", "DefW", "DefH", "lMaxed"};
 
 // The row of a flag key in kPageFlags, or -1.
 int FlagIndex(StoreKey key) {
@@ -348,6 +348,10 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
             const QString text = Read(store, key, QString::number(*field));
             if (!ParseInt16(text, *field, description))
                 return fail(key, text, description);
+        } else if (key == StoreKey::lMaxed) {
+            const QString text = Read(store, key, FlagText(place.lMaxed));
+            if (!ParseFlag(text, place.lMaxed, description))
+                return fail(key, text, description);
         } else if (qint16* color = ColorField(page, key)) {
             const QString text = Read(store, key, QString::number(*color));
             if (!ParseInt16(text, *color, description))
@@ -405,6 +409,7 @@ void SaveShutdownSettings(SettingsStore& store, const WindowPlacement& place,
     Write(store, StoreKey::DefT, QString::number(place.DefT));
     Write(store, StoreKey::DefW, QString::number(place.DefW));
     Write(store, StoreKey::DefH, QString::number(place.DefH));
+    Write(store, StoreKey::lMaxed, FlagText(place.lMaxed));
     if (target == TargetFolderSave::Write)
         Write(store, StoreKey::TargetFolder, targetFolder);
 }

@@ -15,6 +15,7 @@ enum class StoreKey : int {
     DefT,
     DefW,
     DefH,
+    lMaxed,
     BackR,
     BackG,
     BackB,

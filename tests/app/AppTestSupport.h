@@ -7,6 +7,7 @@
 #include "app/Dialogs.h"
 #include "app/frmTu_K.h"
 #include "settings/PageSettings.h"
+#include "style/ColorEditor.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -93,6 +94,38 @@ inline QString ShownToolTip(QWidget* widget) {
     QTextDocument document;
     document.setHtml(shown);
     return document.toPlainText();
+}
+
+// Each control that shows a page option, set against that option: "hscG shows 99, not 0".
+inline QString ControlMismatches(const tuk::frmTu_K& w) {
+    using namespace tuk;
+    const PageSettings& page = Program().page;
+    QStringList wrong;
+    auto check = [&](const QString& name, const QVariant& shown, const QVariant& field) {
+        if (shown.toString() != field.toString())
+            wrong << name + " shows " + shown.toString() + ", not " + field.toString();
+    };
+    auto text = [&](const QString& name) { return w.findChild<QLabel*>(name)->text(); };
+    auto value = [&](const QString& name) { return w.findChild<QAbstractSlider*>(name)->value(); };
+    const ColorSlot slot = w.Colors()->SelectedSlot().value_or(ColorSlot::Back);
+    for (int c = 0; c < 3; ++c) {
+        const int part = ClampComponent(page.Component(slot, c));
+        const QString rgb(QChar("RGB"[c]));
+        check("hsc" + rgb, value("hsc" + rgb), part);
+        check("lbl" + rgb, text("lbl" + rgb), part);
+        check("lblH" + rgb, text("lblH" + rgb), HexPair(part));
+    }
+    check("cboFontFace", w.findChild<QComboBox*>("cboFontFace")->currentText(), page.sFontFace);
+    check("lblFontSize", text("lblFontSize"), page.nFontSize);
+    check("hscFontSize", value("hscFontSize"), page.nFontSize);
+    for (const PageFlagRule& rule : kPageFlags) {
+        if (rule.boxName)
+            check(rule.boxName, w.findChild<QCheckBox*>(rule.boxName)->isChecked(),
+                  page.*rule.field);
+    }
+    check("mnuHtmlIndex", w.MenuEntry("mnuHtmlIndex")->isChecked(), page.lIndex);
+    check("lblBody", text("lblBody"), MakeBodyString(page));
+    return wrong.join("; ");
 }
 
 // The window under test and its scripted dialogs; Reset closes it and removes the store.

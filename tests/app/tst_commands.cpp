@@ -149,6 +149,9 @@ private Q_SLOTS:
         QVERIFY(Page().lIndex);
         Make();
         QVERIFY(w_->StatusPanel(2).endsWith(" -- OK"));
+        // One bar for the run, full at its end (these images decode to no thumbnail).
+        QCOMPARE(Get<QProgressBar>("RunProgress")->value(), 5);
+        QCOMPARE(Get<QProgressBar>("RunProgress")->maximum(), 5);
         dialogs_.browserStarts = true;
         w_->MenuEntry("mnuHtmlView")->trigger();
         QCOMPARE(dialogs_.opened.last(), folder + "index.html");
@@ -198,6 +201,37 @@ private Q_SLOTS:
         QVERIFY(pages.size() < 50);
         for (auto page = pages.begin(); page != pages.end(); ++page)
             QVERIFY2(page.value().endsWith("</html>\r\n"), page.key().constData());
+    }
+
+    // A run shows a bar and a Stop button, named for screen readers, and keeps the window's
+    // size; the button, or Escape wherever the focus is, stops the run after its page.
+    void stopARun_data() {
+        Columns<QString, int>("focus", "key");
+        Row("Stop button", "RunStop", int(Qt::Key_Space));
+        Row("Escape in the font box", "cboFontFace", int(Qt::Key_Escape));
+    }
+    void stopARun() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        Choose(Images("stop" + focus, 20));
+        w_->activateWindow();
+        const QSize size = w_->size();
+        QWidget* shown[] = {Get("RunProgress"), Get("RunStop")};
+        DuringRun([&] {
+            QTest::qWait(50); // the layout requests travel up in several turns
+            QCOMPARE(w_->size(), size);
+            for (QWidget* widget : shown) // found by screen readers, by name
+                QVERIFY(!QAccessible::queryAccessibleInterface(widget)->state().invisible &&
+                        !QAccessible::queryAccessibleInterface(widget)
+                             ->text(QAccessible::Name)
+                             .isEmpty());
+            Get(qPrintable(focus))->setFocus();
+            QTest::keyClick(Get(qPrintable(focus)), Qt::Key(key));
+        });
+        Make();
+        QVERIFY(
+            w_->StatusPanel(2).contains(QRegularExpression("^Image: 1 / 20 -- .* -- Stopped$")));
+        QVERIFY(!shown[0]->isVisible() && !shown[1]->isVisible());
     }
 
     // A run that cannot write a page says why once; the pages before it can be viewed.

@@ -1,6 +1,5 @@
 // The window with hand-written stores: what it loads and tells, what Save and the close write.
 #include "AppTestSupport.h"
-#include "settings/Placement.h"
 #include "style/TextOptions.h"
 
 #include <unistd.h>
@@ -26,9 +25,6 @@ PageSettings DefaultsWithTarget(const QString& target) {
 class TestWindowStore : public QObject, WindowFixture {
     Q_OBJECT
 
-    QString Text(const char* label) { return Get<QLabel>(label)->text(); }
-    int BarValue(const char* bar) { return Get<QScrollBar>(bar)->value(); }
-    bool Ticked(StoreKey flag) { return w_->Text()->FlagBox(flag)->isChecked(); }
     void Save() { QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier); }
     void Close() { // as the close box does
         w_->close();
@@ -37,22 +33,6 @@ class TestWindowStore : public QObject, WindowFixture {
 
 private Q_SLOTS:
     void cleanup() { Reset(); }
-
-    void firstRun() {
-        ClearStore();
-        Open();
-        QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
-        QCOMPARE(w_->frameGeometry().topLeft(), QPoint(0, 0));
-        QVERIFY(!QFile::exists(StorePath())); // loading writes nothing
-        const QRect frame = w_->frameGeometry();
-        Close();
-        QVERIFY(dialogs_.told.isEmpty());
-        const double dpi = TwipScale::ScreenDpi();
-        QCOMPARE(Stored("Window/DefW").toInt(), PixelsToTwips(frame.width(), dpi));
-        QCOMPARE(Stored("Window/DefH").toInt(), PixelsToTwips(frame.height(), dpi));
-        QCOMPARE(Stored("Window/DefL"), QString("0"));
-        QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
-    }
 
     // A bad value: one message; keys before it loaded, the rest default; the target kept.
     void loadFailures_data() {
@@ -73,11 +53,9 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.told.size(), 1);
         QVERIFY2(dialogs_.told[0].endsWith(message), qPrintable(dialogs_.told[0]));
         QCOMPARE(w_->frameGeometry(), QRect(10, 20, 600, 500)); // read before the failure
-        QVERIFY(Text("lblBody").startsWith("<body bgcolor=#01c0c0"));
-        QCOMPARE(Get<QComboBox>("cboFontFace")->currentText(), face);
-        QCOMPARE(int(Page().nFontSize), 2);
-        QCOMPARE(BarValue("hscFontSize"), 2);
-        QVERIFY(Page().lLinx && Ticked(StoreKey::lLinx));
+        QVERIFY(Page().BackR == 1 && Page().nFontSize == 2 && Page().lLinx);
+        QCOMPARE(Page().sFontFace, face);
+        QCOMPARE(ControlMismatches(*w_), QString());
         QCOMPARE(Page().TargetFolder, DefaultTarget());
         if (!picked.isEmpty()) {
             dialogs_.folders << picked;
@@ -160,6 +138,36 @@ private Q_SLOTS:
         QCOMPARE(Stored("Window/sLastFolder"), d + (chosen.isEmpty() ? last : chosen) + '/');
     }
 
+    // Nothing stored: the defaults and the smallest window at the corner. A placement larger
+    // than the (800 × 800 offscreen) screen opens whole on it; one closed maximised opens so and
+    // keeps its normal bounds. Loading writes nothing; every close writes the placement.
+    void placementOnScreen_data() {
+        Columns<QByteArray, bool, QByteArray>("stored", "maximised", "atClose");
+        Row("nothing stored", QByteArray(), false,
+            QByteArray("DefH=5610\nDefL=0\nDefT=0\nDefW=7830\nlMaxed=False"));
+        Row("larger than the screen", QByteArray("DefL=6000\nDefT=3000\nDefW=18000\nDefH=12750"),
+            false, QByteArray("DefH=12000\nDefL=0\nDefT=0\nDefW=12000\nlMaxed=False"));
+        Row("maximised", QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"), true,
+            QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"));
+    }
+    void placementOnScreen() {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, maximised);
+        QFETCH(QByteArray, atClose);
+        WriteStore("[Window]\n" + stored + '\n');
+        const QByteArray before = ReadFile(StorePath());
+        Open();
+        QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
+        QVERIFY(w_->screen()->availableGeometry().contains(w_->frameGeometry()));
+        QCOMPARE(w_->isMaximized(), maximised);
+        QCOMPARE(ReadFile(StorePath()), before);
+        Close();
+        QVERIFY(dialogs_.told.isEmpty());
+        QVERIFY2(ReadFile(StorePath()).contains("[Window]\n" + atClose + '\n'),
+                 ReadFile(StorePath()));
+        QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
+    }
+
     // Save, close, start again: what was saved comes back, with the placement and target.
     void roundTrip() {
         ClearStore();
@@ -169,6 +177,7 @@ private Q_SLOTS:
         Get<QScrollBar>("hscFontSize")->setValue(5);
         w_->Text()->FlagBox(StoreKey::lCenter)->click();
         w_->Text()->FlagBox(StoreKey::lFDate)->click();
+        w_->MenuEntry("mnuHtmlIndex")->trigger();
         Page().TargetFolder = "/srv/out/";
         Save();
         QVERIFY(!ReadFile(StorePath()).contains("[Window]")); // Save writes page options only
@@ -183,9 +192,7 @@ private Q_SLOTS:
         QVERIFY(dialogs_.told.isEmpty());
         QCOMPARE(Page(), expected);
         QCOMPARE(w_->frameGeometry(), frame);
-        QVERIFY(Ticked(StoreKey::lCenter) && !Ticked(StoreKey::lFDate));
-        QCOMPARE(BarValue("hscFontSize"), 5);
-        QVERIFY(Text("lblBody").contains("text=#002800"));
+        QCOMPARE(ControlMismatches(*w_), QString());
         QCOMPARE(Get<QLabel>("lblText")->font().pointSize(), 12);
     }
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real window under Xvfb and openbox as a user would: mouse and keys, keyboard alone,
-# SIGTERM during a run, starts with a message; checks pages and the store. Usage: desktop.sh BUILD
+# SIGTERM during a run, starts with a message, placement at two scales, a long run stopped with
+# Escape; checks pages and the store; screenshots in BUILD/e2e-shots. Usage: desktop.sh BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -9,7 +10,9 @@ pids=()
 trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$scratch"' EXIT
 fail() { echo "desktop test FAILED: $*" >&2; cat "$scratch/tu_k.log" >&2 2>/dev/null; exit 1; }
 wait_until() { for _ in $(seq "$1"); do "${@:2}" && return 0 || sleep 0.1; done; return 1; } # $1 tenths of a second
+shot() { mkdir -p "$build/e2e-shots" && import -window root "$build/e2e-shots/$1.png"; }
 pages_in() { [ "$(find "$1" -name '*.html' | wc -l)" -eq "$2" ]; }
+pages_whole() { for p in "$1"/*.html; do tail -c 9 "$p" | cmp -s - <(printf '</html>\r\n') || fail "half-written $p"; done; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
 
 # Sample pictures in MY PICS, a window large enough for the image list, a recording browser.
@@ -46,7 +49,7 @@ keys() { xdotool key --delay 100 "$@"; } # one key at a time, as a user types th
 
 tu_k() { # the program in the test's home; run in a subshell, which becomes the program
     cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb exec "$build/bin/tu_k" "$@"
+        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${scale:-1} exec "$build/bin/tu_k" "$@"
 }
 # Starts the window (with "${args[@]}"), first answering the start-up message with Enter if
 # "message"; sets app, window.
@@ -140,8 +143,8 @@ echo "desktop test: started on a folder, a second start handed another one over 
 
 # SIGTERM while pages are made: the run stops after a whole page, the process ends, nothing saved.
 big="$home/Desktop/BIG"
-mkdir -p "$big"
-(cd "$big" && head -c $((8000 * 3000)) /dev/zero | split -b 3000 -a 5 -d --additional-suffix=.jpg - img_)
+mkdir -p "$big" && convert -size 320x240 gradient:navy-gold "$big/img_00000.jpg"
+seq -f "$big/img_%05g.jpg" 1 7999 | xargs -d '\n' -n 1 ln "$big/img_00000.jpg"
 before=$(cat "$store")
 start_window
 pick_folder big
@@ -153,9 +156,7 @@ made=$(find "$big" -name '*.html' | wc -l)
 [ "$made" -gt 0 ] && [ "$made" -lt 8000 ] || fail "SIGTERM did not stop the run midway ($made pages)"
 [ "$(find "$big" -type f ! -name '*.jpg' ! -name '*.html' | wc -l)" -eq 0 ] ||
     fail "files other than images and pages left behind"
-for page in "$big"/*.html; do
-    tail -c 9 "$page" | cmp -s - <(printf '</html>\r\n') || fail "half-written page $page"
-done
+pages_whole "$big"
 [ "$(cat "$store")" = "$before" ] || fail "the store changed although the close came during a run"
 echo "desktop test: SIGTERM during a run stopped it after $made whole pages, nothing saved"
 
@@ -168,3 +169,49 @@ for start in 1 2 3; do
     [ "$(grep '^Def' "$store")" = "$placement" ] || fail "the placement moved at start $start"
 done
 echo "desktop test: three starts with a message each kept the placement $(echo $placement)"
+
+# A stored 1000 × 800 window at (200, 100) opens there at scale 1, whole on the screen at scale 2;
+# maximised (a double click on its title bar) and closed, it opens maximised, normal bounds kept.
+maxed() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_HORZ; }
+for scale in 2 1; do
+    printf '[Window]\nDefL=3000\nDefT=1500\nDefW=15000\nDefH=12000\n' >"$store"
+    start_window
+    read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | cut -d' ' -f3-)
+    read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute|Width|Height/ { print $NF }' | xargs)
+    read -r x y w h <<<"$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1280 ] && [ $((y + h)) -le 1024 ] &&
+        { [ "$scale" = 2 ] || [ "$x $y $w $h" = "200 100 1000 800" ]; } ||
+        fail "at scale $scale the window is at $x $y $w $h"
+    shot "placement-$scale"
+    xdotool mousemove $((x + w / 2)) $((y + 8)) click --repeat 2 1
+    wait_until 50 maxed || fail "the window did not maximise at scale $scale"
+    close_from_menu
+    normal=$(grep '^Def' "$store")
+    start_window
+    maxed || fail "the window closed maximised opens as a plain one at scale $scale"
+    shot "maximised-$scale"
+    close_from_menu
+    [ "$(grep '^Def' "$store")" = "$normal" ] || fail "normal bounds moved: $(grep Def "$store")"
+done
+echo "desktop test: placement on the screen and maximised, at scale 2 and 1"
+
+# The keyboard alone: a long run with the index page (BIG), stopped with Escape while thumbnails
+# are made; every page is whole, and the index the pages link to names only thumbnails that exist.
+start_window
+xdotool type --delay 80 "big"
+sleep 1
+keys alt+h i
+make_pages
+thumbs_over() { [ "$(find "$big/thumbs" -type f 2>/dev/null | wc -l)" -gt "$1" ]; }
+wait_until 300 thumbs_over 20 || fail "no thumbnails were made"
+shot long-run
+xdotool key Escape sleep 1
+! thumbs_over 15999 || fail "Escape did not stop the run"
+close_from_menu # Exit waits for the end of a run
+pages_whole "$big"
+[ -f "$big/index.html" ] || ! grep -q 'href="index.html"' "$big/img_00000_jpg.html" ||
+    fail "the pages link to an index page that does not exist"
+for thumb in $(grep -o 'thumbs/[^" ,]*' "$big/index.html" | sort -u); do
+    [ -f "$big/$thumb" ] || fail "index.html names the missing thumbnail $thumb"
+done
+echo "desktop test: Escape stopped a long run; its pages are whole, its index names no gap"

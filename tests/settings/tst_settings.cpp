@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "app/TableRows.h"
 #include "settings/Placement.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
@@ -42,11 +43,11 @@ private Q_SLOTS:
         QCOMPARE(page, Defaults());
         QCOMPARE(place, (WindowPlacement{0, 0, 6840, 5805}));
         SettingsStore store(
-            Ini("[Window]\nDefL=-1200\n[Colors]\nBackR=-32768\nBackG=32767\n"
+            Ini("[Window]\nDefL=-1200\nlMaxed=true\n[Colors]\nBackR=-32768\nBackG=32767\n"
                 "BackB=2.5\nTextR=\" 12 \"\nLinkR=1\nLinkB=3\nAlinkB=7\nALinkB=9\n"
                 "[Text]\nlCenter=0.4\nlBold=-1\nlItal=TRUE\n[Others]\nlLinx=0.0\n"));
         QVERIFY(LoadSettings(store, page, place).ok);
-        QCOMPARE(place.DefL, -1200);
+        QVERIFY(place.DefL == -1200 && place.lMaxed);
         QCOMPARE(
             QList<int>({page.BackR, page.BackG, page.BackB, page.TextR, page.LinkG, page.ALinkB}),
             QList<int>({-32768, 32767, 2, 12, DefaultPageSettings().LinkG, 7}));
@@ -77,7 +78,8 @@ private Q_SLOTS:
               {"[Window]\nDefH=\n", StoreKey::DefH, mismatch},
               {"[Text]\nsFontFace=x onmouseover=alert(1)\n", StoreKey::sFontFace, invalid},
               {"[Text]\nsFontFace=times\n", StoreKey::sFontFace, invalid},
-              {"[Others]\nTargetFolder=web\n", StoreKey::TargetFolder, invalid}}) {
+              {"[Others]\nTargetFolder=web\n", StoreKey::TargetFolder, invalid},
+              {"[Window]\nlMaxed=yes\n", StoreKey::lMaxed, mismatch}}) {
             const bool last = key == StoreKey::TargetFolder; // the tail would load before it
             SettingsStore store(
                 Ini("[Window]\nDefL=-7\n" + ini +
@@ -111,7 +113,8 @@ private Q_SLOTS:
         QVERIFY(!text.contains("[Window]"));
         {
             SettingsStore store(path);
-            SaveShutdownSettings(store, WindowPlacement{15, 30, 7000, 6000}, page.TargetFolder);
+            SaveShutdownSettings(store, WindowPlacement{15, 30, 7000, 6000, true},
+                                 page.TargetFolder);
             QVERIFY(store.Flush().isEmpty());
         }
         SettingsStore store(path);
@@ -119,7 +122,7 @@ private Q_SLOTS:
         WindowPlacement place;
         QVERIFY(LoadSettings(store, loaded, place).ok);
         QCOMPARE(loaded, page);
-        QCOMPARE(place, (WindowPlacement{15, 30, 7000, 6000}));
+        QCOMPARE(place, (WindowPlacement{15, 30, 7000, 6000, true}));
     }
 
     // An unwritable store: the flush gives the system's reason, the file stays as it was.
@@ -243,24 +246,41 @@ private Q_SLOTS:
                  QRect(10, 20, 456, 387));
     }
 
-    // Outer bounds, or the designed size at the corner when minimised; unknown positions stay.
+    // Outer bounds, or the designed size at the corner when minimised; unknown positions stay;
+    // a maximised window keeps its normal bounds and says so.
     void placementAtClose() {
         const WindowPlacement stored{150, 300, 9000, 7500};
         const QRect bounds(-3, -30, 500, 400);
-        for (const auto& [outer, known, expected] :
-             {std::tuple{std::optional(bounds), true, QRect(-45, -450, 7500, 6000)},
-              {bounds, false, QRect(150, 300, 7500, 6000)},
-              {std::nullopt, true, QRect(0, 0, 6840, 5805)},
-              {std::nullopt, false, QRect(150, 300, 6840, 5805)}}) {
-            const WindowPlacement place = PlacementAtClose(stored, outer, 96, known);
+        for (const auto& [outer, known, maxed, expected] :
+             {std::tuple{std::optional(bounds), true, false, QRect(-45, -450, 7500, 6000)},
+              {bounds, false, true, QRect(150, 300, 7500, 6000)},
+              {std::nullopt, true, true, QRect(0, 0, 6840, 5805)},
+              {std::nullopt, false, false, QRect(150, 300, 6840, 5805)}}) {
+            const WindowPlacement place = PlacementAtClose(stored, outer, 96, known, maxed);
             QCOMPARE(QRect(place.DefL, place.DefT, place.DefW, place.DefH), expected);
+            QCOMPARE(place.lMaxed, maxed && outer);
         }
-        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 800)};
-        const QRect work(0, 30, 1920, 1050);
-        for (const QRect& on : {QRect(2000, 100, 500, 400), QRect(-499, -399, 500, 400)})
-            QCOMPARE(KeepOnScreens(on, screens, work), on);
-        for (const QRect& off : {QRect(-500, 100, 500, 400), QRect(1950, 900, 300, 200)})
-            QCOMPARE(KeepOnScreens(off, screens, work), QRect(QPoint(0, 30), off.size()));
+    }
+
+    // The whole window on the screen it covers most (else the primary, listed first): its
+    // size cut to the available area, never below the minimum, then moved just enough.
+    void fitOnScreens_data() {
+        Columns<QRect, QSize, QRect>("asked", "minimum", "fitted");
+        const QSize small(300, 200);
+        Row("inside, unchanged", QRect(2000, 100, 500, 400), small, QRect(2000, 100, 500, 400));
+        Row("over the right edge", QRect(1800, 900, 500, 400), small, QRect(1420, 680, 500, 400));
+        Row("mostly on the second", QRect(1800, 0, 500, 400), small, QRect(1920, 0, 500, 400));
+        Row("off every screen", QRect(-900, 2000, 500, 400), small, QRect(0, 680, 500, 400));
+        Row("larger than its screen", QRect(1900, 10, 1400, 900), small, QRect(1920, 0, 1280, 800));
+        Row("below the minimum", QRect(2000, 0, 100, 50), small, QRect(2000, 0, 300, 200));
+        Row("minimum beyond it", QRect(9, 9, 0, 0), QSize(300, 2000), QRect(9, 30, 300, 2000));
+    }
+    void fitOnScreens() {
+        QFETCH(QRect, asked);
+        QFETCH(QSize, minimum);
+        QFETCH(QRect, fitted);
+        const QList<QRect> available{QRect(0, 30, 1920, 1050), QRect(1920, 0, 1280, 800)};
+        QCOMPARE(FitOnScreens(asked, available, minimum), fitted);
     }
 
     void colors() {
