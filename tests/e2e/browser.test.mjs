@@ -134,7 +134,8 @@ async function walk(browser, label, pagesFolder, expect, origin, seenTexts) {
     await page.close();
 }
 
-// Index at device scale 1 and 2: each thumbnail loads (@2x at 2), fits, links to its page and back.
+// Index at device scale 1 and 2: each picture loads and fits (a thumbnail, @2x at 2 when the
+// image has the pixels, or an image no larger than a thumbnail itself), links to its page and back.
 async function walkIndex(browser, folder) {
     const indexUrl = new URL(`file://${encodeBytes(`${folder}/index.html`)}`).href;
     for (const scale of [1, 2]) {
@@ -147,14 +148,17 @@ async function walkIndex(browser, folder) {
             for (const img of document.querySelectorAll('img')) {
                 img.scrollIntoView(); // they load lazily, when in view
                 if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
-                seen.push({ width: img.naturalWidth, height: img.naturalHeight,
-                    src: img.currentSrc, href: img.closest('a').href });
+                seen.push({ width: img.naturalWidth, height: img.naturalHeight, src: img.currentSrc,
+                    thumb: img.getAttribute('src').startsWith('thumbs/'), twin: img.hasAttribute('srcset'),
+                    href: img.closest('a').href });
             }
             return seen;
         });
         check(entries.length === images.length, `index: ${entries.length} thumbnails for ${images.length} images`);
+        check(entries.some((e) => e.thumb && e.twin), 'index: no thumbnail has a sharp twin');
         for (const e of entries) {
-            check(e.width > 0 && Math.max(e.width, e.height) <= 240 * scale && e.src.endsWith('@2x.jpg') === (scale === 2),
+            check(e.width > 0 && Math.max(e.width, e.height) <= (e.thumb ? 240 * scale : 240) &&
+                e.src.endsWith('@2x.jpg') === (scale === 2 && e.twin),
                 `index: ${e.src} is ${e.width}x${e.height} at scale ${scale}`);
             await page.goto(e.href);
             const back = await page.evaluate(() =>

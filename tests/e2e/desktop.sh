@@ -91,12 +91,12 @@ pick_folder() { # a click into the tree; the start of a folder's name typed sele
 start_window
 pick_folder "my p"
 make_pages
-wait_until 50 pages_in "$pics" 6 || fail "expected 6 pages in $pics"
+wait_until 50 pages_in "$pics" 7 || fail "expected 7 pages in $pics"
 sleep 0.5
 xdotool mousemove --window "$window" 100 450 click 1
 close_from_menu
 grep -q '^DefW=10500$' "$store" || fail "placement not stored: $(cat "$store")"
-echo "desktop test: folder picked, 6 pages made, window closed, placement stored"
+echo "desktop test: folder picked, 7 pages made, window closed, placement stored"
 
 # The keyboard alone: typing picks the folder in the focused tree; Alt+B, back over three bars to
 # the swatches (LT CYAN: 2nd row, 4th); green a page lower; on to the font size: two up.
@@ -113,7 +113,7 @@ xdotool type --delay 30 "$target"
 # Return accepts the folder, or a completion the chooser offers meanwhile: again until it is gone.
 for _ in $(seq 10); do sleep 0.5; box_active || break; xdotool key Return; done
 make_pages
-wait_until 50 pages_in "$pics" 6 || fail "the pages were not made by keyboard"
+wait_until 50 pages_in "$pics" 7 || fail "the pages were not made by keyboard"
 page="$pics/beach.day_jpg.html"
 grep -q '^<body bgcolor=#00f5ff ' "$page" || fail "colours not set: $(grep '<body' "$page")"
 grep -q '^<font face=Arial size=4>' "$page" || fail "font size not set: $(grep '<font' "$page")"
