@@ -5,12 +5,12 @@
 // seen every 20 ms), or the command's own peak when that is higher.
 // The command's own exit status is passed on.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
-#include <algorithm>
 #include <ctime>
+#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -145,7 +145,8 @@ void RunController::MakePages(const QString& body) {
                      (!firstPagePath_.isEmpty() && QFileInfo::exists(firstPagePath_));
     }
     changed_();
-    if (!closing_ && result.end == RunEnd::Failed)
+    // A failure says why; a finished run names the images the index shows without a picture.
+    if (!closing_ && result.end != RunEnd::Stopped && !result.message.isEmpty())
         dialogs_.Tell(result.message);
 }
 

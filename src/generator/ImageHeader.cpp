@@ -64,7 +64,7 @@ int ExifOrientation(QByteArrayView tiff) {
         return 1;
     const int entries = u16(directory);
     for (int k = 0; k < entries; ++k) {
-        const qint64 entry = directory + 2 + 12 * k;
+        const qint64 entry = directory + 2 + qint64(12) * k;
         if (entry + 12 > tiff.size())
             break;
         if (u16(entry) == 0x0112) {

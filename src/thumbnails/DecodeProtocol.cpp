@@ -11,7 +11,7 @@ namespace tuk {
 namespace {
 
 constexpr quint32 kVersion = 1;
-constexpr qsizetype kMaxFrame = 256 * 1024 * 1024; // far beyond a 4096 px JPEG
+constexpr qsizetype kMaxFrame = qsizetype(256) << 20; // far beyond a 4096 px JPEG
 
 bool Finished(QDataStream& in) {
     return in.status() == QDataStream::Ok && in.atEnd();
@@ -159,7 +159,7 @@ FrameCollector::Got FrameCollector::Read(int socket) {
     std::memcpy(&length, bytes_.constData(), sizeof length);
     if (length > kMaxFrame)
         return Got::Closed;
-    return bytes_.size() >= qsizetype(sizeof length + length) ? Got::Frame : Got::More;
+    return bytes_.size() >= qsizetype(sizeof length) + qsizetype(length) ? Got::Frame : Got::More;
 }
 
 QByteArray FrameCollector::Take() {

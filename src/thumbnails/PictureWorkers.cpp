@@ -246,39 +246,45 @@ QString PictureWorkers::DefaultDecoder() {
            QStringLiteral("/../libexec/tu_k/tu_k-decode");
 }
 
-PicturePlan PictureWorkers::PlanOne(const PictureSource& source, const PictureSizes& sizes) const {
+namespace {
+
+// Ready when the thumbnail tells the image's size and every picture that size needs is there,
+// made from the image as it is now and of the size asked now.
+PicturePlan KeptPictures(const PictureSource& source, const PictureSizes& sizes,
+                         const struct stat& st, std::optional<quint32> background) {
     PicturePlan plan;
+    const PictureOnDisk thumb =
+        ReadPicture(source.folderFd, PictureFileName(source.stem, PictureKind::Thumb));
+    if (!thumb.stamp || !thumb.stamp->SameImage(PictureStamp::Of(st, {}, 0, background)))
+        return plan;
+    plan.image = thumb.stamp->image;
+    for (PictureKind kind : kLargestFirst) {
+        if (!sizes.Needs(kind, plan.image))
+            continue;
+        const PictureOnDisk picture =
+            kind == PictureKind::Thumb
+                ? thumb
+                : ReadPicture(source.folderFd, PictureFileName(source.stem, kind));
+        if (picture.size.isEmpty() ||
+            picture.stamp != PictureStamp::Of(st, plan.image, sizes.Longest(kind), background))
+            return {};
+        plan.size[static_cast<size_t>(kind)] = picture.size;
+    }
+    plan.state = PictureState::Ready;
+    return plan;
+}
+
+} // namespace
+
+PicturePlan PictureWorkers::PlanOne(const PictureSource& source, const PictureSizes& sizes) const {
     struct stat st {};
     QString why;
     const Fd image(OpenRegular(source.imageFolderFd, source.name, true, st, why));
     if (image.get() < 0)
-        return plan; // making it tells why
-    const std::optional<quint32> background = StampBackground(source, sizes);
-    // Kept: the thumbnail tells the image's size, and every picture that size needs is there,
-    // made from the image as it is now and of the size asked now.
-    const PictureOnDisk thumb =
-        ReadPicture(source.folderFd, PictureFileName(source.stem, PictureKind::Thumb));
-    if (thumb.stamp && thumb.stamp->SameImage(PictureStamp::Of(st, {}, 0, background))) {
-        plan.image = thumb.stamp->image;
-        bool kept = true;
-        for (PictureKind kind : kLargestFirst) {
-            if (!sizes.Needs(kind, plan.image))
-                continue;
-            const PictureOnDisk picture =
-                kind == PictureKind::Thumb
-                    ? thumb
-                    : ReadPicture(source.folderFd, PictureFileName(source.stem, kind));
-            kept =
-                kept && !picture.size.isEmpty() &&
-                picture.stamp == PictureStamp::Of(st, plan.image, sizes.Longest(kind), background);
-            plan.size[static_cast<size_t>(kind)] = picture.size;
-        }
-        if (kept) {
-            plan.state = PictureState::Ready;
-            return plan;
-        }
-        plan.size = {};
-    }
+        return {}; // making it tells why
+    PicturePlan plan = KeptPictures(source, sizes, st, StampBackground(source, sizes));
+    if (plan.Ready())
+        return plan;
     const ImageHeader header = ReadImageHeader(image.get());
     if (!header.Valid() || header.format != FormatOfName(source.name)) {
         plan.state = PictureState::Undecodable;

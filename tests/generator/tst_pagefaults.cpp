@@ -3,6 +3,7 @@
 #include "RunFixture.h"
 #include "base/SystemError.h"
 #include "generator/IndexPage.h"
+#include "thumbnails/PictureWorkers.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,7 +45,7 @@ private Q_SLOTS:
         };
         const QString written = " of 3 pages were written before the run stopped.";
         const QString image = "Cannot make a page for the image \"";
-        const QString tooLong = ".jpg\": its page name would be %1 bytes long, longer than the "
+        const QString tooLong = ".jpg\": its %2 name would be %1 bytes long, longer than the "
                                 "255 bytes a file name can have. No page was written.";
         row("target", "Cannot open the output folder %1a.jpg/sub/: Not a directory. 0" + written,
             "Image: 1 / 3 -- ");
@@ -59,8 +60,10 @@ private Q_SLOTS:
         row("folder", "Cannot write the page %1b_jpg.html: Is a directory. 1" + written,
             "Image: 2 / 3 -- ");
         row("name", image + "../up.jpg\": it is not a plain file name. No page was written.", "");
-        row("long", image + QString(247, 'x') + tooLong.arg(256), "Image: 1 / 4 -- ");
-        row("twins", image + QString(246, 'x') + tooLong.arg(257), "Image: 1 / 5 -- ");
+        row("long", image + QString(247, 'x') + tooLong.arg(256).arg("page"), "Image: 1 / 4 -- ");
+        row("twins", image + QString(246, 'x') + tooLong.arg(257).arg("page"), "Image: 1 / 5 -- ");
+        row("thumbnail", image + QString(245, 'x') + tooLong.arg(256).arg("thumbnail"),
+            "Image: 1 / 4 -- ");
     }
     void failedRun() {
         QFETCH(QString, fault);
@@ -73,6 +76,7 @@ private Q_SLOTS:
         const QString folder = dir.path() + "/in/";
         QVERIFY(MakeImages(folder, {"a.jpg", "b.jpg", "c.jpg"}));
         PageRun run = FixedDiskRun(folder);
+        PictureWorkers maker;
         if (fault == "target") {
             run.driveType = kCdRom;
             run.settings.TargetFolder = folder + "a.jpg/sub/";
@@ -81,11 +85,17 @@ private Q_SLOTS:
             run.settings.TargetFolder = "/sys/tuk/pages/";
             QVERIFY(mkdir("/sys/tuk", 0777) != 0); // the system's reason differs for root
             message.replace("%2", ErrorText(errno));
-        } else if (fault == "long" || fault == "twins") {
-            const QString x = QString(fault == "long" ? 247 : 246, 'x') + ".jpg";
-            QVERIFY(
-                MakeImages(folder, fault == "long" ? QStringList{x} : QStringList{x, x.toUpper()}));
+        } else if (fault == "long" || fault == "twins" || fault == "thumbnail") {
+            const QString x = QString(fault == "twins"  ? 246
+                                      : fault == "long" ? 247
+                                                        : 245,
+                                      'x') +
+                              ".jpg";
+            QVERIFY(MakeImages(folder,
+                               fault == "twins" ? QStringList{x, x.toUpper()} : QStringList{x}));
             run.images = FixedDiskRun(folder).images;
+            run.settings.lIndex = fault == "thumbnail"; // its twin's name is the longest
+            run.pictures = &maker;
         } else if (fault == "vanished") {
             QVERIFY(QFile::remove(folder + "b.jpg"));
         } else if (fault == "folder") {

@@ -328,6 +328,22 @@ private Q_SLOTS:
         QVERIFY(IndexShowsOnlyWhatExists(folder));
     }
 
+    // A run stopped among its pages leaves an index page of the pages made, and no picture.
+    void stopAmongPages() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+            QVERIFY(WriteFile(folder + name, TwoColourJpeg(300, 200)));
+        struct StopAfterOne : PageRunListener {
+            bool StopRequested() override { return true; }
+        } stop;
+        PictureWorkers maker = Maker();
+        QCOMPARE(PageGenerator(IndexRun(folder, maker), &stop).end, RunEnd::Stopped);
+        const QByteArray index = ReadFile(folder + "index.html");
+        QVERIFY(index.contains("href=\"a_jpg.html\"") && !index.contains("b_jpg.html"));
+        QVERIFY(!index.contains("<img") && FolderEntries(folder + "thumbs").isEmpty());
+    }
+
     // A thumbnail that cannot be written fails the run with its name and reason; the index
     // page then names only pictures that exist.
     void cannotWrite() {
