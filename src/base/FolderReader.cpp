@@ -59,8 +59,8 @@ bool FolderReader::IsRegularFile(const dirent* entry, bool followLinks) const {
     return IsOfType(entry, DT_REG, followLinks);
 }
 
-bool FolderReader::IsFolder(const dirent* entry) const {
-    return IsOfType(entry, DT_DIR, true);
+bool FolderReader::IsFolder(const dirent* entry, bool followLinks) const {
+    return IsOfType(entry, DT_DIR, followLinks);
 }
 
 } // namespace tuk

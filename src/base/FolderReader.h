@@ -27,8 +27,8 @@ public:
 
     // Whether the entry is a regular file: with followLinks, a symbolic link to one too.
     bool IsRegularFile(const dirent* entry, bool followLinks) const;
-    // Whether the entry is a folder or a symbolic link to one.
-    bool IsFolder(const dirent* entry) const;
+    // Whether the entry is a folder: with followLinks, a symbolic link to one too.
+    bool IsFolder(const dirent* entry, bool followLinks = true) const;
 
 private:
     bool IsOfType(const dirent* entry, unsigned char type, bool followLinks) const;

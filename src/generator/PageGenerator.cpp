@@ -33,17 +33,25 @@ bool PageRunListener::StopRequested() {
 void PageRunListener::ThumbProgress(int, int, const QString&) {}
 
 OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
-                                const QString& targetFolder) {
+                                const QString& targetFolder, bool intoTarget) {
     OutputChoice choice;
-    choice.lRemote = driveType != QLatin1String(kFixedDisk);
+    choice.lRemote = intoTarget || driveType != QLatin1String(kFixedDisk);
     choice.sOutFolder = choice.lRemote ? FsName(WithTrailingSeparator(targetFolder))
                                        : WithTrailingSeparator(sFolder);
+    const QByteArray name = WithTrailingSeparator(sFolder).bytes.chopped(1);
+    if (intoTarget && name.lastIndexOf('/') < name.size() - 1) // the root folder has no name
+        choice.sOutFolder = WithTrailingSeparator(
+            FsName(choice.sOutFolder.bytes + name.mid(name.lastIndexOf('/') + 1)));
     return choice;
 }
 
-QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder) {
-    return QLatin1String("Make HTML's in ") + sOutFolder + QLatin1String(" for ") +
-           QString::number(nImages) + QLatin1String(" Image(s) in ") + sFolder + QLatin1Char('?');
+QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder,
+                     int subfolders) {
+    QString question = QLatin1String("Make HTML's in ") + sOutFolder + QLatin1String(" for ") +
+                       QString::number(nImages) + QLatin1String(" Image(s) in ") + sFolder;
+    if (subfolders > 0)
+        question += QStringLiteral(" and %1 subfolder(s)").arg(subfolders);
+    return question + QLatin1Char('?');
 }
 
 QString ImageStatusText(int k, int n) {

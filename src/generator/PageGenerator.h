@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FsName.h"
+#include "generator/AlbumTree.h"
 #include "generator/PageFile.h"
 #include "generator/Pictures.h"
 #include "settings/PageSettings.h"
@@ -19,11 +20,15 @@ struct OutputChoice {
     bool lRemote = false;
     FsName sOutFolder; // ends with "/"
 };
+// With intoTarget, the pages of any volume go into the target folder, in a folder named after
+// the chosen one ("/t/" and "/p/Holiday 2024/" give "/t/Holiday 2024/"), with full paths.
 OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
-                                const QString& targetFolder);
+                                const QString& targetFolder, bool intoTarget = false);
 
-// "Make HTML's in <out> for <n> Image(s) in <folder>?"
-QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder);
+// "Make HTML's in <out> for <n> Image(s) in <folder>?", and " and <m> subfolder(s)" before the
+// "?" when the run covers subfolders.
+QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder,
+                     int subfolders = 0);
 
 // The folder's own name, lower-cased, as the pages show it ("/a/Summer/" gives "summer"; the
 // root folder gives "/").
@@ -75,6 +80,9 @@ struct PageRun {
     int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
     // Makes the index page's thumbnails; without one the index has no pictures.
     PictureMaker* pictures = nullptr;
+    // With settings.lSubfolders: the tree below sFolder as ListAlbumTree gives it (the caller
+    // lists it, so that its question can name the whole tree); images are its top album's.
+    AlbumTree tree;
     UnnamedFiles unnamedFiles = UnnamedFiles::WhereOffered; // how new pages are written
 };
 

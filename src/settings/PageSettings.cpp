@@ -43,6 +43,7 @@ void ApplyPageDefaults(PageSettings& s) {
     for (const ColorKeyRule& color : kColorKeys)
         s.Component(color.slot, color.channel) = color.byDefault;
     s.nFontSize = 2;
+    s.nWebSize = kDefaultWebSize;
     s.sFontFace = QStringLiteral("Arial");
     for (const PageFlagRule& flag : kPageFlags)
         s.*flag.field = flag.byDefault;

@@ -32,6 +32,10 @@ struct PageSettings {
     bool lText = false;
     bool lCopyr = false;
     bool lIndex = false;
+    bool lSubfolders = false;
+    bool lIntoTarget = false;
+    bool lWebReady = false;
+    quint16 nWebSize = 0; // longest edge of a web-ready page's picture
     QString TargetFolder;
 
     // Component 0 (red), 1 (green) or 2 (blue) of a slot.
@@ -57,7 +61,7 @@ struct PageFlagRule {
     bool inPreview;
 };
 
-inline constexpr int kPageFlagCount = 11;
+inline constexpr int kPageFlagCount = 14;
 inline constexpr int kStyleBoxCount = 10;
 inline constexpr std::array<PageFlagRule, kPageFlagCount> kPageFlags{{
     {&PageSettings::lCenter, "Text", "lCenter", false, "chkCenter", "C&enter", "Center Body", true},
@@ -78,7 +82,15 @@ inline constexpr std::array<PageFlagRule, kPageFlagCount> kPageFlags{{
     {&PageSettings::lCopyr, "Others", "lCopyr", true, "chkCopyr", "Cop&yr",
      "Include copyright line", false},
     {&PageSettings::lIndex, "Others", "lIndex", false, nullptr, nullptr, nullptr, false},
+    {&PageSettings::lSubfolders, "Others", "lSubfolders", false, nullptr, nullptr, nullptr, false},
+    {&PageSettings::lIntoTarget, "Others", "lIntoTarget", false, nullptr, nullptr, nullptr, false},
+    {&PageSettings::lWebReady, "Others", "lWebReady", false, nullptr, nullptr, nullptr, false},
 }};
+
+// The longest edge of a web-ready page's picture, in pixels.
+inline constexpr int kDefaultWebSize = 1600;
+inline constexpr int kMinWebSize = 480;
+inline constexpr int kMaxWebSize = 4096;
 
 // The fifteen colour components: slot, channel (0 red, 1 green, 2 blue), key in the store's
 // section "Colors" and default, in store order.

@@ -20,7 +20,7 @@ namespace {
 constexpr int kFirstColor = static_cast<int>(StoreKey::BackR);
 constexpr int kFirstFlag = static_cast<int>(StoreKey::lCenter);
 static_assert(static_cast<int>(StoreKey::ALinkB) - kFirstColor + 1 == kColorKeyCount);
-static_assert(static_cast<int>(StoreKey::lIndex) - kFirstFlag + 1 == kPageFlagCount);
+static_assert(static_cast<int>(StoreKey::lWebReady) - kFirstFlag + 1 == kPageFlagCount);
 
 constexpr std::array<const char*, 5> kWindowKeys{"DefL", "DefT", "DefW", "DefH", "lMaxed"};
 
@@ -123,6 +123,8 @@ StoreKeyName NameOf(StoreKey key) {
         return {"Text", "sFontFace"};
     case StoreKey::nFontSize:
         return {"Text", "nFontSize"};
+    case StoreKey::nWebSize:
+        return {"Others", "nWebSize"};
     default:
         return {"Others", "TargetFolder"};
     }
@@ -372,6 +374,12 @@ LoadOutcome LoadFrom(StoreKey first, const SettingsStore& store, PageSettings& p
             if (size < kMinFontSize || size > kMaxFontSize)
                 return fail(key, text, QLatin1String(kInvalidPropertyValue));
             page.nFontSize = size;
+        } else if (key == StoreKey::nWebSize) {
+            const QString text = Read(store, key, QString::number(defaults.nWebSize));
+            double size = 0;
+            if (!ParseInRange(text, kMinWebSize, kMaxWebSize, size, description))
+                return fail(key, text, description);
+            page.nWebSize = static_cast<quint16>(size);
         }
     }
     return outcome;
@@ -399,6 +407,7 @@ void SaveSettings(SettingsStore& store, const PageSettings& page, TargetFolderSa
     for (int i = 0; i < kPageFlagCount; ++i)
         Write(store, static_cast<StoreKey>(kFirstFlag + i),
               FlagText(page.*kPageFlags[static_cast<size_t>(i)].field));
+    Write(store, StoreKey::nWebSize, QString::number(page.nWebSize));
     if (target == TargetFolderSave::Write)
         Write(store, StoreKey::TargetFolder, page.TargetFolder);
 }

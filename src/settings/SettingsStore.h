@@ -44,6 +44,10 @@ enum class StoreKey : int {
     lText,
     lCopyr,
     lIndex,
+    lSubfolders,
+    lIntoTarget,
+    lWebReady,
+    nWebSize,
     TargetFolder,
     Count
 };

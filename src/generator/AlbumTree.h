@@ -1,0 +1,42 @@
+#pragma once
+
+#include "base/FsName.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tuk {
+
+// One folder of a photo tree: an album when it has images, or sub-albums with images.
+struct Album {
+    FsName folder;              // full path, ending with "/"
+    FsName relative;            // below the top folder, ending with "/"; empty for the top
+    QList<FsName> images;       // in list order
+    int parent = -1;            // index in the tree; -1 for the top
+    std::vector<int> subalbums; // folders below it with images somewhere below, in tree order
+    int imagesBelow = 0;        // its images and those of every folder below it
+    // The album whose first image is this album's cover: itself, or its first sub-album
+    // with images, down the tree; -1 when nothing below it has images.
+    int cover = -1;
+};
+
+// A photo tree in the order the folder tree shows it: a folder, then each of its subfolders
+// with everything below it, subfolders sorted as the image list sorts names. Not taken: hidden
+// folders, "thumbs" and "web" (the program writes those), symbolic links to folders (no loops,
+// nothing outside the tree) and folders on another volume.
+struct AlbumTree {
+    std::vector<Album> albums; // the top first; only folders with images somewhere below
+    QStringList unreadable;    // folders that could not be read: "path (reason)"
+    QStringList otherVolumes;  // folders left out because another volume is mounted there
+
+    int TotalImages() const { return albums.empty() ? 0 : albums.front().imagesBelow; }
+    int Subfolders() const { return albums.empty() ? 0 : int(albums.size()) - 1; }
+};
+
+// Lists the tree below the folder (ending with "/") without recursion, so its depth costs no
+// stack. The top is always the first album, even without images.
+AlbumTree ListAlbumTree(const FsName& top);
+
+} // namespace tuk
