@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/Pictures.h"
 #include "settings/PageSettings.h"
 
 #include <QByteArray>
@@ -14,7 +15,6 @@ namespace tuk {
 // without it is the user's own and is never written over.
 inline constexpr char kIndexMarker[] = "<!-- index page made by Tu_K -->";
 inline constexpr char kIndexFileName[] = "index.html";
-inline constexpr char kThumbsFolderName[] = "thumbs";
 
 // Whether the first bytes of a file show it as an index page of the program's own.
 bool IsOwnIndexPage(QByteArrayView head);
@@ -29,6 +29,7 @@ struct IndexEntry {
     QSize thumb;            // as the page shows it; empty: the entry has no picture
     QByteArray date;
     qint64 kiloBytes = 1;
+    int albumImages = 0; // > 0: a sub-album (image holds its name), with this many images below
 };
 
 // The index page: ASCII lines ending in CR LF, titled with the folder's name, in the style of

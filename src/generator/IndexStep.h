@@ -1,56 +1,47 @@
 #pragma once
 
 #include "generator/IndexPage.h"
-#include "generator/Pictures.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace tuk {
 
 class PageFileWriter;
+class PictureStep;
 struct PageRun;
-struct PageRunResult;
 
-// The index page of a run and the pictures it shows. Prepared before the first page, so an
-// index page exists from then on and the pages' index links never lead nowhere; written again
-// whenever the run ends, naming only pictures that exist then.
+// The index page of one folder: its sub-albums' entries, then its images', each shown with its
+// thumbnail only while that exists. Written before the first page, so the pages' index links
+// never lead nowhere, and again whenever the run ends.
 class IndexStep {
 public:
-    IndexStep(const PageRun& run, int outFd, const QString& outFolder);
-    ~IndexStep();
-    IndexStep(const IndexStep&) = delete;
-    IndexStep& operator=(const IndexStep&) = delete;
+    IndexStep(const PageRun& run, const PictureStep& pictures, QString title, QString outFolder);
 
-    // The entry and the pictures of one image, in list order; links are ready link bytes.
-    void Add(IndexEntry entry, PictureSource source, QByteArray imageRef);
-    // The thumbnail folder's descriptor, or -1 with the failure told.
-    int OpenThumbsFolder(QString& failure);
-    // Plans the pictures and writes an index page that shows only those there already. Empty,
-    // or why the index page could not be written.
-    QString Prepare(PageFileWriter& writer);
-    // How many images need pictures made.
-    int PicturesToMake() const;
-    // Makes the pictures, reporting through `progress`; Stopped, Failed (failure says why) or
-    // Finished.
-    enum class End { Finished, Stopped, Failed };
-    End MakePictures(const std::function<bool(int, int)>& progress, QString& failure);
-    // Writes the index page for the first `count` images (the pages that exist), each with its
-    // picture only when the picture exists. Empty, or why it could not be written.
-    QString Write(PageFileWriter& writer, size_t count);
-    // The images without picture, counted and named in the result.
-    void Report(PageRunResult& result) const;
+    // An entry with its links ready: thumbLink and thumb2xLink name the thumbnails,
+    // imageRef the image itself (shown when it is as small as a thumbnail); picture is the
+    // image's index in the PictureStep; album is the sub-album's index in the run's tree, -1
+    // for an image of this folder.
+    void Add(IndexEntry entry, int picture, QByteArray imageRef, int album = -1);
+
+    // Writes the index page with the entries of the sub-albums for which albumMade() holds and
+    // the first `images` images of the folder. Empty, or why it could not be written.
+    QString Write(PageFileWriter& writer, int images,
+                  const std::function<bool(int)>& albumMade) const;
 
 private:
+    struct Item {
+        IndexEntry entry;
+        int picture;
+        QByteArray imageRef;
+        int album;
+    };
     const PageRun& run_;
-    int outFd_;
+    const PictureStep& pictures_;
+    QString title_;
     QString outFolder_;
-    int thumbsFd_ = -1;
-    PictureSizes sizes_;
-    std::vector<IndexEntry> entries_;
-    std::vector<PictureSource> sources_;
-    std::vector<QByteArray> imageRefs_;
-    std::vector<PicturePlan> plans_;
+    std::vector<Item> items_;
 };
 
 } // namespace tuk

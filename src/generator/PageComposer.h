@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSize>
 #include <QString>
 #include <QStringView>
 
@@ -17,6 +18,10 @@ struct PageFacts {
     QByteArrayView firstLink, prevLink, nextLink, lastLink;
     QByteArrayView indexLink; // the index page; empty when there is none
     QByteArrayView date;
+    // Web-ready pages: the picture the page shows (a screen-sized copy; empty: the image
+    // itself) and its size (empty: not known); imageRef stays the original, which is linked.
+    QByteArrayView shownRef;
+    QSize shownSize;
     qint64 kiloBytes = 1;
     int position = 1; // 1-based place of the image in the list
     int count = 1;    // images in the list

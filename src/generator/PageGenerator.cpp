@@ -4,12 +4,13 @@
 #include "base/PathNames.h"
 #include "base/SystemError.h"
 #include "base/Volumes.h"
+#include "generator/FolderRun.h"
 #include "generator/IndexPage.h"
-#include "generator/IndexStep.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageFile.h"
 #include "generator/PageNames.h"
+#include "generator/PictureStep.h"
 
 #include <QDate>
 #include <QElapsedTimer>
@@ -18,7 +19,8 @@
 #include <cmath>
 #include <ctime>
 #include <fcntl.h>
-#include <optional>
+#include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,165 +85,73 @@ QString PageFolderName(const QString& sFolder) {
 
 namespace {
 
-// A descriptor closed when it goes out of scope.
-class FolderHandle {
+// A run over one folder, or over a tree of them: every check first, then every folder's
+// index page as it can be now, the pages of every folder in tree order, the pictures of all of
+// them at once, on every core, and every index page again. Every check that can refuse the
+// run comes before anything is written.
+class Runner {
 public:
-    explicit FolderHandle(const QByteArray& path)
-        : fd_(open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
-    ~FolderHandle() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FolderHandle(const FolderHandle&) = delete;
-    FolderHandle& operator=(const FolderHandle&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// "1 too large, 2 could not be decoded": the images the index shows without a picture.
-QString MissingPicturesText(const PageRunResult& r) {
-    QStringList parts;
-    if (r.picturesTooLarge > 0)
-        parts << QStringLiteral("%1 too large").arg(r.picturesTooLarge);
-    if (r.picturesUndecodable > 0)
-        parts << QStringLiteral("%1 could not be decoded").arg(r.picturesUndecodable);
-    if (r.picturesTooSlow > 0)
-        parts << QStringLiteral("%1 too slow to decode").arg(r.picturesTooSlow);
-    return parts.join(QLatin1String(", "));
-}
-
-QString CountSentence(const PageRunResult& r, int total) {
-    QString text = QStringLiteral("%1 of %2 pages were written").arg(r.pagesWritten).arg(total);
-    if (r.pagesUnchanged > 0)
-        text += QStringLiteral(" and %1 left unchanged").arg(r.pagesUnchanged);
-    return text + QLatin1String(" before the run stopped.");
-}
-
-// The date part of a file time in local time, as page text; dates repeat, so the last one
-// is kept.
-class DateTexts {
-public:
-    explicit DateTexts(const QLocale& locale) : locale_(locale) {}
-    QByteArrayView Text(time_t seconds) {
-        struct tm local {};
-        localtime_r(&seconds, &local);
-        const QDate date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-        if (date != last_ || text_.isEmpty()) {
-            last_ = date;
-            text_.resize(0);
-            AppendPageText(text_, locale_.toString(date, QLocale::ShortFormat));
-        }
-        return text_;
-    }
-
-private:
-    QLocale locale_;
-    QDate last_;
-    QByteArray text_;
-};
-
-// The longest file name the folder takes.
-qsizetype NameMax(int folderFd) {
-    const long max = fpathconf(folderFd, _PC_NAME_MAX);
-    return max > 0 ? max : NAME_MAX;
-}
-
-// Link bytes of a page: its file name, behind the output folder when links are full paths.
-void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pageName) {
-    out.resize(0);
-    out.append(folderPrefix);
-    AppendLink(out, pageName);
-}
-
-// Why the index page and its thumbnails cannot go into the output folder without writing over
-// something of the user's: an index.html without the program's marker, or a "thumbs" that is
-// no folder (a link to one included). Empty when they can.
-QString IndexPlaceProblem(int outFd, const QString& outFolder) {
-    struct stat st {};
-    if (fstatat(outFd, kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-        bool own = false;
-        const int fd = S_ISREG(st.st_mode) ? openat(outFd, kIndexFileName,
-                                                    O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK)
-                                           : -1;
-        if (fd >= 0) {
-            char head[512];
-            const ssize_t n = read(fd, head, sizeof head);
-            close(fd);
-            own = n > 0 && IsOwnIndexPage(QByteArrayView(head, n));
-        }
-        if (!own)
-            return QStringLiteral("%1%2 was not made by Tu_K and is left as it is; move it away "
-                                  "or turn the index page off. No page was written.")
-                .arg(outFolder, QLatin1String(kIndexFileName));
-    }
-    if (fstatat(outFd, kThumbsFolderName, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode))
-        return QStringLiteral("%1%2 is not a folder, so the thumbnails have no place; move it "
-                              "away or turn the index page off. No page was written.")
-            .arg(outFolder, QLatin1String(kThumbsFolderName));
-    return QString();
-}
-
-// One run, from its checks to its last page. Every check that can refuse the run comes before
-// the first page, so a refused run writes nothing.
-class PageRunner {
-public:
-    explicit PageRunner(const PageRun& run)
-        : run_(run), sFolder_(WithTrailingSeparator(run.sFolder)),
-          output_(ChooseOutputFolder(sFolder_, run.driveType, run.settings.TargetFolder)),
-          count_(static_cast<int>(qMin<qsizetype>(run.images.size(), INT_MAX))),
-          dates_(run.locale) {
-        clock_.start();
-        result_.lRemote = output_.lRemote;
-        result_.sOutFolder = output_.sOutFolder.text;
-    }
-
+    explicit Runner(const PageRun& run);
     PageRunResult Run(PageRunListener& events);
 
 private:
-    QString CheckNames();
-    QString OpenFolders();
-    QString CheckNameLengths() const;
-    QString Checks();
-    void PrepareLinks();
-    QString WritePage(int k, const PageComposer& composer, PageFileWriter& writer);
-    QString ImageFailure(const FsName& image) const;
-    QString PrepareIndex(PageFileWriter& writer);
-    PageRunResult MakePictures(PageRunListener& events, PageFileWriter& writer);
-    PageRunResult EndEarly(RunEnd end, const QString& message, int pagesMade,
-                           PageFileWriter& writer);
+    QString Check();
+    QString Open();
+    RunEnd MakePictures(PageRunListener& events, QString& failure);
+    // Once no page and no picture will come any more: pages show only copies that exist, and
+    // every index page the pages that exist.
+    QString Settle();
+    QString WriteIndexes(bool allImages);
+    QString SkippedFolders() const;
     PageRunResult Finish(RunEnd end, const QString& message);
-    QString Failure(const QString& what, const QString& name, const QString& reason) const {
-        return QStringLiteral("Cannot %1 %2: %3. %4")
-            .arg(what, name, reason, CountSentence(result_, count_));
-    }
 
     const PageRun run_; // its own copy: see PageGenerator
-    const FsName sFolder_;
+    AlbumTree tree_;
     const OutputChoice output_;
-    const int count_;
-    int position_ = 1; // the page being made
     QElapsedTimer clock_;
     PageRunResult result_;
-    PageNameTable pageNames_;
-    QByteArray outPrefix_, imagePrefix_; // full paths in links when pages are elsewhere
-    std::optional<FolderHandle> imageFolder_, outFolder_;
-    DateTexts dates_;
-    QString lowerName_;
-    QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, page_;
-    QByteArray indexLink_;           // of the index page, as the pages link it
-    std::optional<IndexStep> index_; // when the run makes an index page
+    PictureStep pictures_;
+    RunShared shared_;
+    std::vector<std::unique_ptr<FolderRun>> folders_;
 };
 
-PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
+AlbumTree TreeOf(const PageRun& run) {
+    if (run.settings.lSubfolders && !run.tree.albums.empty())
+        return run.tree;
+    AlbumTree tree;
+    const FsName folder = WithTrailingSeparator(run.sFolder);
+    tree.albums.push_back({folder,
+                           FsName(),
+                           run.images,
+                           -1,
+                           {},
+                           int(qMin<qsizetype>(run.images.size(), INT_MAX)),
+                           0});
+    return tree;
+}
+
+Runner::Runner(const PageRun& run)
+    : run_(run), tree_(TreeOf(run)),
+      output_(ChooseOutputFolder(tree_.albums.front().folder, run.driveType,
+                                 run.settings.TargetFolder, run.settings.lIntoTarget)),
+      pictures_(run_), shared_(run_, pictures_, result_) {
+    clock_.start();
+    result_.lRemote = output_.lRemote;
+    result_.sOutFolder = output_.sOutFolder.text;
+    qint64 total = 0;
+    for (const Album& album : tree_.albums)
+        total += album.images.size();
+    shared_.total = int(qMin<qint64>(total, INT_MAX));
+}
+
+PageRunResult Runner::Finish(RunEnd end, const QString& message) {
     result_.end = end;
     result_.message = message;
     result_.elapsedSeconds = static_cast<double>(clock_.nsecsElapsed()) / 1e9;
     const char* word = end == RunEnd::Finished  ? " -- OK"
                        : end == RunEnd::Stopped ? " -- Stopped"
                                                 : " -- Failed";
-    result_.statusText = ImageStatusText(position_, count_) + QLatin1String(" -- ");
+    result_.statusText = ImageStatusText(shared_.position, shared_.total) + QLatin1String(" -- ");
     const QString missing = MissingPicturesText(result_);
     if (!missing.isEmpty())
         result_.statusText += missing + QLatin1String(" -- ");
@@ -249,245 +159,142 @@ PageRunResult PageRunner::Finish(RunEnd end, const QString& message) {
     return result_;
 }
 
-QString PageRunner::CheckNames() {
-    if (run_.images.size() > INT_MAX)
-        return QStringLiteral("A folder of more than %1 images is too large for one run. No "
-                              "page was written.")
+QString Runner::Check() {
+    qint64 images = 0;
+    for (const Album& album : tree_.albums)
+        images += album.images.size();
+    if (images > INT_MAX)
+        return QStringLiteral("A run of more than %1 images is too large. No page was written.")
             .arg(INT_MAX);
-    QString badImage;
-    if (!pageNames_.Build(run_.images, badImage))
-        return QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain file "
-                              "name. No page was written.")
-            .arg(badImage);
-    const QString firstName = ShownText(pageNames_.at(0));
-    result_.firstPagePath = output_.sOutFolder.text + firstName;
-    result_.sFirstPage = output_.lRemote ? result_.firstPagePath : firstName;
-    return QString();
-}
-
-QString PageRunner::OpenFolders() {
-    imageFolder_.emplace(sFolder_.bytes);
-    if (imageFolder_->fd() < 0)
-        return Failure(QStringLiteral("open the image folder"), sFolder_.text, ErrorText(errno));
-    const QByteArray& out = output_.sOutFolder.bytes;
-    // A target folder that does not exist yet is made, parents included.
-    if (output_.lRemote && access(out.constData(), F_OK) != 0 && errno == ENOENT) {
-        const QString problem = MakeFolderPath(out, 0777);
-        if (!problem.isEmpty())
-            return QStringLiteral("Cannot make the output folder %1: %2. No page was written.")
-                .arg(output_.sOutFolder.text, problem);
-    }
-    outFolder_.emplace(out);
-    if (outFolder_->fd() < 0)
-        return Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
-                       ErrorText(errno));
-    return QString();
-}
-
-// A page name the file system cannot take would stop the run half way, with the pages
-// written so far linking to pages that never come: the run is refused before the first page.
-QString PageRunner::CheckNameLengths() const {
-    const qsizetype nameMax = NameMax(outFolder_->fd());
-    // The thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
-    const qsizetype longest =
-        run_.settings.lIndex && run_.pictures ? qsizetype(sizeof "@2x.jpg" - sizeof ".html") : 0;
-    for (qsizetype k = 0; k < pageNames_.size(); ++k) {
-        const qsizetype page = pageNames_.at(k).size();
-        if (page + longest <= nameMax)
-            continue;
-        const bool pageFits = page <= nameMax;
-        return QStringLiteral("Cannot make a page for the image \"%1\": its %2 name would be %3 "
-                              "bytes long, longer than the %4 bytes a file name can have. No "
-                              "page was written.")
-            .arg(run_.images.at(k).text,
-                 pageFits ? QStringLiteral("thumbnail") : QStringLiteral("page"))
-            .arg(pageFits ? page + longest : page)
-            .arg(nameMax);
+    const Album& top = tree_.albums.front();
+    // Pages written inside the tree they are made of would become part of it.
+    if (output_.lRemote && (run_.settings.lSubfolders || run_.settings.lIntoTarget) &&
+        IsSameOrBelow(WithoutTrailingSeparator(output_.sOutFolder.text),
+                      WithoutTrailingSeparator(top.folder.text)))
+        return QStringLiteral("The target folder %1 lies inside %2, whose pages it would hold; "
+                              "choose a folder outside it. No page was written.")
+            .arg(output_.sOutFolder.text, top.folder.text);
+    for (const Album& album : tree_.albums) {
+        OutputChoice output = output_;
+        if (output.lRemote)
+            output.sOutFolder = FsName(output_.sOutFolder.bytes + album.relative.bytes);
+        else
+            output.sOutFolder = album.folder;
+        folders_.push_back(std::make_unique<FolderRun>(shared_, album, output));
+        if (QString failure = folders_.back()->Check(); !failure.isEmpty())
+            return failure;
     }
     return QString();
 }
 
-QString PageRunner::Checks() {
-    QString failure = CheckNames();
-    if (failure.isEmpty())
-        failure = OpenFolders();
-    if (failure.isEmpty())
-        failure = CheckNameLengths();
-    if (failure.isEmpty() && run_.settings.lIndex)
-        failure = IndexPlaceProblem(outFolder_->fd(), output_.sOutFolder.text);
-    return failure;
-}
-
-// The link texts every page shares.
-void PageRunner::PrepareLinks() {
-    if (output_.lRemote) {
-        AppendLink(outPrefix_, output_.sOutFolder.bytes);
-        AppendLink(imagePrefix_, sFolder_.bytes);
+QString Runner::Open() {
+    // Every folder keeps its descriptors until the pictures are made: a large tree needs more
+    // than the usual soft limit of open files.
+    rlimit files{};
+    if (folders_.size() > 64 && getrlimit(RLIMIT_NOFILE, &files) == 0 &&
+        files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        (void)setrlimit(RLIMIT_NOFILE, &files); // else the usual limit: a large tree may fail
     }
-    if (run_.settings.lIndex)
-        PageLink(indexLink_, outPrefix_, kIndexFileName);
-    PageLink(firstLink_, outPrefix_, pageNames_.at(0));
-    PageLink(lastLink_, outPrefix_, pageNames_.at(count_ - 1));
-    page_.reserve(8192);
-}
-
-// Every image's index entry and pictures, planned before the first page; the index page then
-// written shows only pictures that exist, so the pages' index links lead somewhere from the
-// first page on.
-QString PageRunner::PrepareIndex(PageFileWriter& writer) {
-    index_.emplace(run_, outFolder_->fd(), output_.sOutFolder.text);
-    QString failure;
-    if (run_.pictures && index_->OpenThumbsFolder(failure) < 0)
-        return failure;
-    for (int k = 0; k < count_; ++k) {
-        const FsName& image = run_.images.at(k);
-        struct stat st {};
-        if (fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) != 0 ||
-            !S_ISREG(st.st_mode))
-            return ImageFailure(image);
-        const QByteArrayView pageName = pageNames_.at(k);
-        const QByteArray stem = pageName.chopped(5).toByteArray(); // without ".html"
-        IndexEntry entry;
-        entry.image = image.text.toLower();
-        PageLink(entry.pageLink, outPrefix_, pageName);
-        const QByteArray thumbs = outPrefix_ + kThumbsFolderName + '/';
-        entry.thumbLink = entry.thumb2xLink = thumbs;
-        AppendLink(entry.thumbLink, PictureFileName(stem, PictureKind::Thumb));
-        AppendLink(entry.thumb2xLink, PictureFileName(stem, PictureKind::Thumb2x));
-        entry.date = dates_.Text(st.st_mtim.tv_sec).toByteArray();
-        entry.kiloBytes = PageKiloBytes(st.st_size);
-        QByteArray imageRef = imagePrefix_;
-        AppendLink(imageRef, image.bytes);
-        index_->Add(std::move(entry),
-                    PictureSource{imageFolder_->fd(), image.bytes, sFolder_.text + image.text, -1,
-                                  QString(), stem},
-                    std::move(imageRef));
+    for (const std::unique_ptr<FolderRun>& folder : folders_)
+        if (QString failure = folder->Open(); !failure.isEmpty())
+            return failure;
+    pictures_.Plan();
+    for (size_t i = 1; i < tree_.albums.size() && run_.settings.lIndex; ++i) {
+        const Album& album = tree_.albums[i];
+        FolderRun& parent = *folders_[size_t(album.parent)];
+        folders_[i]->AddAlbumEntry(*parent.Index(), tree_.albums[size_t(album.parent)].relative,
+                                   int(i), *folders_[size_t(album.cover)]);
     }
-    return index_->Prepare(writer);
+    for (const std::unique_ptr<FolderRun>& folder : folders_) {
+        if (folder->PageCount() > 0 && result_.firstPagePath.isEmpty()) {
+            result_.firstPagePath = folder->FirstPageLink();
+            result_.sFirstPage =
+                output_.lRemote ? result_.firstPagePath : GetFileName(result_.firstPagePath);
+        }
+    }
+    return WriteIndexes(true);
 }
 
-// A run that ends before its last page: the index page then lists the pages that were made.
-PageRunResult PageRunner::EndEarly(RunEnd end, const QString& message, int pagesMade,
-                                   PageFileWriter& writer) {
-    if (index_)
-        (void)index_->Write(writer, static_cast<size_t>(pagesMade)); // else the earlier one stays
-    return Finish(end, message);
+QString Runner::WriteIndexes(bool allImages) {
+    for (const std::unique_ptr<FolderRun>& folder : folders_) {
+        const QString failure = folder->WriteIndex(
+            allImages ? folder->PageCount() : folder->PagesMade(), [](int) { return true; });
+        if (!failure.isEmpty())
+            return failure;
+    }
+    return QString();
 }
 
-PageRunResult PageRunner::MakePictures(PageRunListener& events, PageFileWriter& writer) {
-    QString status, failure;
+QString Runner::Settle() {
+    pictures_.Settle();
+    for (const std::unique_ptr<FolderRun>& folder : folders_)
+        if (QString failure = folder->ShowMissingCopiesAsImages(); !failure.isEmpty())
+            return failure;
+    return WriteIndexes(false);
+}
+
+RunEnd Runner::MakePictures(PageRunListener& events, QString& failure) {
+    QString status;
     auto progress = [&](int k, int n) {
         status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
         events.ThumbProgress(k, n, status);
         events.Yield();
         return !events.StopRequested();
     };
-    const IndexStep::End end = index_->MakePictures(progress, failure);
-    const QString notWritten = index_->Write(writer, static_cast<size_t>(count_));
-    index_->Report(result_);
-    if (end == IndexStep::End::Stopped)
-        return Finish(RunEnd::Stopped, QStringLiteral("Stopped on request while making thumbnails; "
-                                                      "the index page shows those made so far."));
-    if (end == IndexStep::End::Failed)
-        return Finish(RunEnd::Failed, failure);
-    if (!notWritten.isEmpty())
-        return Finish(RunEnd::Failed, notWritten);
-    result_.indexPath = output_.sOutFolder.text + QLatin1String(kIndexFileName);
-    if (!result_.picturesMissing.isEmpty())
-        result_.message = QStringLiteral("No thumbnail for %1.").arg(result_.picturesMissing);
-    return Finish(RunEnd::Finished, result_.message);
+    switch (pictures_.Make(progress, failure)) {
+    case PictureStep::End::Stopped:
+        failure = QStringLiteral("Stopped on request while making thumbnails; the index page "
+                                 "shows those made so far.");
+        return RunEnd::Stopped;
+    case PictureStep::End::Failed:
+        return RunEnd::Failed;
+    case PictureStep::End::Finished:
+        break;
+    }
+    return RunEnd::Finished;
 }
 
-PageRunResult PageRunner::Run(PageRunListener& events) {
-    if (run_.images.isEmpty())
+QString Runner::SkippedFolders() const {
+    QStringList parts;
+    if (!tree_.unreadable.isEmpty())
+        parts << QStringLiteral("%1 folder(s) could not be read and were left out: %2.")
+                     .arg(tree_.unreadable.size())
+                     .arg(tree_.unreadable.join(QLatin1String(", ")));
+    if (!tree_.otherVolumes.isEmpty())
+        parts << QStringLiteral("%1 folder(s) on other volumes were left out: %2.")
+                     .arg(tree_.otherVolumes.size())
+                     .arg(tree_.otherVolumes.join(QLatin1String(", ")));
+    if (!result_.picturesMissing.isEmpty())
+        parts << QStringLiteral("No thumbnail for %1.").arg(result_.picturesMissing);
+    return parts.join(QLatin1Char(' '));
+}
+
+PageRunResult Runner::Run(PageRunListener& events) {
+    if (shared_.total == 0 && !(run_.settings.lSubfolders && tree_.TotalImages() > 0))
         return result_;
-    QString failure = Checks();
+    QString failure = Check();
+    if (failure.isEmpty())
+        failure = Open();
     if (!failure.isEmpty())
         return Finish(RunEnd::Failed, failure);
-    PrepareLinks();
-    const PageComposer composer(run_.settings, run_.body, PageFolderName(sFolder_.text));
-    PageFileWriter writer(outFolder_->fd(), run_.unnamedFiles);
-    writer.ReadFolder();
-    if (run_.settings.lIndex && !(failure = PrepareIndex(writer)).isEmpty())
-        return Finish(RunEnd::Failed, failure);
-    events.Planned(count_, index_ ? index_->PicturesToMake() : 0);
-
-    // "Image: k / n", rebuilt in place for every page.
-    const QString ofCount = QLatin1String(" / ") + QString::number(count_);
-    QString status;
-    for (int k = 0; k < count_; ++k) {
-        position_ = k + 1;
-        status.resize(0);
-        status.append(QLatin1String("Image: "));
-        AppendDecimal(status, position_);
-        status.append(ofCount);
-        events.Progress(position_, count_, status);
-        failure = WritePage(k, composer, writer);
-        if (!failure.isEmpty())
-            return EndEarly(RunEnd::Failed, failure, k, writer);
-        events.Yield();
-        if (k + 1 < count_ && events.StopRequested())
-            return EndEarly(
-                RunEnd::Stopped,
-                QStringLiteral("Stopped on request. %1").arg(CountSentence(result_, count_)),
-                position_, writer);
+    events.Planned(shared_.total, pictures_.ToMake());
+    RunEnd end = RunEnd::Finished;
+    for (const std::unique_ptr<FolderRun>& folder : folders_) {
+        if (folder->PageCount() > 0 && (end = folder->Pages(events, failure)) != RunEnd::Finished)
+            break;
     }
-    if (index_)
-        return MakePictures(events, writer);
-    return Finish(RunEnd::Finished, QString());
-}
-
-// Why the image's date and size cannot be read, right after the fstatat that failed or found
-// something else than a file.
-QString PageRunner::ImageFailure(const FsName& image) const {
-    const int error = errno;
-    struct stat st {};
-    const bool found = fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) == 0;
-    return Failure(QStringLiteral("read the date and size of the image"),
-                   sFolder_.text + image.text,
-                   found ? QStringLiteral("not a regular file") : ErrorText(error));
-}
-
-QString PageRunner::WritePage(int k, const PageComposer& composer, PageFileWriter& writer) {
-    const FsName& image = run_.images.at(k);
-    struct stat st {};
-    if (fstatat(imageFolder_->fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
-        return ImageFailure(image);
-
-    PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
-    PageLink(nextLink_, outPrefix_, pageNames_.at(k == count_ - 1 ? k : k + 1));
-    imageRef_.resize(0);
-    imageRef_.append(imagePrefix_);
-    AppendLink(imageRef_, image.bytes);
-
-    PageFacts facts;
-    lowerName_ = image.text.toLower(); // the facts only point at their texts
-    facts.image = lowerName_;
-    facts.imageRef = imageRef_;
-    facts.firstLink = firstLink_;
-    facts.prevLink = prevLink_;
-    facts.nextLink = nextLink_;
-    facts.lastLink = lastLink_;
-    facts.date = dates_.Text(st.st_mtim.tv_sec);
-    facts.kiloBytes = PageKiloBytes(st.st_size);
-    facts.position = position_;
-    facts.count = count_;
-    facts.indexLink = indexLink_;
-    composer.Compose(page_, facts);
-
-    switch (writer.Write(pageNames_.at(k), page_)) {
-    case PageFileWriter::Outcome::Written:
-        ++result_.pagesWritten;
-        break;
-    case PageFileWriter::Outcome::Unchanged:
-        ++result_.pagesUnchanged;
-        break;
-    case PageFileWriter::Outcome::Failed:
-        return Failure(QStringLiteral("write the page"),
-                       output_.sOutFolder.text + ShownText(pageNames_.at(k)),
-                       ErrorText(writer.error()));
-    }
-    return QString();
+    if (end == RunEnd::Finished && pictures_.Active())
+        end = MakePictures(events, failure);
+    const QString notSettled = Settle();
+    pictures_.Report(result_);
+    if (end != RunEnd::Finished)
+        return Finish(end, failure);
+    if (!notSettled.isEmpty())
+        return Finish(RunEnd::Failed, notSettled);
+    if (run_.settings.lIndex)
+        result_.indexPath = output_.sOutFolder.text + QLatin1String(kIndexFileName);
+    return Finish(RunEnd::Finished, SkippedFolders());
 }
 
 } // namespace
@@ -496,7 +303,7 @@ PageRunResult PageGenerator(const PageRun& input, PageRunListener* listener) {
     // The run works on its own copy (cheap: Qt's containers share until written), so that
     // handlers that run while it yields cannot change the list or the options under it.
     PageRunListener quiet;
-    return PageRunner(input).Run(listener ? *listener : quiet);
+    return Runner(input).Run(listener ? *listener : quiet);
 }
 
 } // namespace tuk

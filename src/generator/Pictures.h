@@ -10,33 +10,48 @@
 namespace tuk {
 
 // The pictures an image can get besides its page: the index page's thumbnail and its sharp twin
-// of twice the size. Each is a JPEG in a folder of the pages, never larger than the image: an
-// image no larger than a picture's size serves as that picture itself.
-enum class PictureKind { Thumb, Thumb2x };
-inline constexpr int kPictureKinds = 2;
+// of twice the size, and a web-ready page's screen-sized copy. Each is a JPEG in a folder of
+// the pages, never larger than the image: an image no larger than a picture's size serves as
+// that picture itself.
+enum class PictureKind { Thumb, Thumb2x, Web };
+inline constexpr int kPictureKinds = 3;
+inline constexpr PictureKind kPictureKindList[] = {PictureKind::Thumb, PictureKind::Thumb2x,
+                                                   PictureKind::Web};
 
 // What a run asks of every image's pictures.
 struct PictureSizes {
     int thumb = 0;                 // longest edge of the thumbnail; 0: no thumbnails
+    int web = 0;                   // longest edge of the screen-sized copy; 0: no copies
     quint32 background = 0xffffff; // a transparent GIF's pixels are laid on this colour
 
-    int Longest(PictureKind kind) const { return kind == PictureKind::Thumb ? thumb : 2 * thumb; }
-    // Whether an image of this upright size gets a picture of the kind made for it.
-    bool Needs(PictureKind kind, QSize image) const;
+    int Longest(PictureKind kind) const;
+    // Whether an image of this upright size gets a picture of the kind made for it: a GIF gets
+    // no screen-sized copy (it would lose its animation).
+    bool Needs(PictureKind kind, QSize image, bool gif) const;
 };
+
+// The size of a picture whose longest edge is `longest`, in the image's proportions; the
+// image's own size when it is no larger. The decoder and the pages compute it alike.
+QSize PictureSize(QSize image, int longest);
 
 // One image whose pictures a run wants. Descriptors are the caller's and stay open.
 struct PictureSource {
     int imageFolderFd = -1;
     QByteArray name;     // the image's file name in that folder (file-system bytes)
     QString shown;       // the image's full path as messages show it
-    int folderFd = -1;   // where its pictures go
-    QString shownFolder; // that folder's path as messages show it, ending with "/"
+    int thumbsFd = -1;   // where its thumbnails go
+    int webFd = -1;      // where its screen-sized copy goes
+    QString shownFolder; // the pages' folder as messages show it, ending with "/"
     QByteArray stem;     // picture names: stem + ".jpg", stem + "@2x.jpg"
+
+    int FolderOf(PictureKind kind) const { return kind == PictureKind::Web ? webFd : thumbsFd; }
 };
 
-// The file name of a picture of the kind.
+// The file name of a picture of the kind, and its path below the pages' folder.
 QByteArray PictureFileName(const QByteArray& stem, PictureKind kind);
+QByteArray PicturePath(const QByteArray& stem, PictureKind kind);
+inline constexpr char kThumbsFolderName[] = "thumbs";
+inline constexpr char kWebFolderName[] = "web";
 
 enum class PictureState {
     Pending,     // to be made

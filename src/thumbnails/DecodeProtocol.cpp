@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QSize>
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
@@ -50,7 +51,7 @@ bool SendAll(int socket, const char* data, qsizetype size, int fd) {
 QByteArray DecodeRequest::Encode() const {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << kVersion << static_cast<qint32>(format) << background
+    out << kVersion << static_cast<qint32>(format) << upright << background
         << static_cast<quint32>(longest.size());
     for (size_t i = 0; i < longest.size(); ++i)
         out << static_cast<qint32>(longest[i]) << comments.at(i);
@@ -61,7 +62,7 @@ bool DecodeRequest::Decode(const QByteArray& bytes, DecodeRequest& request) {
     QDataStream in(bytes);
     quint32 version = 0, count = 0;
     qint32 format = 0;
-    in >> version >> format >> request.background >> count;
+    in >> version >> format >> request.upright >> request.background >> count;
     if (version != kVersion || count > 16)
         return false;
     request.format = static_cast<ImageFormat>(format);

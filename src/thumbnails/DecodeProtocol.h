@@ -13,6 +13,7 @@ namespace tuk {
 // pixels are laid on, and the pictures wanted, largest first, each with the comment it carries.
 struct DecodeRequest {
     ImageFormat format = ImageFormat::Unknown;
+    QSize upright; // the image's size as its header says, turned upright
     quint32 background = 0xffffff;
     std::vector<int> longest;
     std::vector<QByteArray> comments;

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QThread>
+#include <algorithm>
 #include <condition_variable>
 #include <fcntl.h>
 #include <map>
@@ -25,7 +26,6 @@ namespace tuk {
 namespace {
 
 constexpr auto kProgressPace = std::chrono::milliseconds(40);
-constexpr PictureKind kLargestFirst[] = {PictureKind::Thumb2x, PictureKind::Thumb};
 
 // A descriptor closed when it goes out of scope.
 class Fd {
@@ -80,8 +80,25 @@ PictureOnDisk ReadPicture(int folderFd, const QByteArray& name) {
     return {header.stored, PictureStamp::Find(header.comment)};
 }
 
+bool IsGif(const PictureSource& source) {
+    return FormatOfName(source.name) == ImageFormat::Gif;
+}
+
+// The pictures an image of this size gets made, largest first: each is scaled from the one
+// before it.
+std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, bool gif) {
+    std::vector<PictureKind> kinds;
+    for (PictureKind kind : kPictureKindList)
+        if (sizes.Needs(kind, image, gif))
+            kinds.push_back(kind);
+    std::stable_sort(kinds.begin(), kinds.end(), [&](PictureKind a, PictureKind b) {
+        return sizes.Longest(a) > sizes.Longest(b);
+    });
+    return kinds;
+}
+
 std::optional<quint32> StampBackground(const PictureSource& source, const PictureSizes& sizes) {
-    if (FormatOfName(source.name) == ImageFormat::Gif)
+    if (IsGif(source))
         return sizes.background;
     return std::nullopt;
 }
@@ -160,12 +177,10 @@ private:
                         QStringLiteral("Cannot read the image %1: %2").arg(source.shown, why));
         DecodeRequest request;
         request.format = FormatOfName(source.name);
+        request.upright = plan.image;
         request.background = sizes_.background;
-        std::vector<PictureKind> kinds;
-        for (PictureKind kind : kLargestFirst) {
-            if (!sizes_.Needs(kind, plan.image))
-                continue;
-            kinds.push_back(kind);
+        const std::vector<PictureKind> kinds = NeededKinds(sizes_, plan.image, IsGif(source));
+        for (PictureKind kind : kinds) {
             request.longest.push_back(sizes_.Longest(kind));
             request.comments.push_back(PictureStamp::Of(st, plan.image, sizes_.Longest(kind),
                                                         StampBackground(source, sizes_))
@@ -203,17 +218,21 @@ private:
     void Keep(const PictureSource& source, const std::vector<PictureKind>& kinds,
               const DecodeReply& reply, PicturePlan& plan) {
         const std::lock_guard<std::mutex> lock(writing_);
-        std::unique_ptr<PageFileWriter>& writer = writers_[source.folderFd];
-        if (!writer) {
-            writer = std::make_unique<PageFileWriter>(source.folderFd);
-            writer->ReadFolder();
-        }
         for (size_t i = 0; i < kinds.size(); ++i) {
+            std::unique_ptr<PageFileWriter>& writer = writers_[source.FolderOf(kinds[i])];
+            if (!writer) {
+                writer = std::make_unique<PageFileWriter>(source.FolderOf(kinds[i]));
+                writer->ReadFolder();
+            }
             const QByteArray name = PictureFileName(source.stem, kinds[i]);
             if (writer->Write(name, reply.jpegs[i]) == PageFileWriter::Outcome::Failed)
-                return Fail(plan, QStringLiteral("Cannot write the thumbnail %1: %2")
-                                      .arg(source.shownFolder + ShownText(name),
-                                           ErrorText(writer->error())));
+                return Fail(
+                    plan,
+                    QStringLiteral("Cannot write the %1 %2: %3")
+                        .arg(kinds[i] == PictureKind::Web ? QStringLiteral("screen-sized copy")
+                                                          : QStringLiteral("thumbnail"),
+                             source.shownFolder + ShownText(PicturePath(source.stem, kinds[i])),
+                             ErrorText(writer->error())));
             plan.size[static_cast<size_t>(kinds[i])] = reply.sizes[i];
         }
         plan.state = PictureState::Ready;
@@ -248,23 +267,26 @@ QString PictureWorkers::DefaultDecoder() {
 
 namespace {
 
-// Ready when the thumbnail tells the image's size and every picture that size needs is there,
+// Ready when a picture tells the image's size and every picture that size needs is there,
 // made from the image as it is now and of the size asked now.
 PicturePlan KeptPictures(const PictureSource& source, const PictureSizes& sizes,
                          const struct stat& st, std::optional<quint32> background) {
     PicturePlan plan;
-    const PictureOnDisk thumb =
-        ReadPicture(source.folderFd, PictureFileName(source.stem, PictureKind::Thumb));
-    if (!thumb.stamp || !thumb.stamp->SameImage(PictureStamp::Of(st, {}, 0, background)))
-        return plan;
-    plan.image = thumb.stamp->image;
-    for (PictureKind kind : kLargestFirst) {
-        if (!sizes.Needs(kind, plan.image))
+    std::optional<PictureStamp> told;
+    for (PictureKind kind : {PictureKind::Thumb, PictureKind::Web}) {
+        if (told || sizes.Longest(kind) <= 0 || source.FolderOf(kind) < 0)
             continue;
         const PictureOnDisk picture =
-            kind == PictureKind::Thumb
-                ? thumb
-                : ReadPicture(source.folderFd, PictureFileName(source.stem, kind));
+            ReadPicture(source.FolderOf(kind), PictureFileName(source.stem, kind));
+        if (picture.stamp && picture.stamp->SameImage(PictureStamp::Of(st, {}, 0, background)))
+            told = picture.stamp;
+    }
+    if (!told)
+        return plan;
+    plan.image = told->image;
+    for (PictureKind kind : NeededKinds(sizes, plan.image, IsGif(source))) {
+        const PictureOnDisk picture =
+            ReadPicture(source.FolderOf(kind), PictureFileName(source.stem, kind));
         if (picture.size.isEmpty() ||
             picture.stamp != PictureStamp::Of(st, plan.image, sizes.Longest(kind), background))
             return {};
@@ -291,15 +313,12 @@ PicturePlan PictureWorkers::PlanOne(const PictureSource& source, const PictureSi
         return plan;
     }
     plan.image = header.Upright();
-    int largest = 0;
-    for (PictureKind kind : kLargestFirst)
-        if (sizes.Needs(kind, plan.image))
-            largest = qMax(largest, sizes.Longest(kind));
-    if (largest == 0) { // the image serves as its own picture
+    const std::vector<PictureKind> kinds = NeededKinds(sizes, plan.image, IsGif(source));
+    if (kinds.empty()) { // the image serves as its own pictures
         plan.state = PictureState::Ready;
         return plan;
     }
-    plan.decodeBytes = header.DecodeBytes(largest);
+    plan.decodeBytes = header.DecodeBytes(sizes.Longest(kinds.front()));
     const qint64 pixels = qint64(header.stored.width()) * header.stored.height();
     if (pixels > limits_.maxPixels || plan.decodeBytes > limits_.memoryBytes)
         plan.state = PictureState::TooLarge;

@@ -1,5 +1,7 @@
 #include "thumbnails/decoder/Decode.h"
 
+#include "generator/Pictures.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -11,12 +13,6 @@ namespace tuk {
 namespace {
 
 constexpr int kJpegQuality = 85;
-
-QSize WithLongestEdge(QSize size, int longest) {
-    if (qMax(size.width(), size.height()) <= longest)
-        return size;
-    return size.scaled(longest, longest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-}
 
 QByteArray Jpeg(const QImage& image, const QByteArray& comment) {
     QByteArray bytes;
@@ -67,14 +63,17 @@ DecodeReply DecodePictures(int fd, const DecodeRequest& request) {
         return {};
     // Scaled in the stored orientation; the EXIF orientation turns the result afterwards.
     if (request.format == ImageFormat::Jpeg)
-        reader.setScaledSize(WithLongestEdge(stored, request.longest.front()));
+        reader.setScaledSize(PictureSize(stored, request.longest.front()));
     QImage picture = reader.read();
     if (picture.isNull())
         return {};
     picture = Flattened(picture, request.background);
+    // Every size from the upright picture as a whole, as the pages compute it; each picture is
+    // scaled from the one before it, which is faster.
+    const QSize upright = request.upright.isEmpty() ? picture.size() : request.upright;
     DecodeReply reply;
     for (size_t i = 0; i < request.longest.size(); ++i) {
-        const QSize size = WithLongestEdge(picture.size(), request.longest[i]);
+        const QSize size = PictureSize(upright, request.longest[i]);
         if (size != picture.size())
             picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QByteArray jpeg = Jpeg(picture, request.comments.at(i));

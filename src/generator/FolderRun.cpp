@@ -1,0 +1,277 @@
+#include "generator/FolderRun.h"
+
+#include "base/Append.h"
+#include "base/SystemError.h"
+#include "generator/PageEncoding.h"
+#include "generator/PictureStep.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace tuk {
+
+QString RunShared::Failure(const QString& what, const QString& name, const QString& reason) const {
+    return QStringLiteral("Cannot %1 %2: %3. %4")
+        .arg(what, name, reason, CountSentence(result, total));
+}
+
+FolderRun::FolderRun(RunShared& shared, const Album& album, const OutputChoice& output)
+    : shared_(shared), album_(album), output_(output) {}
+
+QString FolderRun::Check() {
+    const PageRun& run = shared_.run;
+    QString badImage;
+    if (!pageNames_.Build(album_.images, badImage))
+        return QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain file "
+                              "name. No page was written.")
+            .arg(badImage);
+    imageFolder_ = FolderHandle(album_.folder.bytes);
+    if (imageFolder_.fd() < 0)
+        return shared_.Failure(QStringLiteral("open the image folder"), album_.folder.text,
+                               ErrorText(errno));
+    // A target folder not made yet holds nothing of the user's.
+    outFolder_ = FolderHandle(output_.sOutFolder.bytes);
+    if (outFolder_.fd() < 0 && (!output_.lRemote || errno != ENOENT))
+        return shared_.Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
+                               ErrorText(errno));
+    // A name the file system cannot take would stop the run half way, with the pages written
+    // so far linking to pages that never come: the run is refused before the first page. The
+    // thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
+    const qsizetype nameMax = NameMax(outFolder_.fd());
+    const qsizetype longest =
+        run.settings.lIndex && run.pictures ? qsizetype(sizeof "@2x.jpg" - sizeof ".html") : 0;
+    for (qsizetype k = 0; k < pageNames_.size(); ++k) {
+        const qsizetype page = pageNames_.at(k).size();
+        if (page + longest <= nameMax)
+            continue;
+        const bool pageFits = page <= nameMax;
+        return QStringLiteral("Cannot make a page for the image \"%1\": its %2 name would be %3 "
+                              "bytes long, longer than the %4 bytes a file name can have. No "
+                              "page was written.")
+            .arg(album_.images.at(k).text,
+                 pageFits ? QStringLiteral("thumbnail") : QStringLiteral("page"))
+            .arg(pageFits ? page + longest : page)
+            .arg(nameMax);
+    }
+    return PlaceProblem(outFolder_.fd(), output_.sOutFolder.text, run.settings.lIndex,
+                        run.settings.lWebReady && run.pictures);
+}
+
+QString FolderRun::Open() {
+    const PageRun& run = shared_.run;
+    if (outFolder_.fd() < 0) { // a target folder that does not exist yet, parents included
+        const QString problem = MakeFolderPath(output_.sOutFolder.bytes, 0777);
+        if (!problem.isEmpty())
+            return QStringLiteral("Cannot make the output folder %1: %2. No page was written.")
+                .arg(output_.sOutFolder.text, problem);
+        outFolder_ = FolderHandle(output_.sOutFolder.bytes);
+        if (outFolder_.fd() < 0)
+            return shared_.Failure(QStringLiteral("open the output folder"),
+                                   output_.sOutFolder.text, ErrorText(errno));
+    }
+    writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), run.unnamedFiles);
+    writer_->ReadFolder();
+    QString failure;
+    PictureStep& pictures = shared_.pictures;
+    for (const auto& [size, name, folder] :
+         {std::tuple{pictures.Sizes().thumb, kThumbsFolderName, &thumbsFolder_},
+          {pictures.Sizes().web, kWebFolderName, &webFolder_}}) {
+        if (size <= 0)
+            continue;
+        *folder = MakeChildFolder(outFolder_.fd(), name, output_.sOutFolder.text, failure);
+        if (folder->fd() < 0)
+            return failure + QLatin1String(" No page was written.");
+    }
+    PrepareLinks();
+    composer_ =
+        std::make_unique<PageComposer>(run.settings, run.body, PageFolderName(album_.folder.text));
+    showsCopy_.assign(album_.images.size(), false);
+    if (run.settings.lIndex)
+        index_.emplace(run, pictures, PageFolderName(album_.folder.text), output_.sOutFolder.text);
+    for (int k = 0; k < PageCount(); ++k) {
+        const FsName& image = album_.images.at(k);
+        const QByteArray stem = pageNames_.at(k).chopped(5).toByteArray(); // without ".html"
+        int picture = -1;
+        if (pictures.Active())
+            picture =
+                pictures.Add({imageFolder_.fd(), image.bytes, album_.folder.text + image.text,
+                              thumbsFolder_.fd(), webFolder_.fd(), output_.sOutFolder.text, stem});
+        if (k == 0)
+            firstPicture_ = picture;
+        if (!index_)
+            continue;
+        struct stat st {};
+        if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 ||
+            !S_ISREG(st.st_mode))
+            return ImageFailure(image);
+        IndexEntry entry;
+        entry.image = image.text.toLower();
+        PageLink(entry.pageLink, outPrefix_, pageNames_.at(k));
+        entry.thumbLink = entry.thumb2xLink = outPrefix_;
+        AppendLink(entry.thumbLink, PicturePath(stem, PictureKind::Thumb));
+        AppendLink(entry.thumb2xLink, PicturePath(stem, PictureKind::Thumb2x));
+        entry.date = shared_.dates.Text(st.st_mtim.tv_sec).toByteArray();
+        entry.kiloBytes = PageKiloBytes(st.st_size);
+        QByteArray imageRef = imagePrefix_;
+        AppendLink(imageRef, image.bytes);
+        index_->Add(std::move(entry), picture, std::move(imageRef));
+    }
+    return QString();
+}
+
+// The link texts every page of the folder shares.
+void FolderRun::PrepareLinks() {
+    if (output_.lRemote) {
+        AppendLink(outPrefix_, output_.sOutFolder.bytes);
+        AppendLink(imagePrefix_, album_.folder.bytes);
+    }
+    if (shared_.run.settings.lIndex)
+        PageLink(indexLink_, outPrefix_, kIndexFileName);
+    if (PageCount() > 0) {
+        PageLink(firstLink_, outPrefix_, pageNames_.at(0));
+        PageLink(lastLink_, outPrefix_, pageNames_.at(PageCount() - 1));
+    }
+    page_.reserve(8192);
+}
+
+void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const FsName& parentRelative, int album,
+                              const FolderRun& cover) const {
+    const QByteArray below = album_.relative.bytes.mid(parentRelative.bytes.size()); // "Sub/"
+    const QByteArray coverBelow = cover.album_.relative.bytes.mid(parentRelative.bytes.size());
+    IndexEntry entry;
+    entry.image = ShownText(below.chopped(1));
+    entry.albumImages = album_.imagesBelow;
+    // Full paths when the pages are elsewhere, else links from the parent's folder down.
+    const QByteArray down = output_.lRemote ? outPrefix_ : QByteArray();
+    PageLink(entry.pageLink, down,
+             output_.lRemote ? QByteArray(kIndexFileName) : below + kIndexFileName);
+    const QByteArray coverPages = output_.lRemote ? cover.outPrefix_ : QByteArray();
+    QByteArray imageRef = output_.lRemote ? cover.imagePrefix_ : QByteArray();
+    int picture = -1;
+    if (!cover.album_.images.isEmpty()) {
+        const QByteArray stem = cover.pageNames_.at(0).chopped(5).toByteArray();
+        const QByteArray prefix = output_.lRemote ? QByteArray() : coverBelow;
+        entry.thumbLink = entry.thumb2xLink = coverPages;
+        AppendLink(entry.thumbLink, prefix + PicturePath(stem, PictureKind::Thumb));
+        AppendLink(entry.thumb2xLink, prefix + PicturePath(stem, PictureKind::Thumb2x));
+        AppendLink(imageRef, prefix + cover.album_.images.at(0).bytes);
+        picture = cover.firstPicture_;
+    }
+    parentIndex.Add(std::move(entry), picture, std::move(imageRef), album);
+}
+
+QString FolderRun::WriteIndex(int images, const std::function<bool(int)>& albumMade) {
+    return index_ ? index_->Write(*writer_, images, albumMade) : QString();
+}
+
+RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
+    // "Image: k / n", over the whole run, rebuilt in place for every page.
+    const QString ofTotal = QLatin1String(" / ") + QString::number(shared_.total);
+    QString status;
+    pagesMade_ = 0;
+    for (int k = 0; k < PageCount(); ++k) {
+        status.resize(0);
+        status.append(QLatin1String("Image: "));
+        AppendDecimal(status, shared_.position);
+        status.append(ofTotal);
+        events.Progress(shared_.position, shared_.total, status);
+        message = WritePage(k);
+        if (!message.isEmpty())
+            return RunEnd::Failed;
+        pagesMade_ = k + 1;
+        events.Yield();
+        if (shared_.position == shared_.total)
+            break;
+        if (events.StopRequested()) {
+            message = QStringLiteral("Stopped on request. %1")
+                          .arg(CountSentence(shared_.result, shared_.total));
+            return RunEnd::Stopped;
+        }
+        ++shared_.position;
+    }
+    return RunEnd::Finished;
+}
+
+QString FolderRun::ShowMissingCopiesAsImages() {
+    for (int k = 0; k < pagesMade_; ++k) {
+        if (!showsCopy_[size_t(k)] ||
+            !shared_.pictures.SizeOf(firstPicture_ + k, PictureKind::Web).isEmpty())
+            continue;
+        const QString failure = WritePage(k);
+        if (!failure.isEmpty())
+            return failure;
+    }
+    return QString();
+}
+
+QString FolderRun::FirstPageLink() const {
+    return PageCount() > 0 ? output_.sOutFolder.text + ShownText(pageNames_.at(0)) : QString();
+}
+
+// Why the image's date and size cannot be read, right after the fstatat that failed or found
+// something else than a file.
+QString FolderRun::ImageFailure(const FsName& image) const {
+    const int error = errno;
+    struct stat st {};
+    const bool found = fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) == 0;
+    return shared_.Failure(QStringLiteral("read the date and size of the image"),
+                           album_.folder.text + image.text,
+                           found ? QStringLiteral("not a regular file") : ErrorText(error));
+}
+
+QString FolderRun::WritePage(int k) {
+    const FsName& image = album_.images.at(k);
+    struct stat st {};
+    if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return ImageFailure(image);
+
+    const int count = PageCount();
+    PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
+    PageLink(nextLink_, outPrefix_, pageNames_.at(k == count - 1 ? k : k + 1));
+    imageRef_.resize(0);
+    imageRef_.append(imagePrefix_);
+    AppendLink(imageRef_, image.bytes);
+
+    PageFacts facts;
+    lowerName_ = image.text.toLower(); // the facts only point at their texts
+    facts.image = lowerName_;
+    facts.imageRef = imageRef_;
+    facts.firstLink = firstLink_;
+    facts.prevLink = prevLink_;
+    facts.nextLink = nextLink_;
+    facts.lastLink = lastLink_;
+    facts.date = shared_.dates.Text(st.st_mtim.tv_sec);
+    facts.kiloBytes = PageKiloBytes(st.st_size);
+    facts.position = k + 1;
+    facts.count = count;
+    facts.indexLink = indexLink_;
+    if (shared_.run.settings.lWebReady && firstPicture_ >= 0) {
+        const QSize copy = shared_.pictures.SizeOf(firstPicture_ + k, PictureKind::Web);
+        showsCopy_[size_t(k)] = !copy.isEmpty();
+        shownRef_ = outPrefix_;
+        AppendLink(shownRef_,
+                   PicturePath(pageNames_.at(k).chopped(5).toByteArray(), PictureKind::Web));
+        facts.shownRef = copy.isEmpty() ? QByteArrayView() : QByteArrayView(shownRef_);
+        facts.shownSize = copy.isEmpty() ? shared_.pictures.PlanOf(firstPicture_ + k).image : copy;
+    }
+    composer_->Compose(page_, facts);
+
+    switch (writer_->Write(pageNames_.at(k), page_)) {
+    case PageFileWriter::Outcome::Written:
+        ++shared_.result.pagesWritten;
+        break;
+    case PageFileWriter::Outcome::Unchanged:
+        ++shared_.result.pagesUnchanged;
+        break;
+    case PageFileWriter::Outcome::Failed:
+        return shared_.Failure(QStringLiteral("write the page"),
+                               output_.sOutFolder.text + ShownText(pageNames_.at(k)),
+                               ErrorText(writer_->error()));
+    }
+    return QString();
+}
+
+} // namespace tuk

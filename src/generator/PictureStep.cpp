@@ -1,0 +1,114 @@
+#include "generator/PictureStep.h"
+
+#include "generator/ImageHeader.h"
+#include "generator/PageGenerator.h"
+
+namespace tuk {
+
+namespace {
+
+// Names shown in a finished run's message before "and N more".
+constexpr int kNamesShown = 20;
+
+const char* MissingReason(PictureState state) {
+    switch (state) {
+    case PictureState::TooLarge:
+        return "too large";
+    case PictureState::Undecodable:
+        return "could not be decoded";
+    case PictureState::TooSlow:
+        return "too slow to decode";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+PictureStep::PictureStep(const PageRun& run) : run_(run) {
+    if (run.pictures && run.settings.lIndex)
+        sizes_.thumb = run.thumbSize;
+    if (run.pictures && run.settings.lWebReady)
+        sizes_.web = run.settings.nWebSize;
+    auto channel = [](qint16 value) { return quint32(qBound(0, int(value), 255)); };
+    sizes_.background = channel(run.settings.BackR) << 16 | channel(run.settings.BackG) << 8 |
+                        channel(run.settings.BackB);
+}
+
+int PictureStep::Add(PictureSource source) {
+    sources_.push_back(std::move(source));
+    return int(sources_.size()) - 1;
+}
+
+void PictureStep::Plan() {
+    if (!Active() || plans_.size() == sources_.size())
+        return;
+    const std::vector<PictureSource> added(sources_.begin() + qsizetype(plans_.size()),
+                                           sources_.end());
+    for (PicturePlan& plan : run_.pictures->Plan(added, sizes_))
+        plans_.push_back(std::move(plan));
+}
+
+int PictureStep::ToMake() const {
+    int count = 0;
+    for (const PicturePlan& plan : plans_)
+        count += plan.state == PictureState::Pending ? 1 : 0;
+    return count;
+}
+
+PictureStep::End PictureStep::Make(const std::function<bool(int, int)>& progress,
+                                   QString& failure) {
+    if (!Active())
+        return End::Finished;
+    bool stopped = false;
+    run_.pictures->Make(sources_, sizes_, plans_, progress, stopped);
+    made_ = true;
+    for (const PicturePlan& plan : plans_) {
+        if (plan.state == PictureState::Failed) {
+            failure = plan.failure + QLatin1Char('.');
+            return End::Failed;
+        }
+    }
+    return stopped ? End::Stopped : End::Finished;
+}
+
+bool PictureStep::Needs(int image, PictureKind kind) const {
+    if (size_t(image) >= plans_.size())
+        return false;
+    const PicturePlan& plan = plans_[size_t(image)];
+    return sizes_.Needs(kind, plan.image,
+                        FormatOfName(sources_[size_t(image)].name) == ImageFormat::Gif);
+}
+
+QSize PictureStep::SizeOf(int image, PictureKind kind) const {
+    if (size_t(image) >= plans_.size() || !Needs(image, kind))
+        return {};
+    const PicturePlan& plan = plans_[size_t(image)];
+    if (plan.Ready())
+        return plan.size[size_t(kind)];
+    if (plan.state == PictureState::Pending && !made_)
+        return PictureSize(plan.image, sizes_.Longest(kind));
+    return {};
+}
+
+void PictureStep::Report(PageRunResult& result) const {
+    int named = 0;
+    for (size_t k = 0; k < plans_.size(); ++k) {
+        const char* reason = MissingReason(plans_[k].state);
+        if (!reason)
+            continue;
+        int& count = plans_[k].state == PictureState::TooLarge      ? result.picturesTooLarge
+                     : plans_[k].state == PictureState::Undecodable ? result.picturesUndecodable
+                                                                    : result.picturesTooSlow;
+        ++count;
+        if (named++ < kNamesShown)
+            result.picturesMissing +=
+                QStringLiteral("%1%2 (%3)")
+                    .arg(result.picturesMissing.isEmpty() ? QString() : QStringLiteral(", "),
+                         sources_[k].shown, QLatin1String(reason));
+    }
+    if (named > kNamesShown)
+        result.picturesMissing += QStringLiteral(" and %1 more").arg(named - kNamesShown);
+}
+
+} // namespace tuk

@@ -1,0 +1,67 @@
+#pragma once
+
+// Pieces the page generator's run is built from; not part of the generator's interface.
+
+#include "generator/PageGenerator.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <ctime>
+
+namespace tuk {
+
+// A descriptor of a folder (O_PATH), closed when it goes out of scope; -1 when it could not
+// be opened (errno tells why).
+class FolderHandle {
+public:
+    FolderHandle() = default;
+    explicit FolderHandle(const QByteArray& path);
+    FolderHandle(int at, const char* name); // a folder of a folder, never through a link
+    ~FolderHandle();
+    FolderHandle(FolderHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FolderHandle& operator=(FolderHandle&& other) noexcept;
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
+// The date part of a file time in local time, as page text; dates repeat, so the last one
+// is kept.
+class DateTexts {
+public:
+    explicit DateTexts(const QLocale& locale) : locale_(locale) {}
+    QByteArrayView Text(time_t seconds);
+
+private:
+    QLocale locale_;
+    QDate last_;
+    QByteArray text_;
+};
+
+// "1 too large, 2 could not be decoded": the images shown without a picture.
+QString MissingPicturesText(const PageRunResult& r);
+// "3 of 9 pages were written before the run stopped."
+QString CountSentence(const PageRunResult& r, int total);
+
+// The longest file name the folder takes.
+qsizetype NameMax(int folderFd);
+
+// Link bytes of a page: its file name, behind the output folder when links are full paths.
+void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pageName);
+
+// Why the index page or the pictures' folders cannot go into the output folder without
+// writing over something of the user's: an index.html without the program's marker, a
+// "thumbs" or "web" that is no folder (a link to one included). Empty when they can.
+QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web);
+
+// Makes the child folder of a folder (never through a link) and opens it; -1 with the
+// failure told.
+FolderHandle MakeChildFolder(int parentFd, const char* name, const QString& shownParent,
+                             QString& failure);
+
+} // namespace tuk

@@ -1,0 +1,166 @@
+// A photo tree in one run: the albums it is read as, their pages and index pages.
+
+#include "RunFixture.h"
+#include "thumbnails/PictureWorkers.h"
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+QByteArray SmallJpeg() {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "jpeg");
+    return bytes;
+}
+
+// Top: a.jpg; Family: nothing of its own; Family/Kids: k1, k2; Family/Garden: g; and folders
+// that are no albums: hidden, the program's own, a link, one without images.
+void MakeTree(const QString& top) {
+    QVERIFY(MakeImages(top, {"Family/Kids/", "Family/Garden/", ".hidden/", "thumbs/", "Empty/x/",
+                             "Link->" + top + "Family/Kids"}));
+    for (const char* image : {"a.jpg", "Family/Kids/k1.jpg", "Family/Kids/k2.jpg",
+                              "Family/Garden/g.jpg", ".hidden/h.jpg", "thumbs/t.jpg"})
+        QVERIFY(WriteFile(top + image, SmallJpeg()));
+}
+
+PageRun TreeRun(const QString& top, PictureMaker& maker) {
+    PageRun run = FixedDiskRun(top);
+    run.settings.lSubfolders = run.settings.lIndex = true;
+    run.tree = ListAlbumTree(FsName(top));
+    run.pictures = &maker;
+    return run;
+}
+
+QStringList PagesBelow(const QString& top) {
+    QStringList pages;
+    QDirIterator it(top, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        pages << it.next().mid(top.size());
+    pages.sort();
+    return pages;
+}
+
+} // namespace
+
+class TestAlbums : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The albums in the tree's order, each with its images, the images below it and its cover.
+    void tree() {
+        QTemporaryDir dir;
+        const QString top = dir.path() + "/Top/";
+        MakeTree(top);
+        ScratchMount stick(top + "Stick", 64);
+        if (stick.Ok())
+            QVERIFY(WriteFile(top + "Stick/s.jpg", SmallJpeg()));
+        const AlbumTree tree = ListAlbumTree(FsName(top));
+        QStringList seen;
+        for (const Album& album : tree.albums)
+            seen << QStringLiteral("%1 %2 %3 %4 %5")
+                        .arg(album.relative.text.isEmpty() ? "." : album.relative.text)
+                        .arg(album.images.size())
+                        .arg(album.imagesBelow)
+                        .arg(album.parent)
+                        .arg(tree.albums[size_t(album.cover)].relative.text);
+        QCOMPARE(seen, QStringList({". 1 4 -1 ", "Family/ 0 3 0 Family/Garden/",
+                                    "Family/Garden/ 1 1 1 Family/Garden/",
+                                    "Family/Kids/ 2 2 1 Family/Kids/"}));
+        QCOMPARE(tree.TotalImages(), 4);
+        QCOMPARE(tree.Subfolders(), 3);
+        QCOMPARE(tree.otherVolumes, stick.Ok() ? QStringList{top + "Stick/"} : QStringList());
+    }
+
+    // Every album gets the pages a run of its folder alone makes, and an index page that leads
+    // down to its sub-albums and up to its parent; folders that are no albums get nothing. A
+    // second run writes nothing.
+    void run() {
+        QTemporaryDir dir;
+        const QString top = dir.path() + "/Top/";
+        MakeTree(top);
+        PictureWorkers maker;
+        PageRunResult result = PageGenerator(TreeRun(top, maker));
+        QCOMPARE(result.end, RunEnd::Finished);
+        QCOMPARE(result.statusText.left(15), QString("Image: 4 / 4 --"));
+        QCOMPARE(result.indexPath, top + "index.html");
+        QCOMPARE(PagesBelow(top), QStringList({"Family/Garden/g_jpg.html",
+                                               "Family/Garden/index.html", "Family/Kids/index.html",
+                                               "Family/Kids/k1_jpg.html", "Family/Kids/k2_jpg.html",
+                                               "Family/index.html", "a_jpg.html", "index.html"}));
+        const QByteArray topIndex = ReadFile(top + "index.html");
+        QVERIFY(topIndex.contains("href=\"Family/index.html\"") &&
+                topIndex.contains("src=\"Family/Garden/g.jpg\"") &&
+                !topIndex.contains("../index.html"));
+        QVERIFY(ReadFile(top + "Family/index.html").contains("href=\"Garden/index.html\""));
+
+        // The pages of one album are those of a run of that folder alone.
+        const QByteArray kid = ReadFile(top + "Family/Kids/k2_jpg.html");
+        PageRun alone = FixedDiskRun(top + "Family/Kids/");
+        alone.settings.lIndex = true;
+        alone.pictures = &maker;
+        QCOMPARE(PageGenerator(alone).end, RunEnd::Finished);
+        QCOMPARE(ReadFile(top + "Family/Kids/k2_jpg.html"), kid);
+
+        result = PageGenerator(TreeRun(top, maker));
+        QCOMPARE(result.pagesWritten, 0);
+    }
+
+    // Into a target folder: the tree mirrored below the chosen folder's name, images by full
+    // path, nothing written among the photos; a target inside the tree is refused.
+    void intoTarget() {
+        QTemporaryDir dir;
+        const QString top = dir.path() + "/Top/", target = dir.path() + "/Site/";
+        MakeTree(top);
+        PictureWorkers maker;
+        PageRun run = TreeRun(top, maker);
+        run.settings.lIntoTarget = true;
+        run.settings.TargetFolder = target;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QCOMPARE(PagesBelow(top), QStringList());
+        QCOMPARE(PagesBelow(target).size(), 8);
+        QVERIFY(ReadFile(target + "Top/Family/Kids/k1_jpg.html")
+                    .contains("<img src=\"" + QFile::encodeName(top) + "Family/Kids/k1.jpg\">"));
+        run.settings.TargetFolder = top + "Family/";
+        const PageRunResult inside = PageGenerator(run);
+        QCOMPARE(inside.end, RunEnd::Failed);
+        QVERIFY2(inside.message.contains("lies inside"), qPrintable(inside.message));
+    }
+
+    // A stop in the middle of the tree leaves every page whole and every index page naming
+    // only pages that exist.
+    void stopMidTree() {
+        QTemporaryDir dir;
+        const QString top = dir.path() + "/Top/";
+        MakeTree(top);
+        struct StopAfterTwo : PageRunListener {
+            bool StopRequested() override { return ++asked == 2; }
+            int asked = 0;
+        } stop;
+        PictureWorkers maker;
+        QCOMPARE(PageGenerator(TreeRun(top, maker), &stop).end, RunEnd::Stopped);
+        const QStringList pages = PagesBelow(top);
+        for (const QString& page : pages) {
+            const QByteArray bytes = ReadFile(top + page);
+            QVERIFY2(bytes.endsWith("</html>\r\n"), qPrintable(page));
+            static const QRegularExpression link("href=\"([^\"]+\\.html)\"");
+            for (const QRegularExpressionMatch& m : link.globalMatch(QString::fromUtf8(bytes)))
+                QVERIFY2(QFile::exists(QFileInfo(top + page).path() + '/' + m.captured(1)),
+                         qPrintable(page + " links " + m.captured(1)));
+        }
+        QVERIFY(pages.contains("Family/Garden/g_jpg.html") &&
+                !pages.contains("Family/Kids/k1_jpg.html"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAlbums)
+#include "tst_albums.moc"
