@@ -209,6 +209,43 @@ private Q_SLOTS:
         }
     }
 
+    void webCopies_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("size"); // the longest edge asked
+        QTest::addColumn<QSize>("copy"); // 0 x 0: none
+        QTest::newRow("over") << TwoColourJpeg(400, 200) << "a.jpg" << 100 << QSize(100, 50);
+        QTest::newRow("exactly") << TwoColourJpeg(100, 50) << "a.jpg" << 100 << QSize(0, 0);
+        QTest::newRow("under") << TwoColourJpeg(80, 40) << "a.jpg" << 100 << QSize(0, 0);
+        QTest::newRow("turned") << TwoColourJpeg(400, 200, 6) << "a.jpg" << 100 << QSize(50, 100);
+        QTest::newRow("gif") << HalfTransparentGif() << "a.gif" << 2 << QSize(0, 0);
+        QTest::newRow("broken") << QByteArray("\xff\xd8\xff garbage") << "a.jpg" << 2
+                                << QSize(0, 0);
+    }
+    // Which images get a screen-sized copy, upright and of the asked size; the others keep
+    // showing themselves.
+    void webCopies() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QSize, copy);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(WriteFile(folder + name, bytes));
+        PictureWorkers maker = Maker();
+        PageRun run = FixedDiskRun(folder);
+        run.settings.lWebReady = true;
+        QFETCH(int, size);
+        run.settings.nWebSize = quint16(size);
+        run.pictures = &maker;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        const QString path = folder + "web/" + name.replace('.', '_') + ".jpg";
+        QCOMPARE(QImage(path, "jpeg").size(), copy);
+        if (!copy.isEmpty()) { // the stored top-left turns to the top right: red either way
+            const QRgb seen = QImage(path, "jpeg").pixel(2, 2);
+            QVERIFY2(qRed(seen) > 200 && qBlue(seen) < 60, qPrintable(QString::number(seen, 16)));
+        }
+    }
+
     // A transparent GIF's clear pixels show the page's background, not black.
     void transparentGif() {
         QTemporaryDir dir;
@@ -234,6 +271,8 @@ private Q_SLOTS:
         QTest::newRow("twin gone") << "twin" << true;
         QTest::newRow("twin of another size") << "twin size" << true;
         QTest::newRow("huge file at its name") << "huge" << true;
+        QTest::newRow("another copy size asked") << "web size" << true;
+        QTest::newRow("copy gone") << "copy" << true;
     }
     // A picture is kept only while it belongs to the image as it is now, and only its header is
     // read to tell.
@@ -245,9 +284,12 @@ private Q_SLOTS:
         QVERIFY(WriteFile(image, TwoColourJpeg(300, 200)) && SetFileTime(image, 1000000000));
         PictureWorkers maker = Maker();
         PageRun run = IndexRun(folder, maker);
+        run.settings.lWebReady = true;
+        run.settings.nWebSize = 150;
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        const QString thumb = folder + "thumbs/a_jpg.jpg", twin = folder + "thumbs/a_jpg@2x.jpg";
-        const qint64 before = Changed(thumb), twinBefore = Changed(twin);
+        const QString thumb = folder + "thumbs/a_jpg.jpg", twin = folder + "thumbs/a_jpg@2x.jpg",
+                      copy = folder + "web/a_jpg.jpg";
+        const qint64 before = Changed(thumb), twinBefore = Changed(twin), copyBefore = Changed(copy);
         if (change == "touch") {
             QVERIFY(SetFileTime(image, 1000000000)); // same bytes, same date, a new change time
         } else if (change == "older") {
@@ -259,6 +301,10 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(twin));
         } else if (change == "twin size") {
             QVERIFY(QFile::remove(twin) && QFile::copy(thumb, twin));
+        } else if (change == "web size") {
+            run.settings.nWebSize = 140;
+        } else if (change == "copy") {
+            QVERIFY(QFile::remove(copy));
         } else if (change == "huge") {
             QFile file(thumb); // 3 GB of nothing
             QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(0) &&
@@ -269,10 +315,15 @@ private Q_SLOTS:
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
         QVERIFY(clock.elapsed() < 5000);
         QFETCH(bool, remade);
-        QCOMPARE(Changed(thumb) != before || Changed(twin) != twinBefore, remade);
+        QCOMPARE(Changed(thumb) != before || Changed(twin) != twinBefore ||
+                     Changed(copy) != copyBefore,
+                 remade);
         const QSize size = QImage(thumb, "jpeg").size();
         QCOMPARE(QImage(twin, "jpeg").size(), size * 2);
         QCOMPARE(size.height(), change == "older" ? size.width() / 2 : size.width() * 2 / 3);
+        const QSize copied = QImage(copy, "jpeg").size();
+        QCOMPARE(copied.width(), change == "web size" ? 140 : 150);
+        QCOMPARE(copied.height(), change == "older" ? copied.width() / 2 : copied.width() * 2 / 3);
     }
 
     // An image that takes longer than its time is ended and counted; a stop ends a decode at
