@@ -1,6 +1,6 @@
 // The floor for the start-up benchmark: one empty Qt Widgets main window (or, with an
 // argument, one that shows a single line of text), shown, ending at the first idle moment
-// after it has painted, exactly as tu_k does with TUK_EXIT_WHEN_IDLE=1.
+// after it has painted, exactly as the start-up benchmark ends tu_k (bench/ExitWhenIdle.cpp).
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of tu_k against a minimal Qt Widgets window, both on the offscreen platform:
 # wall time from starting the process until its window has painted and the event loop is
-# idle, where the program ends at once (TUK_EXIT_WHEN_IDLE=1; no teardown is timed). For
+# idle, where the program ends at once (tuk_bench_startup, the program's own start with
+# bench/ExitWhenIdle.cpp; no teardown is timed). For
 # reference, a minimal window showing one line of text runs too. They run in turn; medians
 # are printed.
 # Usage: bench/startup.sh [build folder] [runs]
@@ -10,8 +11,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-41}
 
-cmake --build "$build" --target tu_k minimal_window >/dev/null
-tuk="$build/bin/tu_k"
+cmake --build "$build" --target tuk_bench_startup minimal_window >/dev/null
+tuk="$build/bench/tuk_bench_startup"
 floor="$build/bench/minimal_window"
 
 home=$(mktemp -d)
@@ -19,7 +20,6 @@ trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/config" "$home/runtime"
 chmod 700 "$home/runtime"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime"
-export TUK_EXIT_WHEN_IDLE=1
 
 # Milliseconds (with a fraction) one run of the program takes.
 run_ms() {

@@ -2,7 +2,6 @@
 
 #include "app/CloseOnSignal.h"
 #include "app/Dialogs.h"
-#include "app/ExitWhenIdle.h"
 #include "app/HandOver.h"
 #include "app/SingleInstance.h"
 #include "app/StartArguments.h"
@@ -35,7 +34,7 @@ std::optional<int> RefuseSecondInstance(SingleInstance& instance, Dialogs& dialo
     return 1;
 }
 
-int RunTuK(const QString& folder) {
+int RunTuK(const QString& folder, const std::function<void(QWidget&)>& started) {
     MessageBoxes boxes;
     SingleInstance instance;
     if (const std::optional<int> status = RefuseSecondInstance(instance, boxes, folder))
@@ -50,16 +49,9 @@ int RunTuK(const QString& folder) {
     window.SetStartFolder(folder);
     window.Form_Load();
     new CloseOnSignal(&window);
-    const bool benchmark = qEnvironmentVariableIntValue("TUK_EXIT_WHEN_IDLE") == 1;
-    if (benchmark)
-        new ExitWhenIdle(&window);
-    const int status = QApplication::exec();
-    if (benchmark) {
-        // The benchmark times the start-up only: end here, without tearing the window down.
-        instance.Release();
-        std::_Exit(status);
-    }
-    return status;
+    if (started)
+        started(window);
+    return QApplication::exec();
 }
 
 } // namespace tuk

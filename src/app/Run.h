@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QWidget;
 
 namespace tuk {
 
@@ -22,9 +25,8 @@ std::optional<int> RefuseSecondInstance(SingleInstance& instance, Dialogs& dialo
 // window with the folder (a full path, empty for none) and runs until it closes; while it
 // runs, folders that later starts hand over reach the window. Returns the process's exit
 // status.
-// With TUK_EXIT_WHEN_IDLE=1 in the environment the program ends at the first idle moment
-// after the window has painted, without the close and without tearing anything down
-// (nothing is saved); the start-up benchmark uses it.
-int RunTuK(const QString& folder = {});
+// `started` runs once the window has been loaded, before the event loop (the start-up
+// benchmark ends the program from there).
+int RunTuK(const QString& folder = {}, const std::function<void(QWidget&)>& started = {});
 
 } // namespace tuk

@@ -1,9 +1,9 @@
-#include "app/ExitWhenIdle.h"
+#include "ExitWhenIdle.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cstdlib>
 
 namespace tuk {
 
@@ -16,7 +16,7 @@ bool ExitWhenIdle::eventFilter(QObject* watched, QEvent* event) {
     // once that pass and everything queued meanwhile are done.
     if (armed_ && event->type() == QEvent::Paint) {
         armed_ = false;
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QTimer::singleShot(0, [] { std::_Exit(0); });
     }
     return QObject::eventFilter(watched, event);
 }
