@@ -212,7 +212,7 @@ private Q_SLOTS:
     void webCopies_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size"); // the longest edge asked
+        QTest::addColumn<int>("size");   // the longest edge asked
         QTest::addColumn<QSize>("copy"); // 0 x 0: none
         QTest::newRow("over") << TwoColourJpeg(400, 200) << "a.jpg" << 100 << QSize(100, 50);
         QTest::newRow("exactly") << TwoColourJpeg(100, 50) << "a.jpg" << 100 << QSize(0, 0);
@@ -289,7 +289,8 @@ private Q_SLOTS:
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
         const QString thumb = folder + "thumbs/a_jpg.jpg", twin = folder + "thumbs/a_jpg@2x.jpg",
                       copy = folder + "web/a_jpg.jpg";
-        const qint64 before = Changed(thumb), twinBefore = Changed(twin), copyBefore = Changed(copy);
+        const qint64 before = Changed(thumb), twinBefore = Changed(twin),
+                     copyBefore = Changed(copy);
         if (change == "touch") {
             QVERIFY(SetFileTime(image, 1000000000)); // same bytes, same date, a new change time
         } else if (change == "older") {
