@@ -39,7 +39,8 @@ bool IsOwnPageEnd(QByteArrayView tail) {
 
 QString PageMadeBefore(const FsName& sFolder, const FsName& firstImage,
                        const PageSettings& settings, const QString& driveType) {
-    const OutputChoice out = ChooseOutputFolder(sFolder, driveType, settings.TargetFolder);
+    const OutputChoice out =
+        ChooseOutputFolder(sFolder, driveType, settings.TargetFolder, settings.lIntoTarget);
     const QByteArray firstPage = out.sOutFolder.bytes + PageFileName(firstImage.bytes);
     const QByteArray page = ReadPage(firstPage);
     // The image as the page refers to it: by name beside it, by full path from elsewhere.
