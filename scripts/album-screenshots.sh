@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Takes docs/albums.png (an album's index page with its sub-albums, as headless Chromium shows
+# it) and docs/web-ready-phone.png (a web-ready page at a phone's 390 x 844, device scale 3)
+# from a small tree of made-up photos. Usage: scripts/album-screenshots.sh [BUILD_DIR]
+# Needs ImageMagick's convert and chromium.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$repo/build}" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf -- "$work"' EXIT
+mkdir -p "$work/config/Tarnwick"
+export XDG_CONFIG_HOME=$work/config
+printf '[Others]\nlIndex=True\nlSubfolders=True\nlWebReady=True\nlFSize=False\n' \
+    >"$work/config/Tarnwick/Tu_K.conf"
+
+top=$work/Pictures
+seed=1
+photo() { # FOLDER NAME SIZE COLOURS
+    mkdir -p "$1"
+    convert -seed $((seed++)) -size "$3" "plasma:$4" -blur 0x2 -quality 88 "$1/$2.jpg"
+}
+photo "$top" "harbour at dusk" 2400x1600 navy-orange
+photo "$top" "old town" 1600x2400 sienna-khaki
+photo "$top/Holiday 2024" "beach day" 2400x1500 skyblue-wheat
+photo "$top/Holiday 2024" "hill path" 2400x1800 darkgreen-gold
+photo "$top/Family/Kids" "market" 1800x2250 firebrick-gold
+photo "$top/Family/Garden" "garden" 2000x2000 olivedrab-pink
+photo "$top/Family/Garden" "lighthouse" 2400x1800 steelblue-white
+"$build/bin/tu_k-make" --yes --quiet "$top" >/dev/null
+
+shoot() { # OUT.png URL SIZE [SCALE]
+    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size="$3" \
+        --force-device-scale-factor="${4:-1}" --screenshot="$1" "$2" 2>/dev/null
+    echo "wrote $1"
+}
+shoot "$repo/docs/albums.png" "file://$top/index.html" 800,700
+shoot "$repo/docs/web-ready-phone.png" "file://$top/Family/Garden/garden_jpg.html" 390,844 2
