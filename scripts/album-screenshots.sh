@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes docs/albums.png (an album's index page with its sub-albums, as headless Chromium shows
-# it) and docs/web-ready-phone.png (a web-ready page at a phone's 390 x 844, device scale 3)
+# it) and docs/web-ready-phone.png (a web-ready page at a phone's 390 x 844, device scale 2)
 # from a small tree of made-up photos. Usage: scripts/album-screenshots.sh [BUILD_DIR]
 # Needs ImageMagick's convert and chromium.
 set -euo pipefail
