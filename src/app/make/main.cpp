@@ -177,7 +177,8 @@ int ParseOptions(int argc, char** argv, MakeOptions& options) {
     return kBadUsage;
 }
 
-// The saved page settings, with the target folder of the command line; -1 or the exit code.
+// The saved page settings with the choices and the target folder of the command line; -1 or
+// the exit code.
 int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     const SettingsStore store;
     if (store.Malformed()) {
