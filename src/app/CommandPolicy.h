@@ -6,9 +6,11 @@ namespace tuk {
 
 // What the window's commands depend on.
 struct CommandState {
-    bool making = false;    // pages are being made
-    bool hasImages = false; // the current folder lists at least one image
-    bool hasPages = false;  // the last run left pages to view
+    bool making = false; // pages are being made
+    // The current folder lists at least one image or, with Include Subfolders on, has a
+    // subfolder: Make has something to look at.
+    bool hasImages = false;
+    bool hasPages = false; // the last run left pages to view
 };
 
 // Whether a command runs now; a menu entry is available exactly when its command would run.

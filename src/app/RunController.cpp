@@ -2,7 +2,9 @@
 
 #include "app/Dialogs.h"
 #include "app/StatusPanels.h"
+#include "base/FolderReader.h"
 #include "base/Volumes.h"
+#include "generator/AlbumTree.h"
 #include "generator/ImageList.h"
 #include "generator/MadePages.h"
 #include "generator/PageGenerator.h"
@@ -12,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QGuiApplication>
 #include <QListWidget>
 
 namespace tuk {
@@ -57,6 +60,35 @@ private:
     int pages_ = 0;
 };
 
+// Whether the folder holds a folder of its own (not hidden, not reached through a link): a
+// run over subfolders then has somewhere to look for images.
+bool HasSubfolder(const QString& folder) {
+    FolderReader dir(FsName(folder).bytes);
+    while (const dirent* entry = dir.Next()) {
+        if (entry->d_name[0] != '.' && dir.IsFolder(entry, false))
+            return true;
+    }
+    return false;
+}
+
+// The tree below a folder, with the busy cursor while it is read.
+AlbumTree ListTreeWaiting(const FsName& folder) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    AlbumTree tree = ListAlbumTree(folder);
+    QGuiApplication::restoreOverrideCursor();
+    return tree;
+}
+
+QString NoImagesInTree(const QString& folder, const AlbumTree& tree) {
+    QString text =
+        QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1 or its subfolders.")
+            .arg(folder);
+    if (!tree.unreadable.isEmpty())
+        text += QStringLiteral(" Folders that could not be read: %1.")
+                    .arg(tree.unreadable.join(QStringLiteral(", ")));
+    return text;
+}
+
 } // namespace
 
 RunController::RunController(Dialogs& dialogs, StatusPanels& status, QListWidget& file1,
@@ -70,7 +102,8 @@ RunController::RunController(Dialogs& dialogs, StatusPanels& status, QListWidget
 RunController::~RunController() = default;
 
 CommandState RunController::State() const {
-    return {Program().lMaking, !folderImages_.isEmpty(), lHtmlView_};
+    const bool subfolders = Program().page.lSubfolders && hasSubfolder_;
+    return {Program().lMaking, !folderImages_.isEmpty() || subfolders, lHtmlView_};
 }
 
 void RunController::ChooseFolder(const QString& folder) {
@@ -87,6 +120,7 @@ void RunController::CheckFolderStillThere() {
         return;
     file1_.clear();
     folderImages_.clear();
+    hasSubfolder_ = false;
     lHtmlView_ = false;
     status_.SetPanelText(2, QStringLiteral("Folder removed"));
     changed_();
@@ -103,6 +137,7 @@ void RunController::RefreshImageList() {
     file1_.clear();
     file1_.addItems(ShownTexts(images.names));
     folderImages_ = std::move(images.names);
+    hasSubfolder_ = HasSubfolder(sFolder_);
     status_.SetPanelText(2, QString::number(folderImages_.size()) + QStringLiteral(" Images"));
     firstPagePath_ = folderImages_.isEmpty()
                          ? QString()
@@ -116,15 +151,26 @@ void RunController::MakePages(const QString& body) {
     PageRun run;
     run.sFolder = FsName(sFolder_);
     run.driveType = DriveTypeName(sFolder_);
+    const PageSettings& page = Program().page;
     const OutputChoice out =
-        ChooseOutputFolder(run.sFolder, run.driveType, Program().page.TargetFolder);
-    const int nImages = static_cast<int>(folderImages_.size());
-    if (dialogs_.Ask(MakeQuestion(out.sOutFolder.text, nImages, sFolder_)) != Dialogs::Answer::Yes)
-        return;
-
+        ChooseOutputFolder(run.sFolder, run.driveType, page.TargetFolder, page.lIntoTarget);
     // The names as the folder holds them: the list shows text, which may have lost bytes.
     run.images = folderImages_;
-    run.settings = Program().page;
+    int nImages = static_cast<int>(folderImages_.size());
+    if (page.lSubfolders) {
+        run.tree = ListTreeWaiting(run.sFolder);
+        nImages = run.tree.TotalImages();
+        if (nImages == 0) {
+            dialogs_.Tell(NoImagesInTree(sFolder_, run.tree));
+            return;
+        }
+        run.images = run.tree.albums.front().images;
+    }
+    if (dialogs_.Ask(MakeQuestion(out.sOutFolder.text, nImages, sFolder_, run.tree.Subfolders())) !=
+        Dialogs::Answer::Yes)
+        return;
+
+    run.settings = page;
     run.body = body;
     run.pictures = &thumbnails_;
 

@@ -19,7 +19,8 @@ class StatusPanels;
 
 // The current folder, its image list and the runs of the page generator from the window:
 // lists the folder's images in File1 with the folder and the count in the status bar, makes
-// the pages after the question with progress in the status bar, and opens the first page of
+// the pages after the question with progress in the status bar (with Include Subfolders, of
+// the whole tree below the folder), and opens the first page of
 // the last run (its index page when it made one). The process-wide lMaking flag is set here for the
 // length of a run.
 class RunController {
@@ -40,7 +41,8 @@ public:
     void RefreshImageList();
     // Empties the folder and count panels (the tree's top node has no images).
     void ClearFolderPanels();
-    // After the question, one page per image; body is the BODY string as shown.
+    // After the question, one page per image (of the tree, with Include Subfolders); body is
+    // the BODY string as shown.
     void MakePages(const QString& body);
     void ViewPages();
     // A run stops after the page or thumbnail it is making, and ends "-- Stopped".
@@ -60,6 +62,7 @@ private:
     std::function<void()> changed_;
     QString sFolder_;            // the current folder, ending with "/"; empty until one is chosen
     QList<FsName> folderImages_; // the names File1 shows, as the folder holds them
+    bool hasSubfolder_ = false;  // Make has a tree to walk with Include Subfolders on
     bool lHtmlView_ = false;
     QString firstPagePath_; // first page of the last finished run
     bool closing_ = false;

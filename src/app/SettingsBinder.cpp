@@ -6,7 +6,7 @@
 #include "style/ColorEditor.h"
 #include "style/TextOptions.h"
 
-#include <QAction>
+#include <utility>
 
 namespace tuk {
 
@@ -20,8 +20,9 @@ StoreKey FlagKey(int index) {
 } // namespace
 
 SettingsBinder::SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors,
-                               QAction& index)
-    : dialogs_(dialogs), text_(text), colors_(colors), index_(index) {}
+                               std::function<void()> showMenuOptions)
+    : dialogs_(dialogs), text_(text), colors_(colors),
+      showMenuOptions_(std::move(showMenuOptions)) {}
 
 SettingsBinder::~SettingsBinder() = default;
 
@@ -63,7 +64,7 @@ void SettingsBinder::Load() {
     text_.ShowFontSize();
     for (int i = 0; i < kPageFlagCount; ++i)
         text_.ShowFlag(FlagKey(i));
-    index_.setChecked(Program().page.lIndex);
+    showMenuOptions_();
     if (!outcome.ok)
         throw StepFailure(outcome.Message());
 }
@@ -120,7 +121,7 @@ void SettingsBinder::LoadDefaults() {
         page.*flag.field = flag.byDefault;
         text_.ShowFlag(FlagKey(i));
     }
-    index_.setChecked(page.lIndex);
+    showMenuOptions_();
     text_.ApplyTextOptions();
 }
 

@@ -2,9 +2,8 @@
 
 #include "settings/SettingsStore.h"
 
+#include <functional>
 #include <memory>
-
-class QAction;
 
 namespace tuk {
 
@@ -16,11 +15,12 @@ struct WindowPlacement;
 
 // The settings store and the controls that show its page options: opens and checks the store
 // at start-up, loads it into Program() and the controls, saves on request and at the close,
-// and puts the defaults back. Failures to write are told with the system's reason. The Html
-// menu's Index Page entry shows its option.
+// and puts the defaults back. Failures to write are told with the system's reason.
+// showMenuOptions() makes the Html menu's option entries show their options.
 class SettingsBinder {
 public:
-    SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors, QAction& index);
+    SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors,
+                   std::function<void()> showMenuOptions);
     ~SettingsBinder();
 
     // Start-up steps; a problem throws StepFailure with the text to show.
@@ -46,7 +46,7 @@ private:
     Dialogs& dialogs_;
     TextOptions& text_;
     ColorEditor& colors_;
-    QAction& index_;
+    std::function<void()> showMenuOptions_;
     std::unique_ptr<SettingsStore> store_;
     bool writeTargetFolder_ = true; // false: a stored folder that did not load is kept
 };

@@ -60,7 +60,7 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     });
 
     settings_ = std::make_unique<SettingsBinder>(dialogs_, *Text(), *Colors(),
-                                                 *MenuEntry(QStringLiteral("mnuHtmlIndex")));
+                                                 [this] { ShowMenuOptions(); });
     run_ = std::make_unique<RunController>(dialogs_, *status_, *File1(),
                                            [this] { ShowCommandState(); });
     connect(status_, &StatusPanels::StopClicked, this, [this] { run_->Stop(); });

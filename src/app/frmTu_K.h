@@ -103,6 +103,8 @@ private:
     void ChooseStartFolder();
     void ChooseHandedFolder();
     void ShowRecentFolders();
+    // Checks each option entry of the Html menu as its option is.
+    void ShowMenuOptions();
 
     // Puts exactly the BODY string shown in lblBody on the clipboard.
     void CopyBody();

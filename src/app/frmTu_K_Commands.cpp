@@ -1,6 +1,7 @@
 // The menus and the commands of the menus and the toolbar.
 #include "app/frmTu_K.h"
 
+#include "app/MenuOptions.h"
 #include "app/RunController.h"
 #include "app/SettingsBinder.h"
 #include "app/StartArguments.h"
@@ -78,17 +79,26 @@ void frmTu_K::BuildMenus() {
     recentMenu_->setObjectName(QStringLiteral("mnuFileRecent"));
     menus[0]->insertMenu(MenuEntry(QStringLiteral("mnuFileExit")), recentMenu_);
     connect(recentMenu_, &QMenu::aboutToShow, this, &frmTu_K::ShowRecentFolders);
-    // The index page is a page option without a box in the style panel: a checked entry
-    // that follows the option whenever the menu opens (a load or Load Default may change it).
-    // A line sets it apart from the commands above it.
+    // The page options without a box in the style panel: checked entries that follow their
+    // option whenever the menu opens (a load or Load Default may change it). A line sets them
+    // apart from the commands above them. Include Subfolders decides whether Make is available.
     menus[2]->addSeparator();
-    QAction* index = menus[2]->addAction(QStringLiteral("&Index Page"));
-    index->setObjectName(QStringLiteral("mnuHtmlIndex"));
-    index->setCheckable(true);
-    index->setChecked(Program().page.lIndex);
-    connect(index, &QAction::toggled, this, [](bool on) { Program().page.lIndex = on; });
-    connect(menus[2], &QMenu::aboutToShow, index,
-            [index] { index->setChecked(Program().page.lIndex); });
+    for (const MenuOption& option : kMenuOptions) {
+        QAction* entry = menus[2]->addAction(QLatin1String(option.caption));
+        entry->setObjectName(QLatin1String(option.name));
+        entry->setCheckable(true);
+        entry->setChecked(Program().page.*option.field);
+        connect(entry, &QAction::toggled, this, [this, field = option.field](bool on) {
+            Program().page.*field = on;
+            ShowCommandState();
+        });
+    }
+    connect(menus[2], &QMenu::aboutToShow, this, &frmTu_K::ShowMenuOptions);
+}
+
+void frmTu_K::ShowMenuOptions() {
+    for (const MenuOption& option : kMenuOptions)
+        MenuEntry(QLatin1String(option.name))->setChecked(Program().page.*option.field);
 }
 
 // A folder that is gone is dropped; each entry is chosen with a click or its number key.

@@ -5,6 +5,7 @@
 #include "TableRows.h"
 #include "TestSupport.h"
 #include "app/Dialogs.h"
+#include "app/MenuOptions.h"
 #include "app/frmTu_K.h"
 #include "settings/PageSettings.h"
 #include "style/ColorEditor.h"
@@ -123,7 +124,8 @@ inline QString ControlMismatches(const tuk::frmTu_K& w) {
             check(rule.boxName, w.findChild<QCheckBox*>(rule.boxName)->isChecked(),
                   page.*rule.field);
     }
-    check("mnuHtmlIndex", w.MenuEntry("mnuHtmlIndex")->isChecked(), page.lIndex);
+    for (const MenuOption& option : kMenuOptions)
+        check(option.name, w.MenuEntry(option.name)->isChecked(), page.*option.field);
     check("lblBody", text("lblBody"), MakeBodyString(page));
     return wrong.join("; ");
 }

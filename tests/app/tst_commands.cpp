@@ -160,6 +160,38 @@ private Q_SLOTS:
         QVERIFY(!index->isChecked());
     }
 
+    // Make with Include Subfolders ("S") or Pages into Target Folder ("I") turned on from the
+    // menu: whether it is available, what it asks (answered No) or tells. "@" is the folder.
+    void makeOptions_data() {
+        Columns<QStringList, QString, bool, QString>("files", "options", "available", "said");
+        const QStringList tree{"a.jpg", "B/",        "B/b.jpg", "C/",
+                               "C/D/",  "C/D/d.gif", ".E/",     ".E/e.jpg"};
+        Row("subfolders", tree, "S", true,
+            "Make HTML's in @ for 3 Image(s) in @ and 3 subfolder(s)?");
+        Row("only subfolders, option off", QStringList{"B/", "B/b.jpg"}, "", false, "");
+        Row("no images below", QStringList{"B/", "B/notes.txt", ".E/", ".E/e.jpg"}, "S", true,
+            "There are no images (.gif, .jpg, .jpeg) in @ or its subfolders.");
+        Row("into the target folder", tree, "I", true,
+            "Make HTML's in /srv/f/ for 1 Image(s) in @?");
+    }
+    void makeOptions() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, options);
+        QFETCH(QString, said);
+        const QString folder = dir_.path() + "/" + QTest::currentDataTag() + "/f/";
+        QVERIFY(MakeImages(folder, files));
+        Choose(folder);
+        Page().TargetFolder = "/srv/";
+        for (const char* entry : {"mnuHtmlSubfolders", "mnuHtmlIntoTarget"}) {
+            if (options.contains(entry[7]))
+                w_->MenuEntry(entry)->trigger();
+        }
+        QTEST(w_->MenuEntry("mnuHtmlMake")->isEnabled(), "available");
+        Make(Dialogs::Answer::No);
+        QCOMPARE((dialogs_.asked + dialogs_.told).join('|'), said.replace("@", folder));
+        QVERIFY(PagesIn(folder).isEmpty());
+    }
+
     // While pages are made, nothing may change the folder, the list or the settings.
     void commandsAreRefusedDuringARun() {
         const QString folder = Images("busy", 30);

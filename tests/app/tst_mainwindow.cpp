@@ -96,7 +96,8 @@ private Q_SLOTS:
         Pick("optBack");
         Bar("hscR")->setValue(3);
         Bar("hscG")->setValue(99);
-        w_->MenuEntry("mnuHtmlIndex")->trigger();
+        for (const MenuOption& option : kMenuOptions)
+            w_->MenuEntry(option.name)->trigger();
         Bar("hscFontSize")->setValue(6);
         Page().sFontFace = "Times";
         Get<QComboBox>("cboFontFace")->setEditText("Times");
@@ -116,6 +117,19 @@ private Q_SLOTS:
         QCOMPARE(Page(), expected);
         QCOMPARE(ControlMismatches(*w_), QString());
         QVERIFY(!QFile::exists(StorePath()));
+    }
+
+    // Every menu entry has an access key that no other entry of its menu has.
+    void accessKeys() {
+        for (const QMenu* menu : w_->menuBar()->findChildren<QMenu*>()) {
+            QStringList keys;
+            for (const QAction* entry : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(entry->text()).toString();
+                QVERIFY2(entry->isSeparator() || (!key.isEmpty() && !keys.contains(key)),
+                         qPrintable(entry->text()));
+                keys << key;
+            }
+        }
     }
 
     // Above the minimum size the tree takes the difference, the list the height under the panel.

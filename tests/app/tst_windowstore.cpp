@@ -177,9 +177,13 @@ private Q_SLOTS:
         Get<QScrollBar>("hscFontSize")->setValue(5);
         w_->Text()->FlagBox(StoreKey::lCenter)->click();
         w_->Text()->FlagBox(StoreKey::lFDate)->click();
-        w_->MenuEntry("mnuHtmlIndex")->trigger();
+        for (const MenuOption& option : kMenuOptions) // each saved and shown checked again
+            w_->MenuEntry(option.name)->trigger();
         Page().TargetFolder = "/srv/out/";
         Save();
+        QCOMPARE(Stored("Others/lSubfolders") + Stored("Others/lIntoTarget") +
+                     Stored("Others/lWebReady"),
+                 QString("TrueTrueTrue"));
         QVERIFY(!ReadFile(StorePath()).contains("[Window]")); // Save writes page options only
         PageSettings expected = Page();
         expected.TargetFolder = "/srv/other/";

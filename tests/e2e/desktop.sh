@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real window under Xvfb and openbox as a user would: mouse and keys, keyboard alone,
 # SIGTERM during a run, starts with a message, placement at two scales, a long run stopped with
-# Escape; checks pages and the store; screenshots in BUILD/e2e-shots. Usage: desktop.sh BUILD
+# Escape, the Html menu's options; checks pages and the store; screenshots in BUILD/e2e-shots.
+# Usage: desktop.sh BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -215,3 +216,12 @@ for thumb in $(grep -o 'thumbs/[^" ,]*' "$big/index.html" | sort -u); do
     [ -f "$big/$thumb" ] || fail "index.html names the missing thumbnail $thumb"
 done
 echo "desktop test: Escape stopped a long run; its pages are whole, its index names no gap"
+
+# The Html menu's options by their access keys (the menu shown open), kept by Ctrl+S.
+start_window
+keys alt+h s alt+h t alt+h r alt+h && sleep 0.5 && shot html-options
+keys Escape Escape ctrl+s && sleep 0.5
+close_from_menu
+[ "$(grep -cx 'l\(Subfolders\|IntoTarget\|WebReady\)=True' "$store")" = 3 ] ||
+    fail "the Html menu's options were not kept: $(grep '^l' "$store")"
+echo "desktop test: the Html menu's options by their access keys, kept by Ctrl+S"

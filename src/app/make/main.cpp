@@ -1,18 +1,19 @@
-// tu_k-make: makes the pages of one folder from the command line, with the page options the
-// window saved. Exit status: 0 pages made, 1 the run failed or was declined, the folder cannot
-// be found or holds no images, 2 bad usage or a settings file that cannot be used.
+// tu_k-make: makes the pages of one folder (or of a tree) from the command line, with the page
+// options the window saved. Exit status: 0 pages made, 1 the run failed or was declined, the folder
+// cannot be found or holds no images, 2 bad usage or a settings file that cannot be used.
 
 #include "base/FsName.h"
 #include "base/PathNames.h"
 #include "base/SystemError.h"
 #include "base/Volumes.h"
+#include "generator/AlbumTree.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
+#include "make/MakeOptions.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
 #include "thumbnails/PictureWorkers.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,7 +25,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -164,113 +164,22 @@ QString ReadProblem(const QString& file) {
     return ErrorText(EACCES);
 }
 
-// What the command line asks for.
-struct Options {
-    QString folder;
-    QString target; // empty: the saved one
-    bool yes = false;
-    bool quiet = false;
-    std::optional<bool> index; // --index / --no-index: the saved choice when not given
-    int thumbSize = kDefaultThumbSize;
-};
-
-// --thumb-size N: a whole number in kMinThumbSize..kMaxThumbSize.
-bool ParseThumbSize(const QString& text, int& size) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < kMinThumbSize || value > kMaxThumbSize)
-        return false;
-    size = value;
-    return true;
-}
-
-// The options and their help texts; each is asked for by its long name.
-void AddOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, with the page options\n"
-        "saved by Tu_K. Pages of a folder on a fixed disk go next to its images; pages of a\n"
-        "folder on any other volume go to the target folder."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption targetOption(
-        {QStringLiteral("t"), QStringLiteral("target")},
-        QStringLiteral("Target folder for this run, instead of the saved one."),
-        QStringLiteral("DIR"));
-    const QCommandLineOption yesOption({QStringLiteral("y"), QStringLiteral("yes")},
-                                       QStringLiteral("Make the pages without asking."));
-    const QCommandLineOption quietOption(
-        {QStringLiteral("q"), QStringLiteral("quiet")},
-        QStringLiteral("Show neither the progress, the final status nor notes."));
-    const QCommandLineOption indexOption(
-        QStringLiteral("index"),
-        QStringLiteral("Make the index page with thumbnails, whatever the saved choice."));
-    const QCommandLineOption noIndexOption(
-        QStringLiteral("no-index"),
-        QStringLiteral("Make no index page, whatever the saved choice."));
-    const QCommandLineOption thumbOption(
-        QStringLiteral("thumb-size"),
-        QStringLiteral("Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
-            .arg(kMinThumbSize)
-            .arg(kMaxThumbSize)
-            .arg(kDefaultThumbSize),
-        QStringLiteral("N"));
-    parser.addOptions(
-        {targetOption, yesOption, quietOption, indexOption, noIndexOption, thumbOption});
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("The folder whose images get pages."));
-}
-
 // Reads the command line into the options; returns -1 to go on, else the exit code.
-int ParseOptions(int argc, char** argv, Options& options) {
-    QCommandLineParser parser;
-    AddOptions(parser);
+int ParseOptions(int argc, char** argv, MakeOptions& options) {
     // The arguments from argv itself: a path whose bytes are not UTF-8 must come through whole.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << EscapedText(argv[i]);
-    if (!parser.parse(arguments)) {
-        Error(parser.errorText() + QStringLiteral(" (see tu_k-make --help)"));
-        return kBadUsage;
-    }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        parser.showHelp(kSuccess);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    const QStringList folders = parser.positionalArguments();
-    if (folders.size() != 1 || folders.constFirst().isEmpty()) {
-        Error(QStringLiteral("give exactly one folder (see tu_k-make --help)"));
-        return kBadUsage;
-    }
-    if (parser.isSet(QStringLiteral("target")) &&
-        parser.value(QStringLiteral("target")).isEmpty()) {
-        Error(QStringLiteral("--target needs a folder"));
-        return kBadUsage;
-    }
-    if (parser.isSet(QStringLiteral("index")) && parser.isSet(QStringLiteral("no-index"))) {
-        Error(QStringLiteral("give either --index or --no-index, not both"));
-        return kBadUsage;
-    }
-    options = {folders.constFirst(),
-               parser.value(QStringLiteral("target")),
-               parser.isSet(QStringLiteral("yes")),
-               parser.isSet(QStringLiteral("quiet")),
-               std::nullopt,
-               kDefaultThumbSize};
-    if (parser.isSet(QStringLiteral("index")) || parser.isSet(QStringLiteral("no-index")))
-        options.index = parser.isSet(QStringLiteral("index"));
-    if (parser.isSet(QStringLiteral("thumb-size")) &&
-        !ParseThumbSize(parser.value(QStringLiteral("thumb-size")), options.thumbSize)) {
-        Error(QStringLiteral("--thumb-size needs a whole number from %1 to %2, not \"%3\"")
-                  .arg(kMinThumbSize)
-                  .arg(kMaxThumbSize)
-                  .arg(parser.value(QStringLiteral("thumb-size"))));
-        return kBadUsage;
-    }
-    return -1;
+    const QString refused = ParseMakeOptions(arguments, options);
+    if (refused.isEmpty())
+        return -1;
+    Error(refused);
+    return kBadUsage;
 }
 
-// The saved page settings, with the target folder of the command line; -1 or the exit code.
-int LoadRunSettings(const Options& options, PageRun& run) {
+// The saved page settings with the choices and the target folder of the command line; -1 or
+// the exit code.
+int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     const SettingsStore store;
     if (store.Malformed()) {
         Error(QStringLiteral("%1 is not a valid settings file").arg(store.FileName()));
@@ -287,8 +196,7 @@ int LoadRunSettings(const Options& options, PageRun& run) {
                   .arg(store.FileName(), loaded.Message()));
         return kBadUsage;
     }
-    if (options.index)
-        run.settings.lIndex = *options.index;
+    ApplyMakeOptions(options, run.settings);
     run.thumbSize = options.thumbSize;
     if (options.target.isEmpty())
         return -1;
@@ -305,8 +213,14 @@ int LoadRunSettings(const Options& options, PageRun& run) {
     return -1;
 }
 
-// The folder, its images, the BODY string and the volume kind; -1 or the exit code.
-int ListRunImages(const Options& options, PageRun& run) {
+// The images a run covers: the folder's, or the whole tree's.
+int RunImages(const PageRun& run) {
+    return run.settings.lSubfolders ? run.tree.TotalImages() : static_cast<int>(run.images.size());
+}
+
+// The folder, its images (and with subfolders the tree below it), the BODY string and the
+// volume kind; -1 or the exit code.
+int ListRunImages(const MakeOptions& options, PageRun& run) {
     if (!AbsoluteFolder(options.folder, run.sFolder))
         return kRunFailed;
     FolderImages images = ListFolderImages(run.sFolder.bytes);
@@ -314,33 +228,44 @@ int ListRunImages(const Options& options, PageRun& run) {
         Error(FolderProblem(run.sFolder, images.error));
         return kRunFailed;
     }
-    if (images.names.isEmpty()) {
-        Error(QStringLiteral("no images (.gif, .jpg, .jpeg) in %1; nothing to make")
-                  .arg(run.sFolder.text));
+    run.images = std::move(images.names);
+    if (run.settings.lSubfolders) {
+        run.tree = ListAlbumTree(run.sFolder);
+        run.images = run.tree.albums.front().images;
+    }
+    if (RunImages(run) == 0) {
+        QString where = run.sFolder.text;
+        if (run.settings.lSubfolders)
+            where += QStringLiteral(" or its subfolders");
+        QString text =
+            QStringLiteral("no images (.gif, .jpg, .jpeg) in %1; nothing to make").arg(where);
+        if (!run.tree.unreadable.isEmpty())
+            text += QStringLiteral(" (folders that could not be read: %1)")
+                        .arg(run.tree.unreadable.join(QStringLiteral(", ")));
+        Error(text);
         return kRunFailed;
     }
-    run.images = std::move(images.names);
     run.body = MakeBodyString(run.settings);
     run.driveType = DriveTypeName(run.sFolder.text);
     return -1;
 }
 
 // Notes a target folder that does not apply, then asks unless told not to.
-bool ConfirmRun(const Options& options, const PageRun& run) {
-    const OutputChoice output =
-        ChooseOutputFolder(run.sFolder, run.driveType, run.settings.TargetFolder);
+bool ConfirmRun(const MakeOptions& options, const PageRun& run) {
+    const OutputChoice output = ChooseOutputFolder(
+        run.sFolder, run.driveType, run.settings.TargetFolder, run.settings.lIntoTarget);
     if (!options.target.isEmpty() && !output.lRemote && !options.quiet)
         Error(QStringLiteral("--target has no effect: %1 is on a fixed disk, so its pages go "
                              "next to its images")
                   .arg(run.sFolder.text));
-    if (options.yes || AskYes(MakeQuestion(output.sOutFolder.text,
-                                           static_cast<int>(run.images.size()), run.sFolder.text)))
+    if (options.yes || AskYes(MakeQuestion(output.sOutFolder.text, RunImages(run), run.sFolder.text,
+                                           run.tree.Subfolders())))
         return true;
     Error(QStringLiteral("nothing was made"));
     return false;
 }
 
-int MakePages(const Options& options, PageRun& run) {
+int MakePages(const MakeOptions& options, PageRun& run) {
     CatchStopSignals();
     PageRunResult result;
     PictureWorkers thumbnails;
@@ -377,7 +302,7 @@ int main(int argc, char** argv) {
     if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR)
         Error(QStringLiteral("a file size limit would end the program at once"));
 
-    Options options;
+    MakeOptions options;
     if (const int code = ParseOptions(argc, argv, options); code >= 0)
         return code;
     PageRun run;

@@ -3,6 +3,7 @@
 #include "app/TableRows.h"
 #include "base/PathNames.h"
 #include "base/Volumes.h"
+#include "make/MakeOptions.h"
 #include "settings/SettingsStore.h"
 
 #include <QElapsedTimer>
@@ -78,7 +79,8 @@ private Q_SLOTS:
     }
 
     // What tu_k-make says, how it ends and what it leaves ("!": must not be made). "@" is the
-    // image folder; kind sets up the store ("ini:"), the answer ("stdin:") or the current folder.
+    // image folder (with Sub/), "~" the current one; kind sets up the store ("ini:"), the
+    // answer ("stdin:") or the current folder.
     void arguments_data() {
         Columns<QString, QStringList, int, QString, QString, QString>("kind", "args", "code", "out",
                                                                       "err", "made");
@@ -109,6 +111,9 @@ private Q_SLOTS:
         Row("answer sure", "stdin:sure\n", L{"@"}, 1, "", no, "");
         Row("end of input", "stdin:", L{"@"}, 1, "", no, "");
         Row("no images", "empty", L{"@"}, 1, "", "no images (.gif, .jpg, .jpeg) in ", "");
+        Row("-r, none below", "empty", L{"-r", "@"}, 1, "", "in @/ or its subfolders; nothing", "");
+        Row("-r", "stdin:n\n", L{"-r", "@"}, 1, "", "2 Image(s) in @/ and 1 subfolder(s)? [", "");
+        Row("--into", "stdin:n\n", L{"--into", "w", "@"}, 1, "", "in ~/w/Pics/ for 1 Image", "");
         Row("missing folder", "missing", L{"@"}, 1, "", "the folder @/ does not exist", "");
         Row("a file", "file", L{"@"}, 1, "", "tu_k-make: @ is not a folder\n", "");
         Row("settings file that is not INI", "ini:\x01[[[\n=====\n[Colors\n", L{"@"}, 2, "",
@@ -134,7 +139,9 @@ private Q_SLOTS:
         if (kind == "file")
             QVERIFY(WriteFile(folder, "x"));
         else if (kind != "missing")
-            QVERIFY(MakeImages(folder_, {kind == "empty" ? "notes.txt" : "a.jpg"}));
+            QVERIFY(MakeImages(folder_, kind == "empty"
+                                            ? QStringList{"notes.txt", "Sub/"}
+                                            : QStringList{"a.jpg", "Sub/", "Sub/b.gif"}));
         if (kind == "fixed" && DriveTypeName(folder) != QLatin1String(kFixedDisk))
             QSKIP("the temporary folder is not on a fixed disk");
         if (kind.startsWith("ini:")) // the store's text
@@ -172,7 +179,8 @@ private Q_SLOTS:
             QProcess::execute("rm", {"-rf", home_->path() + "/" + QString(250, 'd')});
         QCOMPARE(result.code, code);
         QVERIFY2(result.out.contains(out), qPrintable(result.out));
-        QVERIFY2(result.err.contains(err.replace("@", folder)), qPrintable(result.err));
+        err.replace("@", folder).replace("~", home_->path());
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
         if (code == 0) // the note on --target comes only with it
             QCOMPARE(result.err.contains("has no effect"), args.contains("--target"));
         for (const QString& file : made.split(' ', Qt::SkipEmptyParts)) {
@@ -186,6 +194,41 @@ private Q_SLOTS:
             QVERIFY(PagesIn(home_->path()).isEmpty() && PagesIn(folder_).isEmpty());
         if (kind == "not UTF-8") // a name the temporary folder cannot remove
             QCOMPARE(rename(images, home + "/Pics/"), 0);
+    }
+
+    // The command line over saved options (all off, or all on with 2000): "r" subfolders, "i"
+    // into the target folder, "w" web-ready, the web size and the target; or why it is refused.
+    void options_data() {
+        Columns<QString, bool, QString>("args", "saved", "chosen");
+        const QString size = "--web-size needs a whole number from 480 to 4096, not ";
+        Row("saved", "", true, "r1 i1 w1 2000 ");
+        Row("-r", "-r", false, "r1 i0 w0 1600 ");
+        Row("--no-recursive", "--no-recursive", true, "r0 i1 w1 2000 ");
+        Row("--into", "--into www", false, "r0 i1 w0 1600 www");
+        Row("--web-ready", "--web-ready", false, "r0 i0 w1 1600 ");
+        Row("--no-web-ready", "--no-web-ready", true, "r1 i1 w0 2000 ");
+        Row("web size 480", "--web-size 480", true, "r1 i1 w1 480 ");
+        Row("web size 4096", "--web-size 4096", false, "r0 i0 w0 4096 ");
+        Row("web size 479", "--web-size 479", false, size + "\"479\"");
+        Row("web size 4097", "--web-size 4097", false, size + "\"4097\"");
+        Row("-r and --no-recursive", "-r --no-recursive", false,
+            "give either --recursive or --no-recursive, not both");
+        Row("--into and --target", "--into a -t b", false,
+            "give either --target or --into, not both");
+    }
+    void options() {
+        QFETCH(QString, args);
+        QFETCH(bool, saved);
+        MakeOptions options;
+        const QString refused =
+            ParseMakeOptions(("tu_k-make " + args + " F").split(' ', Qt::SkipEmptyParts), options);
+        PageSettings page = DefaultPageSettings();
+        page.lSubfolders = page.lIntoTarget = page.lWebReady = saved;
+        page.nWebSize = saved ? 2000 : page.nWebSize;
+        ApplyMakeOptions(options, page);
+        const QString chosen = QString::asprintf("r%d i%d w%d %d ", page.lSubfolders,
+                                                 page.lIntoTarget, page.lWebReady, page.nWebSize);
+        QTEST(refused.isEmpty() ? chosen + options.target : refused, "chosen");
     }
 
     // SIGTERM ends the run between two pages: every page there is whole, none is half made.

@@ -1,0 +1,157 @@
+#include "make/MakeOptions.h"
+
+#include <QCommandLineParser>
+
+namespace tuk {
+
+namespace {
+
+QCommandLineOption Flag(const QStringList& names, const char* help) {
+    return {names, QLatin1String(help)};
+}
+
+QCommandLineOption Valued(const QStringList& names, const QString& help, const char* value) {
+    return {names, help, QLatin1String(value)};
+}
+
+// The options and their help texts; each is asked for by its long name.
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, and with -r of every\n"
+        "folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed\n"
+        "disk go next to its images; pages of a folder on any other volume, and every page\n"
+        "with --into, go to the target folder."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QString thumbs =
+        QStringLiteral("Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
+            .arg(kMinThumbSize)
+            .arg(kMaxThumbSize)
+            .arg(kDefaultThumbSize);
+    const QString web = QStringLiteral("Longest edge of a web-ready page's picture in pixels, "
+                                       "%1 to %2 (default: the saved size, else %3).")
+                            .arg(kMinWebSize)
+                            .arg(kMaxWebSize)
+                            .arg(kDefaultWebSize);
+    parser.addOptions({
+        Valued({QStringLiteral("t"), QStringLiteral("target")},
+               QStringLiteral("Target folder for this run, instead of the saved one."), "DIR"),
+        Valued({QStringLiteral("into")},
+               QStringLiteral("Put the pages into DIR, in a folder named after FOLDER, whatever "
+                              "volume FOLDER is on."),
+               "DIR"),
+        Flag({QStringLiteral("y"), QStringLiteral("yes")}, "Make the pages without asking."),
+        Flag({QStringLiteral("q"), QStringLiteral("quiet")},
+             "Show neither the progress, the final status nor notes."),
+        Flag({QStringLiteral("r"), QStringLiteral("recursive")},
+             "Make the pages of every folder below FOLDER too, whatever the saved choice."),
+        Flag({QStringLiteral("no-recursive")},
+             "Make the pages of FOLDER alone, whatever the saved choice."),
+        Flag({QStringLiteral("index")},
+             "Make the index page with thumbnails, whatever the saved choice."),
+        Flag({QStringLiteral("no-index")}, "Make no index page, whatever the saved choice."),
+        Valued({QStringLiteral("thumb-size")}, thumbs, "N"),
+        Flag({QStringLiteral("web-ready")},
+             "Make web-ready pages (screen-sized copies of the photos, pages that fit a "
+             "phone), whatever the saved choice."),
+        Flag({QStringLiteral("no-web-ready")},
+             "Make plain pages, not web-ready ones, whatever the saved choice."),
+        Valued({QStringLiteral("web-size")}, web, "N"),
+    });
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("The folder whose images get pages."));
+}
+
+// An option that turns a saved choice on and its "no-" twin: unset when neither is given.
+bool ReadChoice(const QCommandLineParser& parser, const QString& on, std::optional<bool>& choice,
+                QString& error) {
+    const QString off = QStringLiteral("no-") + on;
+    if (parser.isSet(on) && parser.isSet(off)) {
+        error = QStringLiteral("give either --%1 or --%2, not both").arg(on, off);
+        return false;
+    }
+    if (parser.isSet(on) || parser.isSet(off))
+        choice = parser.isSet(on);
+    return true;
+}
+
+// A whole number from min to max, for the option of that name.
+bool ReadSize(const QCommandLineParser& parser, const QString& name, int min, int max, int& size,
+              QString& error) {
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    if (!ok || value < min || value > max) {
+        error = QStringLiteral("--%1 needs a whole number from %2 to %3, not \"%4\"")
+                    .arg(name)
+                    .arg(min)
+                    .arg(max)
+                    .arg(parser.value(name));
+        return false;
+    }
+    size = value;
+    return true;
+}
+
+// --target or --into: a folder, and only one of them.
+bool ReadTarget(const QCommandLineParser& parser, MakeOptions& options, QString& error) {
+    const QString target = QStringLiteral("target"), into = QStringLiteral("into");
+    if (parser.isSet(target) && parser.isSet(into)) {
+        error = QStringLiteral("give either --target or --into, not both");
+        return false;
+    }
+    options.into = parser.isSet(into);
+    const QString& given = options.into ? into : target;
+    options.target = parser.value(given);
+    if (parser.isSet(given) && options.target.isEmpty()) {
+        error = QStringLiteral("--%1 needs a folder").arg(given);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString ParseMakeOptions(const QStringList& arguments, MakeOptions& options) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(arguments))
+        return parser.errorText() + QStringLiteral(" (see tu_k-make --help)");
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() != 1 || folders.constFirst().isEmpty())
+        return QStringLiteral("give exactly one folder (see tu_k-make --help)");
+    options = MakeOptions{};
+    options.folder = folders.constFirst();
+    options.yes = parser.isSet(QStringLiteral("yes"));
+    options.quiet = parser.isSet(QStringLiteral("quiet"));
+    QString error;
+    int webSize = 0;
+    if (!ReadTarget(parser, options, error) ||
+        !ReadChoice(parser, QStringLiteral("index"), options.index, error) ||
+        !ReadChoice(parser, QStringLiteral("recursive"), options.subfolders, error) ||
+        !ReadChoice(parser, QStringLiteral("web-ready"), options.webReady, error) ||
+        !ReadSize(parser, QStringLiteral("thumb-size"), kMinThumbSize, kMaxThumbSize,
+                  options.thumbSize, error) ||
+        !ReadSize(parser, QStringLiteral("web-size"), kMinWebSize, kMaxWebSize, webSize, error))
+        return error;
+    if (webSize > 0)
+        options.webSize = webSize;
+    return {};
+}
+
+void ApplyMakeOptions(const MakeOptions& options, PageSettings& settings) {
+    settings.lIndex = options.index.value_or(settings.lIndex);
+    settings.lSubfolders = options.subfolders.value_or(settings.lSubfolders);
+    settings.lWebReady = options.webReady.value_or(settings.lWebReady);
+    if (options.webSize)
+        settings.nWebSize = static_cast<quint16>(*options.webSize);
+    if (options.into)
+        settings.lIntoTarget = true;
+}
+
+} // namespace tuk
