@@ -115,8 +115,10 @@ QString IndexStep::Write(PageFileWriter& writer, size_t count) {
                 entry.thumb2xLink.clear();
         }
     }
-    const QByteArray page = ComposeIndexPage(
-        run_.settings, run_.body, PageFolderName(run_.sFolder.text), run_.thumbSize, shown);
+    IndexLayout layout;
+    layout.title = PageFolderName(run_.sFolder.text);
+    layout.thumbSize = run_.thumbSize;
+    const QByteArray page = ComposeIndexPages(run_.settings, run_.body, layout, shown).front();
     if (writer.Write(QByteArrayView(kIndexFileName), page) != PageFileWriter::Outcome::Failed)
         return QString();
     return QStringLiteral("Cannot write the index page %1%2: %3.")
