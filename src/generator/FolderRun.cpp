@@ -60,7 +60,7 @@ QString FolderRun::Check() {
                         run.settings.lWebReady && run.pictures);
 }
 
-QString FolderRun::Open() {
+QString FolderRun::Open(const QByteArray& upLink) {
     const PageRun& run = shared_.run;
     if (outFolder_.fd() < 0) { // a target folder that does not exist yet, parents included
         const QString problem = MakeFolderPath(output_.sOutFolder.bytes, 0777);
@@ -90,7 +90,8 @@ QString FolderRun::Open() {
         std::make_unique<PageComposer>(run.settings, run.body, PageFolderName(album_.folder.text));
     showsCopy_.assign(album_.images.size(), false);
     if (run.settings.lIndex)
-        index_.emplace(run, pictures, PageFolderName(album_.folder.text), output_.sOutFolder.text);
+        index_.emplace(run, pictures, PageFolderName(album_.folder.text), output_.sOutFolder.text,
+                       upLink, outPrefix_);
     for (int k = 0; k < PageCount(); ++k) {
         const FsName& image = album_.images.at(k);
         const QByteArray stem = pageNames_.at(k).chopped(5).toByteArray(); // without ".html"

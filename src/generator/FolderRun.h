@@ -43,7 +43,8 @@ public:
     QString Check();
     // Makes the output folder and the pictures' folders; registers the pictures and the index
     // entries of the images.
-    QString Open();
+    // upLink: the parent album's index page as this folder's index links it; empty for none.
+    QString Open(const QByteArray& upLink);
     // The index entry of this folder as its parent album shows it; parentRelative is the
     // parent's place in the tree.
     void AddAlbumEntry(IndexStep& parentIndex, const FsName& parentRelative, int album,

@@ -4,6 +4,9 @@
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
 
+#include <span>
+#include <utility>
+
 namespace tuk {
 
 bool IsOwnIndexPage(QByteArrayView head) {
@@ -47,7 +50,14 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
         AppendLiteral(out, "</a>");
     }
     AppendLiteral(out, "\r\n");
-    if (s.lFDate || s.lFSize) {
+    if (e.albumImages > 0) {
+        AppendLiteral(out, "<br>");
+        AppendDecimal(out, e.albumImages);
+        AppendLiteral(out, " image");
+        if (e.albumImages > 1)
+            out.append('s');
+        AppendLiteral(out, "\r\n");
+    } else if (s.lFDate || s.lFSize) {
         AppendLiteral(out, "<br>");
         if (s.lFDate)
             out.append(e.date);
@@ -62,25 +72,67 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
     AppendLiteral(out, "</span>\r\n");
 }
 
-} // namespace
+// The lines that lead from one index page (1-based) to the others: first, prev, next, last.
+void AppendPageLinks(QByteArray& out, const QByteArray& prefix, int number, int count) {
+    if (count == 1)
+        return;
+    const std::pair<int, const char*> links[] = {{1, "first"},
+                                                 {qMax(1, number - 1), "prev"},
+                                                 {qMin(count, number + 1), "next"},
+                                                 {count, "last"}};
+    for (const auto& [target, label] : links)
+        AppendLinkLine(out, prefix + IndexPageName(target), label);
+}
 
-QByteArray ComposeIndexPage(const PageSettings& s, const QString& body, const QString& folderName,
-                            int thumbSize, const std::vector<IndexEntry>& entries) {
+QByteArray ComposeIndexPage(const PageSettings& s, const QString& body, const IndexLayout& layout,
+                            std::span<const IndexEntry> entries, int number, int count) {
     QByteArray page;
     page.reserve(1024 + static_cast<qsizetype>(entries.size()) * 400);
     AppendLiteral(page, "<html>\r\n");
     page.append(kIndexMarker);
     AppendLiteral(page, "\r\n<head><title>");
-    AppendTitleName(page, folderName);
-    AppendLiteral(page, "</title></head>\r\n");
+    AppendTitleName(page, layout.title);
+    AppendLiteral(page, "</title>");
+    AppendHeadEnd(page, s);
     AppendPageMarkup(page, body); // an index has no single image to lay under its text
     AppendLiteral(page, "\r\n");
     AppendFontAndOpen(page, s);
+    if (!layout.upLink.isEmpty())
+        AppendLinkLine(page, layout.upLink, "up");
+    AppendPageLinks(page, layout.linkPrefix, number, count);
     for (const IndexEntry& entry : entries)
-        AppendEntry(page, entry, s, thumbSize);
+        AppendEntry(page, entry, s, layout.thumbSize);
+    AppendPageLinks(page, layout.linkPrefix, number, count);
     AppendLiteral(page, "<hr>\r\n");
     AppendPageEnd(page, s);
     return page;
+}
+
+} // namespace
+
+QByteArray IndexPageName(int page) {
+    if (page <= 1)
+        return QByteArray(kIndexFileName);
+    QByteArray name("index-");
+    AppendDecimal(name, page);
+    AppendLiteral(name, ".html");
+    return name;
+}
+
+std::vector<QByteArray> ComposeIndexPages(const PageSettings& s, const QString& body,
+                                          const IndexLayout& layout,
+                                          const std::vector<IndexEntry>& entries) {
+    const size_t perPage = s.lWebReady ? kIndexEntriesPerPage : qMax<size_t>(1, entries.size());
+    const int count = int(qMax<size_t>(1, (entries.size() + perPage - 1) / perPage));
+    std::vector<QByteArray> pages;
+    for (int number = 1; number <= count; ++number) {
+        const size_t first = size_t(number - 1) * perPage;
+        pages.push_back(ComposeIndexPage(
+            s, body, layout,
+            std::span(entries).subspan(first, qMin(perPage, entries.size() - first)), number,
+            count));
+    }
+    return pages;
 }
 
 } // namespace tuk

@@ -19,8 +19,9 @@ inline constexpr char kIndexFileName[] = "index.html";
 // Whether the first bytes of a file show it as an index page of the program's own.
 bool IsOwnIndexPage(QByteArrayView head);
 
-// One image on the index page; links are ready link bytes (see AppendLink), the date is
-// ready page text.
+// One entry of an index page; links are ready link bytes (see AppendLink), the date is ready
+// page text. An entry is an image, or, with albumImages > 0, a sub-album: then image holds the
+// folder's name, pageLink leads to its index page and the picture is its cover.
 struct IndexEntry {
     QString image; // the image's lower-cased name, shown under its thumbnail
     QByteArray pageLink;
@@ -29,15 +30,31 @@ struct IndexEntry {
     QSize thumb;            // as the page shows it; empty: the entry has no picture
     QByteArray date;
     qint64 kiloBytes = 1;
-    int albumImages = 0; // > 0: a sub-album (image holds its name), with this many images below
+    int albumImages = 0; // a sub-album's images, its own and those below it
 };
 
-// The index page: ASCII lines ending in CR LF, titled with the folder's name, in the style of
-// the pages (BODY string, font, bold, italic, centre, credit line), one entry per image in
-// list order, each a thumbnail linking to its page with the name (and the date and size when
-// those flags are on) under it.
-QByteArray ComposeIndexPage(const PageSettings& settings, const QString& body,
-                            const QString& folderName, int thumbSize,
-                            const std::vector<IndexEntry>& entries);
+// What the index pages of one folder share besides the page options.
+struct IndexLayout {
+    QString title; // the folder's name
+    int thumbSize = 0;
+    QByteArray upLink;     // the parent album's index page; empty when there is none
+    QByteArray linkPrefix; // put before the names of the index pages when they link each other
+};
+
+// Entries on one page of a web-ready index; other indexes are one page.
+inline constexpr int kIndexEntriesPerPage = 200;
+
+// The file name of the index page (1-based): "index.html", "index-2.html", ...
+QByteArray IndexPageName(int page);
+
+// The index pages, the first named index.html: ASCII lines ending in CR LF, titled with the
+// folder's name, in the style of the pages (BODY string, font, bold, italic, centre, credit
+// line), one entry per image or album in the given order, each a thumbnail linking to its page
+// with the name (and the date and size when those flags are on, or an album's count of images)
+// under it. Every page starts with the "up" link when there is one; pages of a web-ready index
+// link each other at their top and bottom.
+std::vector<QByteArray> ComposeIndexPages(const PageSettings& settings, const QString& body,
+                                          const IndexLayout& layout,
+                                          const std::vector<IndexEntry>& entries);
 
 } // namespace tuk

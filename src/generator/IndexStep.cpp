@@ -8,8 +8,9 @@
 namespace tuk {
 
 IndexStep::IndexStep(const PageRun& run, const PictureStep& pictures, QString title,
-                     QString outFolder)
-    : run_(run), pictures_(pictures), title_(std::move(title)), outFolder_(std::move(outFolder)) {}
+                     QString outFolder, QByteArray upLink, QByteArray linkPrefix)
+    : run_(run), pictures_(pictures), title_(std::move(title)), outFolder_(std::move(outFolder)),
+      upLink_(std::move(upLink)), linkPrefix_(std::move(linkPrefix)) {}
 
 void IndexStep::Add(IndexEntry entry, int picture, QByteArray imageRef, int album) {
     items_.push_back({std::move(entry), picture, std::move(imageRef), album});
@@ -45,12 +46,20 @@ QString IndexStep::Write(PageFileWriter& writer, int images,
         }
         shown.push_back(std::move(entry));
     }
-    const QByteArray page =
-        ComposeIndexPage(run_.settings, run_.body, title_, run_.thumbSize, shown);
-    if (writer.Write(QByteArrayView(kIndexFileName), page) != PageFileWriter::Outcome::Failed)
-        return QString();
-    return QStringLiteral("Cannot write the index page %1%2: %3.")
-        .arg(outFolder_, QLatin1String(kIndexFileName), ErrorText(writer.error()));
+    IndexLayout layout;
+    layout.title = title_;
+    layout.thumbSize = run_.thumbSize;
+    layout.upLink = upLink_;
+    layout.linkPrefix = linkPrefix_;
+    const std::vector<QByteArray> pages =
+        ComposeIndexPages(run_.settings, run_.body, layout, shown);
+    for (size_t k = 0; k < pages.size(); ++k) {
+        const QByteArray name = IndexPageName(int(k) + 1); // NUL-terminated, as the writer needs
+        if (writer.Write(name, pages[k]) == PageFileWriter::Outcome::Failed)
+            return QStringLiteral("Cannot write the index page %1%2: %3.")
+                .arg(outFolder_, QString::fromLatin1(name), ErrorText(writer.error()));
+    }
+    return QString();
 }
 
 } // namespace tuk

@@ -17,7 +17,10 @@ struct PageRun;
 // never lead nowhere, and again whenever the run ends.
 class IndexStep {
 public:
-    IndexStep(const PageRun& run, const PictureStep& pictures, QString title, QString outFolder);
+    // upLink: the parent album's index page, empty for none; linkPrefix: what the folder's
+    // pages put before each other's names (the folder's full path when links are full paths).
+    IndexStep(const PageRun& run, const PictureStep& pictures, QString title, QString outFolder,
+              QByteArray upLink, QByteArray linkPrefix);
 
     // An entry with its links ready: thumbLink and thumb2xLink name the thumbnails,
     // imageRef the image itself (shown when it is as small as a thumbnail); picture is the
@@ -41,6 +44,7 @@ private:
     const PictureStep& pictures_;
     QString title_;
     QString outFolder_;
+    QByteArray upLink_, linkPrefix_;
     std::vector<Item> items_;
 };
 

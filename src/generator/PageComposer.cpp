@@ -76,7 +76,42 @@ void AppendSampleBlock(QByteArray& out, const PageSettings& s) {
     AppendOpenTags(out, s);
 }
 
+void AppendOpenLink(QByteArray& out, QByteArrayView link) {
+    AppendLiteral(out, "<a href=\"");
+    out.append(link);
+    AppendLiteral(out, "\">");
+}
+
+// The picture; on a web-ready page a link to the original, with its size given so that its
+// box is there before the picture.
+void AppendImageLine(QByteArray& page, const PageFacts& f, QByteArrayView shown, bool webReady) {
+    if (webReady)
+        AppendOpenLink(page, f.imageRef);
+    AppendLiteral(page, "<img src=\"");
+    page.append(shown);
+    page.append('"');
+    if (webReady && !f.shownSize.isEmpty()) {
+        AppendLiteral(page, " width=");
+        AppendDecimal(page, f.shownSize.width());
+        AppendLiteral(page, " height=");
+        AppendDecimal(page, f.shownSize.height());
+    }
+    page.append('>');
+    if (webReady)
+        AppendLiteral(page, "</a>");
+    AppendLiteral(page, kEol);
+}
+
 } // namespace
+
+void AppendHeadEnd(QByteArray& out, const PageSettings& s) {
+    if (s.lWebReady) // an index entry's span has a margin of 6 px on either side
+        AppendLiteral(out, "\r\n<meta name=\"viewport\" content=\"width=device-width, "
+                           "initial-scale=1\">\r\n<style>img{max-width:100%;height:auto}"
+                           "body{overflow-wrap:break-word}span{max-width:calc(100% - 12px)}"
+                           "</style>");
+    AppendLiteral(out, "</head>\r\n");
+}
 
 void AppendLinkLine(QByteArray& out, QByteArrayView link, const char* label) {
     AppendLiteral(out, "[<a href=\"");
@@ -117,7 +152,8 @@ qint64 PageKiloBytes(qint64 bytes) {
 
 PageComposer::PageComposer(const PageSettings& s, const QString& body, const QString& folderName)
     : lLinx_(s.lLinx), lFDate_(s.lFDate), lFSize_(s.lFSize), lFolder_(s.lFolder),
-      lBackGround_(s.lBackGround) {
+      lBackGround_(s.lBackGround), lWebReady_(s.lWebReady) {
+    AppendHeadEnd(headEnd_, s);
     AppendPageMarkup(body_, body);
     AppendLiteral(body_, kEol);
     AppendPageMarkup(bodyRest_, QStringView(body).mid(qMin<qsizetype>(6, body.size())));
@@ -138,10 +174,12 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     page.resize(0); // keeps the buffer for the next page
     page.append("<html>\r\n<head><title>");
     AppendTitleName(page, f.image);
-    page.append("</title></head>\r\n");
+    page.append("</title>");
+    page.append(headEnd_);
+    const QByteArrayView shown = lWebReady_ && !f.shownRef.isEmpty() ? f.shownRef : f.imageRef;
     if (lBackGround_) {
         page.append("<body background=\"");
-        page.append(f.imageRef);
+        page.append(shown);
         AppendLiteral(page, "\" ");
         page.append(bodyRest_);
     } else {
@@ -156,7 +194,12 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     }
     if (!f.indexLink.isEmpty())
         AppendLinkLine(page, f.indexLink, "index");
+    const bool nameLinks = lWebReady_ && lBackGround_; // the picture is no link to the original
+    if (nameLinks)
+        AppendOpenLink(page, f.imageRef);
     AppendPageName(page, f.image);
+    if (nameLinks)
+        AppendLiteral(page, "</a>");
     AppendLiteral(page, kEol);
     if (lFDate_) {
         AppendLiteral(page, " :: ");
@@ -176,11 +219,8 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
         AppendLiteral(page, "]\r\n");
     }
     AppendLiteral(page, "<hr>\r\n");
-    if (!lBackGround_) {
-        AppendLiteral(page, "<img src=\"");
-        page.append(f.imageRef);
-        AppendLiteral(page, "\">\r\n");
-    }
+    if (!lBackGround_)
+        AppendImageLine(page, f, shown, lWebReady_);
     page.append(tail_);
 }
 

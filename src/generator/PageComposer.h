@@ -14,14 +14,14 @@ namespace tuk {
 // link bytes (see AppendLink); the date is ready page text.
 struct PageFacts {
     QStringView image;       // the image's lower-cased name: title and image line
-    QByteArrayView imageRef; // image source or background
+    QByteArrayView imageRef; // the image itself: image source or background
+    // Web-ready pages only: the picture shown instead (a screen-sized copy), empty for the
+    // image itself, and its size in pixels, empty when unknown.
+    QByteArrayView shownRef;
+    QSize shownSize;
     QByteArrayView firstLink, prevLink, nextLink, lastLink;
     QByteArrayView indexLink; // the index page; empty when there is none
     QByteArrayView date;
-    // Web-ready pages: the picture the page shows (a screen-sized copy; empty: the image
-    // itself) and its size (empty: not known); imageRef stays the original, which is linked.
-    QByteArrayView shownRef;
-    QSize shownSize;
     qint64 kiloBytes = 1;
     int position = 1; // 1-based place of the image in the list
     int count = 1;    // images in the list
@@ -39,7 +39,8 @@ public:
     void Compose(QByteArray& page, const PageFacts& facts) const;
 
 private:
-    bool lLinx_, lFDate_, lFSize_, lFolder_, lBackGround_;
+    bool lLinx_, lFDate_, lFSize_, lFolder_, lBackGround_, lWebReady_;
+    QByteArray headEnd_;      // what closes the head after the title
     QByteArray body_;         // line 3 without a background
     QByteArray bodyRest_;     // the BODY string after its "<body ", behind a background
     QByteArray fontAndOpen_;  // the font line and the opening style tags
@@ -47,6 +48,10 @@ private:
     QByteArray tail_;         // sample block and everything after it
 };
 
+// What closes the head after the title: on web-ready pages and indexes, first the viewport
+// line and the style that shrinks pictures and entries to the screen's width and wraps long
+// words, so that no page is wider than a phone's screen.
+void AppendHeadEnd(QByteArray& out, const PageSettings& settings);
 // The font line and the opening bold, italic and centre tags, as every page starts.
 void AppendFontAndOpen(QByteArray& out, const PageSettings& settings);
 // The closing style tags, the rule and the credit line (shown or commented out) and the end

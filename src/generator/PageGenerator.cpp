@@ -196,9 +196,18 @@ QString Runner::Open() {
         files.rlim_cur = files.rlim_max;
         (void)setrlimit(RLIMIT_NOFILE, &files); // else the usual limit: a large tree may fail
     }
-    for (const std::unique_ptr<FolderRun>& folder : folders_)
-        if (QString failure = folder->Open(); !failure.isEmpty())
+    for (size_t i = 0; i < folders_.size(); ++i) {
+        // An album's index leads up to its parent's: one folder up, or by full path.
+        QByteArray up;
+        if (const int parent = tree_.albums[i].parent; parent >= 0 && output_.lRemote) {
+            AppendLink(up, output_.sOutFolder.bytes + tree_.albums[size_t(parent)].relative.bytes);
+            up += kIndexFileName;
+        } else if (parent >= 0) {
+            up = QByteArray("../") + kIndexFileName;
+        }
+        if (QString failure = folders_[i]->Open(up); !failure.isEmpty())
             return failure;
+    }
     pictures_.Plan();
     for (size_t i = 1; i < tree_.albums.size() && run_.settings.lIndex; ++i) {
         const Album& album = tree_.albums[i];

@@ -102,6 +102,7 @@ private Q_SLOTS:
                 topIndex.contains("src=\"Family/Garden/g.jpg\"") &&
                 !topIndex.contains("../index.html"));
         QVERIFY(ReadFile(top + "Family/index.html").contains("href=\"Garden/index.html\""));
+        QVERIFY(ReadFile(top + "Family/Kids/index.html").contains("\"../index.html\""));
 
         // The pages of one album are those of a run of that folder alone.
         const QByteArray kid = ReadFile(top + "Family/Kids/k2_jpg.html");

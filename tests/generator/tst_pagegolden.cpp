@@ -2,6 +2,9 @@
 // behind a line "==== <page file name>". TUK_UPDATE_GOLDEN=1 rewrites them from the output.
 
 #include "RunFixture.h"
+#include "app/TableRows.h"
+#include "generator/IndexPage.h"
+#include "generator/PageComposer.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,10 +67,10 @@ public:
     }
 };
 
-// A folder's pages, all ASCII, against a golden file that writes the temporary root as @ROOT@.
-void CompareWithGolden(const QString& golden, const QString& folder, const QByteArray& root) {
+// Pages by name, all ASCII, against a golden file that writes the temporary root as @ROOT@.
+void CompareWithGolden(const QString& golden, const QMap<QByteArray, QByteArray>& pages,
+                       const QByteArray& root) {
     QByteArray actual;
-    const QMap<QByteArray, QByteArray> pages = PageContents(folder);
     for (auto page = pages.cbegin(); page != pages.cend(); ++page) {
         QVERIFY(std::all_of(page->begin(), page->end(), [](char c) { return uchar(c) < 0x80; }));
         actual += "==== " + page.key() + '\n' + page.value();
@@ -83,6 +86,16 @@ void CompareWithGolden(const QString& golden, const QString& folder, const QByte
     if (!root.isEmpty())
         expected.replace("@ROOT@", root);
     QCOMPARE(actual.split('\n'), expected.split('\n')); // names the first line that differs
+}
+
+// An index page's link lines ("label=href") and its entries (by their links), in order.
+QByteArray Outline(const QByteArray& page) {
+    static const QRegularExpression parts(
+        R"re(\[<a href="([^"]*)">(\w+)</a>\]|<span[^\n]*\n<a href="([^"]*)")re");
+    QStringList outline;
+    for (const QRegularExpressionMatch& m : parts.globalMatch(QString::fromLatin1(page)))
+        outline << (m.hasCaptured(2) ? m.captured(2) + '=' + m.captured(1) : m.captured(3));
+    return outline.join(' ').toLatin1();
 }
 
 } // namespace
@@ -150,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(result.end, RunEnd::Finished);
         QCOMPARE(result.message.endsWith("b.gif (could not be decoded)."), settings.lIndex);
         QCOMPARE(result.picturesUndecodable, settings.lIndex ? 1 : 0);
-        CompareWithGolden(golden, folder, {});
+        CompareWithGolden(golden, PageContents(folder), {});
         // No stray files: the index page and its thumbs folder only when asked for.
         QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * images.size() + 2 * settings.lIndex);
     }
@@ -173,10 +186,73 @@ private Q_SLOTS:
             QCOMPARE(result.sOutFolder, target);
             QCOMPARE(result.sFirstPage, target + "b c_gif.html");
             QCOMPARE(result.firstPagePath, result.sFirstPage);
-            CompareWithGolden(index ? "other-volume-index" : "other-volume", target, root.toUtf8());
+            CompareWithGolden(index ? "other-volume-index" : "other-volume", PageContents(target),
+                              root.toUtf8());
             QCOMPARE(FolderEntries(target).size(), 3 + index);
             QCOMPARE(FolderEntries(folder).size(), 3); // nothing written next to the images
         }
+    }
+
+    // Web-ready pages showing the image itself, a copy and a background; an album's index.
+    void webReady() {
+        PageSettings s = DefaultPageSettings();
+        s.lWebReady = true;
+        PageFacts f;
+        f.image = u"my photo.jpg", f.imageRef = "My%20Photo.jpg", f.date = "6/16/23";
+        f.firstLink = f.prevLink = f.nextLink = f.lastLink = "a.html";
+        QMap<QByteArray, QByteArray> pages;
+        PageComposer(s, MakeBodyString(s), "Holiday").Compose(pages["itself"], f);
+        f.shownRef = "web/my%20photo_jpg.jpg", f.shownSize = QSize(1600, 1200);
+        PageComposer(s, MakeBodyString(s), "Holiday").Compose(pages["copy"], f);
+        s.lBackGround = true;
+        PageComposer(s, MakeBodyString(s), "Holiday").Compose(pages["background"], f);
+        const std::vector<IndexEntry> entries{
+            {"Family", "Family/index.html", "Family/thumbs/a_jpg.jpg", {}, {240, 180}, {}, 1, 12},
+            {"Kids & Garden", "Kids%20%26%20Garden/index.html", {}, {}, {}, {}, 1, 1},
+            {"a.jpg", "a_jpg.html", "thumbs/a_jpg.jpg", {}, {240, 120}, "6/16/23", 2, 0}};
+        pages["index.html"] = ComposeIndexPages(s, MakeBodyString(s),
+                                                {"holiday", 240, "../index.html", {}}, entries)[0];
+        CompareWithGolden("web-ready", pages, {});
+    }
+
+    // An index of that many images with an up link, in full-path links: its pages' outlines.
+    void indexPages_data() {
+        Columns<bool, int, QByteArrayList>("webReady", "images", "outlines");
+        const auto in = [](int from, int to) {
+            QByteArrayList links;
+            for (int k = from; k <= to; ++k)
+                links << QByteArray::number(k) + ".html";
+            return links.join(' ');
+        };
+        const auto page = [](const char* prev, const char* next, const char* last,
+                             const QByteArray& entries) {
+            const QByteArray nav = QByteArray("first=/o/index.html prev=/o/") + prev + " next=/o/" +
+                                   next + " last=/o/" + last;
+            return "up=/u.html " + nav + ' ' + entries + ' ' + nav;
+        };
+        Row("one page", false, 450, QByteArrayList{"up=/u.html " + in(1, 450)});
+        Row("web-ready: 200 a page", true, 450,
+            QByteArrayList{page("index.html", "index-2.html", "index-3.html", in(1, 200)),
+                           page("index.html", "index-3.html", "index-3.html", in(201, 400)),
+                           page("index-2.html", "index-3.html", "index-3.html", in(401, 450))});
+        Row("two full pages", true, 400,
+            QByteArrayList{page("index.html", "index-2.html", "index-2.html", in(1, 200)),
+                           page("index.html", "index-2.html", "index-2.html", in(201, 400))});
+    }
+    void indexPages() {
+        QFETCH(bool, webReady);
+        QFETCH(int, images);
+        QFETCH(QByteArrayList, outlines);
+        PageSettings s = DefaultPageSettings();
+        s.lWebReady = webReady;
+        std::vector<IndexEntry> entries(static_cast<size_t>(images));
+        for (size_t k = 0; k < entries.size(); ++k)
+            entries[k].pageLink = QByteArray::number(qsizetype(k) + 1) + ".html";
+        QByteArrayList actual;
+        for (const QByteArray& page :
+             ComposeIndexPages(s, MakeBodyString(s), {"pics", 240, "/u.html", "/o/"}, entries))
+            actual << Outline(page);
+        QCOMPARE(actual, outlines);
     }
 };
 
