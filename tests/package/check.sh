@@ -50,5 +50,10 @@ appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarnwic
     bad "the metainfo does not validate"
 version=$("$scratch/root/usr/bin/tu_k-make" --version)
 [[ "$version" == *1.0* ]] || bad "installed tu_k-make --version said: $version"
+# The installed maker finds its installed decoder: a photo larger than a thumbnail gets one.
+mkdir "$scratch/photo"
+convert -size 600x400 plasma: "$scratch/photo/p.jpg"
+XDG_CONFIG_HOME=$scratch/config "$scratch/root/usr/bin/tu_k-make" --yes --quiet --index "$scratch/photo" &&
+    [ -s "$scratch/photo/thumbs/p_jpg.jpg" ] || bad "the installed tu_k-make made no thumbnail"
 [ "$status" -eq 0 ] && echo "package check: $(basename "$deb") holds every file, lintian and both validators pass; $version"
 exit "$status"
