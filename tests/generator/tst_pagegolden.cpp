@@ -46,12 +46,12 @@ void MakeDatedImages(const QString& folder, const QList<Image>& images) {
 class FixedThumbs : public PictureMaker {
 public:
     std::vector<PicturePlan> Plan(const std::vector<PictureSource>& sources,
-                                  const PictureSizes& sizes) override {
+                                  const PictureSizes&) override {
         std::vector<PicturePlan> plans(sources.size());
         for (size_t k = 0; k < sources.size(); ++k) {
             plans[k].state = sources[k].name.endsWith("b.gif") ? PictureState::Undecodable
                                                                : PictureState::Pending;
-            plans[k].image = QSize(4 * sizes.thumb, 2 * sizes.thumb);
+            plans[k].image = QSize(960, 480);
         }
         return plans;
     }
@@ -62,7 +62,9 @@ public:
             if (plan.state != PictureState::Pending)
                 continue;
             plan.state = PictureState::Ready;
-            plan.size = {QSize(sizes.thumb, sizes.thumb / 2), QSize(2 * sizes.thumb, sizes.thumb)};
+            for (PictureKind kind : kPictureKindList)
+                if (sizes.Needs(kind, plan.image, false))
+                    plan.size[size_t(kind)] = PictureSize(plan.image, sizes.Longest(kind));
         }
     }
 };
@@ -128,6 +130,10 @@ private Q_SLOTS:
         PageSettings index = AllFlags(false);
         index.lIndex = index.lFDate = index.lFSize = index.lLinx = true;
         QTest::newRow("index page") << "index" << index << ThreeImages();
+        PageSettings web = index; // a copy for the JPEGs, none for the GIF that does not decode
+        web.lWebReady = true;
+        web.nWebSize = 480;
+        QTest::newRow("web-ready") << "web-ready-run" << web << ThreeImages();
         PageSettings bidi = index; // names that could reverse the text around them
         bidi.lFolder = true;
         QTest::newRow("bidi") << "bidi" << bidi
@@ -164,8 +170,9 @@ private Q_SLOTS:
         QCOMPARE(result.message.endsWith("b.gif (could not be decoded)."), settings.lIndex);
         QCOMPARE(result.picturesUndecodable, settings.lIndex ? 1 : 0);
         CompareWithGolden(golden, PageContents(folder), {});
-        // No stray files: the index page and its thumbs folder only when asked for.
-        QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * images.size() + 2 * settings.lIndex);
+        // No stray files: the index page, its thumbs and web folders only when asked for.
+        QCOMPARE(FolderEntries(folder.toUtf8()).size(),
+                 2 * images.size() + 2 * settings.lIndex + settings.lWebReady);
     }
 
     // From a CD-ROM: pages go to the target folder, made with its parents, with full-path links.
