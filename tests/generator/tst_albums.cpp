@@ -124,13 +124,15 @@ private Q_SLOTS:
         MakeTree(top);
         PictureWorkers maker;
         PageRun run = TreeRun(top, maker);
-        run.settings.lIntoTarget = true;
+        run.settings.lIntoTarget = run.settings.lWebReady = true;
         run.settings.TargetFolder = target;
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
         QCOMPARE(PagesBelow(top), QStringList());
         QCOMPARE(PagesBelow(target).size(), 8);
         QVERIFY(ReadFile(target + "Top/Family/Kids/k1_jpg.html")
-                    .contains("<img src=\"" + QFile::encodeName(top) + "Family/Kids/k1.jpg\">"));
+                    .contains("<a href=\"" + QFile::encodeName(top) +
+                              "Family/Kids/k1.jpg\"><img src=\"" + QFile::encodeName(top) +
+                              "Family/Kids/k1.jpg\" width=64 height=48>"));
         run.settings.TargetFolder = top + "Family/";
         const PageRunResult inside = PageGenerator(run);
         QCOMPARE(inside.end, RunEnd::Failed);
