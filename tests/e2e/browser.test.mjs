@@ -1,5 +1,6 @@
 // Walks the pages tu_k-make makes of the sample folder in headless Chromium (next to the end, prev
-// back, last, first), as files and served as UTF-8, alike. Usage: node browser.test.mjs TU_K_MAKE
+// back, last, first), as files and served as UTF-8, alike; then albums of a tree, web-ready pages
+// on a phone and a desktop, an index over three pages. Usage: node browser.test.mjs TU_K_MAKE
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -34,6 +35,7 @@ const pathBytes = (url) => new URL(url).pathname.split(/(%[0-9A-Fa-f]{2})/).map(
         : Buffer.from(part).toString('latin1')).join('');
 const encodeBytes = (bytes) => bytes.replace(/[^A-Za-z0-9/._~-]/g,
     (c) => `%${c.charCodeAt(0).toString(16).toUpperCase().padStart(2, '0')}`);
+const fileUrl = (bytes) => new URL(`file://${encodeBytes(bytes)}`).href;
 
 // Serves the files below root by their paths, pages as UTF-8, as static web hosts do.
 async function startServer(root) {
@@ -51,18 +53,22 @@ async function startServer(root) {
 let failures = 0;
 const check = (condition, what) => condition || (failures++, console.error(`  FAIL: ${what}`));
 
-// A copy of the samples below parent (else root), made with these stored options (into target).
-function make(options, parent = null, target = null) {
+// A new folder below parent (else root) holding the samples, or layout's [subfolder, images]
+// pairs, made with these stored options and arguments (into target).
+function make(options, { parent = null, target = null, args = [], layout = [['', images]] } = {}) {
     const root = fs.mkdtempSync(path.join(os.tmpdir(), 'tu_k-e2e-'));
     const config = path.join(root, 'config');
     fs.mkdirSync(path.join(config, 'Tarnwick'), { recursive: true });
     const others = Object.entries(options).map(([k, v]) => `${k}=${v}`).join('\n');
     fs.writeFileSync(path.join(config, 'Tarnwick', 'Tu_K.conf'), `[Others]\n${others}\n`);
     const folder = fs.mkdtempSync(path.join(parent ?? root, 'Holiday Pics '));
-    for (const image of images)
-        fs.copyFileSync(path.join(sample, image.source), fsPath(`${folder}/${image.bytes}`));
+    for (const [sub, list] of layout) {
+        fs.mkdirSync(path.join(folder, sub), { recursive: true });
+        for (const image of list)
+            fs.copyFileSync(path.join(sample, image.source), fsPath(path.join(folder, sub, image.bytes)));
+    }
     if (target) fs.mkdirSync(target = path.join(root, target));
-    execFileSync(maker, ['--yes', '--quiet', ...(target ? ['--target', target] : []), folder],
+    execFileSync(maker, ['--yes', '--quiet', ...args, ...(target ? ['--target', target] : []), folder],
         { env: { ...process.env, XDG_CONFIG_HOME: config }, stdio: ['ignore', 'pipe', 'inherit'] });
     return { root, folder, pages: target ?? folder };
 }
@@ -137,7 +143,7 @@ async function walk(browser, label, pagesFolder, expect, origin, seenTexts) {
 // Index at device scale 1 and 2: each picture loads and fits (a thumbnail, @2x at 2 when the
 // image has the pixels, or an image no larger than a thumbnail itself), links to its page and back.
 async function walkIndex(browser, folder) {
-    const indexUrl = new URL(`file://${encodeBytes(`${folder}/index.html`)}`).href;
+    const indexUrl = fileUrl(`${folder}/index.html`);
     for (const scale of [1, 2]) {
         console.log(`- index page at device scale ${scale}`);
         const context = await browser.newContext({ deviceScaleFactor: scale });
@@ -169,6 +175,138 @@ async function walkIndex(browser, folder) {
     }
 }
 
+async function follow(page, selector) {
+    const link = page.locator(selector).first();
+    if (!await link.count()) throw new Error(`no ${selector} at ${page.url()}`);
+    await Promise.all([page.waitForNavigation(), link.click()]);
+}
+
+// The open document once every picture has loaded (lazy ones scrolled into view): its pictures
+// with their place on the page, its links (resolved and as written), its width.
+const readDocument = (page) => page.evaluate(async () => {
+    const pictures = [];
+    for (const img of document.querySelectorAll('img')) {
+        img.scrollIntoView();
+        if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
+        const box = img.getBoundingClientRect();
+        pictures.push({ src: img.currentSrc, width: img.naturalWidth, link: img.closest('a')?.href,
+            left: box.left + scrollX, right: box.right + scrollX });
+    }
+    const links = [...document.querySelectorAll('a')].map((a) =>
+        ({ text: a.textContent, href: a.href, raw: a.getAttribute('href') }));
+    return { pictures, links, scrollWidth: document.documentElement.scrollWidth };
+});
+
+// Checks that the browser is at file, every picture there loaded and every link of it leads to an
+// existing file; returns what it read.
+async function arrive(page, file, where) {
+    check(pathBytes(page.url()) === file, `${where}: at ${page.url()}, want ${file}`);
+    const seen = await readDocument(page);
+    const exists = (url) => fs.existsSync(fsPath(pathBytes(url)));
+    for (const p of seen.pictures) check(p.width > 0 && exists(p.src), `${where}: ${p.src} did not load`);
+    for (const l of seen.links.filter((l) => l.href.startsWith('file:')))
+        check(exists(l.href), `${where}: the link ${l.raw} leads to no file`);
+    return seen;
+}
+
+// An album tree: images in the top folder, Family/Kids and Family/Garden; Notes has none.
+const byText = (...texts) => texts.map((t) => images.find((i) => i.text === t));
+const albumLayout = [['', byText('100% Cotton.jpg', 'Beach.Day.JPG')],
+    ['Family/Kids', byText('Fish & Chips.gif', 'Track #5.jpeg', '猫.GIF')],
+    ['Family/Garden', byText('Harbour at dusk.jpg', 'sunset at sea.jpg')], ['Notes', []]];
+const subAlbums = { '': ['Family'], Family: ['Garden', 'Kids'], 'Family/Garden': [], 'Family/Kids': [] };
+
+// At device scale 1 and 2, from an album's index into each sub-album by its entry and to the
+// album's first page; back by the page's "index" link and each index's "up" link (none at the top).
+async function walkAlbums(browser, top) {
+    for (const scale of [1, 2]) {
+        console.log(`- albums at device scale ${scale}`);
+        const context = await browser.newContext({ deviceScaleFactor: scale });
+        const page = await context.newPage();
+        const walkAlbum = async (album) => {
+            const where = `albums at scale ${scale}, "${album || 'top'}"`;
+            const index = path.join(top, album, 'index.html');
+            const seen = await arrive(page, index, where);
+            const entries = seen.links.filter((l) => l.text !== 'up' && l.href.endsWith('/index.html') &&
+                path.dirname(path.dirname(pathBytes(l.href))) === path.join(top, album));
+            const names = entries.map((l) => path.basename(path.dirname(pathBytes(l.href))));
+            check(names.join() === (subAlbums[album] ?? []).join(), `${where}: sub-albums ${names}`);
+            for (const [i, entry] of entries.entries()) {
+                await follow(page, `a[href="${entry.raw}"]`);
+                await walkAlbum(path.join(album, names[i]));
+                await arrive(page, index, `${where}, back from ${names[i]}`);
+            }
+            const own = albumLayout.find(([sub]) => sub === album)?.[1] ?? [];
+            if (own.length) {
+                const first = path.join(top, album, pageName(own[0]));
+                const entry = seen.links.find((l) => pathBytes(l.href) === first);
+                check(entry, `${where}: no entry for ${first}`);
+                await follow(page, `a[href="${entry?.raw}"]`);
+                await arrive(page, first, `${where}, first page`);
+                await follow(page, 'a:text-is("index")');
+                await arrive(page, index, `${where}, back from the first page`);
+            }
+            const up = seen.links.find((l) => l.text === 'up');
+            check(album ? up && pathBytes(up.href) === path.join(top, path.dirname(album), 'index.html') : !up,
+                `${where}: up leads to ${up?.href}`);
+            if (album && up) await follow(page, 'a:text-is("up")');
+        };
+        await page.goto(fileUrl(path.join(top, 'index.html')));
+        await walkAlbum('');
+        await context.close();
+    }
+}
+
+// The page of the photo with a web copy, and the index, at a phone's size and a desktop's: no
+// sideways scrolling, every image on the screen, the copy shown, its link the original.
+async function walkWebReady(browser, folder) {
+    const harbour = images.find((i) => i.text === 'Harbour at dusk.jpg');
+    const pageFile = path.join(folder, pageName(harbour));
+    const copy = path.join(folder, 'web', pageName(harbour).replace(/html$/, 'jpg'));
+    for (const [width, height, scale] of [[390, 844, 3], [1280, 900, 1]]) {
+        const where = `web-ready at ${width} x ${height}`;
+        console.log(`- ${where}, scale ${scale}`);
+        const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale, isMobile: scale > 1 });
+        const page = await context.newPage();
+        for (const file of [pageFile, path.join(folder, 'index.html')]) {
+            await page.goto(fileUrl(file));
+            const seen = await arrive(page, file, `${where}, ${path.basename(file)}`);
+            check(seen.scrollWidth <= width, `${where}, ${path.basename(file)}: ${seen.scrollWidth} px wide`);
+            for (const p of seen.pictures)
+                check(p.left >= 0 && p.right <= width, `${where}: ${p.src} at ${p.left} to ${p.right}`);
+        }
+        await page.goto(fileUrl(pageFile));
+        const [shown] = (await readDocument(page)).pictures;
+        check(pathBytes(shown.src) === copy && shown.width === 480, `${where}: shows ${shown.src} (${shown.width} px)`);
+        await follow(page, 'img');
+        check(pathBytes(page.url()) === path.join(folder, harbour.bytes), `${where}: the picture leads to ${page.url()}`);
+        await context.close();
+    }
+}
+
+// 450 images: an index over three pages, each one's first/prev/next/last links leading where they
+// should, the three together listing every page once.
+const manyImages = Array.from({ length: 450 }, (_, i) => ({ source: 'Beach.Day.JPG', bytes: `img_${i + 1}.jpg` }));
+async function walkIndexPages(browser, folder) {
+    console.log('- 450 images over three index pages');
+    const pages = manyImages.map((image) => path.join(folder, pageName(image)));
+    const page = await browser.newPage();
+    const indexes = ['index.html', 'index-2.html', 'index-3.html'].map((n) => path.join(folder, n));
+    const listed = [];
+    await page.goto(fileUrl(indexes[0]));
+    for (const [i, index] of indexes.entries()) {
+        const seen = await arrive(page, index, `index page ${i + 1}`);
+        const want = { first: 0, prev: Math.max(i - 1, 0), next: Math.min(i + 1, 2), last: 2 };
+        const nav = seen.links.filter((l) => l.text in want);
+        check(nav.length === 8 && nav.every((l) => pathBytes(l.href) === indexes[want[l.text]]),
+            `index page ${i + 1}: links ${nav.map((l) => `${l.text} ${l.raw}`)}`);
+        listed.push(...seen.pictures.map((p) => pathBytes(p.link)));
+        if (i < 2) await follow(page, 'a:text-is("next")');
+    }
+    check(listed.sort().join() === pages.sort().join(), `index pages list ${listed.length} of ${pages.length} pages`);
+    await page.close();
+}
+
 async function main() {
     if (!fs.existsSync(maker)) throw new Error(`tu_k-make not found at ${maker}`);
     const browser = await chromium.launch({
@@ -195,10 +333,19 @@ async function main() {
         await walkIndex(browser, indexed.folder);
         fs.rmSync(indexed.root, { recursive: true, force: true });
 
+        const visits = [[{ args: ['-r', '--index'], layout: albumLayout }, walkAlbums],
+            [{ args: ['--web-ready', '--index', '--web-size', '480'] }, walkWebReady],
+            [{ args: ['--web-ready', '--index'], layout: [['', manyImages]] }, walkIndexPages]];
+        for (const [how, walkRun] of visits) {
+            const run = make({}, how);
+            await walkRun(browser, run.folder);
+            fs.rmSync(run.root, { recursive: true, force: true });
+        }
+
         // A folder on a RAM disk: pages go into the target folder, every link a full path.
         const shm = fs.mkdtempSync('/dev/shm/tu_k-e2e-');
         try {
-            const setup = make({}, shm, 'Target Pages');
+            const setup = make({}, { parent: shm, target: 'Target Pages' });
             await walk(browser, 'other volume into a target folder', setup.pages,
                 { fullPaths: true, folder: setup.folder }, null, new Map());
             fs.rmSync(setup.root, { recursive: true, force: true });

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real window under Xvfb and openbox as a user would: mouse and keys, keyboard alone,
 # SIGTERM during a run, starts with a message, placement at two scales, a long run stopped with
-# Escape, the Html menu's options; checks pages and the store; screenshots in BUILD/e2e-shots.
+# Escape, the Html menu's options, albums of a tree; checks pages and the store; screenshots in
+# BUILD/e2e-shots.
 # Usage: desktop.sh BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -225,3 +226,35 @@ close_from_menu
 [ "$(grep -cx 'l\(Subfolders\|IntoTarget\|WebReady\)=True' "$store")" = 3 ] ||
     fail "the Html menu's options were not kept: $(grep '^l' "$store")"
 echo "desktop test: the Html menu's options by their access keys, kept by Ctrl+S"
+
+# The keyboard alone makes albums of a tree: typing picks TREE, Alt+H I and Alt+H S turn on the
+# index page and the subfolders; every album with images gets its index, and View opens the top one.
+tree="$home/Desktop/TREE"
+albums=("$tree" "$tree/Family" "$tree/Family/Kids" "$tree/Family/Garden")
+mkdir -p "${albums[@]}" "$tree/Notes"
+cp "$here/sample-images/"{"100% Cotton.jpg",Beach.Day.JPG} "$tree"
+cp "$here/sample-images/"{"Fish & Chips.gif","Track #5.jpeg"} "$tree/Family/Kids"
+cp "$here/sample-images/"{"Harbour at dusk.jpg","sunset at sea.jpg"} "$tree/Family/Garden"
+printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$store"
+rm -f "$scratch/opened"
+start_window
+xdotool type --delay 80 tree
+keys alt+h i alt+h s alt+h
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -gt 1 ]; }
+wait_until 50 menu_open || fail "the Html menu did not open"
+shot albums-menu
+keys Escape Escape ctrl+k
+wait_until 100 box_active || fail "no question box for the tree"
+shot albums-question
+xdotool key alt+y
+albums_made() { for a in "${albums[@]}"; do [ -f "$a/index.html" ] || return 1; done; pages_in "$tree" 10; }
+wait_until 100 albums_made || fail "not every album got its index: $(find "$tree" -name '*.html')"
+[ ! -e "$tree/Notes/index.html" ] || fail "a folder without images got an index"
+for a in "${albums[@]}"; do pages_whole "$a"; done
+# View waits for the end of the run: pressed again until the browser is asked.
+for _ in $(seq 20); do xdotool key ctrl+w; wait_until 5 test -s "$scratch/opened" && break; done
+[ "$(sort -u "$scratch/opened")" = "file://$tree/index.html" ] ||
+    fail "View did not open the top album's index: $(cat "$scratch/opened" 2>/dev/null)"
+shot albums-made
+close_from_menu
+echo "desktop test: albums of a tree by keyboard, an index in each, View on the top one"
