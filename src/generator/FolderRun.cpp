@@ -79,7 +79,7 @@ QString FolderRun::Open(const QByteArray& upLink) {
     for (const auto& [size, name, folder] :
          {std::tuple{pictures.Sizes().thumb, kThumbsFolderName, &thumbsFolder_},
           {pictures.Sizes().web, kWebFolderName, &webFolder_}}) {
-        if (size <= 0)
+        if (size <= 0 || PageCount() == 0)
             continue;
         *folder = MakeChildFolder(outFolder_.fd(), name, output_.sOutFolder.text, failure);
         if (folder->fd() < 0)
@@ -196,6 +196,25 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
     return RunEnd::Finished;
 }
 
+// The index page that lists image k: a web-ready index holds a limited number of entries a page,
+// its sub-albums first.
+QByteArrayView FolderRun::IndexLinkOf(int k) {
+    if (indexLink_.isEmpty() || !shared_.run.settings.lWebReady)
+        return indexLink_;
+    const int page = (int(album_.subalbums.size()) + k) / kIndexEntriesPerPage + 1;
+    if (page == 1)
+        return indexLink_;
+    PageLink(pageIndexLink_, outPrefix_, IndexPageName(page));
+    return pageIndexLink_;
+}
+
+// Picture folders that stayed empty (every image served as its own picture) are removed, so
+// no empty "thumbs" or "web" is left among the pages.
+void FolderRun::RemoveEmptyPictureFolders() {
+    for (const char* name : {kThumbsFolderName, kWebFolderName})
+        (void)unlinkat(outFolder_.fd(), name, AT_REMOVEDIR); // fails, as it should, unless empty
+}
+
 QString FolderRun::ShowMissingCopiesAsImages() {
     for (int k = 0; k < pagesMade_; ++k) {
         if (!showsCopy_[size_t(k)] ||
@@ -248,7 +267,7 @@ QString FolderRun::WritePage(int k) {
     facts.kiloBytes = PageKiloBytes(st.st_size);
     facts.position = k + 1;
     facts.count = count;
-    facts.indexLink = indexLink_;
+    facts.indexLink = IndexLinkOf(k);
     if (shared_.run.settings.lWebReady && firstPicture_ >= 0) {
         const QSize copy = shared_.pictures.SizeOf(firstPicture_ + k, PictureKind::Web);
         showsCopy_[size_t(k)] = !copy.isEmpty();

@@ -59,6 +59,7 @@ public:
     // Once no picture will come any more: every page that was written to show a screen-sized
     // copy that does not exist shows the image itself again.
     QString ShowMissingCopiesAsImages();
+    void RemoveEmptyPictureFolders();
 
     int PageCount() const { return int(album_.images.size()); }
     const QString& OutFolder() const { return output_.sOutFolder.text; }
@@ -66,6 +67,7 @@ public:
 
 private:
     QString WritePage(int k);
+    QByteArrayView IndexLinkOf(int k);
     QString ImageFailure(const FsName& image) const;
     void PrepareLinks();
 
@@ -82,6 +84,7 @@ private:
     std::vector<bool> showsCopy_;        // page k was written to show a screen-sized copy
     QByteArray outPrefix_, imagePrefix_; // full paths in links when pages are elsewhere
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, shownRef_, indexLink_;
+    QByteArray pageIndexLink_;
     QByteArray page_;
     QString lowerName_;
 };

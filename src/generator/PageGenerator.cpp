@@ -237,9 +237,11 @@ QString Runner::WriteIndexes(bool allImages) {
 
 QString Runner::Settle() {
     pictures_.Settle();
-    for (const std::unique_ptr<FolderRun>& folder : folders_)
+    for (const std::unique_ptr<FolderRun>& folder : folders_) {
+        folder->RemoveEmptyPictureFolders();
         if (QString failure = folder->ShowMissingCopiesAsImages(); !failure.isEmpty())
             return failure;
+    }
     return WriteIndexes(false);
 }
 

@@ -139,6 +139,18 @@ private Q_SLOTS:
         QVERIFY2(inside.message.contains("lies inside"), qPrintable(inside.message));
     }
 
+    // A page of a split index page's image leads back to the index page that lists it.
+    void indexOfEachPage() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(MakeImages(folder, NumberedImages(201)));
+        PageRun run = FixedDiskRun(folder);
+        run.settings.lIndex = run.settings.lWebReady = true;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QVERIFY(ReadFile(folder + "img199_jpg.html").contains("href=\"index.html\">index"));
+        QVERIFY(ReadFile(folder + "img200_jpg.html").contains("href=\"index-2.html\">index"));
+    }
+
     // A stop in the middle of the tree leaves every page whole and every index page naming
     // only pages that exist.
     void stopMidTree() {
