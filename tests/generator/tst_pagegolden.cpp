@@ -38,7 +38,7 @@ void MakeDatedImages(const QString& folder, const QList<Image>& images) {
         const QByteArray path = folder.toUtf8() + image.name;
         QVERIFY(WriteFile(path, QByteArray(image.size, 'x')));
         QVERIFY(SetFileTime(path, time));
-        time += 33 * 86400;
+        time += 33 * time_t(86400);
     }
 }
 
@@ -163,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(result.message.endsWith("b.gif (could not be decoded)."), settings.lIndex);
         CompareWithGolden(golden, PageContents(folder), {});
         // No stray files: the index page and its thumbs folder only when asked for.
-        QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * images.size() + 2 * settings.lIndex);
+        QCOMPARE(FolderEntries(folder.toUtf8()).size(), 2 * (images.size() + settings.lIndex));
     }
 
     // From a CD-ROM: pages go to the target folder, made with its parents, with full-path links.
@@ -191,11 +191,10 @@ private Q_SLOTS:
         }
     }
 
-    // Each optional line of a page follows its own box, in every combination of the ten.
+    // Each optional line of a page follows its own box, in every combination of the ten. The
+    // lines, in page order, each after the boxes it needs on (after "!", off): Centre, Bold,
+    // Italic, Links, Folder, Date, Size, backGround, sample Text, copYright; no other line counts.
     void linesFollowTheirBoxes() {
-        // The lines that depend on the boxes, in page order, each after the boxes it needs on
-        // (or with "!", off): Centre, Bold, Italic, Links, Folder, Date, Size, backGround,
-        // sample Text, copYright. Other lines are left out of the comparison.
         QByteArrayList needs, lines;
         for (const QByteArray& entry :
              QByteArray("!G <body x>|G <body background=\"a.jpg\" x>|B <b>|I <i>|C <center>|"
