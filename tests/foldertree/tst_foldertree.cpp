@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "app/TableRows.h"
 #include "base/PathNames.h"
 #include "foldertree/FolderTree.h"
 
@@ -132,9 +133,6 @@ private Q_SLOTS:
         QTreeWidgetItem* pics = desk->child(2);
         QCOMPARE(FolderTree::NodeKey(pics), desktop_ + "/MY PICS");
         QCOMPARE(pics->childCount(), 0); // desktop folders are not probed
-        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
-        tree->tv_NodeClick(pics);
-        QCOMPARE(chosen.value(0).value(0).toString(), desktop_ + "/MY PICS/");
     }
 
     // The first volume opens filled; a folder that cannot be read keeps the child it showed.
@@ -160,7 +158,6 @@ private Q_SLOTS:
         const QTreeWidgetItem* mid = tree->Node(v + "/Mid Folder");
         QCOMPARE(ChildTexts(mid), QStringList{"Deeper"});
         QCOMPARE(tree->Node(v + "/zeta")->childCount(), 0);
-        QCOMPARE(tree->FilledKeys().count(v), 1);
         const int reads = folders_->Reads();
         tree->collapseItem(node);
         tree->expandItem(node);
@@ -173,34 +170,48 @@ private Q_SLOTS:
         QCOMPARE(folders_->Reads(), reads);
     }
 
-    void clicks() {
+    // What the user's mouse and keys choose, once each, and select; "@" stands for the volume
+    // v. Key 0: the mouse on the node, 1: on the node that is current, -1: on its arrow; a key
+    // acts on the node made current first.
+    void choosing_data() {
+        Columns<QString, int, QString>("node", "key", "chosen");
+        Row("mouse on a folder", "@/Sub", 0, "@/Sub/");
+        Row("mouse on the current folder", "@/Sub", 1, "@/Sub/");
+        Row("mouse on the computer", "root", 0, "top");
+        Row("mouse on the current desktop", "desk", 1, "top");
+        Row("Return on a volume", "@", int(Qt::Key_Return), "@/");
+        Row("Enter on the root volume", "/", int(Qt::Key_Enter), "/");
+        Row("Space on a folder", "@/Sub", int(Qt::Key_Space), "@/Sub/");
+        Row("Down to the next folder", "@", int(Qt::Key_Down), "@/Sub/");
+        Row("Left collapses and chooses", "@", int(Qt::Key_Left), "@/");
+        Row("mouse on an open folder's arrow", "@", -1, "@/");
+    }
+    void choosing() {
+        QFETCH(QString, node);
+        QFETCH(int, key);
         const QString v = AddVolume("v", "ext4", {"Sub/deeper/"});
         table_->mounts.append(Mount("/ ext4"));
         const auto tree = Build();
+        tree->resize(300, 600);
+        tree->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tree.get()));
+        tree->expandItem(tree->Node(v));
+        QTreeWidgetItem* item = tree->Node(node.replace('@', v));
+        tree->setCurrentItem(key > 0 ? item : tree->Node("desk"));
         QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         QSignalSpy top(tree.get(), &FolderTree::TopNodeClicked);
-        tree->tv_NodeClick(tree->Node("desk"));
-        tree->tv_NodeClick(tree->Node("root"));
-        QCOMPARE(top.size(), 2);
-        QCOMPARE(chosen.size(), 0);
-        tree->tv_NodeClick(tree->Node("/"));
-        tree->tv_NodeClick(tree->Node(v));
-        tree->tv_NodeClick(tree->Node(v + "/Sub"));
-        QCOMPARE(chosen.size(), 3);
-        QCOMPARE(chosen[0][0].toString(), QStringLiteral("/"));
-        QCOMPARE(chosen[1][0].toString(), v + "/");
-        QCOMPARE(chosen[2][0].toString(), v + "/Sub/");
-        // The root volume is the first: it opened with its folders, keyed without "//".
-        QVERIFY(tree->Node("/")->childCount() > 0);
-        QVERIFY(!FolderTree::NodeKey(tree->Node("/")->child(0)).startsWith("//"));
-        // Collapsing a folder acts as a click on it.
-        QTreeWidgetItem* sub = tree->Node(v + "/Sub");
-        tree->expandItem(tree->Node(v));
-        tree->expandItem(sub);
-        tree->collapseItem(sub);
-        QCOMPARE(chosen.size(), 4);
-        QCOMPARE(chosen[3][0].toString(), v + "/Sub/");
-        QCOMPARE(tree->currentItem(), sub);
+        const QRect rect = tree->visualItemRect(item);
+        if (key <= 1)
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              key < 0 ? QPoint(rect.left() - 8, rect.center().y()) : rect.center());
+        else
+            QTest::keyClick(tree.get(), Qt::Key(key));
+        QStringList seen(top.size(), "top");
+        for (const QList<QVariant>& signal : chosen)
+            seen << signal[0].toString();
+        QTEST(seen.join(' ').replace(v, "@"), "chosen");
+        QCOMPARE(tree->currentItem(),
+                 top.size() ? item : tree->Node(WithoutTrailingSeparator(seen[0])));
     }
 
     // Every click on a removable volume lists it again, adding new folders only.
@@ -209,7 +220,6 @@ private Q_SLOTS:
         const auto tree = Build();
         QTreeWidgetItem* node = tree->Node(usb);
         QCOMPARE(node->childCount(), 0);
-        QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         tree->tv_NodeClick(node);
         QCOMPARE(ChildTexts(node), QStringList{"Photos"});
         QVERIFY(MakeImages(usb + "/", {"music/rock/", "Zebra/"}));
@@ -217,8 +227,6 @@ private Q_SLOTS:
         QCOMPARE(ChildTexts(node), (QStringList{"Music", "Photos", "Zebra"}));
         QCOMPARE(tree->Node(usb + "/music")->childCount(), 1);
         QCOMPARE(folders_->listed.value(usb), 2);
-        QCOMPARE(chosen.size(), 2);
-        QCOMPARE(chosen[1][0].toString(), usb + "/");
     }
 
     // A deep folder is opened down to from the deepest node above it, selected and chosen; one
@@ -235,7 +243,7 @@ private Q_SLOTS:
             QCOMPARE(FolderTree::NodeKey(node),
                      folder.contains(".h") ? "" : WithoutTrailingSeparator(folder));
             for (; node && node->parent(); node = node->parent())
-                QVERIFY(node->parent()->isExpanded());
+                QVERIFY2(node->parent()->isExpanded(), qPrintable(folder));
         }
         QCOMPARE(ChildTexts(tree->Node(v + "/a/b/c")), QStringList{"D"});
     }
@@ -268,7 +276,7 @@ private Q_SLOTS:
         QTreeWidgetItem* top = tree->Node(v + "/top");
         for (QString key = v + "/top"; key.size() < v.size() + 30; key += "/loop") {
             QTreeWidgetItem* node = tree->Node(key);
-            QVERIFY(node);
+            QVERIFY2(node, qPrintable(key));
             QCOMPARE(ChildTexts(node), QStringList{"Loop"});
             const int reads = folders_->Reads();
             tree->expandItem(node);
