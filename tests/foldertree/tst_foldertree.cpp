@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "base/PathNames.h"
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include <QGuiApplication>
 #include <QSignalSpy>

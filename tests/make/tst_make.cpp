@@ -46,7 +46,7 @@ private Q_SLOTS:
     void targetFolder() {
         QFETCH(QString, from);
         QFETCH(QString, kind);
-        if (DriveTypeName("/dev/shm") != QLatin1String(kRamDisk))
+        if (VolumeKindOf("/dev/shm") != VolumeKind::RamDisk)
             QSKIP("no RAM disk at /dev/shm");
         QTemporaryDir ram("/dev/shm/tst_make-XXXXXX");
         const QString images = ram.path() + "/Card/";
@@ -142,7 +142,7 @@ private Q_SLOTS:
             QVERIFY(MakeImages(folder_, kind == "empty"
                                             ? QStringList{"notes.txt", "Sub/"}
                                             : QStringList{"a.jpg", "Sub/", "Sub/b.gif"}));
-        if (kind == "fixed" && DriveTypeName(folder) != QLatin1String(kFixedDisk))
+        if (kind == "fixed" && VolumeKindOf(folder) != VolumeKind::FixedDisk)
             QSKIP("the temporary folder is not on a fixed disk");
         if (kind.startsWith("ini:")) // the store's text
             QVERIFY(MakeFolder(config_ + "/Tarnwick") &&
