@@ -13,7 +13,7 @@ namespace tuk {
 class TerminalProgress : public PageRunListener {
 public:
     // Null: the run is followed without a line.
-    explicit TerminalProgress(std::ostream* out) : out_(out) {}
+    explicit TerminalProgress(std::ostream* out = nullptr) : out_(out) {}
     ~TerminalProgress() override { Clear(); }
     TerminalProgress(const TerminalProgress&) = delete;
     TerminalProgress& operator=(const TerminalProgress&) = delete;

@@ -149,7 +149,7 @@ private Q_SLOTS:
         index->trigger();
         QVERIFY(Page().lIndex);
         Make();
-        QVERIFY(Count().endsWith(" -- OK"));
+        QVERIFY(Count().endsWith(" -- OK") && w_->StatusText(StatusPanel::Folder) == folder);
         // One bar for the run, full at its end (these images decode to no thumbnail).
         QCOMPARE(Get<QProgressBar>("RunProgress")->value(), 5);
         QCOMPARE(Get<QProgressBar>("RunProgress")->maximum(), 5);
@@ -199,14 +199,16 @@ private Q_SLOTS:
         const QString other = Images("other", 1);
         const QString handed = Images("handed", 2);
         Choose(folder);
+        QGuiApplication::clipboard()->clear();
         bool ran = false;
         DuringRun([&] {
             ran = Program().lMaking;
             Choose(other);
             w_->TakeHandedFolder(handed); // chosen once the run has ended
             QCOMPARE(w_->sFolder(), folder);
-            for (const char* key : {"refresh", "htmlmake", "default", "save", "target", "exit"})
-                w_->TB_ButtonClick(key);
+            for (const char* key :
+                 {"refresh", "htmlmake", "default", "save", "target", "exit", "about", "copy"})
+                w_->TB_ButtonClick(key); // only copy runs: it changes nothing
             QVERIFY(!w_->TV()->isEnabled());
             QVERIFY(w_->File1()->updatesEnabled()); // the list shows the page being made
             QCOMPARE(w_->File1()->currentRow(), 0);
@@ -215,7 +217,8 @@ private Q_SLOTS:
         Make();
         QVERIFY(ran);
         QCOMPARE(dialogs_.asked.size(), 1); // no second run, no defaults question
-        QVERIFY(dialogs_.prompts.isEmpty() && w_->isVisible());
+        QVERIFY(dialogs_.prompts.isEmpty() && dialogs_.abouts.isEmpty() && w_->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), Get<QLabel>("lblBody")->text());
         QCOMPARE(w_->sFolder(), handed);
         QCOMPARE(PagesIn(folder).size(), 30);
         QVERIFY(!QFile::exists(StorePath()));
