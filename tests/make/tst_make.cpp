@@ -238,11 +238,10 @@ private Q_SLOTS:
         struct SignalOnSecondPage : TerminalProgress {
             void Progress(int k, int, const QString&) override { (void)(k == 2 && raise(SIGTERM)); }
         } progress;
-        const PageRunResult result = PageGenerator(FixedDiskRun(folder_), &progress);
+        QCOMPARE(PageGenerator(FixedDiskRun(folder_), &progress).end, RunEnd::Stopped);
         for (const int signo : {SIGINT, SIGTERM, SIGHUP})
             std::signal(signo, SIG_DFL);
         QCOMPARE(CaughtStopSignal(), SIGTERM);
-        QCOMPARE(result.end, RunEnd::Stopped);
         QCOMPARE(PagesIn(folder_), QStringList({"img000_jpg.html", "img001_jpg.html"}));
     }
 

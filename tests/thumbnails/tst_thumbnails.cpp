@@ -29,12 +29,12 @@ QByteArray Claiming(QByteArray jpeg, int width, int height) {
     return jpeg;
 }
 
-// A 4 x 4 GIF: colour 0 red, colour 1 transparent, the left half red. Its LZW data sends a
+// A 16 x 4 GIF: colour 0 red, colour 1 transparent, the left half red. Its LZW data sends a
 // clear code before every pixel, so the codes stay three bits wide.
 QByteArray HalfTransparentGif() {
-    QByteArray gif("GIF89a\x04\x00\x04\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-                   "!\xf9\x04\x01\x00\x00\x01\x00,\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02",
-                   40);
+    QByteArray gif("GIF89a\x10\x00\x04\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                   "!\xf9\x04\x01\x00\x00\x01\x00,\x00\x00\x00\x00\x10\x00\x04\x00\x00\x02",
+                   38);
     QByteArray data;
     quint32 bits = 0;
     int count = 0;
@@ -43,8 +43,8 @@ QByteArray HalfTransparentGif() {
         for (count += 3; count >= 8; count -= 8, bits >>= 8)
             data += char(bits & 0xff);
     };
-    for (int pixel = 0; pixel < 16; ++pixel)
-        code(4), code(pixel % 4 < 2 ? 0 : 1);
+    for (int pixel = 0; pixel < 64; ++pixel)
+        code(4), code(pixel % 16 < 8 ? 0 : 1);
     code(5);
     if (count > 0)
         data += char(bits & 0xff);
@@ -88,7 +88,7 @@ private Q_SLOTS:
                                 << QSize(20, 40) << false;
         QTest::newRow("progressive")
             << TwoColourJpeg(40, 20, 0, true) << int(ImageFormat::Jpeg) << QSize(40, 20) << true;
-        QTest::newRow("gif") << HalfTransparentGif() << int(ImageFormat::Gif) << QSize(4, 4)
+        QTest::newRow("gif") << HalfTransparentGif() << int(ImageFormat::Gif) << QSize(16, 4)
                              << false;
         QTest::newRow("cut before its frame") << jpeg.left(30) << 0 << QSize() << false;
         QTest::newRow("svg") << QByteArray("<svg width='9' height='9'/>") << 0 << QSize() << false;
@@ -206,13 +206,14 @@ private Q_SLOTS:
         const QString folder = dir.path() + "/";
         QVERIFY(WriteFile(folder + "a.gif", HalfTransparentGif()));
         PictureWorkers maker = Maker();
-        PageRun run = IndexRun(folder, maker, 2);
+        PageRun run = IndexRun(folder, maker, 8);
         run.settings.BackR = 0, run.settings.BackG = 200, run.settings.BackB = 0;
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
         const QImage thumb(folder + "thumbs/a_gif.jpg", "jpeg");
-        QCOMPARE(thumb.size(), QSize(2, 2));
-        const QRgb right = thumb.pixel(1, 0);
-        QVERIFY2(qGreen(right) > 150 && qRed(right) < 100, qPrintable(QString::number(right, 16)));
+        QCOMPARE(thumb.size(), QSize(8, 2));
+        const QRgb left = thumb.pixel(0, 0), right = thumb.pixel(7, 0);
+        QVERIFY2(qGreen(right) > 150 && qRed(right) < 100 && qRed(left) > 150 && qGreen(left) < 100,
+                 qPrintable(QString::number(left, 16) + ' ' + QString::number(right, 16)));
     }
 
     void kept_data() {
