@@ -4,7 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/frmTu_K.h"
 #include "base/PathNames.h"
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     window.PageGenerator();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     turn.stop();
-    if (!window.StatusPanel(2).endsWith(QLatin1String("OK")))
+    if (!window.StatusText(StatusPanel::Count).endsWith(QLatin1String("OK")))
         return 1;
     std::printf("%.3f %.1f\n", seconds, static_cast<double>(longestGap) / 1e6);
     return 0;

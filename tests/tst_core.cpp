@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/FolderHistory.h"
-#include "app/StartArguments.h"
+#include "app/start/FolderHistory.h"
+#include "app/start/StartArguments.h"
 #include "base/FsName.h"
 #include "base/PathNames.h"
 #include "foldertree/FolderListing.h"
@@ -79,7 +79,7 @@ private Q_SLOTS:
              Mount("/v/udf udf / 0:1 removable"), Mount("/v/tmpfs tmpfs"), Mount("/v/proc proc"),
              Mount("/media/cd iso9660"), Mount("/media/cd/net nfs"), Mount("/mnt ext4"),
              Mount("/mnt tmpfs")});
-        QTEST(DriveTypeName(path, table), "kind");
+        QTEST(DriveTypeName(VolumeKindOf(path, table)), "kind");
     }
 
     // A link on the fixed disk that points into another volume counts as that volume.
@@ -89,8 +89,8 @@ private Q_SLOTS:
         QVERIFY(MakeImages(dir.path() + "/", {"cd/pics/", "link->" + target}));
         const FixtureMountTable table(
             {Mount("/ ext4"), Mount(QDir(target).canonicalPath() + " iso9660")});
-        QCOMPARE(DriveTypeName(dir.path() + "/link/pics", table), QStringLiteral("CD-ROM"));
-        QCOMPARE(DriveTypeName(dir.path() + "/link/not-yet/x", table), QStringLiteral("CD-ROM"));
+        QCOMPARE(VolumeKindOf(dir.path() + "/link/pics", table), VolumeKind::CdRom);
+        QCOMPARE(VolumeKindOf(dir.path() + "/link/not-yet/x", table), VolumeKind::CdRom);
     }
 
     void parsesMountInfo() {

@@ -4,7 +4,7 @@
 //
 // Prints each volume node and the median time of BuildFolderTree in milliseconds.
 
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 //
 // Prints the median of several runs per count, in milliseconds.
 
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

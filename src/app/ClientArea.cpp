@@ -1,9 +1,9 @@
 #include "app/ClientArea.h"
 
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 #include "settings/PageSettings.h"
-#include "style/ColorEditor.h"
-#include "style/TextOptions.h"
+#include "style/widgets/ColorEditor.h"
+#include "style/widgets/TextOptions.h"
 
 #include <QListWidget>
 #include <algorithm>

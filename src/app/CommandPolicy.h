@@ -1,8 +1,17 @@
 #pragma once
 
-#include "app/toolbar/ToolbarImages.h"
+#include <QString>
 
 namespace tuk {
+
+// The window's commands, in the toolbar's order.
+enum class ToolKey { Exit, Refresh, Target, Copy, Save, Default, HtmlMake, HtmlView, About };
+
+// The command's name: its toolbar button's object name and picture ("htmlmake").
+QString ToolKeyName(ToolKey key);
+
+// The command a name stands for; false for any other text (compared exactly).
+bool ToolKeyOf(const QString& name, ToolKey& key);
 
 // What the window's commands depend on.
 struct CommandState {

@@ -2,10 +2,10 @@
 
 #include "app/CloseOnSignal.h"
 #include "app/Dialogs.h"
-#include "app/HandOver.h"
 #include "app/SingleInstance.h"
-#include "app/StartArguments.h"
 #include "app/frmTu_K.h"
+#include "app/start/HandOver.h"
+#include "app/start/StartArguments.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -21,7 +21,7 @@ namespace tuk {
 
 namespace {
 
-// Follows a run from the window: progress in the second status panel and its bar, the list's
+// Follows a run from the window: progress in the count panel and its bar, the list's
 // selection on the page being made, one turn of the event loop after every page, and a stop
 // on request. Progress is shown at most every 40 ms and for the last page: repainting it for
 // every page would cost more than writing the page.
@@ -40,12 +40,13 @@ public:
         if (k > 1 && k < n && shown_.elapsed() < kShowEveryMs)
             return;
         shown_.restart();
-        status_.SetPanelText(2, statusText);
+        status_.SetPanelText(StatusPanel::Count, statusText);
         status_.SetRunStep(k);
         list_.setCurrentRow(k - 1);
     }
     void ThumbProgress(int k, int, const QString& statusText) override {
-        status_.SetPanelText(2, statusText); // the maker calls at the 40 ms pace already
+        // The maker calls at the 40 ms pace already.
+        status_.SetPanelText(StatusPanel::Count, statusText);
         status_.SetRunStep(pages_ + k);
     }
     void Yield() override { QCoreApplication::processEvents(); }
@@ -122,27 +123,28 @@ void RunController::CheckFolderStillThere() {
     folderImages_.clear();
     hasSubfolder_ = false;
     lHtmlView_ = false;
-    status_.SetPanelText(2, QStringLiteral("Folder removed"));
+    status_.SetPanelText(StatusPanel::Count, QStringLiteral("Folder removed"));
     changed_();
 }
 
 void RunController::ClearFolderPanels() {
-    status_.SetPanelText(1, QString());
-    status_.SetPanelText(2, QString());
+    status_.SetPanelText(StatusPanel::Folder, QString());
+    status_.SetPanelText(StatusPanel::Count, QString());
 }
 
 void RunController::RefreshImageList() {
-    status_.SetPanelText(1, sFolder_);
+    status_.SetPanelText(StatusPanel::Folder, sFolder_);
     FolderImages images = ListFolderImages(FsName(sFolder_).bytes);
     file1_.clear();
     file1_.addItems(ShownTexts(images.names));
     folderImages_ = std::move(images.names);
     hasSubfolder_ = HasSubfolder(sFolder_);
-    status_.SetPanelText(2, QString::number(folderImages_.size()) + QStringLiteral(" Images"));
+    status_.SetPanelText(StatusPanel::Count,
+                         QString::number(folderImages_.size()) + QStringLiteral(" Images"));
     firstPagePath_ = folderImages_.isEmpty()
                          ? QString()
                          : PageMadeBefore(FsName(sFolder_), folderImages_.constFirst(),
-                                          Program().page, DriveTypeName(sFolder_));
+                                          Program().page, VolumeKindOf(sFolder_));
     lHtmlView_ = !firstPagePath_.isEmpty();
     changed_();
 }
@@ -150,7 +152,7 @@ void RunController::RefreshImageList() {
 void RunController::MakePages(const QString& body) {
     PageRun run;
     run.sFolder = FsName(sFolder_);
-    run.driveType = DriveTypeName(sFolder_);
+    run.driveType = VolumeKindOf(sFolder_);
     const PageSettings& page = Program().page;
     const OutputChoice out =
         ChooseOutputFolder(run.sFolder, run.driveType, page.TargetFolder, page.lIntoTarget);
@@ -184,7 +186,7 @@ void RunController::MakePages(const QString& body) {
     status_.EndRun();
     Program().lMaking = false;
     if (!closing_) { // else the window is closing: no messages, nothing saved
-        status_.SetPanelText(2, result.statusText);
+        status_.SetPanelText(StatusPanel::Count, result.statusText);
         // View opens the index page when the run made one.
         firstPagePath_ = result.indexPath.isEmpty() ? result.firstPagePath : result.indexPath;
         lHtmlView_ = result.end == RunEnd::Finished ||

@@ -1,10 +1,10 @@
 #include "app/SettingsBinder.h"
 
 #include "app/Dialogs.h"
-#include "app/FolderHistory.h"
 #include "app/StepFailure.h"
-#include "style/ColorEditor.h"
-#include "style/TextOptions.h"
+#include "app/start/FolderHistory.h"
+#include "style/widgets/ColorEditor.h"
+#include "style/widgets/TextOptions.h"
 
 #include <utility>
 

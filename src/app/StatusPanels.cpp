@@ -147,21 +147,33 @@ void StatusPanels::EndRun() {
     stop_->hide();
 }
 
-void StatusPanels::SetPanelText(int panel, const QString& text) {
-    if (panel == 1 || panel == 2)
-        texts_[static_cast<size_t>(panel - 1)]->SetFullText(text);
+ElidedPanel* StatusPanels::TextPanel(StatusPanel panel) const {
+    switch (panel) {
+    case StatusPanel::Folder:
+        return texts_[0];
+    case StatusPanel::Count:
+        return texts_[1];
+    case StatusPanel::Date:
+    case StatusPanel::Time:
+        break;
+    }
+    return nullptr;
 }
 
-QString StatusPanels::PanelText(int panel) const {
-    if (panel == 1 || panel == 2)
-        return texts_[static_cast<size_t>(panel - 1)]->FullText();
-    if (panel == 3 || panel == 4)
-        return clock_panels_[static_cast<size_t>(panel - 3)]->text();
-    return {};
+void StatusPanels::SetPanelText(StatusPanel panel, const QString& text) {
+    if (ElidedPanel* shown = TextPanel(panel))
+        shown->SetFullText(text);
 }
 
-QString StatusPanels::ShownText(int panel) const {
-    return panel == 1 || panel == 2 ? texts_[static_cast<size_t>(panel - 1)]->text() : QString();
+QString StatusPanels::PanelText(StatusPanel panel) const {
+    if (const ElidedPanel* shown = TextPanel(panel))
+        return shown->FullText();
+    return clock_panels_[panel == StatusPanel::Date ? 0 : 1]->text();
+}
+
+QString StatusPanels::ElidedText(StatusPanel panel) const {
+    const ElidedPanel* shown = TextPanel(panel);
+    return shown ? shown->text() : QString();
 }
 
 void StatusPanels::RefreshDateTime() {

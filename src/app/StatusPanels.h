@@ -12,27 +12,35 @@ namespace tuk {
 
 class ElidedPanel;
 
-// The status bar "Status": panel 1 the current folder, panel 2 the image count or the run's
-// progress and outcome (both set by the program), panel 3 today's date and panel 4 the time,
-// kept current by a timer in the user's locale formats. A text that does not fit is
-// shortened, never the window widened: the folder loses its middle, the progress its front
-// so the run's outcome at its end stays readable; the full text is the panel's tooltip.
+// The panels of the status bar, left to right (their object names are "StatusPanel1" to 4).
+enum class StatusPanel {
+    Folder, // the current folder
+    Count,  // the image count, or a run's progress and outcome
+    Date,   // today's date
+    Time,   // the time
+};
+
+// The status bar "Status". The program sets the texts of the folder and count panels; the
+// date and the time are kept current by a timer in the user's locale formats. A text that
+// does not fit is shortened, never the window widened: the folder loses its middle, the
+// progress its front so the run's outcome at its end stays readable; the full text is the
+// panel's tooltip.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
     explicit StatusPanels(QWidget* parent);
 
-    // Panels are numbered 1..4; only 1 and 2 take text from outside.
-    void SetPanelText(int panel, const QString& text);
-    QString PanelText(int panel) const;
-    // The text panel 1 or 2 shows now, shortened to its width.
-    QString ShownText(int panel) const;
+    // Only the folder and count panels take text from outside.
+    void SetPanelText(StatusPanel panel, const QString& text);
+    QString PanelText(StatusPanel panel) const;
+    // The text the folder or count panel shows now, shortened to its width.
+    QString ElidedText(StatusPanel panel) const;
 
     // Shows the current date and time now.
     void RefreshDateTime();
 
-    // A run's progress bar and its Stop button, beside panel 2 and only while a run goes on:
-    // ShowRun with the run's number of steps, SetRunStep for each step done, EndRun hides both.
+    // A run's progress bar and its Stop button, beside the count panel and only while a run goes
+    // on: ShowRun with the run's number of steps, SetRunStep for each step done, EndRun hides both.
     void ShowRun(int steps);
     void SetRunStep(int step);
     void EndRun();
@@ -43,6 +51,9 @@ Q_SIGNALS:
 
 private:
     void AddRunControls();
+
+    // The folder and count panels take text; the date and time panels are the clock's.
+    ElidedPanel* TextPanel(StatusPanel panel) const;
 
     std::array<ElidedPanel*, 2> texts_{};
     std::array<QLabel*, 2> clock_panels_{};

@@ -6,13 +6,13 @@
 #include "app/PlacementKeeper.h"
 #include "app/RunController.h"
 #include "app/SettingsBinder.h"
-#include "app/StartArguments.h"
 #include "app/StatusPanels.h"
 #include "app/icons/AppIcon.h"
+#include "app/start/StartArguments.h"
 #include "app/toolbar/Toolbar.h"
-#include "foldertree/FolderTree.h"
-#include "style/ColorEditor.h"
-#include "style/TextOptions.h"
+#include "foldertree/widgets/FolderTree.h"
+#include "style/widgets/ColorEditor.h"
+#include "style/widgets/TextOptions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -166,11 +166,11 @@ QToolBar* frmTu_K::TB() const {
     return tb_;
 }
 
-void frmTu_K::SetStatusPanel(int panel, const QString& text) {
+void frmTu_K::SetStatusText(StatusPanel panel, const QString& text) {
     status_->SetPanelText(panel, text);
 }
 
-QString frmTu_K::StatusPanel(int panel) const {
+QString frmTu_K::StatusText(StatusPanel panel) const {
     return status_->PanelText(panel);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/CommandPolicy.h"
 #include "app/Dialogs.h"
-#include "app/FolderHistory.h"
-#include "app/toolbar/ToolbarImages.h"
-#include "style/TwipScale.h"
+#include "app/StatusPanels.h"
+#include "app/start/FolderHistory.h"
+#include "style/widgets/TwipScale.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -20,7 +21,6 @@ class FolderTree;
 class PlacementKeeper;
 class RunController;
 class SettingsBinder;
-class StatusPanels;
 class TextOptions;
 class Toolbar;
 
@@ -43,10 +43,9 @@ public:
     void SetStartFolder(const QString& folder) { startFolder_ = folder; }
 
     QToolBar* TB() const;
-    // Status panels: 1 the current folder, 2 the image count (3 and 4, date and time, keep
-    // themselves current).
-    void SetStatusPanel(int panel, const QString& text);
-    QString StatusPanel(int panel) const;
+    // The text of a status panel (only the folder and count panels take one).
+    void SetStatusText(StatusPanel panel, const QString& text);
+    QString StatusText(StatusPanel panel) const;
     // A menu entry by its name ("mnuHtmlMake"); null for an unknown name.
     QAction* MenuEntry(const QString& name) const;
 

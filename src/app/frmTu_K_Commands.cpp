@@ -4,13 +4,13 @@
 #include "app/MenuOptions.h"
 #include "app/RunController.h"
 #include "app/SettingsBinder.h"
-#include "app/StartArguments.h"
+#include "app/start/StartArguments.h"
 #include "app/toolbar/Toolbar.h"
 #include "base/PathNames.h"
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 #include "generator/Credit.h"
 #include "settings/PageSettings.h"
-#include "style/ColorEditor.h"
+#include "style/widgets/ColorEditor.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 #include "app/Run.h"
-#include "app/StartArguments.h"
+#include "app/start/StartArguments.h"
 #include "base/FsName.h"
 
 #include <QApplication>

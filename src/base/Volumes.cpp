@@ -102,7 +102,27 @@ QList<MountEntry> SystemMountTable::Mounts() const {
     return mounts;
 }
 
-QString VolumeKindName(const MountEntry& mount) {
+QString DriveTypeName(VolumeKind kind) {
+    switch (kind) {
+    case VolumeKind::NotExisting:
+        return QStringLiteral("Not Existing Drive");
+    case VolumeKind::RemovableDisk:
+        return QStringLiteral("Removable Disk");
+    case VolumeKind::FixedDisk:
+        return QStringLiteral("Fixed Disk");
+    case VolumeKind::RemoteDisk:
+        return QStringLiteral("Remote Disk");
+    case VolumeKind::CdRom:
+        return QStringLiteral("CD-ROM");
+    case VolumeKind::RamDisk:
+        return QStringLiteral("RAM Disk");
+    case VolumeKind::Unknown:
+        break;
+    }
+    return QStringLiteral("Unknown Medium ");
+}
+
+VolumeKind VolumeKindOf(const MountEntry& mount) {
     static const QSet<QString> blockFs{
         QStringLiteral("ext2"),    QStringLiteral("ext3"),     QStringLiteral("ext4"),
         QStringLiteral("xfs"),     QStringLiteral("btrfs"),    QStringLiteral("f2fs"),
@@ -121,16 +141,16 @@ QString VolumeKindName(const MountEntry& mount) {
         QStringLiteral("fuse.davfs"), QStringLiteral("fuse.gvfsd-fuse")};
     const QString& fs = mount.fsType;
     if (blockFs.contains(fs))
-        return QLatin1String(mount.removable ? kRemovableDisk : kFixedDisk);
+        return mount.removable ? VolumeKind::RemovableDisk : VolumeKind::FixedDisk;
     if (fs == QLatin1String("overlay") && mount.mountPoint == QLatin1String("/"))
-        return QLatin1String(kFixedDisk);
+        return VolumeKind::FixedDisk;
     if (networkFs.contains(fs))
-        return QLatin1String(kRemoteDisk);
+        return VolumeKind::RemoteDisk;
     if (fs == QLatin1String("iso9660") || fs == QLatin1String("udf"))
-        return QLatin1String(kCdRom);
+        return VolumeKind::CdRom;
     if (fs == QLatin1String("tmpfs") || fs == QLatin1String("ramfs"))
-        return QLatin1String(kRamDisk);
-    return QLatin1String(kUnknownMedium);
+        return VolumeKind::RamDisk;
+    return VolumeKind::Unknown;
 }
 
 const MountEntry* VolumeOf(const QString& path, const QList<MountEntry>& mounts) {
@@ -147,14 +167,14 @@ const MountEntry* VolumeOf(const QString& path, const QList<MountEntry>& mounts)
     return best;
 }
 
-QString DriveTypeName(const QString& path, const MountTableSource& table) {
+VolumeKind VolumeKindOf(const QString& path, const MountTableSource& table) {
     const QList<MountEntry> mounts = table.Mounts();
     const MountEntry* volume = VolumeOf(path, mounts);
-    return volume ? VolumeKindName(*volume) : QLatin1String(kNotExistingDrive);
+    return volume ? VolumeKindOf(*volume) : VolumeKind::NotExisting;
 }
 
-QString DriveTypeName(const QString& path) {
-    return DriveTypeName(path, SystemMountTable());
+VolumeKind VolumeKindOf(const QString& path) {
+    return VolumeKindOf(path, SystemMountTable());
 }
 
 } // namespace tuk

@@ -36,27 +36,32 @@ bool IsRemovableDevice(const QString& deviceId, const QString& sysRoot);
 // Parses the text of /proc/self/mountinfo (removable flags left false).
 QList<MountEntry> ParseMountInfo(const QByteArray& text);
 
-// The kinds of volume, named as the program shows and compares them.
-inline const char* const kFixedDisk = "Fixed Disk";
-inline const char* const kRemoteDisk = "Remote Disk";
-inline const char* const kCdRom = "CD-ROM";
-inline const char* const kRamDisk = "RAM Disk";
-inline const char* const kRemovableDisk = "Removable Disk";
-inline const char* const kNotExistingDrive = "Not Existing Drive";
-inline const char* const kUnknownMedium = "Unknown Medium ";
+// The kinds of volume.
+enum class VolumeKind {
+    Unknown,
+    NotExisting,
+    RemovableDisk,
+    FixedDisk,
+    RemoteDisk,
+    CdRom,
+    RamDisk
+};
+
+// The kind's name as the program shows it: "Fixed Disk", "Unknown Medium " (with its blank) ...
+QString DriveTypeName(VolumeKind kind);
 
 // The kind of one mounted volume.
-QString VolumeKindName(const MountEntry& mount);
+VolumeKind VolumeKindOf(const MountEntry& mount);
 
 // The entry of the volume that holds the path: the longest mount point containing it after
 // symbolic links are resolved; the later entry wins where two share a mount point.
 // Null when the path is empty, relative, or on no listed volume.
 const MountEntry* VolumeOf(const QString& path, const QList<MountEntry>& mounts);
 
-// The kind of the volume that holds the path, "Not Existing Drive" when there is none.
-QString DriveTypeName(const QString& path, const MountTableSource& table);
+// The kind of the volume that holds the path, NotExisting when there is none.
+VolumeKind VolumeKindOf(const QString& path, const MountTableSource& table);
 
 // The same for this machine.
-QString DriveTypeName(const QString& path);
+VolumeKind VolumeKindOf(const QString& path);
 
 } // namespace tuk

@@ -47,10 +47,10 @@ bool IsHidden(const MountEntry& mount) {
     // of a kind the user browses shows there; RAM disks, other FUSE mounts and bind mounts
     // there are the system's own.
     if (IsInSystemFolder(mount.mountPoint)) {
-        const QString kind = VolumeKindName(mount);
-        const bool userVolume = kind == QLatin1String(kFixedDisk) ||
-                                kind == QLatin1String(kRemovableDisk) ||
-                                kind == QLatin1String(kCdRom) || kind == QLatin1String(kRemoteDisk);
+        const VolumeKind kind = VolumeKindOf(mount);
+        const bool userVolume = kind == VolumeKind::FixedDisk ||
+                                kind == VolumeKind::RemovableDisk || kind == VolumeKind::CdRom ||
+                                kind == VolumeKind::RemoteDisk;
         if (!userVolume || mount.root != QLatin1String("/"))
             return true;
     }
@@ -168,30 +168,40 @@ QList<MountEntry> VisibleVolumes(const QList<MountEntry>& mounts) {
 VolumeNode MakeVolumeNode(const MountEntry& mount, const QString& label) {
     VolumeNode node;
     node.key = mount.mountPoint;
-    const QString kind = VolumeKindName(mount);
-    const QString inBrackets = QStringLiteral("(") + mount.mountPoint + QStringLiteral(")");
-    const QString labelled = ProperCase(label) + QLatin1Char(' ') + inBrackets;
-    if (kind == QLatin1String(kFixedDisk)) {
-        node.text = labelled;
+    const VolumeKind kind = VolumeKindOf(mount);
+    switch (kind) {
+    case VolumeKind::FixedDisk:
         node.image = QStringLiteral("hard");
-    } else if (kind == QLatin1String(kRemoteDisk)) {
-        node.text = labelled;
+        break;
+    case VolumeKind::RemoteDisk:
         node.image = QStringLiteral("net");
-    } else if (kind == QLatin1String(kCdRom)) {
-        node.text = labelled;
+        break;
+    case VolumeKind::CdRom:
         node.image = QStringLiteral("cdrom");
-    } else if (kind == QLatin1String(kRemovableDisk)) {
-        node.text = QStringLiteral("Floppy ") + inBrackets;
+        break;
+    case VolumeKind::RemovableDisk:
         node.image = QStringLiteral("floppy");
-        node.listedOnClick = true;
-    } else {
-        // RAM disks and volumes of an unknown kind have pictures of their own; like removable
-        // volumes they are not probed at start-up but listed again on every click.
-        node.text = inBrackets;
-        node.image =
-            kind == QLatin1String(kRamDisk) ? QStringLiteral("ram") : QStringLiteral("unknown");
-        node.listedOnClick = true;
+        break;
+    case VolumeKind::RamDisk:
+        node.image = QStringLiteral("ram");
+        break;
+    case VolumeKind::Unknown:
+    case VolumeKind::NotExisting:
+        node.image = QStringLiteral("unknown");
+        break;
     }
+    // Disks, shares and discs show their label. Removable media, RAM disks and volumes of an
+    // unknown kind are not probed at start-up but listed again on every click.
+    const bool labelled = kind == VolumeKind::FixedDisk || kind == VolumeKind::RemoteDisk ||
+                          kind == VolumeKind::CdRom;
+    const QString inBrackets = QStringLiteral("(") + mount.mountPoint + QStringLiteral(")");
+    if (labelled)
+        node.text = ProperCase(label) + QLatin1Char(' ') + inBrackets;
+    else if (kind == VolumeKind::RemovableDisk)
+        node.text = QStringLiteral("Floppy ") + inBrackets;
+    else
+        node.text = inBrackets;
+    node.listedOnClick = !labelled;
     return node;
 }
 

@@ -41,7 +41,7 @@ QList<MountEntry> VisibleVolumes(const QList<MountEntry>& mounts);
 struct VolumeNode {
     QString key;   // the mount point, "/" for the root volume
     QString text;  // "Data (/mnt/data)", " (/mnt/data)", "Floppy (/media/usb)", "(/tmp)"
-    QString image; // "hard", "floppy", "net" or "cdrom"
+    QString image; // "hard", "floppy", "net", "cdrom", "ram" or "unknown"
     // Volumes that may be slow, changing or of unknown make are not read at start-up; every
     // click on them lists their folders instead (removable media, RAM disks, unknown kinds).
     bool listedOnClick = false;

@@ -38,7 +38,7 @@ bool IsOwnPageEnd(QByteArrayView tail) {
 }
 
 QString PageMadeBefore(const FsName& sFolder, const FsName& firstImage,
-                       const PageSettings& settings, const QString& driveType) {
+                       const PageSettings& settings, VolumeKind driveType) {
     const OutputChoice out =
         ChooseOutputFolder(sFolder, driveType, settings.TargetFolder, settings.lIntoTarget);
     const QByteArray firstPage = out.sOutFolder.bytes + PageFileName(firstImage.bytes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FsName.h"
+#include "base/Volumes.h"
 #include "settings/PageSettings.h"
 
 #include <QByteArrayView>
@@ -18,6 +19,6 @@ bool IsOwnPageEnd(QByteArrayView tail);
 // option the index page beside it, which must be the program's own index. Empty when there is
 // no such page.
 QString PageMadeBefore(const FsName& sFolder, const FsName& firstImage,
-                       const PageSettings& settings, const QString& driveType);
+                       const PageSettings& settings, VolumeKind driveType);
 
 } // namespace tuk

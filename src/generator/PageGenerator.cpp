@@ -34,10 +34,10 @@ bool PageRunListener::StopRequested() {
 }
 void PageRunListener::ThumbProgress(int, int, const QString&) {}
 
-OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
+OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
                                 const QString& targetFolder, bool intoTarget) {
     OutputChoice choice;
-    choice.lRemote = intoTarget || driveType != QLatin1String(kFixedDisk);
+    choice.lRemote = intoTarget || driveType != VolumeKind::FixedDisk;
     choice.sOutFolder = choice.lRemote ? FsName(WithTrailingSeparator(targetFolder))
                                        : WithTrailingSeparator(sFolder);
     const QByteArray name = WithTrailingSeparator(sFolder).bytes.chopped(1);

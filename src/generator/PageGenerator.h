@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FsName.h"
+#include "base/Volumes.h"
 #include "generator/AlbumTree.h"
 #include "generator/PageFile.h"
 #include "generator/Pictures.h"
@@ -22,7 +23,7 @@ struct OutputChoice {
 };
 // With intoTarget, the pages of any volume go into the target folder, in a folder named after
 // the chosen one ("/t/" and "/p/Holiday 2024/" give "/t/Holiday 2024/"), with full paths.
-OutputChoice ChooseOutputFolder(const FsName& sFolder, const QString& driveType,
+OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
                                 const QString& targetFolder, bool intoTarget = false);
 
 // "Make HTML's in <out> for <n> Image(s) in <folder>?", and " and <m> subfolder(s)" before the
@@ -63,7 +64,7 @@ public:
 
 // One run: the folder (ending with "/"), its images in list order (their file-system bytes
 // are what counts), the page options with TargetFolder, the BODY string as shown (written as
-// given, never rebuilt), the kind of the folder's volume (DriveTypeName) and the locale of
+// given, never rebuilt), the kind of the folder's volume (VolumeKindOf) and the locale of
 // the date and elapsed texts.
 // Longest edge of a thumbnail on the index page, in pixels; its sharp twin has twice that.
 inline constexpr int kDefaultThumbSize = 240;
@@ -75,7 +76,7 @@ struct PageRun {
     QList<FsName> images;
     PageSettings settings;
     QString body;
-    QString driveType;
+    VolumeKind driveType = VolumeKind::Unknown;
     QLocale locale = QLocale::system();
     int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
     // Makes the index page's thumbnails; without one the index has no pictures.

@@ -30,9 +30,21 @@ bool DecoderProcess::Start() {
     posix_spawn_file_actions_init(&actions);
     // dup2 onto the same number also clears close-on-exec there.
     posix_spawn_file_actions_adddup2(&actions, ends[1], kRequestFd);
+    // Ctrl-C and a hang-up reach the terminal's whole process group. The program answers them
+    // itself, stopping its run and ending its decoders; blocked from the start, they can
+    // never end a decode on their own, which would count its image as undecodable.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGINT);
+    sigaddset(&blocked, SIGHUP);
+    posix_spawnattr_setsigmask(&attributes, &blocked);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
     const QByteArray path = QFile::encodeName(program_);
     char* argv[] = {const_cast<char*>(path.constData()), nullptr};
-    const int error = posix_spawn(&pid_, path.constData(), &actions, nullptr, argv, environ);
+    const int error = posix_spawn(&pid_, path.constData(), &actions, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(ends[1]);
     if (error != 0) {

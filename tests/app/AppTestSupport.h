@@ -8,7 +8,7 @@
 #include "app/MenuOptions.h"
 #include "app/frmTu_K.h"
 #include "settings/PageSettings.h"
-#include "style/ColorEditor.h"
+#include "style/widgets/ColorEditor.h"
 
 #include <QtTest>
 #include <QtWidgets>

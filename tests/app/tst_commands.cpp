@@ -1,6 +1,6 @@
 // The window's commands: buttons, keys, the image list, runs, View and the target folder.
 #include "AppTestSupport.h"
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include <functional>
 
@@ -17,6 +17,7 @@ class TestCommands : public QObject, WindowFixture {
         return MakeImages(folder, NumberedImages(n), 2000) ? folder : QString();
     }
     void Choose(const QString& folder) { Q_EMIT w_->TV()->FolderChosen(folder); }
+    QString Count() const { return w_->StatusText(StatusPanel::Count); }
     void Make(Dialogs::Answer answer = Dialogs::Answer::Yes) {
         dialogs_.answers << answer;
         w_->TB_ButtonClick("htmlmake");
@@ -30,7 +31,7 @@ private Q_SLOTS:
     void init() {
         ClearStore();
         Open();
-        w_->SetStatusPanel(2, "before");
+        w_->SetStatusText(StatusPanel::Count, "before");
     }
     void cleanup() { Reset(); }
 
@@ -64,7 +65,7 @@ private Q_SLOTS:
             w_->TB_ButtonClick(input);
         }
         QCOMPARE(dialogs_.abouts.size(), effect == "about" ? 1 : 0);
-        QCOMPARE(w_->StatusPanel(2), effect == "refreshed" ? "0 Images" : QString("before"));
+        QCOMPARE(Count(), effect == "refreshed" ? "0 Images" : QString("before"));
         QCOMPARE(dialogs_.prompts.size(), effect == "prompted" ? 1 : 0);
         QCOMPARE(dialogs_.asked.join('|'), effect.startsWith("asked ") ? effect.mid(6) : "");
         QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -80,21 +81,21 @@ private Q_SLOTS:
         WriteFile(folder + "notes.txt", "x");
         Choose(folder);
         QCOMPARE(w_->sFolder(), folder);
-        QCOMPARE(w_->StatusPanel(1), folder);
-        QCOMPARE(w_->StatusPanel(2), QString("3 Images"));
+        QCOMPARE(w_->StatusText(StatusPanel::Folder), folder);
+        QCOMPARE(Count(), QString("3 Images"));
         QCOMPARE(w_->File1()->count(), 3);
         QVERIFY(w_->MenuEntry("mnuHtmlMake")->isEnabled());
         QVERIFY(!w_->MenuEntry("mnuHtmlView")->isEnabled());
         const QString empty = Images("empty", 0);
         Choose(empty);
-        QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
+        QCOMPARE(Count(), QString("0 Images"));
         QVERIFY(!w_->MenuEntry("mnuHtmlMake")->isEnabled());
         // Desktop and the computer empty the panels and keep the folder.
         Q_EMIT w_->TV()->TopNodeClicked();
-        QCOMPARE(w_->StatusPanel(1) + w_->StatusPanel(2), QString());
+        QCOMPARE(w_->StatusText(StatusPanel::Folder) + Count(), QString());
         QCOMPARE(w_->sFolder(), empty);
         Choose(dir_.path() + "/gone/");
-        QCOMPARE(w_->StatusPanel(2), QString("0 Images"));
+        QCOMPARE(Count(), QString("0 Images"));
     }
 
     // Declined runs write nothing, others the bytes of tu_k-make; View opens page 1 or the index.
@@ -108,14 +109,14 @@ private Q_SLOTS:
         Make(Dialogs::Answer::No);
         Make(Dialogs::Answer::Cancel);
         QVERIFY(PagesIn(folder).isEmpty() && !w_->lHtmlView());
-        QCOMPARE(w_->StatusPanel(2), QString("5 Images"));
+        QCOMPARE(Count(), QString("5 Images"));
         dialogs_.asked.clear();
         dialogs_.answers << Dialogs::Answer::Yes;
         w_->MenuEntry("mnuHtmlMake")->trigger();
         QCOMPARE(dialogs_.asked,
                  QStringList{QString("Make HTML's in %1 for 5 Image(s) in %1?").arg(folder)});
-        QVERIFY(w_->StatusPanel(2).startsWith("Image: 5 / 5 -- "));
-        QVERIFY(w_->StatusPanel(2).endsWith(" -- OK"));
+        QVERIFY(Count().startsWith("Image: 5 / 5 -- "));
+        QVERIFY(Count().endsWith(" -- OK"));
         QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
         QCOMPARE(w_->File1()->currentRow(), 4);
         QVERIFY(!Program().lMaking);
@@ -148,7 +149,7 @@ private Q_SLOTS:
         index->trigger();
         QVERIFY(Page().lIndex);
         Make();
-        QVERIFY(w_->StatusPanel(2).endsWith(" -- OK"));
+        QVERIFY(Count().endsWith(" -- OK") && w_->StatusText(StatusPanel::Folder) == folder);
         // One bar for the run, full at its end (these images decode to no thumbnail).
         QCOMPARE(Get<QProgressBar>("RunProgress")->value(), 5);
         QCOMPARE(Get<QProgressBar>("RunProgress")->maximum(), 5);
@@ -198,14 +199,16 @@ private Q_SLOTS:
         const QString other = Images("other", 1);
         const QString handed = Images("handed", 2);
         Choose(folder);
+        QGuiApplication::clipboard()->clear();
         bool ran = false;
         DuringRun([&] {
             ran = Program().lMaking;
             Choose(other);
             w_->TakeHandedFolder(handed); // chosen once the run has ended
             QCOMPARE(w_->sFolder(), folder);
-            for (const char* key : {"refresh", "htmlmake", "default", "save", "target", "exit"})
-                w_->TB_ButtonClick(key);
+            for (const char* key :
+                 {"refresh", "htmlmake", "default", "save", "target", "exit", "about", "copy"})
+                w_->TB_ButtonClick(key); // only copy runs: it changes nothing
             QVERIFY(!w_->TV()->isEnabled());
             QVERIFY(w_->File1()->updatesEnabled()); // the list shows the page being made
             QCOMPARE(w_->File1()->currentRow(), 0);
@@ -214,7 +217,8 @@ private Q_SLOTS:
         Make();
         QVERIFY(ran);
         QCOMPARE(dialogs_.asked.size(), 1); // no second run, no defaults question
-        QVERIFY(dialogs_.prompts.isEmpty() && w_->isVisible());
+        QVERIFY(dialogs_.prompts.isEmpty() && dialogs_.abouts.isEmpty() && w_->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), Get<QLabel>("lblBody")->text());
         QCOMPARE(w_->sFolder(), handed);
         QCOMPARE(PagesIn(folder).size(), 30);
         QVERIFY(!QFile::exists(StorePath()));
@@ -261,8 +265,7 @@ private Q_SLOTS:
             QTest::keyClick(Get(qPrintable(focus)), Qt::Key(key));
         });
         Make();
-        QVERIFY(
-            w_->StatusPanel(2).contains(QRegularExpression("^Image: 1 / 20 -- .* -- Stopped$")));
+        QVERIFY(Count().contains(QRegularExpression("^Image: 1 / 20 -- .* -- Stopped$")));
         QVERIFY(!shown[0]->isVisible() && !shown[1]->isVisible());
     }
 
@@ -274,7 +277,7 @@ private Q_SLOTS:
         Make();
         QCOMPARE(dialogs_.told.size(), 1);
         QVERIFY(dialogs_.told[0].contains("img001_jpg.html"));
-        QVERIFY(!w_->StatusPanel(2).endsWith("OK") && !Program().lMaking);
+        QVERIFY(!Count().endsWith("OK") && !Program().lMaking);
         QVERIFY(w_->lHtmlView() && QFile::exists(folder + "img000_jpg.html"));
     }
 
@@ -313,7 +316,7 @@ private Q_SLOTS:
         QCOMPARE(w_->sFolder(), d + "7/");
         QCOMPARE(w_->File1()->count(), 1);
         QVERIFY(QDir(d + "7").removeRecursively());
-        QTRY_COMPARE_WITH_TIMEOUT(w_->StatusPanel(2), QString("Folder removed"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(Count(), QString("Folder removed"), 1000);
         QVERIFY(w_->File1()->count() == 0 && !w_->MenuEntry("mnuHtmlMake")->isEnabled());
     }
 

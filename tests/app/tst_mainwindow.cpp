@@ -1,8 +1,8 @@
 // The style panel of the real window: each control reaches its setting and the preview.
 #include "AppTestSupport.h"
 #include "app/StatusPanels.h"
-#include "style/ColorEditor.h"
-#include "style/TextOptions.h"
+#include "style/widgets/ColorEditor.h"
+#include "style/widgets/TextOptions.h"
 
 using namespace tuk;
 using namespace tuktest;
@@ -151,17 +151,19 @@ private Q_SLOTS:
     // A long status text keeps the window's size: shortened in the panel, whole in its tooltip.
     void statusTexts() {
         const QSize size = w_->size();
-        const std::tuple<int, QString, QString, QString> cases[] = {
-            {1, "/media/card/" + QString(440, 'x') + "/<b>DCIM</b>/", "/media/", "</b>/"},
-            {2, "Image: 12345 / 99999 -- 1234.567 -- Stopped", "", "1234.567 -- Stopped"}};
-        for (const auto& [panel, text, start, end] : cases) {
-            w_->SetStatusPanel(panel, text);
+        const std::tuple<StatusPanel, const char*, QString, QString, QString> cases[] = {
+            {StatusPanel::Folder, "StatusPanel1",
+             "/media/card/" + QString(440, 'x') + "/<b>DCIM</b>/", "/media/", "</b>/"},
+            {StatusPanel::Count, "StatusPanel2", "Image: 12345 / 99999 -- 1234.567 -- Stopped", "",
+             "1234.567 -- Stopped"}};
+        for (const auto& [panel, name, text, start, end] : cases) {
+            w_->SetStatusText(panel, text);
             QTest::qWait(50); // the layout requests travel up in several turns
             QCOMPARE(w_->size(), size);
-            const QString shown = Get<StatusPanels>("Status")->ShownText(panel);
+            const QString shown = Get<StatusPanels>("Status")->ElidedText(panel);
             QVERIFY2(shown != text && shown.startsWith(start) && shown.endsWith(end),
                      qPrintable(shown));
-            QCOMPARE(ShownToolTip(Get(qPrintable(QString("StatusPanel%1").arg(panel)))), text);
+            QCOMPARE(ShownToolTip(Get(name)), text);
         }
     }
 

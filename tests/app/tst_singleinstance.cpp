@@ -1,8 +1,8 @@
 // One copy per user: a second start is refused; a killed copy or a failed lock locks no one out.
 #include "AppTestSupport.h"
-#include "app/HandOver.h"
 #include "app/Run.h"
 #include "app/SingleInstance.h"
+#include "app/start/HandOver.h"
 
 #include <csignal>
 #include <optional>

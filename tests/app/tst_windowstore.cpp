@@ -1,6 +1,6 @@
 // The window with hand-written stores: what it loads and tells, what Save and the close write.
 #include "AppTestSupport.h"
-#include "style/TextOptions.h"
+#include "style/widgets/TextOptions.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "app/TableRows.h"
 #include "base/PathNames.h"
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include <QGuiApplication>
 #include <QSignalSpy>

@@ -15,7 +15,7 @@ inline tuk::PageRun FixedDiskRun(const QString& folder) {
     run.images = tuk::ListFolderImages(run.sFolder.bytes).names;
     run.settings = tuk::DefaultPageSettings();
     run.body = tuk::MakeBodyString(run.settings);
-    run.driveType = tuk::kFixedDisk;
+    run.driveType = tuk::VolumeKind::FixedDisk;
     run.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     return run;
 }

@@ -109,10 +109,10 @@ private Q_SLOTS:
         PageRun run = FixedDiskRun(folder);
         PictureWorkers maker;
         if (fault == "target") {
-            run.driveType = kCdRom;
+            run.driveType = VolumeKind::CdRom;
             run.settings.TargetFolder = folder + "a.jpg/sub/";
         } else if (fault == "parent") {
-            run.driveType = kCdRom;
+            run.driveType = VolumeKind::CdRom;
             run.settings.TargetFolder = "/sys/tuk/pages/";
             QVERIFY(mkdir("/sys/tuk", 0777) != 0); // the system's reason differs for root
             message.replace("%2", ErrorText(errno));
@@ -209,7 +209,7 @@ private Q_SLOTS:
         umask(S_IWGRP | S_IWOTH); // a new page: 0644
         QVERIFY(MakeImages(dir.path() + "/in/", NumberedImages(kind == "killed" ? 300 : 1)));
         PageRun run = FixedDiskRun(dir.path() + "/in/");
-        run.driveType = kCdRom;
+        run.driveType = VolumeKind::CdRom;
         run.settings.TargetFolder = out;
         run.settings.sFontFace = QString(10000, 'x'); // pages of more than 10 KB
         run.unnamedFiles = unnamed ? UnnamedFiles::WhereOffered : UnnamedFiles::Never;

@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(made(), d + "index.html");
         // In a target folder shared by several folders, the page must show this folder's image.
         for (PageRun* r : {&run, &elsewhere}) {
-            r->driveType = kRemovableDisk;
+            r->driveType = VolumeKind::RemovableDisk;
             r->settings.TargetFolder = dir.path() + "/web/";
             r->settings.lIndex = true;
         }
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(made(), QString());
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
         QCOMPARE(made(), dir.path() + "/web/index.html");
-        run.driveType = kFixedDisk;
+        run.driveType = VolumeKind::FixedDisk;
         QVERIFY(WriteFile(d + "a_jpg.html", "<html><img src=\"A.jpg\"></html>\r\n"));
         QCOMPARE(made(), QString());
     }

@@ -184,7 +184,7 @@ private Q_SLOTS:
             PageRun run = FixedDiskRun(folder);
             run.settings.TargetFolder = target;
             run.settings.lIndex = index;
-            run.driveType = DriveTypeName(folder, table);
+            run.driveType = VolumeKindOf(folder, table);
             const PageRunResult result = PageGenerator(run);
             QCOMPARE(result.end, RunEnd::Finished);
             QVERIFY(result.lRemote);

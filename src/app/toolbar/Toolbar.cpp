@@ -1,6 +1,7 @@
 #include "app/toolbar/Toolbar.h"
 
 #include "app/PlainToolTip.h"
+#include "app/toolbar/ToolbarImages.h"
 #include "settings/PageSettings.h"
 
 #include <QAction>
@@ -77,7 +78,7 @@ void Toolbar::BuildButtons() {
 
 QAction* Toolbar::AddButton(ToolKey key, const QString& tooltip) {
     const QString name = ToolKeyName(key);
-    QAction* button = addAction(ToolbarIcon(name), QString());
+    QAction* button = addAction(ToolbarIcon(key), QString());
     button->setObjectName(name);
     button->setData(name);
     button->setToolTip(tooltip);

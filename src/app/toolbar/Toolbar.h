@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolbar/ToolbarImages.h"
+#include "app/CommandPolicy.h"
 
 #include <QToolBar>
 

@@ -1,8 +1,8 @@
-#include "foldertree/FolderTree.h"
+#include "foldertree/widgets/FolderTree.h"
 
 #include "base/PathNames.h"
 #include "foldertree/FolderNames.h"
-#include "foldertree/images/DirTreeImages.h"
+#include "foldertree/widgets/images/DirTreeImages.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

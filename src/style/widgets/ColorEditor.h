@@ -1,9 +1,9 @@
 #pragma once
 
 #include "settings/PageSettings.h"
-#include "style/CaptionFrame.h"
 #include "style/Colors.h"
-#include "style/TwipScale.h"
+#include "style/widgets/CaptionFrame.h"
+#include "style/widgets/TwipScale.h"
 
 #include <array>
 #include <optional>

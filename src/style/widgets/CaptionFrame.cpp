@@ -1,4 +1,4 @@
-#include "style/CaptionFrame.h"
+#include "style/widgets/CaptionFrame.h"
 
 #include <QPainter>
 

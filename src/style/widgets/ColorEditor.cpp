@@ -1,9 +1,9 @@
-#include "style/ColorEditor.h"
+#include "style/widgets/ColorEditor.h"
 
-#include "style/Clickable.h"
-#include "style/FocusBar.h"
-#include "style/GrowToText.h"
-#include "style/Swatches.h"
+#include "style/widgets/Clickable.h"
+#include "style/widgets/FocusBar.h"
+#include "style/widgets/GrowToText.h"
+#include "style/widgets/Swatches.h"
 
 #include <QPainter>
 #include <QRadioButton>

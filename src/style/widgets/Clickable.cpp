@@ -1,4 +1,4 @@
-#include "style/Clickable.h"
+#include "style/widgets/Clickable.h"
 
 namespace tuk {
 

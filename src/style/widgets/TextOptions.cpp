@@ -1,11 +1,11 @@
-#include "style/TextOptions.h"
+#include "style/widgets/TextOptions.h"
 
-#include "style/CaptionFrame.h"
-#include "style/Clickable.h"
-#include "style/ColorEditor.h"
-#include "style/FocusBar.h"
 #include "style/FontFaces.h"
-#include "style/GrowToText.h"
+#include "style/widgets/CaptionFrame.h"
+#include "style/widgets/Clickable.h"
+#include "style/widgets/ColorEditor.h"
+#include "style/widgets/FocusBar.h"
+#include "style/widgets/GrowToText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

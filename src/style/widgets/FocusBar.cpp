@@ -1,4 +1,4 @@
-#include "style/FocusBar.h"
+#include "style/widgets/FocusBar.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "app/FolderHistory.h"
+#include "app/start/FolderHistory.h"
 
 #include "settings/SettingsStore.h"
 

@@ -2,7 +2,7 @@
 
 #include "settings/PageSettings.h"
 #include "settings/SettingsStore.h"
-#include "style/TwipScale.h"
+#include "style/widgets/TwipScale.h"
 
 #include <QObject>
 #include <array>

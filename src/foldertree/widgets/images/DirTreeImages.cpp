@@ -1,4 +1,4 @@
-#include "foldertree/images/DirTreeImages.h"
+#include "foldertree/widgets/images/DirTreeImages.h"
 
 #include <QStringList>
 

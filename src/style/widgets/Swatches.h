@@ -1,6 +1,6 @@
 #pragma once
 
-#include "style/TwipScale.h"
+#include "style/widgets/TwipScale.h"
 
 #include <QAbstractButton>
 #include <array>

@@ -1,4 +1,4 @@
-#include "style/GrowToText.h"
+#include "style/widgets/GrowToText.h"
 
 #include <algorithm>
 

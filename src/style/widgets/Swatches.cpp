@@ -1,4 +1,4 @@
-#include "style/Swatches.h"
+#include "style/widgets/Swatches.h"
 
 #include <QKeyEvent>
 #include <QPainter>

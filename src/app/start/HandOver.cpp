@@ -1,4 +1,4 @@
-#include "app/HandOver.h"
+#include "app/start/HandOver.h"
 
 #include "base/FsName.h"
 

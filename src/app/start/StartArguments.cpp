@@ -1,4 +1,4 @@
-#include "app/StartArguments.h"
+#include "app/start/StartArguments.h"
 
 #include "base/FsName.h"
 #include "base/PathNames.h"

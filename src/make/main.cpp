@@ -3,30 +3,22 @@
 // cannot be found or holds no images, 2 bad usage or a settings file that cannot be used.
 
 #include "base/FsName.h"
-#include "base/PathNames.h"
-#include "base/SystemError.h"
 #include "base/Volumes.h"
 #include "generator/AlbumTree.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
+#include "make/ArgumentPaths.h"
 #include "make/MakeOptions.h"
+#include "make/Prompt.h"
+#include "make/StopSignals.h"
+#include "make/TerminalProgress.h"
 #include "settings/SettingsStore.h"
 #include "style/Colors.h"
 #include "thumbnails/PictureWorkers.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <cerrno>
-#include <climits>
 #include <csignal>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <iostream>
-#include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tuk;
@@ -35,133 +27,8 @@ namespace {
 
 enum ExitCode { kSuccess = 0, kRunFailed = 1, kBadUsage = 2 };
 
-volatile std::sig_atomic_t stopSignal = 0;
-
 void Error(const QString& text) {
     std::cerr << "tu_k-make: " << text.toLocal8Bit().constData() << std::endl;
-}
-
-void OnStopSignal(int signo) {
-    stopSignal = signo;
-}
-
-// SIGINT, SIGTERM and SIGHUP end the run after the page being written.
-void CatchStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signo : {SIGINT, SIGTERM, SIGHUP}) {
-        if (sigaction(signo, &action, nullptr) != 0)
-            Error(QStringLiteral("signal %1 cannot be caught (%2); it ends the program at once")
-                      .arg(signo)
-                      .arg(ErrorText(errno)));
-    }
-}
-
-// The progress on one line of the terminal, at most ten times a second.
-class TerminalProgress : public PageRunListener {
-public:
-    explicit TerminalProgress(bool show) : show_(show) {}
-    ~TerminalProgress() override { Clear(); }
-
-    void Progress(int k, int n, const QString& text) override {
-        if (k == 1 || k == n || Due())
-            Show(text);
-    }
-    bool StopRequested() override { return stopSignal != 0; }
-    void ThumbProgress(int, int, const QString& text) override {
-        if (Due())
-            Show(text);
-    }
-
-    void Clear() {
-        if (width_ > 0)
-            (void)std::fprintf(stderr, "\r%*s\r", static_cast<int>(width_), "");
-        width_ = 0;
-    }
-
-private:
-    // At most ten lines a second.
-    bool Due() const { return !shown_.isValid() || shown_.elapsed() >= 100; }
-    void Show(const QString& text) {
-        if (!show_)
-            return;
-        shown_.start();
-        const QByteArray line = text.toLocal8Bit();
-        width_ = qMax(width_, line.size());
-        // A progress line that cannot be shown changes nothing about the run.
-        (void)std::fprintf(stderr, "\r%s", line.constData());
-        (void)std::fflush(stderr);
-    }
-
-    bool show_;
-    QElapsedTimer shown_;
-    qsizetype width_ = 0;
-};
-
-bool AskYes(const QString& question) {
-    std::cerr << question.toLocal8Bit().constData() << " [y/N] " << std::flush;
-    std::string answer;
-    if (!std::getline(std::cin, answer)) {
-        std::cerr << std::endl;
-        return false;
-    }
-    if (!isatty(STDIN_FILENO)) // the answer was not echoed by a terminal
-        std::cerr << answer << std::endl;
-    const QString text = QString::fromLocal8Bit(answer).trimmed().toLower();
-    return text == QLatin1String("y") || text == QLatin1String("yes");
-}
-
-// The folder an argument names, as a full path ending with "/". The argument is text from
-// EscapedText, so bytes that are not UTF-8 survive. A relative path needs the current folder;
-// when that cannot be told (deeper than the system can name, or removed), the path is
-// refused rather than resolved against some other folder.
-bool AbsoluteFolder(const QString& argument, FsName& folder) {
-    QString path = argument;
-    if (!path.startsWith(QLatin1Char('/'))) {
-        // A current folder longer than a path may be could not be opened by its full path.
-        char current[PATH_MAX];
-        if (!getcwd(current, sizeof current)) {
-            Error(QStringLiteral("cannot tell where the relative path %1 leads: the current "
-                                 "folder cannot be found (%2); give a full path")
-                      .arg(ShownText(EscapedBytes(argument)),
-                           ErrorText(errno == ERANGE ? ENAMETOOLONG : errno)));
-            return false;
-        }
-        path = EscapedText(current) + QLatin1Char('/') + path;
-    }
-    folder = WithTrailingSeparator(FsName(EscapedBytes(QDir::cleanPath(path))));
-    return true;
-}
-
-QString FolderProblem(const FsName& folder, int error) {
-    QByteArray path = folder.bytes;
-    if (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    struct stat st {};
-    if (error == ENOTDIR && stat(path.constData(), &st) == 0 && !S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is not a folder").arg(ShownText(path));
-    if (error == ENOENT || error == ENOTDIR)
-        return QStringLiteral("the folder %1 does not exist").arg(folder.text);
-    return QStringLiteral("the folder %1 cannot be read: %2").arg(folder.text, ErrorText(error));
-}
-
-// Why a file that exists cannot be read.
-QString ReadProblem(const QString& file) {
-    // O_NONBLOCK: a FIFO at the store's place must not stall the program.
-    const int fd =
-        open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return ErrorText(errno);
-    struct stat st {};
-    const bool known = fstat(fd, &st) == 0;
-    close(fd);
-    if (known && S_ISDIR(st.st_mode))
-        return ErrorText(EISDIR);
-    if (known && !S_ISREG(st.st_mode))
-        return QStringLiteral("not a regular file");
-    return ErrorText(EACCES);
 }
 
 // Reads the command line into the options; returns -1 to go on, else the exit code.
@@ -201,8 +68,10 @@ int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     if (options.target.isEmpty())
         return -1;
     FsName target;
-    if (!AbsoluteFolder(options.target, target))
+    if (const QString refused = AbsoluteFolder(options.target, target); !refused.isEmpty()) {
+        Error(refused);
         return kRunFailed;
+    }
     // The target folder is kept as text, as the window keeps it.
     if (target.text.toUtf8() != target.bytes) {
         Error(QStringLiteral("the target folder %1 has a name that is not UTF-8; choose another")
@@ -221,8 +90,10 @@ int RunImages(const PageRun& run) {
 // The folder, its images (and with subfolders the tree below it), the BODY string and the
 // volume kind; -1 or the exit code.
 int ListRunImages(const MakeOptions& options, PageRun& run) {
-    if (!AbsoluteFolder(options.folder, run.sFolder))
+    if (const QString refused = AbsoluteFolder(options.folder, run.sFolder); !refused.isEmpty()) {
+        Error(refused);
         return kRunFailed;
+    }
     FolderImages images = ListFolderImages(run.sFolder.bytes);
     if (!images.readable) {
         Error(FolderProblem(run.sFolder, images.error));
@@ -246,7 +117,7 @@ int ListRunImages(const MakeOptions& options, PageRun& run) {
         return kRunFailed;
     }
     run.body = MakeBodyString(run.settings);
-    run.driveType = DriveTypeName(run.sFolder.text);
+    run.driveType = VolumeKindOf(run.sFolder.text);
     return -1;
 }
 
@@ -259,19 +130,21 @@ bool ConfirmRun(const MakeOptions& options, const PageRun& run) {
                              "next to its images")
                   .arg(run.sFolder.text));
     if (options.yes || AskYes(MakeQuestion(output.sOutFolder.text, RunImages(run), run.sFolder.text,
-                                           run.tree.Subfolders())))
+                                           run.tree.Subfolders()),
+                              std::cin, std::cerr, !isatty(STDIN_FILENO)))
         return true;
     Error(QStringLiteral("nothing was made"));
     return false;
 }
 
 int MakePages(const MakeOptions& options, PageRun& run) {
-    CatchStopSignals();
+    for (const QString& failure : CatchStopSignals())
+        Error(failure);
     PageRunResult result;
     PictureWorkers thumbnails;
     run.pictures = &thumbnails;
     {
-        TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO));
+        TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO) ? &std::cerr : nullptr);
         result = PageGenerator(run, &progress);
     }
     if (!options.quiet)
@@ -282,12 +155,9 @@ int MakePages(const MakeOptions& options, PageRun& run) {
         return kSuccess;
     }
     Error(result.message);
-    if (result.end == RunEnd::Stopped && stopSignal != 0) {
-        // End the way the signal would have, so a calling shell sees the interruption; where
-        // that fails the run still ends as failed.
-        const int signo = stopSignal;
-        if (std::signal(signo, SIG_DFL) == SIG_ERR || std::raise(signo) != 0)
-            Error(QStringLiteral("signal %1 could not end the program").arg(signo));
+    if (const int signo = CaughtStopSignal(); result.end == RunEnd::Stopped && signo != 0) {
+        EndAsSignal(signo); // where that fails the run still ends as failed
+        Error(QStringLiteral("signal %1 could not end the program").arg(signo));
     }
     return kRunFailed;
 }

@@ -1,4 +1,4 @@
-#include "style/TwipScale.h"
+#include "style/widgets/TwipScale.h"
 
 #include "settings/Placement.h"
 

@@ -1,19 +1,22 @@
 // tu_k-make run with its own settings folder: its exit status, messages and pages.
-#include "TestSupport.h"
 #include "app/TableRows.h"
 #include "base/PathNames.h"
-#include "base/Volumes.h"
+#include "generator/RunFixture.h"
 #include "make/MakeOptions.h"
+#include "make/StopSignals.h"
+#include "make/TerminalProgress.h"
 #include "settings/SettingsStore.h"
+#include "thumbnails/PictureSupport.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,46 +38,26 @@ private Q_SLOTS:
         folder_ = home_->path() + "/Pics/";
     }
 
-    // Pages of a RAM disk go to --target, else the stored, else ~/Documents/Tu_K/; made if missing.
+    // Pages of a RAM disk go to --target, else to the stored target folder; made if missing.
     void targetFolder_data() {
-        Columns<QString, QString>("from", "kind");
-        Row("--target", "option", "folder");
-        Row("stored TargetFolder", "store", "folder");
-        Row("none stored", "default", "missing");
-        Row("a file as target", "option", "file");
+        Columns<bool>("option");
+        Row("--target", true);
+        Row("stored TargetFolder", false);
     }
     void targetFolder() {
-        QFETCH(QString, from);
-        QFETCH(QString, kind);
-        if (DriveTypeName("/dev/shm") != QLatin1String(kRamDisk))
+        QFETCH(bool, option);
+        if (VolumeKindOf("/dev/shm") != VolumeKind::RamDisk)
             QSKIP("no RAM disk at /dev/shm");
         QTemporaryDir ram("/dev/shm/tst_make-XXXXXX");
-        const QString images = ram.path() + "/Card/";
+        const QString images = ram.path() + "/Card/", target = home_->path() + "/www/Web Pages/";
         QVERIFY(MakeImages(images, {"IMG_1.JPG", "IMG_2.JPG"}));
-        const bool given = from == "option" || from == "store";
-        const QString target = home_->path() + (given ? "/www/Web Pages/" : "/Documents/Tu_K/");
-        if (kind == "folder")
-            QVERIFY(MakeFolder(target));
-        else if (kind == "file")
-            QVERIFY(MakeFolder(home_->path() + "/www") && WriteFile(target.chopped(1), "x"));
-        QStringList args{images};
-        if (from == "option")
-            args << "--target" << target.chopped(1);
-        if (from != "default")
-            Store().WriteSetting("Others", "TargetFolder",
-                                 from == "store" ? target : QString("/somewhere/else"));
-        const Outcome result = Run(args, "y\n");
-        QVERIFY(PagesIn(images).isEmpty());
-        if (kind == "file") {
-            QCOMPARE(result.code, 1);
-            QVERIFY2(result.err.contains("Cannot open the output folder " + target +
-                                         ": Not a directory. 0 of 2 pages"),
-                     qPrintable(result.err));
-            return;
-        }
+        Store().WriteSetting("Others", "TargetFolder", option ? QString("/elsewhere/") : target);
+        const QStringList args{"--target", target.chopped(1), images};
+        const Outcome result = Run(option ? args : args.mid(2), "y\n");
         QCOMPARE(result.code, 0);
         QVERIFY2(result.err.startsWith("Make HTML's in " + target + " for 2 Image(s) in " + images),
                  qPrintable(result.err));
+        QVERIFY(PagesIn(images).isEmpty());
         QCOMPARE(PagesIn(target), QStringList({"img_1_jpg.html", "img_2_jpg.html"}));
     }
 
@@ -91,9 +74,7 @@ private Q_SLOTS:
         Row("no folder", "", L{}, 2, "", one, "");
         Row("two folders", "", L{"a", "b"}, 2, "", one, "");
         Row("empty target", "", L{"--target", "", "a"}, 2, "", "--target needs a folder", "");
-        Row("index and no index", "", L{"--index", "--no-index", "@"}, 2, "", "not both", "");
         Row("thumb size 31", "", L{"--thumb-size", "31", "@"}, 2, "", thumbs, "");
-        Row("thumb size 1025", "", L{"--thumb-size", "1025", "@"}, 2, "", thumbs, "");
         Row("thumb size big", "", L{"--thumb-size", "big", "@"}, 2, "", "not \"big\"", "");
         Row("--index, thumb size 32", "", L{"--index", "--thumb-size", "32", "@"}, 0, "OK", "",
             "index.html a_jpg.html");
@@ -106,7 +87,7 @@ private Q_SLOTS:
             "sFontFace = \"x onmouseover=alert(1)\": Invalid property value", "");
         const QString ask = "Make HTML's in @/ for 1 Image(s) in @/? [y/N] ";
         const QString no = "tu_k-make: nothing was made";
-        Row("answer y", "stdin:y\n", L{"@"}, 0, "Image: 1 / 1 -- ", ask, "a_jpg.html");
+        Row("answer y", "stdin:y\n", L{"@"}, 0, "Image: 1 / 1 -- ", ask + "y\n", "a_jpg.html");
         Row("answer YES", "stdin: YES \n", L{"@"}, 0, "Image: 1 / 1 -- ", ask, "a_jpg.html");
         Row("answer sure", "stdin:sure\n", L{"@"}, 1, "", no, "");
         Row("end of input", "stdin:", L{"@"}, 1, "", no, "");
@@ -142,7 +123,7 @@ private Q_SLOTS:
             QVERIFY(MakeImages(folder_, kind == "empty"
                                             ? QStringList{"notes.txt", "Sub/"}
                                             : QStringList{"a.jpg", "Sub/", "Sub/b.gif"}));
-        if (kind == "fixed" && DriveTypeName(folder) != QLatin1String(kFixedDisk))
+        if (kind == "fixed" && VolumeKindOf(folder) != VolumeKind::FixedDisk)
             QSKIP("the temporary folder is not on a fixed disk");
         if (kind.startsWith("ini:")) // the store's text
             QVERIFY(MakeFolder(config_ + "/Tarnwick") &&
@@ -231,28 +212,77 @@ private Q_SLOTS:
         QTEST(refused.isEmpty() ? chosen + options.target : refused, "chosen");
     }
 
-    // SIGTERM ends the run between two pages: every page there is whole, none is half made.
+    // The progress line: the first and the last page always, at most ten lines a second in
+    // between, thumbnails as they come; blanked at the end.
+    void progressLine() {
+        std::ostringstream out;
+        QElapsedTimer clock;
+        clock.start();
+        {
+            TerminalProgress progress(&out); // blanks the line when it goes
+            for (int k = 1; k <= 500; ++k)
+                progress.Progress(k, 500, ImageStatusText(k, 500));
+        }
+        const QStringList shown = QString::fromStdString(out.str()).split('\r');
+        QVERIFY2(shown.size() <= 5 + clock.elapsed() / 100, qPrintable(shown.join('|')));
+        QCOMPARE(shown.first(2), QStringList({"", "Image: 1 / 500"}));
+        QCOMPARE(shown.last(3), QStringList({"Image: 500 / 500", QString(16, ' '), ""}));
+        std::ostringstream thumbs;
+        TerminalProgress(&thumbs).ThumbProgress(1, 9, "Thumbnails: 1 / 9");
+        QCOMPARE(thumbs.str(), "\rThumbnails: 1 / 9\r" + std::string(17, ' ') + "\r");
+    }
+
+    // SIGTERM during a run ends it after the page being made; the signal only notes itself.
+    void signalStopsAmongPages() {
+        QVERIFY(MakeImages(folder_, NumberedImages(5)) && CatchStopSignals().isEmpty());
+        struct SignalOnSecondPage : TerminalProgress {
+            void Progress(int k, int, const QString&) override { (void)(k == 2 && raise(SIGTERM)); }
+        } progress;
+        QCOMPARE(PageGenerator(FixedDiskRun(folder_), &progress).end, RunEnd::Stopped);
+        for (const int signo : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signo, SIG_DFL);
+        QCOMPARE(CaughtStopSignal(), SIGTERM);
+        QCOMPARE(PagesIn(folder_), QStringList({"img000_jpg.html", "img001_jpg.html"}));
+    }
+
+    // A stop signal while a decoder works (for seconds, on the first image) ends the run within
+    // a second: pages whole, no image counted as undecodable, the index naming only thumbnails
+    // that exist; the program then ends as the signal would. Ctrl-C and hang-ups reach decoders.
+    void stopsOnSignal_data() {
+        Columns<int, bool>("signo", "group");
+        Row("Ctrl-C", SIGINT, true);
+        Row("SIGTERM", SIGTERM, false);
+        Row("hang-up", SIGHUP, true);
+    }
     void stopsOnSignal() {
-        QVERIFY(MakeImages(folder_, NumberedImages(20000, 5), 0));
+        QFETCH(int, signo);
+        QFETCH(bool, group);
+        QVERIFY(MakeImages(folder_, {}) && WriteFile(folder_ + "0.jpg", SlowJpeg(2000)));
+        for (const QString& name : NumberedImages(3))
+            QVERIFY(WriteFile(folder_ + name, TwoColourJpeg(300, 200)));
         QProcess make;
-        QVERIFY(Start(make));
-        for (int i = 0; i < 5000 && !QFileInfo::exists(folder_ + "img00000_jpg.html"); ++i)
-            QTest::qSleep(1);
-        ::kill(static_cast<pid_t>(make.processId()), SIGTERM);
+        QVERIFY(Start(make, {"--yes", "--index", folder_}));
+        const auto pid = static_cast<pid_t>(make.processId());
+        const QString tasks = QString("/proc/%1/task/").arg(pid);
+        const QDeadlineTimer deadline(60000);
+        for (bool decoding = false; !decoding && !deadline.hasExpired(); QTest::qSleep(1))
+            for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                decoding = decoding || !ReadFile(tasks + task + "/children").isEmpty();
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(::kill(group ? -pid : pid, signo), 0);
         QVERIFY(make.waitForFinished(60000));
-        const QString err = QString::fromLocal8Bit(make.readAllStandardError());
-        const QRegularExpressionMatch done =
-            QRegularExpression("Stopped on request. (\\d+) of 20000 pages").match(err);
-        if (!done.hasMatch() && make.exitStatus() == QProcess::NormalExit)
-            QSKIP("the run finished before the signal came");
-        QVERIFY2(done.hasMatch(), qPrintable(err));
-        QCOMPARE(make.exitStatus(), QProcess::CrashExit); // ended by the signal, as a shell expects
-        const int pages = done.captured(1).toInt();
-        QVERIFY(pages > 0 && pages < 20000);
-        QCOMPARE(PagesIn(folder_).size(), pages);
-        QVERIFY(ReadFile(folder_ + QString::asprintf("img%05d_jpg.html", pages - 1))
-                    .endsWith("</html>\r\n"));
-        QVERIFY(!HasTemporaryFiles(folder_));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(make.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(make.exitCode(), signo);
+        const QString said = QString::fromLocal8Bit(make.readAllStandardError() + make.readAll());
+        QVERIFY2(said.contains("Stopped on request while making thumbnails") &&
+                     !said.contains("could not be decoded"),
+                 qPrintable(said));
+        QCOMPARE(PagesIn(folder_).size(), 5);
+        for (const QString& page : PagesIn(folder_))
+            QVERIFY2(ReadFile(folder_ + page).endsWith("</html>\r\n"), qPrintable(page));
+        QVERIFY(IndexShowsOnlyWhatExists(folder_) && !HasTemporaryFiles(folder_));
     }
 
     // SIGKILL at any moment leaves whole pages or none; the next run clears what is left.
@@ -262,19 +292,22 @@ private Q_SLOTS:
         clock.start();
         QCOMPARE(Run({"--yes", folder_}).code, 0);
         const int runMs = static_cast<int>(qMax<qint64>(clock.elapsed(), 10));
+        const auto seed = static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
+        QRandomGenerator random(seed); // the moments of the kills
         for (int round = 0; round < 16; ++round) {
             Store().WriteSetting("Text", "lBold", round % 2 ? "True" : "False");
             for (const QString& page : round % 3 == 0 ? PagesIn(folder_) : QStringList())
                 QVERIFY(QFile::remove(folder_ + page));
             QProcess make;
-            QVERIFY(Start(make));
-            QTest::qSleep(QRandomGenerator::global()->bounded(runMs * 3 / 2));
+            QVERIFY(Start(make, {"--yes", folder_}));
+            QTest::qSleep(random.bounded(runMs * 3 / 2));
             ::kill(static_cast<pid_t>(make.processId()), SIGKILL);
             QVERIFY(make.waitForFinished(60000));
             for (const QString& page : PagesIn(folder_)) {
                 const QByteArray bytes = ReadFile(folder_ + page);
-                QVERIFY2(bytes.startsWith("<html>") && bytes.endsWith("</html>\r\n"),
-                         qPrintable(QString("round %1: %2").arg(round).arg(page)));
+                QVERIFY2(
+                    bytes.startsWith("<html>") && bytes.endsWith("</html>\r\n"),
+                    qPrintable(QString("seed %1, round %2: %3").arg(seed).arg(round).arg(page)));
             }
         }
         QCOMPARE(Run({"--yes", folder_}).code, 0);
@@ -291,9 +324,11 @@ private:
         env.insert("HOME", home_->path());
         make.setProcessEnvironment(env);
     }
-    bool Start(QProcess& make) const {
+    // In a process group of its own, as a shell starts a command.
+    bool Start(QProcess& make, const QStringList& args) const {
         Prepare(make);
-        make.start(TUK_MAKE_PATH, {"--yes", folder_});
+        make.setChildProcessModifier([] { setpgid(0, 0); });
+        make.start(TUK_MAKE_PATH, args);
         return make.waitForStarted();
     }
 
