@@ -62,7 +62,7 @@ AlbumTree ListAlbumTree(const FsName& top) {
     struct stat st {};
     const FsName root = WithTrailingSeparator(top);
     const dev_t device = stat(root.bytes.constData(), &st) == 0 ? st.st_dev : 0;
-    all.push_back({root, FsName(), {}, -1, {}, 0, -1});
+    all.push_back({root, QByteArray(), {}, -1, {}, 0, -1});
     // Depth first, in tree order: folders still to read, the next one at the back.
     std::vector<int> pending{0};
     QList<FsName> elsewhere;
@@ -80,13 +80,8 @@ AlbumTree ListAlbumTree(const FsName& top) {
         for (qsizetype k = listing.folders.size() - 1; k >= 0; --k) {
             const Album& parent = all[size_t(index)];
             const QByteArray name = listing.folders[k].bytes + '/';
-            all.push_back({FsName(parent.folder.bytes + name),
-                           FsName(parent.relative.bytes + name),
-                           {},
-                           index,
-                           {},
-                           0,
-                           -1});
+            all.push_back(
+                {FsName(parent.folder.bytes + name), parent.relative + name, {}, index, {}, 0, -1});
             pending.push_back(int(all.size()) - 1);
         }
     }

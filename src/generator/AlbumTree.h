@@ -12,7 +12,7 @@ namespace tuk {
 // One folder of a photo tree: an album when it has images, or sub-albums with images.
 struct Album {
     FsName folder;              // full path, ending with "/"
-    FsName relative;            // below the top folder, ending with "/"; empty for the top
+    QByteArray relative;        // below the top folder (file-system bytes), ending "/"; top: empty
     QList<FsName> images;       // in list order
     int parent = -1;            // index in the tree; -1 for the top
     std::vector<int> subalbums; // folders below it with images somewhere below, in tree order

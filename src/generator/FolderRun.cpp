@@ -86,8 +86,6 @@ QString FolderRun::Open(const QByteArray& upLink) {
             return failure + QLatin1String(" No page was written.");
     }
     PrepareLinks();
-    composer_ =
-        std::make_unique<PageComposer>(run.settings, run.body, PageFolderName(album_.folder.text));
     showsCopy_.assign(album_.images.size(), false);
     if (run.settings.lIndex)
         index_.emplace(run, pictures, PageFolderName(album_.folder.text), output_.sOutFolder.text,
@@ -135,13 +133,12 @@ void FolderRun::PrepareLinks() {
         PageLink(firstLink_, outPrefix_, pageNames_.at(0));
         PageLink(lastLink_, outPrefix_, pageNames_.at(PageCount() - 1));
     }
-    page_.reserve(8192);
 }
 
-void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const FsName& parentRelative, int album,
+void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
                               const FolderRun& cover) const {
-    const QByteArray below = album_.relative.bytes.mid(parentRelative.bytes.size()); // "Sub/"
-    const QByteArray coverBelow = cover.album_.relative.bytes.mid(parentRelative.bytes.size());
+    const QByteArray below = album_.relative.mid(parentRelative.size()); // "Sub/"
+    const QByteArray coverBelow = cover.album_.relative.mid(parentRelative.size());
     IndexEntry entry;
     entry.image = ShownText(below.chopped(1));
     entry.albumImages = album_.imagesBelow;
@@ -193,6 +190,7 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
         }
         ++shared_.position;
     }
+    composer_.reset();
     return RunEnd::Finished;
 }
 
@@ -277,9 +275,13 @@ QString FolderRun::WritePage(int k) {
         facts.shownRef = copy.isEmpty() ? QByteArrayView() : QByteArrayView(shownRef_);
         facts.shownSize = copy.isEmpty() ? shared_.pictures.PlanOf(firstPicture_ + k).image : copy;
     }
-    composer_->Compose(page_, facts);
+    // Made for the pages and let go after them: a tree of many folders holds one at a time.
+    if (!composer_)
+        composer_ = std::make_unique<PageComposer>(shared_.run.settings, shared_.run.body,
+                                                   PageFolderName(album_.folder.text));
+    composer_->Compose(shared_.page, facts);
 
-    switch (writer_->Write(pageNames_.at(k), page_)) {
+    switch (writer_->Write(pageNames_.at(k), shared_.page)) {
     case PageFileWriter::Outcome::Written:
         ++shared_.result.pagesWritten;
         break;

@@ -29,6 +29,7 @@ struct RunShared {
     int total = 0;    // pages of the whole run
     int position = 1; // the page being made, counted over the whole run
     DateTexts dates;
+    QByteArray page; // the page being made, one buffer for every folder
 
     QString Failure(const QString& what, const QString& name, const QString& reason) const;
 };
@@ -47,7 +48,7 @@ public:
     QString Open(const QByteArray& upLink);
     // The index entry of this folder as its parent album shows it; parentRelative is the
     // parent's place in the tree.
-    void AddAlbumEntry(IndexStep& parentIndex, const FsName& parentRelative, int album,
+    void AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
                        const FolderRun& cover) const;
     IndexStep* Index() { return index_ ? &*index_ : nullptr; }
     // The index page with the first `images` images and the sub-albums albumMade() names.
@@ -85,7 +86,6 @@ private:
     QByteArray outPrefix_, imagePrefix_; // full paths in links when pages are elsewhere
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, shownRef_, indexLink_;
     QByteArray pageIndexLink_;
-    QByteArray page_;
     QString lowerName_;
 };
 

@@ -121,7 +121,7 @@ AlbumTree TreeOf(const PageRun& run) {
     AlbumTree tree;
     const FsName folder = WithTrailingSeparator(run.sFolder);
     tree.albums.push_back({folder,
-                           FsName(),
+                           QByteArray(),
                            run.images,
                            -1,
                            {},
@@ -177,7 +177,7 @@ QString Runner::Check() {
     for (const Album& album : tree_.albums) {
         OutputChoice output = output_;
         if (output.lRemote)
-            output.sOutFolder = FsName(output_.sOutFolder.bytes + album.relative.bytes);
+            output.sOutFolder = FsName(output_.sOutFolder.bytes + album.relative);
         else
             output.sOutFolder = album.folder;
         folders_.push_back(std::make_unique<FolderRun>(shared_, album, output));
@@ -200,7 +200,7 @@ QString Runner::Open() {
         // An album's index leads up to its parent's: one folder up, or by full path.
         QByteArray up;
         if (const int parent = tree_.albums[i].parent; parent >= 0 && output_.lRemote) {
-            AppendLink(up, output_.sOutFolder.bytes + tree_.albums[size_t(parent)].relative.bytes);
+            AppendLink(up, output_.sOutFolder.bytes + tree_.albums[size_t(parent)].relative);
             up += kIndexFileName;
         } else if (parent >= 0) {
             up = QByteArray("../") + kIndexFileName;

@@ -68,11 +68,11 @@ private Q_SLOTS:
         QStringList seen;
         for (const Album& album : tree.albums)
             seen << QStringLiteral("%1 %2 %3 %4 %5")
-                        .arg(album.relative.text.isEmpty() ? "." : album.relative.text)
+                        .arg(album.relative.isEmpty() ? "." : ShownText(album.relative))
                         .arg(album.images.size())
                         .arg(album.imagesBelow)
                         .arg(album.parent)
-                        .arg(tree.albums[size_t(album.cover)].relative.text);
+                        .arg(ShownText(tree.albums[size_t(album.cover)].relative));
         QCOMPARE(seen, QStringList({". 1 4 -1 ", "Family/ 0 3 0 Family/Garden/",
                                     "Family/Garden/ 1 1 1 Family/Garden/",
                                     "Family/Kids/ 2 2 1 Family/Kids/"}));
