@@ -54,13 +54,11 @@ bool ListFolder(const QByteArray& path, Listing& listing, int& error, dev_t pare
     return true;
 }
 
-} // namespace
-
-AlbumTree ListAlbumTree(const FsName& top) {
-    AlbumTree tree;
+// Every folder below the top, parents before children (children of one folder in reverse
+// order); unreadable and foreign folders go to the tree's lists.
+std::vector<Album> ReadFolders(const FsName& root, AlbumTree& tree) {
     std::vector<Album> all;
     struct stat st {};
-    const FsName root = WithTrailingSeparator(top);
     const dev_t device = stat(root.bytes.constData(), &st) == 0 ? st.st_dev : 0;
     all.push_back({root, QByteArray(), {}, -1, {}, 0, -1});
     // Depth first, in tree order: folders still to read, the next one at the back.
@@ -87,29 +85,39 @@ AlbumTree ListAlbumTree(const FsName& top) {
     }
     for (const FsName& folder : elsewhere)
         tree.otherVolumes << folder.text;
-    // Children were added last first: the tree's order is the order in which they were read,
-    // which the stack gave in tree order. Count from the leaves up, then keep the albums.
-    std::vector<int> order; // indices in tree order
-    {
-        std::vector<std::vector<int>> children(all.size());
-        for (size_t i = 1; i < all.size(); ++i)
-            children[size_t(all[i].parent)].push_back(int(i));
-        std::vector<int> walk{0};
-        while (!walk.empty()) {
-            const int i = walk.back();
-            walk.pop_back();
-            order.push_back(i);
-            for (auto c = children[size_t(i)].begin(); c != children[size_t(i)].end(); ++c)
-                walk.push_back(*c); // added last first, so popped in tree order
-        }
+    return all;
+}
+
+// The folders' indices in tree order. Children were added last first: the order in which
+// they were read, which the stack gave in tree order.
+std::vector<int> TreeOrder(const std::vector<Album>& all) {
+    std::vector<int> order;
+    std::vector<std::vector<int>> children(all.size());
+    for (size_t i = 1; i < all.size(); ++i)
+        children[size_t(all[i].parent)].push_back(int(i));
+    std::vector<int> walk{0};
+    while (!walk.empty()) {
+        const int i = walk.back();
+        walk.pop_back();
+        order.push_back(i);
+        for (auto c = children[size_t(i)].begin(); c != children[size_t(i)].end(); ++c)
+            walk.push_back(*c); // added last first, so popped in tree order
     }
+    return order;
+}
+
+// Counts images from the leaves up, keeps the top and every folder with images below it,
+// renumbered in tree order, and finds the covers.
+void KeepAlbums(std::vector<Album>& all, const std::vector<int>& order, AlbumTree& tree) {
     for (auto i = order.rbegin(); i != order.rend(); ++i) {
         Album& album = all[size_t(*i)];
         album.imagesBelow += int(album.images.size());
         if (album.parent >= 0 && album.imagesBelow > 0)
             all[size_t(album.parent)].imagesBelow += album.imagesBelow;
     }
-    // Keep the top and every folder with images below it, renumbered in tree order.
+    tree.albums.reserve(size_t(1 + std::count_if(all.begin() + 1, all.end(), [](const Album& a) {
+                                   return a.imagesBelow > 0;
+                               })));
     std::vector<int> renumbered(all.size(), -1);
     for (int i : order) {
         Album& album = all[size_t(i)];
@@ -129,6 +137,14 @@ AlbumTree ListAlbumTree(const FsName& top) {
         else if (!a->subalbums.empty())
             a->cover = tree.albums[size_t(a->subalbums.front())].cover;
     }
+}
+
+} // namespace
+
+AlbumTree ListAlbumTree(const FsName& top) {
+    AlbumTree tree;
+    std::vector<Album> all = ReadFolders(WithTrailingSeparator(top), tree);
+    KeepAlbums(all, TreeOrder(all), tree);
     return tree;
 }
 

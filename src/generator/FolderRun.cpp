@@ -60,8 +60,8 @@ QString FolderRun::Check() {
                         run.settings.lWebReady && run.pictures);
 }
 
-QString FolderRun::Open(const QByteArray& upLink) {
-    const PageRun& run = shared_.run;
+// The output folder, made when it does not exist yet, its page writer and its picture folders.
+QString FolderRun::OpenOutputFolders() {
     if (outFolder_.fd() < 0) { // a target folder that does not exist yet, parents included
         const QString problem = MakeFolderPath(output_.sOutFolder.bytes, 0777);
         if (!problem.isEmpty())
@@ -72,10 +72,10 @@ QString FolderRun::Open(const QByteArray& upLink) {
             return shared_.Failure(QStringLiteral("open the output folder"),
                                    output_.sOutFolder.text, ErrorText(errno));
     }
-    writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), run.unnamedFiles);
+    writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), shared_.run.unnamedFiles);
     writer_->ReadFolder();
     QString failure;
-    PictureStep& pictures = shared_.pictures;
+    const PictureStep& pictures = shared_.pictures;
     for (const auto& [size, name, folder] :
          {std::tuple{pictures.Sizes().thumb, kThumbsFolderName, &thumbsFolder_},
           {pictures.Sizes().web, kWebFolderName, &webFolder_}}) {
@@ -85,11 +85,25 @@ QString FolderRun::Open(const QByteArray& upLink) {
         if (folder->fd() < 0)
             return failure + QLatin1String(" No page was written.");
     }
+    return QString();
+}
+
+QString FolderRun::Open(const QByteArray& upLink) {
+    const PageRun& run = shared_.run;
+    if (QString failure = OpenOutputFolders(); !failure.isEmpty())
+        return failure;
     PrepareLinks();
     showsCopy_.assign(album_.images.size(), false);
     if (run.settings.lIndex)
-        index_.emplace(run, pictures, PageFolderName(album_.folder.text), output_.sOutFolder.text,
-                       upLink, outPrefix_);
+        index_ =
+            std::make_unique<IndexStep>(run, shared_.pictures, PageFolderName(album_.folder.text),
+                                        output_.sOutFolder.text, upLink, outPrefix_);
+    return AddImages();
+}
+
+// Each image's pictures to the run's list, and its entry to the index.
+QString FolderRun::AddImages() {
+    PictureStep& pictures = shared_.pictures;
     for (int k = 0; k < PageCount(); ++k) {
         const FsName& image = album_.images.at(k);
         const QByteArray stem = pageNames_.at(k).chopped(5).toByteArray(); // without ".html"
@@ -191,6 +205,7 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
         ++shared_.position;
     }
     composer_.reset();
+    writer_->ReleaseReadBuffer();
     return RunEnd::Finished;
 }
 

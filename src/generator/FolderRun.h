@@ -50,7 +50,7 @@ public:
     // parent's place in the tree.
     void AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
                        const FolderRun& cover) const;
-    IndexStep* Index() { return index_ ? &*index_ : nullptr; }
+    IndexStep* Index() { return index_.get(); }
     // The index page with the first `images` images and the sub-albums albumMade() names.
     QString WriteIndex(int images, const std::function<bool(int)>& albumMade);
     int PagesMade() const { return pagesMade_; }
@@ -70,7 +70,9 @@ private:
     QString WritePage(int k);
     QByteArrayView IndexLinkOf(int k);
     QString ImageFailure(const FsName& image) const;
+    QString OpenOutputFolders();
     void PrepareLinks();
+    QString AddImages();
 
     RunShared& shared_;
     const Album& album_;
@@ -79,8 +81,8 @@ private:
     FolderHandle imageFolder_, outFolder_, thumbsFolder_, webFolder_;
     std::unique_ptr<PageFileWriter> writer_;
     std::unique_ptr<PageComposer> composer_;
-    std::optional<IndexStep> index_;
-    int firstPicture_ = -1; // the first image's index in the PictureStep
+    std::unique_ptr<IndexStep> index_; // on the heap: most folders of a tree have none
+    int firstPicture_ = -1;            // the first image's index in the PictureStep
     int pagesMade_ = 0;
     std::vector<bool> showsCopy_;        // page k was written to show a screen-sized copy
     QByteArray outPrefix_, imagePrefix_; // full paths in links when pages are elsewhere

@@ -170,6 +170,27 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
     AppendPageEnd(tail_, s);
 }
 
+// The lines under the name: date, size and place in the folder, each when its box is on.
+void PageComposer::AppendFacts(QByteArray& page, const PageFacts& f) const {
+    if (lFDate_) {
+        AppendLiteral(page, " :: ");
+        page.append(f.date);
+        AppendLiteral(page, kEol);
+    }
+    if (lFSize_) {
+        AppendLiteral(page, " :: ");
+        AppendDecimal(page, f.kiloBytes);
+        AppendLiteral(page, "k\r\n");
+    }
+    if (lFolder_) {
+        page.append(folderPrefix_);
+        AppendDecimal(page, f.position);
+        page.append('/');
+        AppendDecimal(page, f.count);
+        AppendLiteral(page, "]\r\n");
+    }
+}
+
 void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     page.resize(0); // keeps the buffer for the next page
     page.append("<html>\r\n<head><title>");
@@ -201,23 +222,7 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     if (nameLinks)
         AppendLiteral(page, "</a>");
     AppendLiteral(page, kEol);
-    if (lFDate_) {
-        AppendLiteral(page, " :: ");
-        page.append(f.date);
-        AppendLiteral(page, kEol);
-    }
-    if (lFSize_) {
-        AppendLiteral(page, " :: ");
-        AppendDecimal(page, f.kiloBytes);
-        AppendLiteral(page, "k\r\n");
-    }
-    if (lFolder_) {
-        page.append(folderPrefix_);
-        AppendDecimal(page, f.position);
-        page.append('/');
-        AppendDecimal(page, f.count);
-        AppendLiteral(page, "]\r\n");
-    }
+    AppendFacts(page, f);
     AppendLiteral(page, "<hr>\r\n");
     if (!lBackGround_)
         AppendImageLine(page, f, shown, lWebReady_);

@@ -39,6 +39,8 @@ public:
     void Compose(QByteArray& page, const PageFacts& facts) const;
 
 private:
+    void AppendFacts(QByteArray& page, const PageFacts& facts) const;
+
     bool lLinx_, lFDate_, lFSize_, lFolder_, lBackGround_, lWebReady_;
     QByteArray headEnd_;      // what closes the head after the title
     QByteArray body_;         // line 3 without a background

@@ -37,6 +37,8 @@ public:
     // of live processes, another run in the same folder, stay), and notes which names are
     // taken, so that a page that is surely new needs no look at its name first.
     void ReadFolder();
+    // Lets go of the buffer that held the pages read back; a tree's folders keep their writers.
+    void ReleaseReadBuffer() { existing_ = QByteArray(); }
 
 private:
     enum class Found { Nothing, SameBytes, Other };
