@@ -10,15 +10,6 @@
 
 namespace tuk {
 
-namespace {
-
-// The flag keys, in the order of kPageFlags.
-StoreKey FlagKey(int index) {
-    return static_cast<StoreKey>(static_cast<int>(StoreKey::lCenter) + index);
-}
-
-} // namespace
-
 SettingsBinder::SettingsBinder(Dialogs& dialogs, TextOptions& text, ColorEditor& colors,
                                std::function<void()> showMenuOptions)
     : dialogs_(dialogs), text_(text), colors_(colors),
@@ -58,13 +49,8 @@ void SettingsBinder::Load() {
     if (!store_)
         return;
     const LoadOutcome outcome = LoadSettings(*store_, Program().page, Program().placement);
-    writeTargetFolder_ = outcome.Loaded(StoreKey::TargetFolder);
-    text_.ShowFontFace();
-    text_.ShowFontSizeCaption();
-    text_.ShowFontSize();
-    for (int i = 0; i < kPageFlagCount; ++i)
-        text_.ShowFlag(FlagKey(i));
-    showMenuOptions_();
+    writeTargetFolder_ = outcome.Loaded(RowOf(&PageSettings::TargetFolder));
+    ShowTextOptions();
     if (!outcome.ok)
         throw StepFailure(outcome.Message());
 }
@@ -103,25 +89,22 @@ void SettingsBinder::Flush() {
         dialogs_.Tell(QStringLiteral("The settings were not saved: %1.").arg(reason));
 }
 
+void SettingsBinder::ShowTextOptions() {
+    text_.ShowFontFace();
+    text_.ShowFontSizeCaption();
+    text_.ShowFontSize();
+    text_.ShowFlags();
+    showMenuOptions_();
+}
+
+// Every page option but the target folder goes back to its default; every control then shows
+// its field, the colour bars included.
 void SettingsBinder::LoadDefaults() {
-    PageSettings& page = Program().page;
-    const PageSettings defaults = DefaultPageSettings();
-    for (const ColorKeyRule& color : kColorKeys)
-        page.Component(color.slot, color.channel) = color.byDefault;
+    ApplyPageDefaults(Program().page);
     colors_.ApplyColors();
     if (const std::optional<ColorSlot> slot = colors_.SelectedSlot())
         colors_.SelectSlot(*slot); // the bars and their numbers show the default colour
-    page.nFontSize = defaults.nFontSize;
-    text_.ShowFontSizeCaption();
-    text_.ShowFontSize();
-    page.sFontFace = defaults.sFontFace;
-    text_.ShowFontFace();
-    for (int i = 0; i < kPageFlagCount; ++i) {
-        const PageFlagRule& flag = kPageFlags[static_cast<size_t>(i)];
-        page.*flag.field = flag.byDefault;
-        text_.ShowFlag(FlagKey(i));
-    }
-    showMenuOptions_();
+    ShowTextOptions();
     text_.ApplyTextOptions();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsStore.h"
+#include "settings/StoredSettings.h"
 
 #include <functional>
 #include <memory>
@@ -42,6 +42,7 @@ public:
 private:
     TargetFolderSave TargetSave() const;
     void Flush();
+    void ShowTextOptions(); // the font, the boxes and the menu options as the settings hold them
 
     Dialogs& dialogs_;
     TextOptions& text_;

@@ -1,7 +1,6 @@
 // The menus and the commands of the menus and the toolbar.
 #include "app/frmTu_K.h"
 
-#include "app/MenuOptions.h"
 #include "app/RunController.h"
 #include "app/SettingsBinder.h"
 #include "app/start/StartArguments.h"
@@ -10,6 +9,7 @@
 #include "foldertree/widgets/FolderTree.h"
 #include "generator/Credit.h"
 #include "settings/PageSettings.h"
+#include "settings/SettingsSchema.h"
 #include "style/widgets/ColorEditor.h"
 
 #include <QAction>
@@ -83,13 +83,15 @@ void frmTu_K::BuildMenus() {
     // option whenever the menu opens (a load or Load Default may change it). A line sets them
     // apart from the commands above them. Include Subfolders decides whether Make is available.
     menus[2]->addSeparator();
-    for (const MenuOption& option : kMenuOptions) {
-        QAction* entry = menus[2]->addAction(QLatin1String(option.caption));
-        entry->setObjectName(QLatin1String(option.name));
+    for (const SettingRow& row : kSettings) {
+        if (row.control != SettingControl::HtmlMenu)
+            continue;
+        QAction* entry = menus[2]->addAction(QLatin1String(row.caption));
+        entry->setObjectName(QLatin1String(row.controlName));
         entry->setCheckable(true);
-        entry->setChecked(Program().page.*option.field);
-        connect(entry, &QAction::toggled, this, [this, field = option.field](bool on) {
-            Program().page.*field = on;
+        entry->setChecked(*PageFlagOf(row, Program().page));
+        connect(entry, &QAction::toggled, this, [this, &row](bool on) {
+            *PageFlagOf(row, Program().page) = on;
             ShowCommandState();
         });
     }
@@ -97,8 +99,10 @@ void frmTu_K::BuildMenus() {
 }
 
 void frmTu_K::ShowMenuOptions() {
-    for (const MenuOption& option : kMenuOptions)
-        MenuEntry(QLatin1String(option.name))->setChecked(Program().page.*option.field);
+    for (const SettingRow& row : kSettings) {
+        if (row.control == SettingControl::HtmlMenu)
+            MenuEntry(QLatin1String(row.controlName))->setChecked(*PageFlagOf(row, Program().page));
+    }
 }
 
 // A folder that is gone is dropped; each entry is chosen with a click or its number key.

@@ -184,6 +184,9 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
     const QString ofTotal = QLatin1String(" / ") + QString::number(shared_.total);
     QString status;
     pagesMade_ = 0;
+    // Made for the pages and let go after them: a tree of many folders holds one at a time.
+    composer_ = std::make_unique<PageComposer>(shared_.run.settings, shared_.run.body,
+                                               PageFolderName(album_.folder.text));
     for (int k = 0; k < PageCount(); ++k) {
         status.resize(0);
         status.append(QLatin1String("Image: "));
@@ -261,6 +264,25 @@ QString FolderRun::WritePage(int k) {
     if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
         return ImageFailure(image);
 
+    composer_->Compose(shared_.page, FactsOf(k, st));
+    switch (writer_->Write(pageNames_.at(k), shared_.page)) {
+    case PageFileWriter::Outcome::Written:
+        ++shared_.result.pagesWritten;
+        break;
+    case PageFileWriter::Outcome::Unchanged:
+        ++shared_.result.pagesUnchanged;
+        break;
+    case PageFileWriter::Outcome::Failed:
+        return shared_.Failure(QStringLiteral("write the page"),
+                               output_.sOutFolder.text + ShownText(pageNames_.at(k)),
+                               ErrorText(writer_->error()));
+    }
+    return QString();
+}
+
+// What page k shows; the facts point at texts of this folder run, valid until the next page.
+PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
+    const FsName& image = album_.images.at(k);
     const int count = PageCount();
     PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
     PageLink(nextLink_, outPrefix_, pageNames_.at(k == count - 1 ? k : k + 1));
@@ -290,25 +312,7 @@ QString FolderRun::WritePage(int k) {
         facts.shownRef = copy.isEmpty() ? QByteArrayView() : QByteArrayView(shownRef_);
         facts.shownSize = copy.isEmpty() ? shared_.pictures.PlanOf(firstPicture_ + k).image : copy;
     }
-    // Made for the pages and let go after them: a tree of many folders holds one at a time.
-    if (!composer_)
-        composer_ = std::make_unique<PageComposer>(shared_.run.settings, shared_.run.body,
-                                                   PageFolderName(album_.folder.text));
-    composer_->Compose(shared_.page, facts);
-
-    switch (writer_->Write(pageNames_.at(k), shared_.page)) {
-    case PageFileWriter::Outcome::Written:
-        ++shared_.result.pagesWritten;
-        break;
-    case PageFileWriter::Outcome::Unchanged:
-        ++shared_.result.pagesUnchanged;
-        break;
-    case PageFileWriter::Outcome::Failed:
-        return shared_.Failure(QStringLiteral("write the page"),
-                               output_.sOutFolder.text + ShownText(pageNames_.at(k)),
-                               ErrorText(writer_->error()));
-    }
-    return QString();
+    return facts;
 }
 
 } // namespace tuk

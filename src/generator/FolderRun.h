@@ -12,7 +12,7 @@
 
 #include <QString>
 #include <memory>
-#include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace tuk {
@@ -68,6 +68,7 @@ public:
 
 private:
     QString WritePage(int k);
+    PageFacts FactsOf(int k, const struct stat& st);
     QByteArrayView IndexLinkOf(int k);
     QString ImageFailure(const FsName& image) const;
     QString OpenOutputFolders();

@@ -12,7 +12,7 @@
 #include "make/Prompt.h"
 #include "make/StopSignals.h"
 #include "make/TerminalProgress.h"
-#include "settings/SettingsStore.h"
+#include "settings/StoredSettings.h"
 #include "style/Colors.h"
 #include "thumbnails/PictureWorkers.h"
 

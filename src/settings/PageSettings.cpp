@@ -1,5 +1,7 @@
 #include "settings/PageSettings.h"
 
+#include "settings/SettingsSchema.h"
+
 #include <array>
 
 namespace tuk {
@@ -40,13 +42,9 @@ QString NormalizeFontFace(const QString& typed) {
 }
 
 void ApplyPageDefaults(PageSettings& s) {
-    for (const ColorKeyRule& color : kColorKeys)
-        s.Component(color.slot, color.channel) = color.byDefault;
-    s.nFontSize = 2;
-    s.nWebSize = kDefaultWebSize;
-    s.sFontFace = QStringLiteral("Arial");
-    for (const PageFlagRule& flag : kPageFlags)
-        s.*flag.field = flag.byDefault;
+    WindowPlacement unused;
+    for (const SettingRow& row : kSettings)
+        ApplyDefault(row, s, unused);
 }
 
 PageSettings DefaultPageSettings() {

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-#include <array>
 
 namespace tuk {
 
@@ -45,81 +44,14 @@ struct PageSettings {
     bool operator==(const PageSettings&) const = default;
 };
 
-// The page options that are on or off, everything about each in one row: its field, where
-// the store keeps it, its default, and its check box in the style editor (object name,
-// caption, tooltip, whether a change shows in the preview). In store order. The first
-// kStyleBoxCount rows have a check box; the rows after them (the index page) are menu
-// entries of the window and have no box (boxName null).
-struct PageFlagRule {
-    bool PageSettings::*field;
-    const char* section;
-    const char* key;
-    bool byDefault;
-    const char* boxName;
-    const char* caption;
-    const char* tooltip;
-    bool inPreview;
-};
-
-inline constexpr int kPageFlagCount = 14;
-inline constexpr int kStyleBoxCount = 10;
-inline constexpr std::array<PageFlagRule, kPageFlagCount> kPageFlags{{
-    {&PageSettings::lCenter, "Text", "lCenter", false, "chkCenter", "C&enter", "Center Body", true},
-    {&PageSettings::lBold, "Text", "lBold", false, "chkBold", "B&old", "Set font BOLD", true},
-    {&PageSettings::lItal, "Text", "lItal", false, "chkItal", "&Italic", "Set font ITALIC", true},
-    {&PageSettings::lLinx, "Others", "lLinx", true, "chkLinx", "Lin&ks",
-     "Include links to other images in current folder", false},
-    {&PageSettings::lFolder, "Others", "lFolder", true, "chkFolder", "&Folder",
-     "Include folder name", false},
-    {&PageSettings::lFDate, "Others", "lFDate", true, "chkFDate", "&Date", "Include image date",
-     false},
-    {&PageSettings::lFSize, "Others", "lFSize", true, "chkFSize", "Si&ze",
-     "Include image size (kb)", false},
-    {&PageSettings::lBackGround, "Others", "lBackGround", false, "chkBackground", "Bk&Grnd",
-     "Set image as HTML background", true},
-    {&PageSettings::lText, "Others", "lText", false, "chkText", "Te&xt",
-     "Include sample text for testing background", true},
-    {&PageSettings::lCopyr, "Others", "lCopyr", true, "chkCopyr", "Cop&yr",
-     "Include copyright line", false},
-    {&PageSettings::lIndex, "Others", "lIndex", false, nullptr, nullptr, nullptr, false},
-    {&PageSettings::lSubfolders, "Others", "lSubfolders", false, nullptr, nullptr, nullptr, false},
-    {&PageSettings::lIntoTarget, "Others", "lIntoTarget", false, nullptr, nullptr, nullptr, false},
-    {&PageSettings::lWebReady, "Others", "lWebReady", false, nullptr, nullptr, nullptr, false},
-}};
-
 // The longest edge of a web-ready page's picture, in pixels.
 inline constexpr int kDefaultWebSize = 1600;
 inline constexpr int kMinWebSize = 480;
 inline constexpr int kMaxWebSize = 4096;
 
-// The fifteen colour components: slot, channel (0 red, 1 green, 2 blue), key in the store's
-// section "Colors" and default, in store order.
-struct ColorKeyRule {
-    ColorSlot slot;
-    int channel;
-    const char* key;
-    qint16 byDefault;
-};
-
-inline constexpr const char* kColorSection = "Colors";
-inline constexpr int kColorKeyCount = 15;
-inline constexpr std::array<ColorKeyRule, kColorKeyCount> kColorKeys{{
-    {ColorSlot::Back, 0, "BackR", 192},
-    {ColorSlot::Back, 1, "BackG", 192},
-    {ColorSlot::Back, 2, "BackB", 192},
-    {ColorSlot::Text, 0, "TextR", 0},
-    {ColorSlot::Text, 1, "TextG", 0},
-    {ColorSlot::Text, 2, "TextB", 0},
-    {ColorSlot::Link, 0, "LinkR", 0},
-    {ColorSlot::Link, 1, "LinkG", 0},
-    {ColorSlot::Link, 2, "LinkB", 255},
-    {ColorSlot::VLink, 0, "VLinkR", 128},
-    {ColorSlot::VLink, 1, "VLinkG", 0},
-    {ColorSlot::VLink, 2, "VLinkB", 128},
-    {ColorSlot::ALink, 0, "ALinkR", 255},
-    {ColorSlot::ALink, 1, "ALinkG", 0},
-    {ColorSlot::ALink, 2, "AlinkB", 0},
-}};
+// Smallest and largest font size the size bar takes.
+inline constexpr int kMinFontSize = 1;
+inline constexpr int kMaxFontSize = 128;
 
 // The face names the font box offers, in list order: "Arial", "Courier", "Times".
 const QStringList& FontFaceChoice();

@@ -1,64 +1,11 @@
 #pragma once
 
-#include "settings/PageSettings.h"
-
 #include <QString>
 #include <memory>
 
 class QSettings;
 
 namespace tuk {
-
-// Every stored key, in the order the settings are read.
-enum class StoreKey : int {
-    DefL,
-    DefT,
-    DefW,
-    DefH,
-    lMaxed,
-    BackR,
-    BackG,
-    BackB,
-    TextR,
-    TextG,
-    TextB,
-    LinkR,
-    LinkG,
-    LinkB,
-    VLinkR,
-    VLinkG,
-    VLinkB,
-    ALinkR,
-    ALinkG,
-    ALinkB,
-    sFontFace,
-    nFontSize,
-    lCenter,
-    lBold,
-    lItal,
-    lLinx,
-    lFolder,
-    lFDate,
-    lFSize,
-    lBackGround,
-    lText,
-    lCopyr,
-    lIndex,
-    lSubfolders,
-    lIntoTarget,
-    lWebReady,
-    nWebSize,
-    TargetFolder,
-    Count
-};
-
-struct StoreKeyName {
-    const char* section;
-    const char* key;
-};
-
-// Section and key of a stored value ("Colors"/"AlinkB" for ALinkB).
-StoreKeyName NameOf(StoreKey key);
 
 // The per-user key/value store: an INI file with one group per section, by default
 // "$XDG_CONFIG_HOME/Tarnwick/Tu_K.conf" (usually ~/.config/Tarnwick/Tu_K.conf). Only a
@@ -111,61 +58,5 @@ private:
     QString refused_; // why writes are refused, once one was attempted
     bool failed_ = false;
 };
-
-// The failure descriptions the program shows for a stored value it cannot take.
-inline const char* const kTypeMismatch = "Type mismatch";
-inline const char* const kOverflow = "Overflow";
-inline const char* const kInvalidPropertyValue = "Invalid property value";
-
-// Result of loading: either everything was read, or the read stopped at the first key whose
-// text does not convert (an nFontSize outside 1..128, a font face the font box would not keep
-// and a TargetFolder that is no full path included). The fields before that key hold what was
-// read; it and every one after it hold their defaults.
-struct LoadOutcome {
-    bool ok = true;
-    StoreKey failedKey = StoreKey::Count;
-    QString text;        // the stored text that failed
-    QString description; // kTypeMismatch, kOverflow or kInvalidPropertyValue
-
-    bool Loaded(StoreKey key) const { return static_cast<int>(key) < static_cast<int>(failedKey); }
-    // "[Text] nFontSize = "300": Overflow"
-    QString Message() const;
-};
-
-// The target folder where none is stored (or an empty text is): "Tu_K" in the user's
-// documents folder, ending with "/".
-QString DefaultTargetFolder();
-
-// Reads the window placement and every page option in store order, with the defaults for
-// missing keys. TargetFolder always ends with "/".
-LoadOutcome LoadSettings(const SettingsStore& store, PageSettings& page, WindowPlacement& place);
-// The same without section "Window", which is then not read at all.
-LoadOutcome LoadPageSettings(const SettingsStore& store, PageSettings& page);
-
-// Whether a save writes TargetFolder: not when the stored one did not load and no other was
-// chosen since, so a load that stopped early never erases the user's folder.
-enum class TargetFolderSave { Write, Keep };
-
-// Writes the page options and the target folder (not the window placement).
-void SaveSettings(SettingsStore& store, const PageSettings& page,
-                  TargetFolderSave target = TargetFolderSave::Write);
-
-// Writes the window placement, then the target folder: what every close keeps.
-void SaveShutdownSettings(SettingsStore& store, const WindowPlacement& place,
-                          const QString& targetFolder,
-                          TargetFolderSave target = TargetFolderSave::Write);
-
-// The flag field a key names (lCenter ... lIndex), else nullptr.
-bool* FlagOf(PageSettings& page, StoreKey key);
-
-// Conversions of stored texts; on failure they return false and set the description.
-bool ParseInt16(const QString& text, qint16& value, QString& description);
-bool ParseByte(const QString& text, quint8& value, QString& description);
-bool ParseFlag(const QString& text, bool& value, QString& description);
-QString FlagText(bool value);
-
-// Smallest and largest font size the size bar takes.
-inline constexpr int kMinFontSize = 1;
-inline constexpr int kMaxFontSize = 128;
 
 } // namespace tuk

@@ -5,7 +5,6 @@
 #include "TableRows.h"
 #include "TestSupport.h"
 #include "app/Dialogs.h"
-#include "app/MenuOptions.h"
 #include "app/frmTu_K.h"
 #include "settings/PageSettings.h"
 #include "style/widgets/ColorEditor.h"
@@ -97,6 +96,29 @@ inline QString ShownToolTip(QWidget* widget) {
     return document.toPlainText();
 }
 
+// The page options that are on or off and the control of each, written out apart from the
+// program's own table: a box or an Html menu entry that follows the wrong option shows here.
+struct OptionControl {
+    const char* name;
+    bool tuk::PageSettings::*field;
+    bool byDefault;
+};
+inline const QList<OptionControl> kBoxes{{"chkCenter", &tuk::PageSettings::lCenter, false},
+                                         {"chkBold", &tuk::PageSettings::lBold, false},
+                                         {"chkItal", &tuk::PageSettings::lItal, false},
+                                         {"chkLinx", &tuk::PageSettings::lLinx, true},
+                                         {"chkFolder", &tuk::PageSettings::lFolder, true},
+                                         {"chkFDate", &tuk::PageSettings::lFDate, true},
+                                         {"chkFSize", &tuk::PageSettings::lFSize, true},
+                                         {"chkBackground", &tuk::PageSettings::lBackGround, false},
+                                         {"chkText", &tuk::PageSettings::lText, false},
+                                         {"chkCopyr", &tuk::PageSettings::lCopyr, true}};
+inline const QList<OptionControl> kMenuOptions{
+    {"mnuHtmlIndex", &tuk::PageSettings::lIndex, false},
+    {"mnuHtmlSubfolders", &tuk::PageSettings::lSubfolders, false},
+    {"mnuHtmlIntoTarget", &tuk::PageSettings::lIntoTarget, false},
+    {"mnuHtmlWebReady", &tuk::PageSettings::lWebReady, false}};
+
 // Each control that shows a page option, set against that option: "hscG shows 99, not 0".
 inline QString ControlMismatches(const tuk::frmTu_K& w) {
     using namespace tuk;
@@ -119,12 +141,9 @@ inline QString ControlMismatches(const tuk::frmTu_K& w) {
     check("cboFontFace", w.findChild<QComboBox*>("cboFontFace")->currentText(), page.sFontFace);
     check("lblFontSize", text("lblFontSize"), page.nFontSize);
     check("hscFontSize", value("hscFontSize"), page.nFontSize);
-    for (const PageFlagRule& rule : kPageFlags) {
-        if (rule.boxName)
-            check(rule.boxName, w.findChild<QCheckBox*>(rule.boxName)->isChecked(),
-                  page.*rule.field);
-    }
-    for (const MenuOption& option : kMenuOptions)
+    for (const OptionControl& box : kBoxes)
+        check(box.name, w.findChild<QCheckBox*>(box.name)->isChecked(), page.*box.field);
+    for (const OptionControl& option : kMenuOptions)
         check(option.name, w.MenuEntry(option.name)->isChecked(), page.*option.field);
     check("lblBody", text("lblBody"), MakeBodyString(page));
     return wrong.join("; ");

@@ -79,14 +79,12 @@ private Q_SLOTS:
 
     // Each box of the flag table sets its own flag (the index page is a menu entry).
     void checkBoxes() {
-        for (const PageFlagRule& rule : kPageFlags) {
-            if (!rule.boxName)
-                continue;
-            auto* box = Get<QCheckBox>(rule.boxName);
+        for (const OptionControl& option : kBoxes) {
+            auto* box = Get<QCheckBox>(option.name);
             PageSettings expected = Page();
-            expected.*rule.field = !rule.byDefault;
+            expected.*option.field = !option.byDefault;
             QTest::mouseClick(box, Qt::LeftButton);
-            QVERIFY2(Page() == expected, rule.boxName);
+            QVERIFY2(Page() == expected, option.name);
         }
     }
 
@@ -96,16 +94,15 @@ private Q_SLOTS:
         Pick("optBack");
         Bar("hscR")->setValue(3);
         Bar("hscG")->setValue(99);
-        for (const MenuOption& option : kMenuOptions)
+        for (const OptionControl& option : kMenuOptions)
             w_->MenuEntry(option.name)->trigger();
         Bar("hscFontSize")->setValue(6);
         Page().sFontFace = "Times";
         Get<QComboBox>("cboFontFace")->setEditText("Times");
-        for (const PageFlagRule& rule : kPageFlags) {
-            if (rule.boxName)
-                Get<QCheckBox>(rule.boxName)->click();
-        }
+        for (const OptionControl& box : kBoxes)
+            Get<QCheckBox>(box.name)->click();
         Page().TargetFolder = "/srv/out/";
+        Page().nWebSize = 2048; // stored only, and back to its default too
         const PageSettings before = Page();
         dialogs_.answers << Dialogs::Answer::No << Dialogs::Answer::Yes;
         QTest::keyClick(w_.get(), Qt::Key_D, Qt::ControlModifier);

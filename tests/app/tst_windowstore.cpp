@@ -175,9 +175,9 @@ private Q_SLOTS:
         Get<QRadioButton>("optText")->click();
         Get<QScrollBar>("hscG")->setValue(40);
         Get<QScrollBar>("hscFontSize")->setValue(5);
-        w_->Text()->FlagBox(StoreKey::lCenter)->click();
-        w_->Text()->FlagBox(StoreKey::lFDate)->click();
-        for (const MenuOption& option : kMenuOptions) // each saved and shown checked again
+        w_->Text()->FlagBox(&PageSettings::lCenter)->click();
+        w_->Text()->FlagBox(&PageSettings::lFDate)->click();
+        for (const OptionControl& option : kMenuOptions) // each saved and shown checked again
             w_->MenuEntry(option.name)->trigger();
         Page().TargetFolder = "/srv/out/";
         Save();

@@ -5,7 +5,7 @@
 #include "make/MakeOptions.h"
 #include "make/StopSignals.h"
 #include "make/TerminalProgress.h"
-#include "settings/SettingsStore.h"
+#include "settings/StoredSettings.h"
 #include "thumbnails/PictureSupport.h"
 
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "app/TableRows.h"
 #include "settings/Placement.h"
-#include "settings/SettingsStore.h"
+#include "settings/StoredSettings.h"
 #include "style/Colors.h"
 
 #include <QTemporaryDir>
@@ -63,39 +63,50 @@ private Q_SLOTS:
     }
 
     // A value that does not convert stops the load: keys from it on take their defaults.
-    void failures() {
+    void failures_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("description");
         const QString mismatch = "Type mismatch", invalid = "Invalid property value";
         for (const auto& [ini, key, description] :
-             {std::tuple{QByteArray("[Text]\nnFontSize=256\n"), StoreKey::nFontSize,
-                         QString("Overflow")},
-              {"[Text]\nnFontSize=255\n", StoreKey::nFontSize, invalid},
-              {"[Text]\nnFontSize=0\n", StoreKey::nFontSize, invalid},
-              {"[Text]\nnFontSize=129\nlBold=True\n", StoreKey::nFontSize, invalid},
-              {"[Colors]\nLinkG=green\n", StoreKey::LinkG, mismatch},
-              {"[Colors]\nLinkR=1e3\n", StoreKey::LinkR, mismatch},
-              {"[Colors]\nTextR=32768\n", StoreKey::TextR, "Overflow"},
-              {"[Others]\nlText=yes\n", StoreKey::lText, mismatch},
-              {"[Window]\nDefH=\n", StoreKey::DefH, mismatch},
-              {"[Text]\nsFontFace=x onmouseover=alert(1)\n", StoreKey::sFontFace, invalid},
-              {"[Text]\nsFontFace=times\n", StoreKey::sFontFace, invalid},
-              {"[Others]\nTargetFolder=web\n", StoreKey::TargetFolder, invalid},
-              {"[Window]\nlMaxed=yes\n", StoreKey::lMaxed, mismatch}}) {
-            const bool last = key == StoreKey::TargetFolder; // the tail would load before it
-            SettingsStore store(
-                Ini("[Window]\nDefL=-7\n" + ini +
-                    (last ? "" : "[Others]\nlCopyr=False\nTargetFolder=/srv/web/\n")));
-            PageSettings page;
-            WindowPlacement place;
-            const LoadOutcome outcome = LoadSettings(store, page, place);
-            QVERIFY(!outcome.ok);
-            QCOMPARE(outcome.failedKey, key);
-            QCOMPARE(outcome.description, description);
-            QVERIFY(outcome.Loaded(static_cast<StoreKey>(int(key) - 1)));
-            QVERIFY(!outcome.Loaded(key));
-            QCOMPARE(place, (WindowPlacement{-7, 0, 6840, 5805}));
-            QCOMPARE(page, Defaults());
-            QVERIFY(outcome.Message().contains(QString::fromLatin1(NameOf(key).key)));
-        }
+             {std::tuple{"[Text]\nnFontSize=256\n", "nFontSize", QString("Overflow")},
+              {"[Text]\nnFontSize=255\n", "nFontSize", invalid},
+              {"[Text]\nnFontSize=0\n", "nFontSize", invalid},
+              {"[Text]\nnFontSize=129\nlBold=True\n", "nFontSize", invalid},
+              {"[Colors]\nLinkG=green\n", "LinkG", mismatch},
+              {"[Colors]\nLinkR=1e3\n", "LinkR", mismatch},
+              {"[Colors]\nTextR=32768\n", "TextR", "Overflow"},
+              {"[Colors]\nAlinkB=-32769\n", "AlinkB", "Overflow"},
+              {"[Others]\nlText=yes\n", "lText", mismatch},
+              {"[Others]\nnWebSize=479\n", "nWebSize", "Overflow"},
+              {"[Others]\nnWebSize=wide\n", "nWebSize", mismatch},
+              {"[Window]\nDefH=\n", "DefH", mismatch},
+              {"[Text]\nsFontFace=x onmouseover=alert(1)\n", "sFontFace", invalid},
+              {"[Text]\nsFontFace=times\n", "sFontFace", invalid},
+              {"[Others]\nTargetFolder=web\n", "TargetFolder", invalid},
+              {"[Window]\nlMaxed=yes\n", "lMaxed", mismatch}})
+            QTest::newRow(QByteArray(ini).replace('\n', ' ').constData())
+                << QByteArray(ini) << QString(key) << description;
+    }
+    void failures() {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, key);
+        QFETCH(QString, description);
+        // A tail that would load before the key is left out.
+        const bool last = key == "TargetFolder" || key == "nWebSize";
+        SettingsStore store(Ini("[Window]\nDefL=-7\n" + ini +
+                                (last ? "" : "[Others]\nlCopyr=False\nTargetFolder=/srv/web/\n")));
+        PageSettings page;
+        WindowPlacement place;
+        const LoadOutcome outcome = LoadSettings(store, page, place);
+        QVERIFY(!outcome.ok);
+        QCOMPARE(QString(kSettings[size_t(outcome.failedRow)].key), key);
+        QCOMPARE(outcome.description, description);
+        QVERIFY(outcome.Loaded(kSettings[size_t(outcome.failedRow) - 1]));
+        QVERIFY(!outcome.Loaded(kSettings[size_t(outcome.failedRow)]));
+        QCOMPARE(place, (WindowPlacement{-7, 0, 6840, 5805}));
+        QCOMPARE(page, Defaults());
+        QVERIFY(outcome.Message().contains(key));
     }
 
     void saveAndLoadRoundTrip() {

@@ -22,10 +22,8 @@ namespace tuk {
 
 namespace {
 
-constexpr int kFirstFlag = static_cast<int>(StoreKey::lCenter);
-
-// Where a flag's check box stands, in twips inside its frame; the rest of its design is the
-// flag's row in kPageFlags.
+// Where each check box stands, in twips inside its frame, in the order of the settings with a
+// box; the rest of its design is its setting's row.
 struct BoxPlace {
     bool inTextFrame; // else in the "Page" frame
     int left, top, width, height;
@@ -43,12 +41,6 @@ constexpr std::array<BoxPlace, kStyleBoxCount> kBoxPlaces{{
     {false, 120, 1740, 900, 200},
     {false, 120, 2040, 900, 200},
 }};
-
-size_t FlagIndex(StoreKey flag) {
-    const int index = static_cast<int>(flag) - kFirstFlag;
-    Q_ASSERT(index >= 0 && index < kPageFlagCount);
-    return static_cast<size_t>(index);
-}
 
 template <typename W> W* Make(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
@@ -113,19 +105,23 @@ void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
 }
 
 void TextOptions::BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, CaptionFrame* pageFrame) {
-    for (size_t i = 0; i < kBoxPlaces.size(); ++i) {
-        const PageFlagRule& flag = kPageFlags[i];
+    size_t i = 0;
+    for (const SettingRow& row : kSettings) {
+        if (!row.IsBox())
+            continue;
         const BoxPlace& at = kBoxPlaces[i];
         CaptionFrame* frame = at.inTextFrame ? text : pageFrame;
         auto* box =
-            Make<QCheckBox>(frame, flag.boxName, tw.Rect(at.left, at.top, at.width, at.height));
-        box->setText(QLatin1String(flag.caption));
-        box->setToolTip(QLatin1String(flag.tooltip));
+            Make<QCheckBox>(frame, row.controlName, tw.Rect(at.left, at.top, at.width, at.height));
+        box->setText(QLatin1String(row.caption));
+        box->setToolTip(QLatin1String(row.tooltip));
         connect(box, &QCheckBox::stateChanged, this, [this, i] { FlagClick(i); });
         boxes_[i] = box;
+        boxRows_[i] = &row;
         // Wider than designed when the font needs it, up to the frame's edge; the boxes
         // stand 20 pixels (300 twips) apart.
         GrowToText(box, frame->InnerRect().right(), tw.Px(300) - 1);
+        ++i;
     }
 }
 
@@ -193,13 +189,17 @@ void TextOptions::ShowFontSize() {
     hscFontSize_->setValue(page_.nFontSize);
 }
 
-void TextOptions::ShowFlag(StoreKey flag) {
-    if (QCheckBox* box = FlagBox(flag))
-        box->setChecked(*FlagOf(page_, flag));
+void TextOptions::ShowFlags() {
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setChecked(*PageFlagOf(*boxRows_[i], page_));
 }
 
-QCheckBox* TextOptions::FlagBox(StoreKey flag) const {
-    return boxes_[FlagIndex(flag)];
+QCheckBox* TextOptions::FlagBox(bool PageSettings::*flag) const {
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+        if (std::get<bool PageSettings::*>(boxRows_[i]->field) == flag)
+            return boxes_[i];
+    }
+    return nullptr;
 }
 
 void TextOptions::cboFontFace_Click() {
@@ -231,9 +231,9 @@ void TextOptions::hscFontSize_Change() {
 
 void TextOptions::FlagClick(size_t index) {
     // A greyed box counts as unchecked.
-    const PageFlagRule& flag = kPageFlags[index];
-    page_.*flag.field = boxes_[index]->checkState() == Qt::Checked;
-    if (flag.inPreview)
+    const SettingRow& row = *boxRows_[index];
+    *PageFlagOf(row, page_) = boxes_[index]->checkState() == Qt::Checked;
+    if (row.control == SettingControl::PreviewBox)
         ApplyTextOptions();
 }
 

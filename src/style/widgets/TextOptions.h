@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/PageSettings.h"
-#include "settings/SettingsStore.h"
+#include "settings/SettingsSchema.h"
 #include "style/widgets/TwipScale.h"
 
 #include <QObject>
@@ -38,11 +38,10 @@ public:
     void ShowFontFace();
     void ShowFontSizeCaption();
     void ShowFontSize();
-    void ShowFlag(StoreKey flag);
+    void ShowFlags(); // every check box
 
-    // The check box of a flag (StoreKey::lCenter ... StoreKey::lCopyr); null for a flag
-    // without one (lIndex).
-    QCheckBox* FlagBox(StoreKey flag) const;
+    // The check box of a flag; null for a flag without one (lIndex).
+    QCheckBox* FlagBox(bool PageSettings::*flag) const;
 
 Q_SIGNALS:
     // After every ApplyTextOptions.
@@ -67,7 +66,8 @@ private:
     QComboBox* cboFontFace_ = nullptr;
     QLabel* lblFontSize_ = nullptr;
     QScrollBar* hscFontSize_ = nullptr;
-    std::array<QCheckBox*, kPageFlagCount> boxes_{};
+    std::array<QCheckBox*, kStyleBoxCount> boxes_{};
+    std::array<const SettingRow*, kStyleBoxCount> boxRows_{}; // the setting of each box
 };
 
 } // namespace tuk

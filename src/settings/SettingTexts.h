@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tuk {
+
+// The failure descriptions the program shows for a stored value it cannot take.
+inline const char* const kTypeMismatch = "Type mismatch";
+inline const char* const kOverflow = "Overflow";
+inline const char* const kInvalidPropertyValue = "Invalid property value";
+
+// Conversions of stored texts: a decimal number with optional blanks around it and an optional
+// fraction, rounded half to even. On failure they return false, leave the value alone and set
+// the description.
+bool ParseInRange(const QString& text, double low, double high, double& value,
+                  QString& description);
+bool ParseInt16(const QString& text, qint16& value, QString& description);
+bool ParseByte(const QString& text, quint8& value, QString& description);
+// "True", "False" (any letter case) or a number, which is true unless it is zero.
+bool ParseFlag(const QString& text, bool& value, QString& description);
+QString FlagText(bool value);
+
+} // namespace tuk
