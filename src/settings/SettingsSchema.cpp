@@ -3,7 +3,6 @@
 #include "base/PathNames.h"
 #include "settings/SettingTexts.h"
 
-#include <cstring>
 #include <type_traits>
 
 namespace tuk {
@@ -25,14 +24,6 @@ auto* FieldIn(const SettingRow& row, Page& page, Place& place) {
 }
 
 } // namespace
-
-const SettingRow* RowNamed(const char* key) {
-    for (const SettingRow& row : kSettings) {
-        if (std::strcmp(row.key, key) == 0)
-            return &row;
-    }
-    return nullptr;
-}
 
 bool* PageFlagOf(const SettingRow& row, PageSettings& page) {
     const auto* field = std::get_if<bool PageSettings::*>(&row.field);

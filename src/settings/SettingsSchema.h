@@ -135,9 +135,6 @@ template <typename Field> constexpr const SettingRow& RowOf(Field field) {
     throw "a field without a row"; // a compile-time error where RowOf is constant-evaluated
 }
 
-// The row of a key name ("nFontSize"), or null.
-const SettingRow* RowNamed(const char* key);
-
 // The flag a row fills, or null when the row holds no page option that is on or off.
 bool* PageFlagOf(const SettingRow& row, PageSettings& page);
 

@@ -52,12 +52,16 @@ private Q_SLOTS:
             QList<int>({page.BackR, page.BackG, page.BackB, page.TextR, page.LinkG, page.ALinkB}),
             QList<int>({-32768, 32767, 2, 12, DefaultPageSettings().LinkG, 7}));
         QVERIFY(page.lCenter && page.lBold && page.lItal && !page.lLinx);
-        for (const auto& [target, size, expected] :
-             {std::tuple{"/srv/web", 1, "/srv/web/"}, {"", 128, ""}, {"/a,b", 2, "/a,b/"}}) {
+        for (const auto& [target, size, web, expected] :
+             {std::tuple{"/srv/web", 1, 480, "/srv/web/"},
+              {"", 128, 4096, ""},
+              {"/a,b", 2, 1600, "/a,b/"}}) {
             SettingsStore other(Ini("[Text]\nnFontSize=" + QByteArray::number(size) +
-                                    "\n[Others]\nTargetFolder=" + target + "\n"));
+                                    "\n[Others]\nnWebSize=" + QByteArray::number(web) +
+                                    "\nTargetFolder=" + target + "\n"));
             QVERIFY(LoadSettings(other, page, place).ok);
             QCOMPARE(page.nFontSize, size);
+            QCOMPARE(page.nWebSize, web);
             QCOMPARE(page.TargetFolder, *expected ? QString(expected) : DefaultTargetFolder());
         }
     }
