@@ -253,17 +253,11 @@ RunEnd Runner::MakePictures(PageRunListener& events, QString& failure) {
         events.Yield();
         return !events.StopRequested();
     };
-    switch (pictures_.Make(progress, failure)) {
-    case PictureStep::End::Stopped:
+    const RunEnd end = pictures_.Make(progress, failure);
+    if (end == RunEnd::Stopped)
         failure = QStringLiteral("Stopped on request while making thumbnails; the index page "
                                  "shows those made so far.");
-        return RunEnd::Stopped;
-    case PictureStep::End::Failed:
-        return RunEnd::Failed;
-    case PictureStep::End::Finished:
-        break;
-    }
-    return RunEnd::Finished;
+    return end;
 }
 
 QString Runner::SkippedFolders() const {

@@ -56,20 +56,19 @@ int PictureStep::ToMake() const {
     return count;
 }
 
-PictureStep::End PictureStep::Make(const std::function<bool(int, int)>& progress,
-                                   QString& failure) {
+RunEnd PictureStep::Make(const std::function<bool(int, int)>& progress, QString& failure) {
     if (!Active())
-        return End::Finished;
+        return RunEnd::Finished;
     bool stopped = false;
     run_.pictures->Make(sources_, sizes_, plans_, progress, stopped);
     made_ = true;
     for (const PicturePlan& plan : plans_) {
         if (plan.state == PictureState::Failed) {
             failure = plan.failure + QLatin1Char('.');
-            return End::Failed;
+            return RunEnd::Failed;
         }
     }
-    return stopped ? End::Stopped : End::Finished;
+    return stopped ? RunEnd::Stopped : RunEnd::Finished;
 }
 
 bool PictureStep::Needs(int image, PictureKind kind) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/PageGenerator.h"
 #include "generator/Pictures.h"
 
 #include <QString>
@@ -25,9 +26,9 @@ public:
     // Plans the images added since the last call.
     void Plan();
     int ToMake() const;
-    enum class End { Finished, Stopped, Failed };
-    // Makes the planned pictures; `failure` says why when one could not be written.
-    End Make(const std::function<bool(int, int)>& progress, QString& failure);
+    // Makes the planned pictures: Finished, Stopped when `progress` says so, or Failed with
+    // `failure` saying why one could not be written.
+    RunEnd Make(const std::function<bool(int, int)>& progress, QString& failure);
     bool Made() const { return made_; }
     // No picture will be made any more (made, or the run ends before): pictures still pending
     // will not exist.
