@@ -45,14 +45,6 @@ bool ParseInt16(const QString& text, qint16& value, QString& description) {
     return true;
 }
 
-bool ParseByte(const QString& text, quint8& value, QString& description) {
-    double number = 0;
-    if (!ParseInRange(text, 0, 255, number, description))
-        return false;
-    value = static_cast<quint8>(number);
-    return true;
-}
-
 bool ParseFlag(const QString& text, bool& value, QString& description) {
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {

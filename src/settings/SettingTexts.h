@@ -16,7 +16,6 @@ inline const char* const kInvalidPropertyValue = "Invalid property value";
 bool ParseInRange(const QString& text, double low, double high, double& value,
                   QString& description);
 bool ParseInt16(const QString& text, qint16& value, QString& description);
-bool ParseByte(const QString& text, quint8& value, QString& description);
 // "True", "False" (any letter case) or a number, which is true unless it is zero.
 bool ParseFlag(const QString& text, bool& value, QString& description);
 QString FlagText(bool value);
