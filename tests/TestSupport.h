@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTest>
 #include <algorithm>
 #include <ctime>
 #include <dirent.h>
@@ -18,6 +19,18 @@
 #include <utime.h>
 
 namespace tuktest {
+
+// Names the row a loop checks when a check fails (the function returns): in the row "a.GIF" 20
+struct RowName {
+    template <typename... T> explicit RowName(const T&... values) {
+        (QDebug(&text) << ... << values);
+    }
+    ~RowName() {
+        if (QTest::currentTestFailed())
+            qWarning("  in the row %s", qPrintable(text));
+    }
+    QString text;
+};
 
 inline bool WriteFile(const QByteArray& path, const QByteArray& bytes) {
     QFile file;

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "app/TableRows.h"
 #include "app/start/FolderHistory.h"
 #include "app/start/StartArguments.h"
 #include "base/FsName.h"
@@ -54,8 +55,7 @@ private Q_SLOTS:
 
     // The kind of the volume with the longest mount point holding the path; of a tie, the later.
     void driveTypes_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("kind");
+        Columns<QString, QString>("path", "kind");
         for (const auto& [path, kind] : {std::pair{"/", "Fixed Disk"},
                                          {"/v/ext4/x", "Fixed Disk"},
                                          {"/v/vfat/x", "Removable Disk"},
@@ -111,6 +111,7 @@ private Q_SLOTS:
         const QString block = sys.path() + "/dev/block/", devices = sys.path() + "/devices/";
         QVERIFY(MakeFolder(block));
         for (const auto& [disk, major, flag] : {std::tuple{"sdb", 16, "1\n"}, {"sda", 0, "0\n"}}) {
+            const RowName row(disk);
             const QString at = devices + disk, part = at + "/" + disk + "1";
             QVERIFY(MakeFolder(part));
             QVERIFY(WriteFile(at + "/removable", flag));

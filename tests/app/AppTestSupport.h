@@ -98,26 +98,21 @@ inline QString ShownToolTip(QWidget* widget) {
 
 // The page options that are on or off and the control of each, written out apart from the
 // program's own table: a box or an Html menu entry that follows the wrong option shows here.
+using P = tuk::PageSettings;
 struct OptionControl {
     const char* name;
-    bool tuk::PageSettings::*field;
-    bool byDefault;
+    bool P::*field;
 };
-inline const QList<OptionControl> kBoxes{{"chkCenter", &tuk::PageSettings::lCenter, false},
-                                         {"chkBold", &tuk::PageSettings::lBold, false},
-                                         {"chkItal", &tuk::PageSettings::lItal, false},
-                                         {"chkLinx", &tuk::PageSettings::lLinx, true},
-                                         {"chkFolder", &tuk::PageSettings::lFolder, true},
-                                         {"chkFDate", &tuk::PageSettings::lFDate, true},
-                                         {"chkFSize", &tuk::PageSettings::lFSize, true},
-                                         {"chkBackground", &tuk::PageSettings::lBackGround, false},
-                                         {"chkText", &tuk::PageSettings::lText, false},
-                                         {"chkCopyr", &tuk::PageSettings::lCopyr, true}};
-inline const QList<OptionControl> kMenuOptions{
-    {"mnuHtmlIndex", &tuk::PageSettings::lIndex, false},
-    {"mnuHtmlSubfolders", &tuk::PageSettings::lSubfolders, false},
-    {"mnuHtmlIntoTarget", &tuk::PageSettings::lIntoTarget, false},
-    {"mnuHtmlWebReady", &tuk::PageSettings::lWebReady, false}};
+inline const QList<OptionControl> kBoxes{
+    {"chkCenter", &P::lCenter}, {"chkBold", &P::lBold},
+    {"chkItal", &P::lItal},     {"chkLinx", &P::lLinx},
+    {"chkFolder", &P::lFolder}, {"chkFDate", &P::lFDate},
+    {"chkFSize", &P::lFSize},   {"chkBackground", &P::lBackGround},
+    {"chkText", &P::lText},     {"chkCopyr", &P::lCopyr}};
+inline const QList<OptionControl> kMenuOptions{{"mnuHtmlIndex", &P::lIndex},
+                                               {"mnuHtmlSubfolders", &P::lSubfolders},
+                                               {"mnuHtmlIntoTarget", &P::lIntoTarget},
+                                               {"mnuHtmlWebReady", &P::lWebReady}};
 
 // Each control that shows a page option, set against that option: "hscG shows 99, not 0".
 inline QString ControlMismatches(const tuk::frmTu_K& w) {

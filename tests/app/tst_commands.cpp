@@ -326,6 +326,7 @@ private Q_SLOTS:
         const std::pair<QString, QString> cases[] = {
             {"", "/srv/Pages/"}, {"/", "/"}, {"/tmp/<b>x</b>", "/tmp/<b>x</b>/"}};
         for (const auto& [chosen, target] : cases) {
+            const RowName row(chosen);
             Page().TargetFolder = "/srv/Pages/";
             dialogs_.prompts.clear();
             if (!chosen.isEmpty())

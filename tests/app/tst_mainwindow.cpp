@@ -29,6 +29,7 @@ private Q_SLOTS:
               {"optText", ColorSlot::Text, 1, 10},
               {"optVLink", ColorSlot::VLink, 2, 255},
               {"optALink", ColorSlot::ALink, 1, 128}}) {
+            const RowName row(option);
             QTest::mouseClick(Get<QRadioButton>(option), Qt::LeftButton);
             PageSettings expected = Page();
             expected.Component(slot, channel) = static_cast<qint16>(value);
@@ -58,6 +59,7 @@ private Q_SLOTS:
         const std::pair<const char*, const char*> cases[] = {
             {"times", "Arial"}, {"Verdana", "Arial"}, {"Courier", "Courier"}, {"Times", "Times"}};
         for (auto [typed, face] : cases) {
+            const RowName row(typed);
             combo->setFocus(Qt::OtherFocusReason);
             combo->lineEdit()->selectAll();
             const QString before = Page().sFontFace;
@@ -82,7 +84,7 @@ private Q_SLOTS:
         for (const OptionControl& option : kBoxes) {
             auto* box = Get<QCheckBox>(option.name);
             PageSettings expected = Page();
-            expected.*option.field = !option.byDefault;
+            expected.*option.field = !(Page().*option.field);
             QTest::mouseClick(box, Qt::LeftButton);
             QVERIFY2(Page() == expected, option.name);
         }
@@ -154,6 +156,7 @@ private Q_SLOTS:
             {StatusPanel::Count, "StatusPanel2", "Image: 12345 / 99999 -- 1234.567 -- Stopped", "",
              "1234.567 -- Stopped"}};
         for (const auto& [panel, name, text, start, end] : cases) {
+            const RowName row(name);
             w_->SetStatusText(panel, text);
             QTest::qWait(50); // the layout requests travel up in several turns
             QCOMPARE(w_->size(), size);

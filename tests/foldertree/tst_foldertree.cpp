@@ -237,6 +237,7 @@ private Q_SLOTS:
         const auto tree = Build();
         QSignalSpy chosen(tree.get(), &FolderTree::FolderChosen);
         for (const QString& folder : {v + "/a/b/c/", usb + "/DCIM/100", v + "/.h/x"}) {
+            const RowName row(folder);
             tree->ChooseFolder(folder);
             QCOMPARE(chosen.takeLast()[0].toString(), WithTrailingSeparator(folder));
             const QTreeWidgetItem* node = tree->currentItem();

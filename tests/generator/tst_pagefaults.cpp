@@ -68,9 +68,7 @@ private Q_SLOTS:
     // "%1" in a message stands for the image folder. Every page name is checked before the
     // first page is written.
     void failedRun_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("status");
+        Columns<QString, QString, QString>("fault", "message", "status");
         auto row = [](const char* fault, const QString& message, const char* status) {
             QTest::newRow(fault) << QString(fault) << message << QString(status);
         };
@@ -192,8 +190,7 @@ private Q_SLOTS:
     // disk, or whose close fails, stays absent or old; a killed run leaves whole pages. Both
     // with unnamed files and as on a file system without them.
     void pageWriter_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("unnamed");
+        Columns<QString, bool>("kind", "unnamed");
         for (const QString kind : {"new", "longer", "same", "link", "dangling", "fifo", "full",
                                    "full, old", "killed", "close fails", "close fails, old"})
             for (const bool unnamed : {true, false})

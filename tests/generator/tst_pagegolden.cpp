@@ -112,9 +112,7 @@ private Q_SLOTS:
     }
 
     void pages_data() {
-        QTest::addColumn<QString>("golden");
-        QTest::addColumn<PageSettings>("settings");
-        QTest::addColumn<QList<Image>>("images");
+        Columns<QString, PageSettings, QList<Image>>("golden", "settings", "images");
         QTest::newRow("defaults") << "defaults" << DefaultPageSettings() << ThreeImages();
         PageSettings on = AllFlags(true);
         on.sFontFace = "Times New Roman", on.nFontSize = 3;

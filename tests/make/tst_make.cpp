@@ -168,8 +168,9 @@ private Q_SLOTS:
             const bool wanted = !file.startsWith('!');
             const QByteArray path = images + file.mid(wanted ? 0 : 1).toUtf8();
             QVERIFY2((access(path.constData(), F_OK) == 0) == wanted, qPrintable(file));
-            QVERIFY(!wanted || !file.endsWith("_jpg.html") ||
-                    ReadFile(path).endsWith("</html>\r\n"));
+            QVERIFY2(!wanted || !file.endsWith("_jpg.html") ||
+                         ReadFile(path).endsWith("</html>\r\n"),
+                     qPrintable(file));
         }
         if (code != 0)
             QVERIFY(PagesIn(home_->path()).isEmpty() && PagesIn(folder_).isEmpty());

@@ -59,6 +59,7 @@ private Q_SLOTS:
             SettingsStore other(Ini("[Text]\nnFontSize=" + QByteArray::number(size) +
                                     "\n[Others]\nnWebSize=" + QByteArray::number(web) +
                                     "\nTargetFolder=" + target + "\n"));
+            const RowName row(target, size, web);
             QVERIFY(LoadSettings(other, page, place).ok);
             QCOMPARE(page.nFontSize, size);
             QCOMPARE(page.nWebSize, web);
@@ -68,9 +69,7 @@ private Q_SLOTS:
 
     // A value that does not convert stops the load: keys from it on take their defaults.
     void failures_data() {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("description");
+        Columns<QByteArray, QString, QString>("ini", "key", "description");
         const QString mismatch = "Type mismatch", invalid = "Invalid property value";
         for (const auto& [ini, key, description] :
              {std::tuple{"[Text]\nnFontSize=256\n", "nFontSize", QString("Overflow")},
@@ -96,8 +95,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, ini);
         QFETCH(QString, key);
         QFETCH(QString, description);
-        // A tail that would load before the key is left out.
-        const bool last = key == "TargetFolder" || key == "nWebSize";
+        const bool last = key == "TargetFolder" || key == "nWebSize"; // read after the tail
         SettingsStore store(Ini("[Window]\nDefL=-7\n" + ini +
                                 (last ? "" : "[Others]\nlCopyr=False\nTargetFolder=/srv/web/\n")));
         PageSettings page;
@@ -144,8 +142,7 @@ private Q_SLOTS:
 
     // An unwritable store: the flush gives the system's reason, the file stays as it was.
     void unwritableStore_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("reason");
+        Columns<QString, QString>("how", "reason");
         for (const auto& [how, reason] : {std::pair{"file mode", "Permission denied"},
                                           {"folder mode", "Permission denied"},
                                           {"read-only", "Read-only file system"},
@@ -194,6 +191,7 @@ private Q_SLOTS:
             {"; a\r\n\r\n  [Colors]  \r\n BackR = 5 \r\n", false},
             {"[Colors]\rBackR=\"5\"\r[Text]\rsFontFace=\"a\\\"b\"\r", false}};
         for (const auto& [bytes, malformed] : rows) {
+            const RowName row(bytes);
             SettingsStore store(Ini(bytes));
             QCOMPARE(store.Malformed(), malformed);
             QVERIFY(!store.Unreadable());

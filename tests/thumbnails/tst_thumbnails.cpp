@@ -79,10 +79,7 @@ class TestThumbnails : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void headers_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QSize>("upright");
-        QTest::addColumn<bool>("progressive");
+        Columns<QByteArray, int, QSize, bool>("bytes", "format", "upright", "progressive");
         const QByteArray jpeg = TwoColourJpeg(40, 20);
         QTest::newRow("jpeg") << jpeg << int(ImageFormat::Jpeg) << QSize(40, 20) << false;
         QTest::newRow("turned") << TwoColourJpeg(40, 20, 6) << int(ImageFormat::Jpeg)
@@ -107,12 +104,10 @@ private Q_SLOTS:
     }
 
     void pictures_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QSize>("thumb"); // on the index page; empty: no picture
-        QTest::addColumn<QSize>("twin");  // empty: none
-        QTest::addColumn<bool>("itself"); // the image serves as its own thumbnail
-        QTest::addColumn<QString>("missing");
+        // thumb: the picture on the index page, twin: the 2x one (empty: none); itself: the
+        // image serves as its own thumbnail.
+        Columns<QByteArray, QString, QSize, QSize, bool, QString>("bytes", "name", "thumb", "twin",
+                                                                  "itself", "missing");
         QTest::newRow("large") << TwoColourJpeg(400, 200) << "a.jpg" << QSize(60, 30)
                                << QSize(120, 60) << false << "";
         QTest::newRow("no twin's pixels")
@@ -165,10 +160,8 @@ private Q_SLOTS:
     }
 
     void webCopies_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");   // the longest edge asked
-        QTest::addColumn<QSize>("copy"); // 0 x 0: none
+        // size: the longest edge asked; copy: 0 x 0 for none.
+        Columns<QByteArray, QString, int, QSize>("bytes", "name", "size", "copy");
         QTest::newRow("over") << TwoColourJpeg(400, 200) << "a.jpg" << 100 << QSize(100, 50);
         QTest::newRow("exactly") << TwoColourJpeg(100, 50) << "a.jpg" << 100 << QSize(0, 0);
         QTest::newRow("under") << TwoColourJpeg(80, 40) << "a.jpg" << 100 << QSize(0, 0);
