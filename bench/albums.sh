@@ -13,17 +13,9 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 ROUNDS=${ROUNDS:-3}
 
-cmake --build "$build" --target tuk_bench tu_k-make >/dev/null
-make=$PWD/$build/bin/tu_k-make
+. bench/maker-setup.sh albums vips
 floor=$PWD/$build/bench/tuk_bench_floor
-measure=$PWD/$build/bench/tuk_bench_measure
-command -v vipsthumbnail >/dev/null || { echo "vipsthumbnail is missing (libvips-tools)" >&2; exit 2; }
-work=$(mktemp -d "${TMPDIR:-/tmp}/tuk-albums.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
 
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
 small_tree() { # ROOT: 100 folders of 100 images of 3,000 bytes
     for f in $(seq -w 1 100); do
         mkdir -p "$1/f$f"

@@ -11,12 +11,7 @@ N=${N:-200}
 BOMBS=${BOMBS:-24}
 ROUNDS=${ROUNDS:-3}
 
-cmake --build "$build" --target tuk_bench tu_k-make >/dev/null
-make=$PWD/$build/bin/tu_k-make
-measure=$PWD/$build/bench/tuk_bench_measure
-work=$(mktemp -d "${TMPDIR:-/tmp}/tuk-hostile.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
+. bench/maker-setup.sh hostile
 
 mkdir -p "$work/plain" "$work/hostile"
 convert -size 4000x3000 plasma:fractal -quality 90 "$work/photo.jpg"
@@ -33,7 +28,6 @@ open(sys.argv[2], "wb").write(b)
 PY
 for i in $(seq -w 1 "$BOMBS"); do cp "$work/bomb.jpg" "$work/hostile/bomb$i.jpg"; done
 
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 for _ in $(seq "$ROUNDS"); do
     for kind in plain hostile; do
         rm -rf "$work/$kind/thumbs" "$work/$kind"/*.html
@@ -46,5 +40,5 @@ plain=$(median <"$work/plain.t")
 hostile=$(median <"$work/hostile.t")
 echo "$N photos of 4000 x 3000 with and without $BOMBS declaring 16000 x 16000, $(nproc) cores, median of $ROUNDS rounds"
 echo "without them: $plain s, peak $(sort -g "$work/plain.kb" | tail -1) kB"
-echo "with them:    $hostile s ($(awk -v a="$hostile" -v b="$plain" 'BEGIN{printf "%.2f", a/b}') x; target <= 1.2), peak $(sort -g "$work/hostile.kb" | tail -1) kB (target < 300 MB)"
+echo "with them:    $hostile s ($(ratio "$hostile" "$plain") x; target <= 1.2), peak $(sort -g "$work/hostile.kb" | tail -1) kB (target < 300 MB)"
 echo "last line:    $(tail -1 "$work/hostile.out")"

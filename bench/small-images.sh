@@ -9,18 +9,12 @@ build=${1:-build}
 N=${N:-10000}
 ROUNDS=${ROUNDS:-3}
 
-cmake --build "$build" --target tuk_bench tu_k-make >/dev/null
-make=$PWD/$build/bin/tu_k-make
-measure=$PWD/$build/bench/tuk_bench_measure
-work=$(mktemp -d "${TMPDIR:-/tmp}/tuk-small.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
+. bench/maker-setup.sh small
 
 mkdir -p "$work/images"
 convert -size 64x48 plasma:fractal "$work/small.jpg"
 for i in $(seq -w 1 "$N"); do cp "$work/small.jpg" "$work/images/s$i.jpg"; done
 
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 for _ in $(seq "$ROUNDS"); do
     for option in --no-index --index; do
         rm -rf "$work/images/thumbs" "$work/images"/*.html
@@ -32,4 +26,4 @@ without=$(median <"$work/--no-index.t")
 with=$(median <"$work/--index.t")
 echo "$N images of 64 x 48, $(nproc) cores, median of $ROUNDS rounds"
 echo "tu_k-make --no-index: $without s"
-echo "tu_k-make --index:    $with s ($(awk -v a="$with" -v b="$without" 'BEGIN{printf "%.2f", a/b}') x; target <= 4)"
+echo "tu_k-make --index:    $with s ($(ratio "$with" "$without") x; target <= 4)"

@@ -10,14 +10,7 @@ build=${1:-build}
 N=${N:-200}
 ROUNDS=${ROUNDS:-3}
 
-cmake --build "$build" --target tuk_bench tu_k-make >/dev/null
-make=$PWD/$build/bin/tu_k-make
-measure=$PWD/$build/bench/tuk_bench_measure
-command -v vipsthumbnail >/dev/null || { echo "vipsthumbnail is missing (libvips-tools)" >&2; exit 2; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tuk-thumbs.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config # the default page options; the user's store is not read
+. bench/maker-setup.sh thumbs vips
 
 # One 4000 x 3000 photo-like JPEG (noise with gradients: a plain colour would decode too fast),
 # copied N times with their own names and dates.
@@ -25,7 +18,6 @@ mkdir -p "$work/photos"
 convert -size 4000x3000 plasma:fractal -quality 90 "$work/photo.jpg"
 for i in $(seq -w 1 "$N"); do cp "$work/photo.jpg" "$work/photos/p$i.jpg"; done
 
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 vips_run() {
     rm -rf "$work/vips" && mkdir "$work/vips"
     ls "$work/photos"/*.jpg | xargs -P"$(nproc)" -n 8 vipsthumbnail -s 240 -o "$work/vips/%s.jpg"
@@ -53,6 +45,6 @@ again=$(median <"$work/again.t")
 peak=$(sort -g "$work/first.kb" | tail -1)
 echo "$N photos of 4000 x 3000, $(nproc) cores, median of $ROUNDS rounds"
 echo "vipsthumbnail, 240 px only:        $vips s"
-echo "tu_k-make --index, first run:      $first s  ($(awk -v a="$first" -v b="$vips" 'BEGIN{printf "%.2f", a/b}') x vipsthumbnail; target <= 0.75)"
-echo "tu_k-make --index, nothing changed: $again s  ($(awk -v a="$again" -v b="$first" 'BEGIN{printf "%.3f", a/b}') x its first run; target <= 0.05)"
+echo "tu_k-make --index, first run:      $first s  ($(ratio "$first" "$vips") x vipsthumbnail; target <= 0.75)"
+echo "tu_k-make --index, nothing changed: $again s  ($(ratio "$again" "$first" 3) x its first run; target <= 0.05)"
 echo "tu_k-make peak memory:             $peak kB (target < 150 MB)"

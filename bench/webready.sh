@@ -12,20 +12,13 @@ N=${N:-100}
 BIG=${BIG:-2000}
 ROUNDS=${ROUNDS:-3}
 
-cmake --build "$build" --target tuk_bench tu_k-make >/dev/null
-make=$PWD/$build/bin/tu_k-make
-measure=$PWD/$build/bench/tuk_bench_measure
-command -v vipsthumbnail >/dev/null || { echo "vipsthumbnail is missing (libvips-tools)" >&2; exit 2; }
-work=$(mktemp -d "${TMPDIR:-/tmp}/tuk-web.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
+. bench/maker-setup.sh web vips
 
 convert -size 4000x3000 plasma:fractal -quality 90 "$work/photo.jpg"
 mkdir -p "$work/photos" "$work/big"
 for i in $(seq -w 1 "$N"); do cp "$work/photo.jpg" "$work/photos/p$i.jpg"; done
 for i in $(seq -w 1 "$BIG"); do ln "$work/photo.jpg" "$work/big/p$i.jpg"; done
 
-median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 vips_run() {
     rm -rf "$work/vips" && mkdir "$work/vips"
     ls "$work/photos"/*.jpg | xargs -P"$(nproc)" -n 8 vipsthumbnail --size 1600 -o "$work/vips/%s.jpg"
@@ -47,6 +40,6 @@ first=$(median <"$work/first.t")
 again=$(median <"$work/again.t")
 echo "$N photos of 4000 x 3000, $(nproc) cores, median of $ROUNDS rounds"
 echo "vipsthumbnail --size 1600, copies only:  $vips s"
-echo "tu_k-make --web-ready --index, first:    $first s ($(awk -v a="$first" -v b="$vips" 'BEGIN{printf "%.2f", a/b}') x vipsthumbnail; target <= 1.0)"
-echo "tu_k-make --web-ready --index, re-run:   $again s ($(awk -v a="$again" -v b="$first" 'BEGIN{printf "%.3f", a/b}') x its first run; target <= 0.05)"
+echo "tu_k-make --web-ready --index, first:    $first s ($(ratio "$first" "$vips") x vipsthumbnail; target <= 1.0)"
+echo "tu_k-make --web-ready --index, re-run:   $again s ($(ratio "$again" "$first" 3) x its first run; target <= 0.05)"
 echo "$BIG photos, peak memory with decoders:  $(cut -d' ' -f2 "$work/r") kB (target < 200 MB) in $(cut -d' ' -f1 "$work/r") s"
