@@ -111,7 +111,6 @@ private Q_SLOTS:
         const QString block = sys.path() + "/dev/block/", devices = sys.path() + "/devices/";
         QVERIFY(MakeFolder(block));
         for (const auto& [disk, major, flag] : {std::tuple{"sdb", 16, "1\n"}, {"sda", 0, "0\n"}}) {
-            const RowName row(disk);
             const QString at = devices + disk, part = at + "/" + disk + "1";
             QVERIFY(MakeFolder(part));
             QVERIFY(WriteFile(at + "/removable", flag));

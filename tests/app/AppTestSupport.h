@@ -96,8 +96,7 @@ inline QString ShownToolTip(QWidget* widget) {
     return document.toPlainText();
 }
 
-// The page options that are on or off and the control of each, written out apart from the
-// program's own table: a box or an Html menu entry that follows the wrong option shows here.
+// The option each style box and Html entry shows, written apart from the program's table.
 using P = tuk::PageSettings;
 struct OptionControl {
     const char* name;

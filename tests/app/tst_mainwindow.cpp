@@ -79,14 +79,17 @@ private Q_SLOTS:
         }
     }
 
-    // Each box of the flag table sets its own flag (the index page is a menu entry).
+    // Each box sets its own flag (the index page is a menu entry); the style and sample-text
+    // boxes show in the preview at once.
     void checkBoxes() {
         for (const OptionControl& option : kBoxes) {
-            auto* box = Get<QCheckBox>(option.name);
+            QSignalSpy applied(w_->Text(), &TextOptions::TextOptionsApplied);
             PageSettings expected = Page();
             expected.*option.field = !(Page().*option.field);
-            QTest::mouseClick(box, Qt::LeftButton);
+            QTest::mouseClick(Get<QCheckBox>(option.name), Qt::LeftButton);
             QVERIFY2(Page() == expected, option.name);
+            const bool shown = QByteArray("CenterBoldItalBackgroundText").contains(option.name + 3);
+            QVERIFY2((applied.size() == 1) == shown, option.name);
         }
     }
 

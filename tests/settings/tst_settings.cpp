@@ -59,7 +59,6 @@ private Q_SLOTS:
             SettingsStore other(Ini("[Text]\nnFontSize=" + QByteArray::number(size) +
                                     "\n[Others]\nnWebSize=" + QByteArray::number(web) +
                                     "\nTargetFolder=" + target + "\n"));
-            const RowName row(target, size, web);
             QVERIFY(LoadSettings(other, page, place).ok);
             QCOMPARE(page.nFontSize, size);
             QCOMPARE(page.nWebSize, web);
