@@ -63,7 +63,6 @@ public:
     void RemoveEmptyPictureFolders();
 
     int PageCount() const { return int(album_.images.size()); }
-    const QString& OutFolder() const { return output_.sOutFolder.text; }
     QString FirstPageLink() const;
 
 private:

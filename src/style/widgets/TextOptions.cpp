@@ -29,7 +29,7 @@ struct BoxPlace {
     int left, top, width, height;
 };
 
-constexpr std::array<BoxPlace, kStyleBoxCount> kBoxPlaces{{
+constexpr auto kBoxPlaces = std::to_array<BoxPlace>({
     {true, 120, 960, 780, 220},
     {true, 120, 1260, 660, 220},
     {true, 120, 1560, 660, 220},
@@ -40,7 +40,9 @@ constexpr std::array<BoxPlace, kStyleBoxCount> kBoxPlaces{{
     {false, 120, 1440, 900, 200},
     {false, 120, 1740, 900, 200},
     {false, 120, 2040, 900, 200},
-}};
+});
+// A setting with a box needs a place for it.
+static_assert(kBoxPlaces.size() == size_t(kStyleBoxCount));
 
 template <typename W> W* Make(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
