@@ -5,10 +5,13 @@
 #include "base/Volumes.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
 #include <algorithm>
 #include <ctime>
 #include <dirent.h>
@@ -127,6 +130,32 @@ inline QStringList PagesIn(const QString& folder) {
 
 inline bool HasTemporaryFiles(const QString& folder) {
     return !FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.tmp$"))).isEmpty();
+}
+
+// What is wrong with the pages below a folder: each page that is not whole, and each link of a
+// page (href, src, srcset) that leads to nothing, as "page: link". Links are relative to their
+// page or full paths; addresses on the web are not followed.
+inline QStringList BrokenPages(const QString& root) {
+    static const QRegularExpression link(QStringLiteral("(?:href|src|srcset)=\"([^\"]*)\""));
+    QStringList broken;
+    QDirIterator pages(root, {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
+    while (pages.hasNext()) {
+        const QString page = pages.next();
+        const QByteArray bytes = ReadFile(page);
+        if (!bytes.startsWith("<html>") || !bytes.endsWith("</html>\r\n"))
+            broken << page + QStringLiteral(": not whole");
+        for (const QRegularExpressionMatch& m : link.globalMatch(QString::fromLatin1(bytes))) {
+            for (const QString& each : m.captured(1).split(QStringLiteral(", "))) {
+                const QString target =
+                    QUrl::fromPercentEncoding(each.section(' ', 0, 0).toLatin1());
+                const QString path =
+                    target.startsWith('/') ? target : QFileInfo(page).path() + '/' + target;
+                if (!target.contains(QStringLiteral("://")) && !QFileInfo::exists(path))
+                    broken << page + QStringLiteral(": ") + target;
+            }
+        }
+    }
+    return broken;
 }
 
 // Puts "folder", "fifo" or "zero link" (to /dev/zero) where a store or lock belongs.

@@ -4,10 +4,10 @@
 #include "app/StatusPanels.h"
 #include "base/FolderReader.h"
 #include "base/Volumes.h"
-#include "generator/AlbumTree.h"
 #include "generator/ImageList.h"
 #include "generator/MadePages.h"
 #include "generator/PageGenerator.h"
+#include "generator/PreparedRun.h"
 #include "settings/PageSettings.h"
 
 #include <QCoreApplication>
@@ -72,22 +72,12 @@ bool HasSubfolder(const QString& folder) {
     return false;
 }
 
-// The tree below a folder, with the busy cursor while it is read.
-AlbumTree ListTreeWaiting(const FsName& folder) {
+// The run made ready, with the busy cursor while a tree is read.
+PreparedRun PrepareWaiting(PageRun run) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    AlbumTree tree = ListAlbumTree(folder);
+    PreparedRun prepared = PreparedRun::Prepare(std::move(run));
     QGuiApplication::restoreOverrideCursor();
-    return tree;
-}
-
-QString NoImagesInTree(const QString& folder, const AlbumTree& tree) {
-    QString text =
-        QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1 or its subfolders.")
-            .arg(folder);
-    if (!tree.unreadable.isEmpty())
-        text += QStringLiteral(" Folders that could not be read: %1.")
-                    .arg(tree.unreadable.join(QStringLiteral(", ")));
-    return text;
+    return prepared;
 }
 
 } // namespace
@@ -153,28 +143,18 @@ void RunController::MakePages(const QString& body) {
     PageRun run;
     run.sFolder = FsName(sFolder_);
     run.driveType = VolumeKindOf(sFolder_);
-    const PageSettings& page = Program().page;
-    const OutputChoice out =
-        ChooseOutputFolder(run.sFolder, run.driveType, page.TargetFolder, page.lIntoTarget);
     // The names as the folder holds them: the list shows text, which may have lost bytes.
     run.images = folderImages_;
-    int nImages = static_cast<int>(folderImages_.size());
-    if (page.lSubfolders) {
-        run.tree = ListTreeWaiting(run.sFolder);
-        nImages = run.tree.TotalImages();
-        if (nImages == 0) {
-            dialogs_.Tell(NoImagesInTree(sFolder_, run.tree));
-            return;
-        }
-        run.images = run.tree.albums.front().images;
-    }
-    if (dialogs_.Ask(MakeQuestion(out.sOutFolder.text, nImages, sFolder_, run.tree.Subfolders())) !=
-        Dialogs::Answer::Yes)
-        return;
-
-    run.settings = page;
+    run.settings = Program().page;
     run.body = body;
     run.pictures = &thumbnails_;
+    PreparedRun prepared = PrepareWaiting(std::move(run));
+    if (prepared.Refused() != RunEnd::Finished) {
+        dialogs_.Tell(prepared.Refusal());
+        return;
+    }
+    if (dialogs_.Ask(prepared.Question()) != Dialogs::Answer::Yes)
+        return;
 
     lHtmlView_ = false;
     closing_ = false;
@@ -182,7 +162,7 @@ void RunController::MakePages(const QString& body) {
     Program().lMaking = true;
     changed_();
     WindowRun listener(status_, file1_, stop_);
-    const PageRunResult result = PageGenerator(run, &listener);
+    const PageRunResult result = prepared.Make(listener);
     status_.EndRun();
     Program().lMaking = false;
     if (!closing_) { // else the window is closing: no messages, nothing saved

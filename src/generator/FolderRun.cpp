@@ -4,6 +4,7 @@
 #include "base/SystemError.h"
 #include "generator/PageEncoding.h"
 #include "generator/PictureStep.h"
+#include "generator/RunState.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,16 +14,11 @@
 
 namespace tuk {
 
-QString RunShared::Failure(const QString& what, const QString& name, const QString& reason) const {
-    return QStringLiteral("Cannot %1 %2: %3. %4")
-        .arg(what, name, reason, CountSentence(result, total));
-}
-
-FolderRun::FolderRun(RunShared& shared, const Album& album, const OutputChoice& output)
-    : shared_(shared), album_(album), output_(output) {}
+FolderRun::FolderRun(RunState& state, const Album& album, const OutputChoice& output)
+    : state_(state), album_(album), output_(output) {}
 
 QString FolderRun::Check() {
-    const PageRun& run = shared_.run;
+    const PageRun& run = state_.run;
     QString badImage;
     if (!pageNames_.Build(album_.images, badImage))
         return QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain file "
@@ -30,13 +26,13 @@ QString FolderRun::Check() {
             .arg(badImage);
     imageFolder_ = FolderHandle(album_.folder.bytes);
     if (imageFolder_.fd() < 0)
-        return shared_.Failure(QStringLiteral("open the image folder"), album_.folder.text,
-                               ErrorText(errno));
+        return state_.Failure(QStringLiteral("open the image folder"), album_.folder.text,
+                              ErrorText(errno));
     // A target folder not made yet holds nothing of the user's.
     outFolder_ = FolderHandle(output_.sOutFolder.bytes);
     if (outFolder_.fd() < 0 && (!output_.lRemote || errno != ENOENT))
-        return shared_.Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
-                               ErrorText(errno));
+        return state_.Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
+                              ErrorText(errno));
     // A name the file system cannot take would stop the run half way, with the pages written
     // so far linking to pages that never come: the run is refused before the first page. The
     // thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
@@ -69,13 +65,13 @@ QString FolderRun::OpenOutputFolders() {
                 .arg(output_.sOutFolder.text, problem);
         outFolder_ = FolderHandle(output_.sOutFolder.bytes);
         if (outFolder_.fd() < 0)
-            return shared_.Failure(QStringLiteral("open the output folder"),
-                                   output_.sOutFolder.text, ErrorText(errno));
+            return state_.Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
+                                  ErrorText(errno));
     }
-    writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), shared_.run.unnamedFiles);
+    writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), state_.run.unnamedFiles);
     writer_->ReadFolder();
     QString failure;
-    const PictureStep& pictures = shared_.pictures;
+    const PictureStep& pictures = state_.pictures;
     for (const auto& [size, name, folder] :
          {std::tuple{pictures.Sizes().thumb, kThumbsFolderName, &thumbsFolder_},
           {pictures.Sizes().web, kWebFolderName, &webFolder_}}) {
@@ -89,21 +85,31 @@ QString FolderRun::OpenOutputFolders() {
 }
 
 QString FolderRun::Open(const QByteArray& upLink) {
-    const PageRun& run = shared_.run;
+    const PageRun& run = state_.run;
     if (QString failure = OpenOutputFolders(); !failure.isEmpty())
         return failure;
     PrepareLinks();
     showsCopy_.assign(album_.images.size(), false);
+    existed_.assign(album_.images.size(), false);
+    unchanged_.assign(album_.images.size(), false);
+    reach_ = PageCount();
+    for (int k = 0; k < PageCount(); ++k) {
+        struct stat st {};
+        existed_[size_t(k)] =
+            fstatat(outFolder_.fd(), pageNames_.at(k).data(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode);
+    }
+    folderName_ = FolderNameText(PageFolderName(album_.folder.text));
     if (run.settings.lIndex)
         index_ =
-            std::make_unique<IndexStep>(run, shared_.pictures, PageFolderName(album_.folder.text),
+            std::make_unique<IndexStep>(run, state_.pictures, PageFolderName(album_.folder.text),
                                         output_.sOutFolder.text, upLink, outPrefix_);
     return AddImages();
 }
 
 // Each image's pictures to the run's list, and its entry to the index.
 QString FolderRun::AddImages() {
-    PictureStep& pictures = shared_.pictures;
+    PictureStep& pictures = state_.pictures;
     for (int k = 0; k < PageCount(); ++k) {
         const FsName& image = album_.images.at(k);
         const QByteArray stem = pageNames_.at(k).chopped(5).toByteArray(); // without ".html"
@@ -126,7 +132,7 @@ QString FolderRun::AddImages() {
         entry.thumbLink = entry.thumb2xLink = outPrefix_;
         AppendLink(entry.thumbLink, PicturePath(stem, PictureKind::Thumb));
         AppendLink(entry.thumb2xLink, PicturePath(stem, PictureKind::Thumb2x));
-        entry.date = shared_.dates.Text(st.st_mtim.tv_sec).toByteArray();
+        entry.date = state_.dates.Text(st.st_mtim.tv_sec).toByteArray();
         entry.kiloBytes = PageKiloBytes(st.st_size);
         QByteArray imageRef = imagePrefix_;
         AppendLink(imageRef, image.bytes);
@@ -141,12 +147,8 @@ void FolderRun::PrepareLinks() {
         AppendLink(outPrefix_, output_.sOutFolder.bytes);
         AppendLink(imagePrefix_, album_.folder.bytes);
     }
-    if (shared_.run.settings.lIndex)
+    if (state_.run.settings.lIndex)
         PageLink(indexLink_, outPrefix_, kIndexFileName);
-    if (PageCount() > 0) {
-        PageLink(firstLink_, outPrefix_, pageNames_.at(0));
-        PageLink(lastLink_, outPrefix_, pageNames_.at(PageCount() - 1));
-    }
 }
 
 void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
@@ -175,39 +177,38 @@ void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRe
     parentIndex.Add(std::move(entry), picture, std::move(imageRef), album);
 }
 
-QString FolderRun::WriteIndex(int images, const std::function<bool(int)>& albumMade) {
-    return index_ ? index_->Write(*writer_, images, albumMade) : QString();
+QString FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
+    if (!index_)
+        return QString();
+    return index_->Write(
+        *writer_, [this](int k) { return PageExists(k); }, albumListed);
 }
 
 RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
     // "Image: k / n", over the whole run, rebuilt in place for every page.
-    const QString ofTotal = QLatin1String(" / ") + QString::number(shared_.total);
+    const QString ofTotal = QLatin1String(" / ") + QString::number(state_.total);
     QString status;
     pagesMade_ = 0;
-    // Made for the pages and let go after them: a tree of many folders holds one at a time.
-    composer_ = std::make_unique<PageComposer>(shared_.run.settings, shared_.run.body,
-                                               PageFolderName(album_.folder.text));
     for (int k = 0; k < PageCount(); ++k) {
         status.resize(0);
         status.append(QLatin1String("Image: "));
-        AppendDecimal(status, shared_.position);
+        AppendDecimal(status, state_.position);
         status.append(ofTotal);
-        events.Progress(shared_.position, shared_.total, status);
+        events.Progress(state_.position, state_.total, status);
         message = WritePage(k);
         if (!message.isEmpty())
             return RunEnd::Failed;
         pagesMade_ = k + 1;
         events.Yield();
-        if (shared_.position == shared_.total)
+        if (state_.position == state_.total)
             break;
         if (events.StopRequested()) {
             message = QStringLiteral("Stopped on request. %1")
-                          .arg(CountSentence(shared_.result, shared_.total));
+                          .arg(CountSentence(state_.result, state_.total));
             return RunEnd::Stopped;
         }
-        ++shared_.position;
+        ++state_.position;
     }
-    composer_.reset();
     writer_->ReleaseReadBuffer();
     return RunEnd::Finished;
 }
@@ -215,13 +216,23 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
 // The index page that lists image k: a web-ready index holds a limited number of entries a page,
 // its sub-albums first.
 QByteArrayView FolderRun::IndexLinkOf(int k) {
-    if (indexLink_.isEmpty() || !shared_.run.settings.lWebReady)
+    if (indexLink_.isEmpty() || !state_.run.settings.lWebReady)
         return indexLink_;
     const int page = (int(album_.subalbums.size()) + k) / kIndexEntriesPerPage + 1;
     if (page == 1)
         return indexLink_;
     PageLink(pageIndexLink_, outPrefix_, IndexPageName(page));
     return pageIndexLink_;
+}
+
+void FolderRun::LinkTo(QByteArray& out, int k) const {
+    PageLink(out, outPrefix_, pageNames_.at(qMin(k, reach_ - 1)));
+}
+
+QSize FolderRun::CopySize(int k) const {
+    if (!state_.run.settings.lWebReady || firstPicture_ < 0)
+        return {};
+    return state_.pictures.SizeOf(firstPicture_ + k, PictureKind::Web);
 }
 
 // Picture folders that stayed empty (every image served as its own picture) are removed, so
@@ -231,16 +242,65 @@ void FolderRun::RemoveEmptyPictureFolders() {
         (void)unlinkat(outFolder_.fd(), name, AT_REMOVEDIR); // fails, as it should, unless empty
 }
 
-QString FolderRun::ShowMissingCopiesAsImages() {
-    for (int k = 0; k < pagesMade_; ++k) {
-        if (!showsCopy_[size_t(k)] ||
-            !shared_.pictures.SizeOf(firstPicture_ + k, PictureKind::Web).isEmpty())
-            continue;
-        const QString failure = WritePage(k);
-        if (!failure.isEmpty())
+QString FolderRun::Settle() {
+    if (!writer_)
+        return QString();
+    for (;;) {
+        // A stop or failure leaves pages unmade: links to them lead to the last page of the
+        // row that exists from the first on, made now or by an earlier run.
+        reach_ = 0;
+        while (reach_ < PageCount() && PageExists(reach_))
+            ++reach_;
+        const bool linksCut = reach_ < PageCount() && state_.run.settings.lLinx;
+        QString failure;
+        for (int k = 0; k < pagesMade_ && failure.isEmpty(); ++k) {
+            if (linksCut || showsCopy_[size_t(k)] != !CopySize(k).isEmpty())
+                failure = WritePage(k);
+        }
+        // A page that cannot be rewritten (a full disk) would keep a link to a page that is
+        // not there: the newest page of this run goes, which also makes room, and the rest are
+        // tried again.
+        if (failure.isEmpty() || !linksCut || !TakeBackNewestPage())
             return failure;
     }
-    return QString();
+}
+
+bool FolderRun::TakeBackNewestPage() {
+    for (int k = pagesMade_ - 1; k >= 0; --k) {
+        if (existed_[size_t(k)])
+            continue;
+        if (unlinkat(outFolder_.fd(), pageNames_.at(k).data(), 0) != 0)
+            return false;
+        pagesMade_ = k;
+        --state_.result.pagesWritten;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+bool SameFolder(int fd, const QByteArray& path) {
+    struct stat open {
+    }, named{};
+    return fstat(fd, &open) == 0 && stat(path.constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+} // namespace
+
+bool FolderRun::StillInPlace(QString& why) const {
+    for (const auto& [fd, folder] : {std::pair{imageFolder_.fd(), &album_.folder},
+                                     std::pair{outFolder_.fd(), &output_.sOutFolder}}) {
+        if (fd >= 0 && !SameFolder(fd, folder->bytes)) {
+            why = QStringLiteral("The folder %1 was moved or removed while the run made its "
+                                 "pages; its album is left out of the index above it. Make the "
+                                 "pages again.")
+                      .arg(folder->text);
+            return false;
+        }
+    }
+    return true;
 }
 
 QString FolderRun::FirstPageLink() const {
@@ -253,9 +313,9 @@ QString FolderRun::ImageFailure(const FsName& image) const {
     const int error = errno;
     struct stat st {};
     const bool found = fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) == 0;
-    return shared_.Failure(QStringLiteral("read the date and size of the image"),
-                           album_.folder.text + image.text,
-                           found ? QStringLiteral("not a regular file") : ErrorText(error));
+    return state_.Failure(QStringLiteral("read the date and size of the image"),
+                          album_.folder.text + image.text,
+                          found ? QStringLiteral("not a regular file") : ErrorText(error));
 }
 
 QString FolderRun::WritePage(int k) {
@@ -264,18 +324,26 @@ QString FolderRun::WritePage(int k) {
     if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
         return ImageFailure(image);
 
-    composer_->Compose(shared_.page, FactsOf(k, st));
-    switch (writer_->Write(pageNames_.at(k), shared_.page)) {
+    state_.composer.Compose(state_.page, FactsOf(k, st));
+    // A page rewritten when the run settles is counted once, as written when either write was.
+    const bool again = k < pagesMade_;
+    switch (writer_->Write(pageNames_.at(k), state_.page)) {
     case PageFileWriter::Outcome::Written:
-        ++shared_.result.pagesWritten;
+        if (!again || unchanged_[size_t(k)]) {
+            ++state_.result.pagesWritten;
+            state_.result.pagesUnchanged -= again ? 1 : 0;
+        }
+        unchanged_[size_t(k)] = false;
         break;
     case PageFileWriter::Outcome::Unchanged:
-        ++shared_.result.pagesUnchanged;
+        if (!again)
+            ++state_.result.pagesUnchanged;
+        unchanged_[size_t(k)] = !again || unchanged_[size_t(k)];
         break;
     case PageFileWriter::Outcome::Failed:
-        return shared_.Failure(QStringLiteral("write the page"),
-                               output_.sOutFolder.text + ShownText(pageNames_.at(k)),
-                               ErrorText(writer_->error()));
+        return state_.Failure(QStringLiteral("write the page"),
+                              output_.sOutFolder.text + ShownText(pageNames_.at(k)),
+                              ErrorText(writer_->error()));
     }
     return QString();
 }
@@ -284,8 +352,10 @@ QString FolderRun::WritePage(int k) {
 PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
     const FsName& image = album_.images.at(k);
     const int count = PageCount();
-    PageLink(prevLink_, outPrefix_, pageNames_.at(k == 0 ? 0 : k - 1));
-    PageLink(nextLink_, outPrefix_, pageNames_.at(k == count - 1 ? k : k + 1));
+    PageLink(firstLink_, outPrefix_, pageNames_.at(0));
+    LinkTo(prevLink_, k == 0 ? 0 : k - 1);
+    LinkTo(nextLink_, k == count - 1 ? k : k + 1);
+    LinkTo(lastLink_, count - 1);
     imageRef_.resize(0);
     imageRef_.append(imagePrefix_);
     AppendLink(imageRef_, image.bytes);
@@ -298,19 +368,22 @@ PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
     facts.prevLink = prevLink_;
     facts.nextLink = nextLink_;
     facts.lastLink = lastLink_;
-    facts.date = shared_.dates.Text(st.st_mtim.tv_sec);
+    facts.date = state_.dates.Text(st.st_mtim.tv_sec);
+    facts.folderName = folderName_;
     facts.kiloBytes = PageKiloBytes(st.st_size);
     facts.position = k + 1;
     facts.count = count;
     facts.indexLink = IndexLinkOf(k);
-    if (shared_.run.settings.lWebReady && firstPicture_ >= 0) {
-        const QSize copy = shared_.pictures.SizeOf(firstPicture_ + k, PictureKind::Web);
+    if (state_.run.settings.lWebReady && firstPicture_ >= 0) {
+        // A page shows a copy only once it exists: a run ended at any moment, even killed,
+        // leaves no page showing a picture that is not there.
+        const QSize copy = CopySize(k);
         showsCopy_[size_t(k)] = !copy.isEmpty();
         shownRef_ = outPrefix_;
         AppendLink(shownRef_,
                    PicturePath(pageNames_.at(k).chopped(5).toByteArray(), PictureKind::Web));
         facts.shownRef = copy.isEmpty() ? QByteArrayView() : QByteArrayView(shownRef_);
-        facts.shownSize = copy.isEmpty() ? shared_.pictures.PlanOf(firstPicture_ + k).image : copy;
+        facts.shownSize = copy.isEmpty() ? state_.pictures.PlanOf(firstPicture_ + k).image : copy;
     }
     return facts;
 }

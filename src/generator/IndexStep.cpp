@@ -16,17 +16,18 @@ void IndexStep::Add(IndexEntry entry, int picture, QByteArray imageRef, int albu
     items_.push_back({std::move(entry), picture, std::move(imageRef), album});
 }
 
-QString IndexStep::Write(PageFileWriter& writer, int images,
-                         const std::function<bool(int)>& albumMade) const {
+QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
+                         const std::function<bool(int)>& albumListed) const {
     std::vector<IndexEntry> shown;
     std::vector<const Item*> order; // sub-albums first
     for (const bool albums : {true, false})
         for (const Item& item : items_)
             if ((item.album >= 0) == albums)
                 order.push_back(&item);
+    int image = 0;
     for (const Item* each : order) {
         const Item& item = *each;
-        if (item.album >= 0 ? !albumMade(item.album) : images-- <= 0)
+        if (item.album >= 0 ? !albumListed(item.album) : !imageListed(image++))
             continue;
         IndexEntry entry = item.entry;
         const PicturePlan* plan = item.picture >= 0 && pictures_.Sizes().thumb > 0

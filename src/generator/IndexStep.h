@@ -13,8 +13,8 @@ class PictureStep;
 struct PageRun;
 
 // The index page of one folder: its sub-albums' entries, then its images', each shown with its
-// thumbnail only while that exists. Written before the first page, so the pages' index links
-// never lead nowhere, and again whenever the run ends.
+// thumbnail only while that exists. Written before the first page with the pages that exist
+// then, so the pages' index links never lead nowhere, and again whenever the run ends.
 class IndexStep {
 public:
     // upLink: the parent album's index page, empty for none; linkPrefix: what the folder's
@@ -28,10 +28,11 @@ public:
     // for an image of this folder.
     void Add(IndexEntry entry, int picture, QByteArray imageRef, int album = -1);
 
-    // Writes the index page with the entries of the sub-albums for which albumMade() holds and
-    // the first `images` images of the folder. Empty, or why it could not be written.
-    QString Write(PageFileWriter& writer, int images,
-                  const std::function<bool(int)>& albumMade) const;
+    // Writes the index page with the entries of the images (by their place in the folder) and
+    // the sub-albums (by their index in the tree) the predicates name. Empty, or why it could
+    // not be written.
+    QString Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
+                  const std::function<bool(int)>& albumListed) const;
 
 private:
     struct Item {

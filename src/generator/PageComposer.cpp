@@ -150,7 +150,13 @@ qint64 PageKiloBytes(qint64 bytes) {
     return kb == 0 ? 1 : kb;
 }
 
-PageComposer::PageComposer(const PageSettings& s, const QString& body, const QString& folderName)
+QByteArray FolderNameText(const QString& folderName) {
+    QByteArray text;
+    AppendPageName(text, folderName);
+    return text;
+}
+
+PageComposer::PageComposer(const PageSettings& s, const QString& body)
     : lLinx_(s.lLinx), lFDate_(s.lFDate), lFSize_(s.lFSize), lFolder_(s.lFolder),
       lBackGround_(s.lBackGround), lWebReady_(s.lWebReady) {
     AppendHeadEnd(headEnd_, s);
@@ -160,10 +166,6 @@ PageComposer::PageComposer(const PageSettings& s, const QString& body, const QSt
     AppendLiteral(bodyRest_, kEol);
 
     AppendFontAndOpen(fontAndOpen_, s);
-
-    folderPrefix_.append(" :: [");
-    AppendPageName(folderPrefix_, folderName);
-    folderPrefix_.append(' ');
 
     if (s.lText)
         AppendSampleBlock(tail_, s);
@@ -183,7 +185,9 @@ void PageComposer::AppendFacts(QByteArray& page, const PageFacts& f) const {
         AppendLiteral(page, "k\r\n");
     }
     if (lFolder_) {
-        page.append(folderPrefix_);
+        AppendLiteral(page, " :: [");
+        page.append(f.folderName);
+        page.append(' ');
         AppendDecimal(page, f.position);
         page.append('/');
         AppendDecimal(page, f.count);

@@ -22,18 +22,18 @@ struct PageFacts {
     QByteArrayView firstLink, prevLink, nextLink, lastLink;
     QByteArrayView indexLink; // the index page; empty when there is none
     QByteArrayView date;
+    QByteArrayView folderName; // as FolderNameText gives it: the folder line's name
     qint64 kiloBytes = 1;
     int position = 1; // 1-based place of the image in the list
     int count = 1;    // images in the list
 };
 
 // Builds the bytes of the pages of one run: ASCII lines ending in CR LF. Everything
-// that is the same on every page of the run is encoded once, up front.
+// that is the same on every page of the run, whatever its folder, is encoded once, up front.
 class PageComposer {
 public:
-    // body is the BODY string as shown to the user, written as given; folderName the name
-    // the folder line shows.
-    PageComposer(const PageSettings& settings, const QString& body, const QString& folderName);
+    // body is the BODY string as shown to the user, written as given.
+    PageComposer(const PageSettings& settings, const QString& body);
 
     // Replaces the contents of page with the page for these facts.
     void Compose(QByteArray& page, const PageFacts& facts) const;
@@ -42,13 +42,15 @@ private:
     void AppendFacts(QByteArray& page, const PageFacts& facts) const;
 
     bool lLinx_, lFDate_, lFSize_, lFolder_, lBackGround_, lWebReady_;
-    QByteArray headEnd_;      // what closes the head after the title
-    QByteArray body_;         // line 3 without a background
-    QByteArray bodyRest_;     // the BODY string after its "<body ", behind a background
-    QByteArray fontAndOpen_;  // the font line and the opening style tags
-    QByteArray folderPrefix_; // " :: [folder "
-    QByteArray tail_;         // sample block and everything after it
+    QByteArray headEnd_;     // what closes the head after the title
+    QByteArray body_;        // line 3 without a background
+    QByteArray bodyRest_;    // the BODY string after its "<body ", behind a background
+    QByteArray fontAndOpen_; // the font line and the opening style tags
+    QByteArray tail_;        // sample block and everything after it
 };
+
+// A folder's name as the folder line of its pages shows it, encoded once per folder.
+QByteArray FolderNameText(const QString& folderName);
 
 // What closes the head after the title: on web-ready pages and indexes, first the viewport
 // line and the style that shrinks pictures and entries to the screen's width and wraps long

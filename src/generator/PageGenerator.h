@@ -2,7 +2,6 @@
 
 #include "base/FsName.h"
 #include "base/Volumes.h"
-#include "generator/AlbumTree.h"
 #include "generator/PageFile.h"
 #include "generator/Pictures.h"
 #include "settings/PageSettings.h"
@@ -63,7 +62,8 @@ public:
 };
 
 // One run: the folder (ending with "/"), its images in list order (their file-system bytes
-// are what counts), the page options with TargetFolder, the BODY string as shown (written as
+// are what counts; with settings.lSubfolders the run lists the whole tree itself), the page
+// options with TargetFolder, the BODY string as shown (written as
 // given, never rebuilt), the kind of the folder's volume (VolumeKindOf) and the locale of
 // the date and elapsed texts.
 // Longest edge of a thumbnail on the index page, in pixels; its sharp twin has twice that.
@@ -81,9 +81,6 @@ struct PageRun {
     int thumbSize = kDefaultThumbSize; // used when settings.lIndex is on
     // Makes the index page's thumbnails; without one the index has no pictures.
     PictureMaker* pictures = nullptr;
-    // With settings.lSubfolders: the tree below sFolder as ListAlbumTree gives it (the caller
-    // lists it, so that its question can name the whole tree); images are its top album's.
-    AlbumTree tree;
     UnnamedFiles unnamedFiles = UnnamedFiles::WhereOffered; // how new pages are written
 };
 
@@ -115,8 +112,8 @@ struct PageRunResult {
 };
 
 // Writes one page per image into the output folder, which is created (with its parents) when
-// it is a target folder that does not exist yet. Every page name is checked before the first
-// page is written. The run takes a copy of its input at the start, so what the caller
+// it is a target folder that does not exist yet: PreparedRun's checks, then its run, without a
+// question. The run takes a copy of its input at the start, so what the caller
 // changes while the run yields does not reach its pages. It changes no process-wide state:
 // a caller that refuses commands during a run keeps its own flag.
 PageRunResult PageGenerator(const PageRun& run, PageRunListener* listener = nullptr);

@@ -61,7 +61,6 @@ RunEnd PictureStep::Make(const std::function<bool(int, int)>& progress, QString&
         return RunEnd::Finished;
     bool stopped = false;
     run_.pictures->Make(sources_, sizes_, plans_, progress, stopped);
-    made_ = true;
     for (const PicturePlan& plan : plans_) {
         if (plan.state == PictureState::Failed) {
             failure = plan.failure + QLatin1Char('.');
@@ -83,11 +82,7 @@ QSize PictureStep::SizeOf(int image, PictureKind kind) const {
     if (size_t(image) >= plans_.size() || !Needs(image, kind))
         return {};
     const PicturePlan& plan = plans_[size_t(image)];
-    if (plan.Ready())
-        return plan.size[size_t(kind)];
-    if (plan.state == PictureState::Pending && !made_)
-        return PictureSize(plan.image, sizes_.Longest(kind));
-    return {};
+    return plan.Ready() ? plan.size[size_t(kind)] : QSize();
 }
 
 void PictureStep::Report(PageRunResult& result) const {

@@ -29,14 +29,9 @@ public:
     // Makes the planned pictures: Finished, Stopped when `progress` says so, or Failed with
     // `failure` saying why one could not be written.
     RunEnd Make(const std::function<bool(int, int)>& progress, QString& failure);
-    bool Made() const { return made_; }
-    // No picture will be made any more (made, or the run ends before): pictures still pending
-    // will not exist.
-    void Settle() { made_ = true; }
 
     const PicturePlan& PlanOf(int image) const { return plans_[size_t(image)]; }
-    // The size of the image's picture of the kind, when the picture exists (or, before the
-    // pictures are made, will exist); empty otherwise.
+    // The size of the image's picture of the kind, when the picture exists; empty otherwise.
     QSize SizeOf(int image, PictureKind kind) const;
     // Whether the image gets a picture of the kind made for it at all (it is larger).
     bool Needs(int image, PictureKind kind) const;
@@ -49,7 +44,6 @@ private:
     PictureSizes sizes_;
     std::vector<PictureSource> sources_;
     std::vector<PicturePlan> plans_;
-    bool made_ = false;
 };
 
 } // namespace tuk

@@ -4,9 +4,9 @@
 
 #include "base/FsName.h"
 #include "base/Volumes.h"
-#include "generator/AlbumTree.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
+#include "generator/PreparedRun.h"
 #include "make/ArgumentPaths.h"
 #include "make/MakeOptions.h"
 #include "make/Prompt.h"
@@ -82,13 +82,8 @@ int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     return -1;
 }
 
-// The images a run covers: the folder's, or the whole tree's.
-int RunImages(const PageRun& run) {
-    return run.settings.lSubfolders ? run.tree.TotalImages() : static_cast<int>(run.images.size());
-}
-
-// The folder, its images (and with subfolders the tree below it), the BODY string and the
-// volume kind; -1 or the exit code.
+// The folder, its images, the BODY string and the volume kind; -1 or the exit code. With
+// subfolders the run lists the tree itself.
 int ListRunImages(const MakeOptions& options, PageRun& run) {
     if (const QString refused = AbsoluteFolder(options.folder, run.sFolder); !refused.isEmpty()) {
         Error(refused);
@@ -100,52 +95,30 @@ int ListRunImages(const MakeOptions& options, PageRun& run) {
         return kRunFailed;
     }
     run.images = std::move(images.names);
-    if (run.settings.lSubfolders) {
-        run.tree = ListAlbumTree(run.sFolder);
-        run.images = run.tree.albums.front().images;
-    }
-    if (RunImages(run) == 0) {
-        QString where = run.sFolder.text;
-        if (run.settings.lSubfolders)
-            where += QStringLiteral(" or its subfolders");
-        QString text =
-            QStringLiteral("no images (.gif, .jpg, .jpeg) in %1; nothing to make").arg(where);
-        if (!run.tree.unreadable.isEmpty())
-            text += QStringLiteral(" (folders that could not be read: %1)")
-                        .arg(run.tree.unreadable.join(QStringLiteral(", ")));
-        Error(text);
-        return kRunFailed;
-    }
     run.body = MakeBodyString(run.settings);
     run.driveType = VolumeKindOf(run.sFolder.text);
     return -1;
 }
 
 // Notes a target folder that does not apply, then asks unless told not to.
-bool ConfirmRun(const MakeOptions& options, const PageRun& run) {
-    const OutputChoice output = ChooseOutputFolder(
-        run.sFolder, run.driveType, run.settings.TargetFolder, run.settings.lIntoTarget);
-    if (!options.target.isEmpty() && !output.lRemote && !options.quiet)
+bool ConfirmRun(const MakeOptions& options, const PreparedRun& prepared, const PageRun& run) {
+    if (!options.target.isEmpty() && !prepared.Output().lRemote && !options.quiet)
         Error(QStringLiteral("--target has no effect: %1 is on a fixed disk, so its pages go "
                              "next to its images")
                   .arg(run.sFolder.text));
-    if (options.yes || AskYes(MakeQuestion(output.sOutFolder.text, RunImages(run), run.sFolder.text,
-                                           run.tree.Subfolders()),
-                              std::cin, std::cerr, !isatty(STDIN_FILENO)))
+    if (options.yes || AskYes(prepared.Question(), std::cin, std::cerr, !isatty(STDIN_FILENO)))
         return true;
     Error(QStringLiteral("nothing was made"));
     return false;
 }
 
-int MakePages(const MakeOptions& options, PageRun& run) {
+int MakePages(const MakeOptions& options, PreparedRun& prepared) {
     for (const QString& failure : CatchStopSignals())
         Error(failure);
     PageRunResult result;
-    PictureWorkers thumbnails;
-    run.pictures = &thumbnails;
     {
         TerminalProgress progress(!options.quiet && isatty(STDERR_FILENO) ? &std::cerr : nullptr);
-        result = PageGenerator(run, &progress);
+        result = prepared.Make(progress);
     }
     if (!options.quiet)
         std::cout << result.statusText.toLocal8Bit().constData() << std::endl;
@@ -180,7 +153,14 @@ int main(int argc, char** argv) {
         return code;
     if (const int code = ListRunImages(options, run); code >= 0)
         return code;
-    if (!ConfirmRun(options, run))
+    PictureWorkers pictures;
+    run.pictures = &pictures;
+    PreparedRun prepared = PreparedRun::Prepare(run);
+    if (prepared.Refused() != RunEnd::Finished) {
+        Error(prepared.Refusal());
         return kRunFailed;
-    return MakePages(options, run);
+    }
+    if (!ConfirmRun(options, prepared, run))
+        return kRunFailed;
+    return MakePages(options, prepared);
 }

@@ -1,6 +1,7 @@
 // A photo tree in one run: the albums it is read as, their pages and index pages.
 
 #include "RunFixture.h"
+#include "generator/AlbumTree.h"
 #include "thumbnails/PictureWorkers.h"
 
 #include <QBuffer>
@@ -37,7 +38,6 @@ void MakeTree(const QString& top) {
 PageRun TreeRun(const QString& top, PictureMaker& maker) {
     PageRun run = FixedDiskRun(top);
     run.settings.lSubfolders = run.settings.lIndex = true;
-    run.tree = ListAlbumTree(FsName(top));
     run.pictures = &maker;
     return run;
 }

@@ -213,6 +213,7 @@ private Q_SLOTS:
         }
         PageFacts f;
         f.image = u"a.jpg", f.imageRef = "a.jpg", f.date = "6/16/23", f.kiloBytes = 2, f.count = 3;
+        f.folderName = "pics";
         f.firstLink = f.prevLink = "1.html", f.nextLink = "2.html", f.lastLink = "3.html";
         for (int on = 0; on < 1 << 10; ++on) {
             PageSettings s = DefaultPageSettings();
@@ -229,7 +230,7 @@ private Q_SLOTS:
                     }))
                     expected << lines[k];
             QByteArray page;
-            PageComposer(s, "<body x>", "pics").Compose(page, f);
+            PageComposer(s, "<body x>").Compose(page, f);
             for (const QByteArray& line : page.replace("\r\n", "\n").split('\n'))
                 if (lines.contains(line))
                     actual << line;
@@ -244,12 +245,13 @@ private Q_SLOTS:
         PageFacts f;
         f.image = u"my photo.jpg", f.imageRef = "My%20Photo.jpg", f.date = "6/16/23";
         f.firstLink = f.prevLink = f.nextLink = f.lastLink = "a.html";
+        f.folderName = "Holiday";
         QMap<QByteArray, QByteArray> pages;
-        PageComposer(s, MakeBodyString(s), "Holiday").Compose(pages["itself"], f);
+        PageComposer(s, MakeBodyString(s)).Compose(pages["itself"], f);
         f.shownRef = "web/my%20photo_jpg.jpg", f.shownSize = QSize(1600, 1200);
-        PageComposer(s, MakeBodyString(s), "Holiday").Compose(pages["copy"], f);
+        PageComposer(s, MakeBodyString(s)).Compose(pages["copy"], f);
         s.lBackGround = true;
-        PageComposer(s, MakeBodyString(s), "Holiday").Compose(pages["background"], f);
+        PageComposer(s, MakeBodyString(s)).Compose(pages["background"], f);
         const std::vector<IndexEntry> entries{
             {"Family", "Family/index.html", "Family/thumbs/a_jpg.jpg", {}, {240, 180}, {}, 1, 12},
             {"Kids & Garden", "Kids%20%26%20Garden/index.html", {}, {}, {}, {}, 1, 1},

@@ -1,0 +1,257 @@
+#include "generator/PreparedRun.h"
+
+#include "base/Append.h"
+#include "base/PathNames.h"
+#include "generator/FolderRun.h"
+#include "generator/IndexPage.h"
+#include "generator/PageEncoding.h"
+#include "generator/RunState.h"
+
+#include <sys/resource.h>
+
+namespace tuk {
+
+namespace {
+
+QString NoImagesText(const RunState& s) {
+    QString text = s.run.settings.lSubfolders
+                       ? QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1 or its "
+                                        "subfolders.")
+                       : QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1.");
+    text = text.arg(s.tree.albums.front().folder.text);
+    if (!s.tree.unreadable.isEmpty())
+        text += QStringLiteral(" Folders that could not be read: %1.")
+                    .arg(s.tree.unreadable.join(QStringLiteral(", ")));
+    return text;
+}
+
+// Every check that can refuse the run, before anything is written.
+QString Check(RunState& s) {
+    qint64 images = 0;
+    for (const Album& album : s.tree.albums)
+        images += album.images.size();
+    if (images > INT_MAX)
+        return QStringLiteral("A run of more than %1 images is too large. No page was written.")
+            .arg(INT_MAX);
+    const Album& top = s.tree.albums.front();
+    // Pages written inside the tree they are made of would become part of it.
+    if (s.output.lRemote && (s.run.settings.lSubfolders || s.run.settings.lIntoTarget) &&
+        IsSameOrBelow(WithoutTrailingSeparator(s.output.sOutFolder.text),
+                      WithoutTrailingSeparator(top.folder.text)))
+        return QStringLiteral("The target folder %1 lies inside %2, whose pages it would hold; "
+                              "choose a folder outside it. No page was written.")
+            .arg(s.output.sOutFolder.text, top.folder.text);
+    for (const Album& album : s.tree.albums) {
+        OutputChoice output = s.output;
+        output.sOutFolder =
+            output.lRemote ? FsName(s.output.sOutFolder.bytes + album.relative) : album.folder;
+        s.folders.push_back(std::make_unique<FolderRun>(s, album, output));
+        if (QString failure = s.folders.back()->Check(); !failure.isEmpty())
+            return failure;
+    }
+    return QString();
+}
+
+// Every album's index leads up to its parent's: one folder up, or by full path.
+QByteArray UpLink(const RunState& s, const Album& album) {
+    QByteArray up;
+    if (album.parent >= 0 && s.output.lRemote) {
+        AppendLink(up, s.output.sOutFolder.bytes + s.tree.albums[size_t(album.parent)].relative);
+        up += kIndexFileName;
+    } else if (album.parent >= 0) {
+        up = QByteArray("../") + kIndexFileName;
+    }
+    return up;
+}
+
+QString WriteIndexes(RunState& s, const std::vector<bool>& albumListed) {
+    // Below first: an album's entry links an index page that is already there.
+    for (auto folder = s.folders.rbegin(); folder != s.folders.rend(); ++folder) {
+        const QString failure =
+            (*folder)->WriteIndex([&](int album) { return albumListed[size_t(album)]; });
+        if (!failure.isEmpty())
+            return failure;
+    }
+    return QString();
+}
+
+// Output folders made, pictures planned, and every index page as it can be now.
+QString Open(RunState& s) {
+    s.Enter(RunPhase::Opened);
+    // Every folder keeps its descriptors until the run ends: a large tree needs more than the
+    // usual soft limit of open files.
+    rlimit files{};
+    if (s.folders.size() > 64 && getrlimit(RLIMIT_NOFILE, &files) == 0 &&
+        files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        (void)setrlimit(RLIMIT_NOFILE, &files); // else the usual limit: a large tree may fail
+    }
+    for (size_t i = 0; i < s.folders.size(); ++i) {
+        if (QString failure = s.folders[i]->Open(UpLink(s, s.tree.albums[i])); !failure.isEmpty())
+            return failure;
+    }
+    s.pictures.Plan();
+    for (size_t i = 1; i < s.tree.albums.size() && s.run.settings.lIndex; ++i) {
+        const Album& album = s.tree.albums[i];
+        FolderRun& parent = *s.folders[size_t(album.parent)];
+        s.folders[i]->AddAlbumEntry(*parent.Index(), s.tree.albums[size_t(album.parent)].relative,
+                                    int(i), *s.folders[size_t(album.cover)]);
+    }
+    for (const std::unique_ptr<FolderRun>& folder : s.folders) {
+        if (folder->PageCount() > 0 && s.result.firstPagePath.isEmpty()) {
+            s.result.firstPagePath = folder->FirstPageLink();
+            s.result.sFirstPage =
+                s.output.lRemote ? s.result.firstPagePath : GetFileName(s.result.firstPagePath);
+        }
+    }
+    return WriteIndexes(s, std::vector<bool>(s.folders.size(), true));
+}
+
+RunEnd WritePages(RunState& s, PageRunListener& events, QString& failure) {
+    s.Enter(RunPhase::Pages);
+    for (const std::unique_ptr<FolderRun>& folder : s.folders) {
+        if (folder->PageCount() == 0)
+            continue;
+        if (const RunEnd end = folder->Pages(events, failure); end != RunEnd::Finished)
+            return end;
+    }
+    return RunEnd::Finished;
+}
+
+RunEnd MakePictures(RunState& s, PageRunListener& events, QString& failure) {
+    s.Enter(RunPhase::Pictures);
+    if (!s.pictures.Active())
+        return RunEnd::Finished;
+    QString status;
+    auto progress = [&](int k, int n) {
+        status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
+        events.ThumbProgress(k, n, status);
+        events.Yield();
+        return !events.StopRequested();
+    };
+    const RunEnd end = s.pictures.Make(progress, failure);
+    if (end != RunEnd::Stopped)
+        return end;
+    if (s.pictures.Sizes().web <= 0)
+        failure = QStringLiteral("Stopped on request while making thumbnails; the index page "
+                                 "shows those made so far.");
+    else
+        failure = QStringLiteral("Stopped on request while making pictures; pages whose "
+                                 "screen-sized copy was not made show the image itself.");
+    return end;
+}
+
+// Once no page and no picture will come any more: pages show the copies that exist and link
+// the pages that exist, every index page lists the pages that exist, and an album whose folder
+// moved during the run is left out of the index above it. Settles everything it can; returns
+// the first failure.
+QString Settle(RunState& s) {
+    s.Enter(RunPhase::Settled);
+    QString first;
+    std::vector<bool> inPlace(s.folders.size(), true);
+    for (size_t i = 0; i < s.folders.size(); ++i) {
+        FolderRun& folder = *s.folders[i];
+        QString failure;
+        inPlace[i] = folder.StillInPlace(failure);
+        if (inPlace[i])
+            failure = folder.Settle();
+        folder.RemoveEmptyPictureFolders();
+        if (first.isEmpty())
+            first = failure;
+    }
+    const QString indexes = WriteIndexes(s, inPlace);
+    return first.isEmpty() ? indexes : first;
+}
+
+QString SkippedFolders(const RunState& s) {
+    QStringList parts;
+    if (!s.tree.unreadable.isEmpty())
+        parts << QStringLiteral("%1 folder(s) could not be read and were left out: %2.")
+                     .arg(s.tree.unreadable.size())
+                     .arg(s.tree.unreadable.join(QLatin1String(", ")));
+    if (!s.tree.otherVolumes.isEmpty())
+        parts << QStringLiteral("%1 folder(s) on other volumes were left out: %2.")
+                     .arg(s.tree.otherVolumes.size())
+                     .arg(s.tree.otherVolumes.join(QLatin1String(", ")));
+    if (!s.result.picturesMissing.isEmpty())
+        parts << QStringLiteral("No thumbnail for %1.").arg(s.result.picturesMissing);
+    return parts.join(QLatin1Char(' '));
+}
+
+PageRunResult Report(RunState& s, RunEnd end, const QString& message) {
+    s.Enter(RunPhase::Reported);
+    s.pictures.Report(s.result);
+    PageRunResult& r = s.result;
+    r.end = end;
+    r.message = end == RunEnd::Finished ? SkippedFolders(s) : message;
+    if (end == RunEnd::Finished && s.run.settings.lIndex)
+        r.indexPath = s.output.sOutFolder.text + QLatin1String(kIndexFileName);
+    r.elapsedSeconds = static_cast<double>(s.clock.nsecsElapsed()) / 1e9;
+    const char* word = end == RunEnd::Finished  ? " -- OK"
+                       : end == RunEnd::Stopped ? " -- Stopped"
+                                                : " -- Failed";
+    r.statusText = ImageStatusText(s.position, s.total) + QLatin1String(" -- ");
+    if (const QString missing = MissingPicturesText(r); !missing.isEmpty())
+        r.statusText += missing + QLatin1String(" -- ");
+    r.statusText += FormatElapsed(r.elapsedSeconds, s.run.locale) + QLatin1String(word);
+    return r;
+}
+
+} // namespace
+
+PreparedRun PreparedRun::Prepare(PageRun run) {
+    PreparedRun prepared;
+    prepared.state_ = std::make_unique<RunState>(std::move(run));
+    RunState& s = *prepared.state_;
+    if (s.total == 0) {
+        prepared.refused_ = RunEnd::NoImages;
+        prepared.refusal_ = NoImagesText(s);
+    } else if (QString failure = Check(s); !failure.isEmpty()) {
+        prepared.refused_ = RunEnd::Failed;
+        prepared.refusal_ = failure;
+    }
+    return prepared;
+}
+
+PreparedRun::PreparedRun(PreparedRun&&) noexcept = default;
+PreparedRun& PreparedRun::operator=(PreparedRun&&) noexcept = default;
+PreparedRun::~PreparedRun() = default;
+
+QString PreparedRun::Question() const {
+    return MakeQuestion(state_->output.sOutFolder.text, state_->total,
+                        state_->tree.albums.front().folder.text, state_->tree.Subfolders());
+}
+
+int PreparedRun::Images() const {
+    return state_->total;
+}
+
+const OutputChoice& PreparedRun::Output() const {
+    return state_->output;
+}
+
+PageRunResult PreparedRun::Make(PageRunListener& events) {
+    RunState& s = *state_;
+    if (refused_ == RunEnd::NoImages) {
+        s.Enter(RunPhase::Reported);
+        s.result.end = RunEnd::NoImages;
+        s.result.message = refusal_;
+        return s.result;
+    }
+    if (refused_ == RunEnd::Failed)
+        return Report(s, RunEnd::Failed, refusal_);
+    if (QString failure = Open(s); !failure.isEmpty())
+        return Report(s, RunEnd::Failed, failure);
+    events.Planned(s.total, s.pictures.ToMake());
+    QString failure;
+    RunEnd end = WritePages(s, events, failure);
+    if (end == RunEnd::Finished)
+        end = MakePictures(s, events, failure);
+    if (const QString notSettled = Settle(s); !notSettled.isEmpty()) {
+        end = RunEnd::Failed;
+        failure = failure.isEmpty() ? notSettled : failure + QLatin1Char(' ') + notSettled;
+    }
+    return Report(s, end, failure);
+}
+
+} // namespace tuk

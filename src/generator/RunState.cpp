@@ -1,0 +1,70 @@
+#include "generator/RunState.h"
+
+#include "base/PathNames.h"
+#include "generator/FolderRun.h"
+
+#include <QtGlobal>
+#include <climits>
+
+namespace tuk {
+
+namespace {
+
+// With subfolders, the tree below the folder; else the folder alone with the images given.
+AlbumTree TreeOf(const PageRun& run) {
+    if (run.settings.lSubfolders)
+        return ListAlbumTree(run.sFolder);
+    AlbumTree tree;
+    const int count = int(qMin<qsizetype>(run.images.size(), INT_MAX));
+    tree.albums.push_back(
+        {WithTrailingSeparator(run.sFolder), QByteArray(), run.images, -1, {}, count, 0});
+    return tree;
+}
+
+// Which phase each phase follows. Pages and pictures may be skipped by a stop or a failure,
+// so settling follows any phase from the opening on.
+bool MayFollow(RunPhase next, RunPhase now) {
+    switch (next) {
+    case RunPhase::Prepared:
+        return false;
+    case RunPhase::Opened:
+        return now == RunPhase::Prepared;
+    case RunPhase::Pages:
+        return now == RunPhase::Opened;
+    case RunPhase::Pictures:
+        return now == RunPhase::Pages;
+    case RunPhase::Settled:
+        return now == RunPhase::Opened || now == RunPhase::Pages || now == RunPhase::Pictures;
+    case RunPhase::Reported:
+        return now != RunPhase::Reported;
+    }
+    return false;
+}
+
+} // namespace
+
+RunState::RunState(PageRun input)
+    : run(std::move(input)), tree(TreeOf(run)),
+      output(ChooseOutputFolder(tree.albums.front().folder, run.driveType,
+                                run.settings.TargetFolder, run.settings.lIntoTarget)),
+      pictures(run), composer(run.settings, run.body), dates(run.locale) {
+    clock.start();
+    result.lRemote = output.lRemote;
+    result.sOutFolder = output.sOutFolder.text;
+    total = int(qMin<qint64>(tree.TotalImages(), INT_MAX));
+}
+
+RunState::~RunState() = default;
+
+void RunState::Enter(RunPhase next) {
+    if (!MayFollow(next, phase_))
+        qFatal("A run entered phase %d after phase %d", int(next), int(phase_));
+    phase_ = next;
+}
+
+QString RunState::Failure(const QString& what, const QString& name, const QString& reason) const {
+    return QStringLiteral("Cannot %1 %2: %3. %4")
+        .arg(what, name, reason, CountSentence(result, total));
+}
+
+} // namespace tuk

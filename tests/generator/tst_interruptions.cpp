@@ -1,0 +1,140 @@
+// Runs cut short in every way, under every combination of the options that change what a run
+// writes: each ends as it says and leaves every page whole and every link leading somewhere.
+
+#include "RunFixture.h"
+#include "thumbnails/PictureWorkers.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+#include <sys/statvfs.h>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+enum class Cut {
+    StopAmongPages,
+    StopAmongPictures,
+    BrokenImage,
+    NoDecoder,
+    FullDisk,
+    ImageGone,
+    AlbumMoved
+};
+
+QByteArray Jpeg(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "jpeg");
+    return bytes;
+}
+
+// Steps in at the second page, as a user or the disk would.
+struct Interrupter : PageRunListener {
+    Interrupter(Cut c, QString t) : cut(c), top(std::move(t)) {}
+    void Progress(int k, int, const QString&) override {
+        if (k == 2 && cut == Cut::ImageGone)
+            QFile::remove(top + "c.gif");
+        if (k == 2 && cut == Cut::AlbumMoved)
+            QDir().rename(top + "Sub", top + "Moved");
+    }
+    bool StopRequested() override { return cut == Cut::StopAmongPages && ++asked == 2; }
+    void ThumbProgress(int, int, const QString&) override {
+        stopped = stopped || cut == Cut::StopAmongPictures;
+    }
+    bool stoppedNow() { return std::exchange(stopped, false); }
+    Cut cut;
+    QString top;
+    int asked = 0;
+    bool stopped = false;
+};
+
+struct PictureStop : Interrupter {
+    using Interrupter::Interrupter;
+    bool StopRequested() override { return Interrupter::StopRequested() || stoppedNow(); }
+};
+
+} // namespace
+
+class TestInterruptions : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyCutHolds_data() {
+        QTest::addColumn<int>("options");
+        QTest::addColumn<Cut>("cut");
+        const std::pair<Cut, const char*> cuts[] = {{Cut::StopAmongPages, "stop among pages"},
+                                                    {Cut::StopAmongPictures, "stop among pictures"},
+                                                    {Cut::BrokenImage, "broken image"},
+                                                    {Cut::NoDecoder, "no decoder"},
+                                                    {Cut::FullDisk, "full disk"},
+                                                    {Cut::ImageGone, "image removed"},
+                                                    {Cut::AlbumMoved, "album moved"}};
+        for (int options = 0; options < 16; ++options)
+            for (const auto& [cut, name] : cuts)
+                QTest::addRow("%s%s%s%s, %s", options & 1 ? "index " : "",
+                              options & 2 ? "subfolders " : "", options & 4 ? "into " : "",
+                              options & 8 ? "web-ready" : "", name)
+                    << options << cut;
+    }
+
+    void everyCutHolds() {
+        QFETCH(int, options);
+        QFETCH(Cut, cut);
+        QTemporaryDir dir;
+        const QString top = dir.path() + "/Top/", site = dir.path() + "/Site/";
+        const QString output = options & 4 ? site : top;
+        std::optional<ScratchMount> disk;
+        if (cut == Cut::FullDisk && !disk.emplace(output, 256).Ok())
+            QSKIP("no tmpfs for a full disk here");
+        QVERIFY(MakeFolder(top + "Sub") && MakeFolder(site));
+        const QByteArray photo = Jpeg({96, 64});
+        for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"})
+            QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && name[0] == 'b' ? "x" : photo));
+        QVERIFY(WriteFile(top + "c.gif", "GIF89a\x08\x00\x08\x00"));
+        struct statvfs room {};
+        if (cut == Cut::FullDisk) // two small files fit, then the disk is full
+            QVERIFY(statvfs(QFile::encodeName(output).constData(), &room) == 0 &&
+                    WriteFile(output + "filler",
+                              QByteArray(qint64(room.f_bavail * room.f_bsize) - 8192, 'f')));
+
+        PictureWorkers maker({}, cut == Cut::NoDecoder ? QStringLiteral("/nonexistent")
+                                                       : PictureWorkers::DefaultDecoder());
+        PageRun run = FixedDiskRun(top);
+        run.settings.lIndex = options & 1, run.settings.lSubfolders = options & 2;
+        run.settings.lIntoTarget = options & 4, run.settings.lWebReady = options & 8;
+        run.settings.TargetFolder = site, run.settings.nWebSize = 64, run.thumbSize = 32;
+        run.pictures = &maker;
+        PictureStop events(cut, top);
+        const PageRunResult result = PageGenerator(run, &events);
+
+        const bool pictures = options & 9, tree = options & 2;
+        const RunEnd expected =
+            cut == Cut::StopAmongPages || (cut == Cut::StopAmongPictures && pictures)
+                ? RunEnd::Stopped
+            : cut == Cut::FullDisk || cut == Cut::ImageGone ||
+                    (cut == Cut::NoDecoder && pictures) || (cut == Cut::AlbumMoved && tree)
+                ? RunEnd::Failed
+                : RunEnd::Finished;
+        QVERIFY2(result.end == expected, qPrintable(result.statusText + ' ' + result.message));
+        QCOMPARE(result.statusText.endsWith(expected == RunEnd::Finished  ? "OK"
+                                            : expected == RunEnd::Stopped ? "Stopped"
+                                                                          : "Failed"),
+                 true);
+        if (cut == Cut::BrokenImage && pictures)
+            QVERIFY2(result.message.contains("b.jpg (could not be decoded)"),
+                     qPrintable(result.message));
+        QVERIFY(cut != Cut::AlbumMoved || QDir().rename(top + "Moved", top + "Sub"));
+        QCOMPARE(BrokenPages(dir.path()), QStringList());
+        QVERIFY(!HasTemporaryFiles(top) && !HasTemporaryFiles(site + "Top"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInterruptions)
+#include "tst_interruptions.moc"
