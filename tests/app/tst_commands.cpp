@@ -1,6 +1,7 @@
 // The window's commands: buttons, keys, the image list, runs, View and the target folder.
 #include "AppTestSupport.h"
 #include "foldertree/widgets/FolderTree.h"
+#include "thumbnails/PictureSupport.h"
 
 #include <functional>
 
@@ -240,16 +241,23 @@ private Q_SLOTS:
     }
 
     // A run shows a bar and a Stop button, named for screen readers, and keeps the window's
-    // size; the button, or Escape wherever the focus is, stops the run after its page.
+    // size; the button, or Escape wherever the focus is, stops the run after its page, or among
+    // a web-ready run's copies (its one page is made first), leaving no link that leads nowhere.
     void stopARun_data() {
-        Columns<QString, int>("focus", "key");
-        Row("Stop button", "RunStop", int(Qt::Key_Space));
-        Row("Escape in the font box", "cboFontFace", int(Qt::Key_Escape));
+        Columns<QString, int, bool>("focus", "key", "webReady");
+        Row("Stop button", "RunStop", int(Qt::Key_Space), false);
+        Row("Escape in the font box", "cboFontFace", int(Qt::Key_Escape), false);
+        Row("Escape among copies", "cboFontFace", int(Qt::Key_Escape), true);
     }
     void stopARun() {
         QFETCH(QString, focus);
         QFETCH(int, key);
-        Choose(Images("stop" + focus, 20));
+        QFETCH(bool, webReady);
+        const QString folder =
+            Images("stop" + focus + QString::number(webReady), webReady ? 0 : 20);
+        QVERIFY(!webReady || WriteFile(folder + "big.jpg", TwoColourJpeg(900, 600)));
+        Page().lWebReady = webReady, Page().nWebSize = 480;
+        Choose(folder);
         w_->activateWindow();
         const QSize size = w_->size();
         QWidget* shown[] = {Get("RunProgress"), Get("RunStop")};
@@ -265,8 +273,11 @@ private Q_SLOTS:
             QTest::keyClick(Get(qPrintable(focus)), Qt::Key(key));
         });
         Make();
-        QVERIFY(Count().contains(QRegularExpression("^Image: 1 / 20 -- .* -- Stopped$")));
+        const QString end =
+            webReady ? "^Image: 1 / 1 -- .* -- Stopped$" : "^Image: 1 / 20 -- .* -- Stopped$";
+        QVERIFY2(Count().contains(QRegularExpression(end)), qPrintable(Count()));
         QVERIFY(!shown[0]->isVisible() && !shown[1]->isVisible());
+        QCOMPARE(BrokenPages(folder), QStringList());
     }
 
     // A run that cannot write a page says why once; the pages before it can be viewed.

@@ -2,10 +2,9 @@
 // writes: each ends as it says and leaves every page whole and every link leading somewhere.
 
 #include "RunFixture.h"
+#include "thumbnails/PictureSupport.h"
 #include "thumbnails/PictureWorkers.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -25,16 +24,6 @@ enum class Cut {
     ImageGone,
     AlbumMoved
 };
-
-QByteArray Jpeg(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "jpeg");
-    return bytes;
-}
 
 // Steps in at the second page, as a user or the disk would.
 struct Interrupter : PageRunListener {
@@ -94,7 +83,7 @@ private Q_SLOTS:
         if (cut == Cut::FullDisk && !disk.emplace(output, 256).Ok())
             QSKIP("no tmpfs for a full disk here");
         QVERIFY(MakeFolder(top + "Sub") && MakeFolder(site));
-        const QByteArray photo = Jpeg({96, 64});
+        const QByteArray photo = TwoColourJpeg(96, 64);
         for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"})
             QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && name[0] == 'b' ? "x" : photo));
         QVERIFY(WriteFile(top + "c.gif", "GIF89a\x08\x00\x08\x00"));
