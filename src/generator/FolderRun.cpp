@@ -92,6 +92,7 @@ QString FolderRun::Open(const QByteArray& upLink) {
     showsCopy_.assign(album_.images.size(), false);
     existed_.assign(album_.images.size(), false);
     unchanged_.assign(album_.images.size(), false);
+    gone_.assign(album_.images.size(), false);
     reach_ = PageCount();
     for (int k = 0; k < PageCount(); ++k) {
         struct stat st {};
@@ -245,6 +246,7 @@ void FolderRun::RemoveEmptyPictureFolders() {
 QString FolderRun::Settle() {
     if (!writer_)
         return QString();
+    TakeBackPagesOfGoneImages();
     for (;;) {
         // A stop or failure leaves pages unmade: links to them lead to the last page of the
         // row that exists from the first on, made now or by an earlier run.
@@ -254,6 +256,8 @@ QString FolderRun::Settle() {
         const bool linksCut = reach_ < PageCount() && state_.run.settings.lLinx;
         QString failure;
         for (int k = 0; k < pagesMade_ && failure.isEmpty(); ++k) {
+            if (!PageExists(k))
+                continue;
             if (linksCut || showsCopy_[size_t(k)] != !CopySize(k).isEmpty())
                 failure = WritePage(k);
         }
@@ -265,9 +269,24 @@ QString FolderRun::Settle() {
     }
 }
 
+// An image removed during the run takes its page along, made now or before: it would show
+// nothing.
+void FolderRun::TakeBackPagesOfGoneImages() {
+    for (int k = 0; k < PageCount(); ++k) {
+        struct stat st {};
+        if (!PageExists(k) ||
+            fstatat(imageFolder_.fd(), album_.images.at(k).bytes.constData(), &st, 0) == 0 ||
+            errno != ENOENT || unlinkat(outFolder_.fd(), pageNames_.at(k).data(), 0) != 0)
+            continue;
+        gone_[size_t(k)] = true;
+        if (k < pagesMade_ && !existed_[size_t(k)])
+            --state_.result.pagesWritten;
+    }
+}
+
 bool FolderRun::TakeBackNewestPage() {
     for (int k = pagesMade_ - 1; k >= 0; --k) {
-        if (existed_[size_t(k)])
+        if (existed_[size_t(k)] || gone_[size_t(k)])
             continue;
         if (unlinkat(outFolder_.fd(), pageNames_.at(k).data(), 0) != 0)
             return false;

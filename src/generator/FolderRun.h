@@ -55,12 +55,15 @@ public:
 private:
     QString WritePage(int k);
     bool TakeBackNewestPage();
+    void TakeBackPagesOfGoneImages();
     PageFacts FactsOf(int k, const struct stat& st);
     QByteArrayView IndexLinkOf(int k);
     // The link to page k, or to the last page of the unbroken row from the first when page k
     // does not exist.
     void LinkTo(QByteArray& out, int k) const;
-    bool PageExists(int k) const { return k < pagesMade_ || existed_[size_t(k)]; }
+    bool PageExists(int k) const {
+        return !gone_[size_t(k)] && (k < pagesMade_ || existed_[size_t(k)]);
+    }
     QSize CopySize(int k) const;
     QString ImageFailure(const FsName& image) const;
     QString OpenOutputFolders();
@@ -79,6 +82,7 @@ private:
     int reach_ = 0;                      // pages from the first that exist, one after the other
     std::vector<bool> existed_;          // page k was there before the run
     std::vector<bool> unchanged_;        // page k held the bytes this run wrote
+    std::vector<bool> gone_;             // page k was taken away with its image
     std::vector<bool> showsCopy_;        // page k was written to show a screen-sized copy
     QByteArray outPrefix_, imagePrefix_; // full paths in links when pages are elsewhere
     QByteArray folderName_;              // the folder line's name, encoded

@@ -162,15 +162,8 @@ private Q_SLOTS:
         } stop;
         PictureWorkers maker;
         QCOMPARE(PageGenerator(TreeRun(top, maker), &stop).end, RunEnd::Stopped);
+        QCOMPARE(BrokenPages(top), QStringList());
         const QStringList pages = PagesBelow(top);
-        for (const QString& page : pages) {
-            const QByteArray bytes = ReadFile(top + page);
-            QVERIFY2(bytes.endsWith("</html>\r\n"), qPrintable(page));
-            static const QRegularExpression link("href=\"([^\"]+\\.html)\"");
-            for (const QRegularExpressionMatch& m : link.globalMatch(QString::fromUtf8(bytes)))
-                QVERIFY2(QFile::exists(QFileInfo(top + page).path() + '/' + m.captured(1)),
-                         qPrintable(page + " links " + m.captured(1)));
-        }
         QVERIFY(pages.contains("Family/Garden/g_jpg.html") &&
                 !pages.contains("Family/Kids/k1_jpg.html"));
     }

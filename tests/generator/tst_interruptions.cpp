@@ -65,11 +65,11 @@ private Q_SLOTS:
                                                     {Cut::FullDisk, "full disk"},
                                                     {Cut::ImageGone, "image removed"},
                                                     {Cut::AlbumMoved, "album moved"}};
-        for (int options = 0; options < 16; ++options)
+        for (int options = 0; options < 32; ++options)
             for (const auto& [cut, name] : cuts)
-                QTest::addRow("%s%s%s%s, %s", options & 1 ? "index " : "",
-                              options & 2 ? "subfolders " : "", options & 4 ? "into " : "",
-                              options & 8 ? "web-ready" : "", name)
+                QTest::addRow("%s%s%s%s%s, %s", options & 16 ? "again: " : "",
+                              options & 1 ? "index " : "", options & 2 ? "subfolders " : "",
+                              options & 4 ? "into " : "", options & 8 ? "web-ready" : "", name)
                     << options << cut;
     }
 
@@ -86,13 +86,7 @@ private Q_SLOTS:
         const QByteArray photo = TwoColourJpeg(96, 64);
         for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"})
             QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && name[0] == 'b' ? "x" : photo));
-        QVERIFY(WriteFile(top + "c.gif", "GIF89a\x08\x00\x08\x00"));
-        struct statvfs room {};
-        if (cut == Cut::FullDisk) // two small files fit, then the disk is full
-            QVERIFY(statvfs(QFile::encodeName(output).constData(), &room) == 0 &&
-                    WriteFile(output + "filler",
-                              QByteArray(qint64(room.f_bavail * room.f_bsize) - 8192, 'f')));
-
+        QVERIFY(WriteFile(top + "c.gif", QByteArray("GIF89a\x08\x00\x08\x00", 10)));
         PictureWorkers maker({}, cut == Cut::NoDecoder ? QStringLiteral("/nonexistent")
                                                        : PictureWorkers::DefaultDecoder());
         PageRun run = FixedDiskRun(top);
@@ -100,10 +94,22 @@ private Q_SLOTS:
         run.settings.lIntoTarget = options & 4, run.settings.lWebReady = options & 8;
         run.settings.TargetFolder = site, run.settings.nWebSize = 64, run.thumbSize = 32;
         run.pictures = &maker;
+        if (options & 16) { // the same run once before, in bold
+            run.settings.lBold = true;
+            PageGenerator(run);
+            run.settings.lBold = false;
+        }
+        struct statvfs room {};
+        if (cut == Cut::FullDisk) // two small files fit (none on a re-run), then the disk is full
+            QVERIFY(statvfs(QFile::encodeName(output).constData(), &room) == 0 &&
+                    WriteFile(output + "filler", QByteArray(qint64(room.f_bavail * room.f_bsize) -
+                                                                (options & 16 ? 0 : 8192),
+                                                            'f')));
         PictureStop events(cut, top);
         const PageRunResult result = PageGenerator(run, &events);
 
-        const bool pictures = options & 9, tree = options & 2;
+        const bool pictures = options & 9 && (!(options & 16) || cut == Cut::NoDecoder);
+        const bool tree = options & 2;
         const RunEnd expected =
             cut == Cut::StopAmongPages || (cut == Cut::StopAmongPictures && pictures)
                 ? RunEnd::Stopped
