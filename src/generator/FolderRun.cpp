@@ -144,7 +144,7 @@ QString FolderRun::AddImages() {
 
 // The link texts every page of the folder shares.
 void FolderRun::PrepareLinks() {
-    if (output_.lRemote) {
+    if (output_.FullPaths()) {
         AppendLink(outPrefix_, output_.sOutFolder.bytes);
         AppendLink(imagePrefix_, album_.folder.bytes);
     }
@@ -160,15 +160,15 @@ void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRe
     entry.image = ShownText(below.chopped(1));
     entry.albumImages = album_.imagesBelow;
     // Full paths when the pages are elsewhere, else links from the parent's folder down.
-    const QByteArray down = output_.lRemote ? outPrefix_ : QByteArray();
-    PageLink(entry.pageLink, down,
-             output_.lRemote ? QByteArray(kIndexFileName) : below + kIndexFileName);
-    const QByteArray coverPages = output_.lRemote ? cover.outPrefix_ : QByteArray();
-    QByteArray imageRef = output_.lRemote ? cover.imagePrefix_ : QByteArray();
+    const bool full = output_.FullPaths();
+    const QByteArray down = full ? outPrefix_ : QByteArray();
+    PageLink(entry.pageLink, down, full ? QByteArray(kIndexFileName) : below + kIndexFileName);
+    const QByteArray coverPages = full ? cover.outPrefix_ : QByteArray();
+    QByteArray imageRef = full ? cover.imagePrefix_ : QByteArray();
     int picture = -1;
     if (!cover.album_.images.isEmpty()) {
         const QByteArray stem = cover.pageNames_.at(0).chopped(5).toByteArray();
-        const QByteArray prefix = output_.lRemote ? QByteArray() : coverBelow;
+        const QByteArray prefix = full ? QByteArray() : coverBelow;
         entry.thumbLink = entry.thumb2xLink = coverPages;
         AppendLink(entry.thumbLink, prefix + PicturePath(stem, PictureKind::Thumb));
         AppendLink(entry.thumb2xLink, prefix + PicturePath(stem, PictureKind::Thumb2x));

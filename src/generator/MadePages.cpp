@@ -45,7 +45,7 @@ QString PageMadeBefore(const FsName& sFolder, const FsName& firstImage,
     const QByteArray page = ReadPage(firstPage);
     // The image as the page refers to it: by name beside it, by full path from elsewhere.
     QByteArray imageRef("\"");
-    if (out.lRemote)
+    if (out.FullPaths())
         AppendLink(imageRef, WithTrailingSeparator(sFolder).bytes);
     AppendLink(imageRef, firstImage.bytes);
     imageRef.append('"');

@@ -85,8 +85,9 @@ void AppendOpenLink(QByteArray& out, QByteArrayView link) {
 // The picture; on a web-ready page a link to the original, with its size given so that its
 // box is there before the picture.
 void AppendImageLine(QByteArray& page, const PageFacts& f, QByteArrayView shown, bool webReady) {
-    if (webReady)
-        AppendOpenLink(page, f.imageRef);
+    const bool linked = webReady && !f.originalRef.isEmpty();
+    if (linked)
+        AppendOpenLink(page, f.originalRef);
     AppendLiteral(page, "<img src=\"");
     page.append(shown);
     page.append('"');
@@ -97,7 +98,7 @@ void AppendImageLine(QByteArray& page, const PageFacts& f, QByteArrayView shown,
         AppendDecimal(page, f.shownSize.height());
     }
     page.append('>');
-    if (webReady)
+    if (linked)
         AppendLiteral(page, "</a>");
     AppendLiteral(page, kEol);
 }
@@ -219,9 +220,10 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     }
     if (!f.indexLink.isEmpty())
         AppendLinkLine(page, f.indexLink, "index");
-    const bool nameLinks = lWebReady_ && lBackGround_; // the picture is no link to the original
+    // Over a background the picture is no link: the name links the original.
+    const bool nameLinks = lWebReady_ && lBackGround_ && !f.originalRef.isEmpty();
     if (nameLinks)
-        AppendOpenLink(page, f.imageRef);
+        AppendOpenLink(page, f.originalRef);
     AppendPageName(page, f.image);
     if (nameLinks)
         AppendLiteral(page, "</a>");

@@ -15,6 +15,9 @@ namespace tuk {
 struct PageFacts {
     QStringView image;       // the image's lower-cased name: title and image line
     QByteArrayView imageRef; // the image itself: image source or background
+    // Web-ready pages only: what the picture (or, over a background, the name) links to: the
+    // original; empty for no link (a site without its originals).
+    QByteArrayView originalRef;
     // Web-ready pages only: the picture shown instead (a screen-sized copy), empty for the
     // image itself, and its size in pixels, empty when unknown.
     QByteArrayView shownRef;

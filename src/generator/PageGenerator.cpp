@@ -22,6 +22,7 @@ OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
                                 const QString& targetFolder, bool intoTarget) {
     OutputChoice choice;
     choice.lRemote = intoTarget || driveType != VolumeKind::FixedDisk;
+    choice.site = intoTarget;
     choice.sOutFolder = choice.lRemote ? FsName(WithTrailingSeparator(targetFolder))
                                        : WithTrailingSeparator(sFolder);
     const QByteArray name = WithTrailingSeparator(sFolder).bytes.chopped(1);

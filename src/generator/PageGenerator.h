@@ -15,13 +15,18 @@ namespace tuk {
 
 // Where the pages of a folder go. A folder on a fixed disk gets its pages next to its images,
 // linked by bare names; any other volume's pages go to the target folder and every link and
-// image reference is a full path (lRemote).
+// image reference is a full path (lRemote). A site (Pages into Target Folder) lies in the
+// target folder too, but holds everything its pages show and links it by relative links, as
+// pages beside their images do, so it can be moved, copied or uploaded as it is.
 struct OutputChoice {
     bool lRemote = false;
+    bool site = false;
     FsName sOutFolder; // ends with "/"
+
+    bool FullPaths() const { return lRemote && !site; }
 };
 // With intoTarget, the pages of any volume go into the target folder, in a folder named after
-// the chosen one ("/t/" and "/p/Holiday 2024/" give "/t/Holiday 2024/"), with full paths.
+// the chosen one ("/t/" and "/p/Holiday 2024/" give "/t/Holiday 2024/"), as a site.
 OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
                                 const QString& targetFolder, bool intoTarget = false);
 

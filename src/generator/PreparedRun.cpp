@@ -55,7 +55,7 @@ QString Check(RunState& s) {
 // Every album's index leads up to its parent's: one folder up, or by full path.
 QByteArray UpLink(const RunState& s, const Album& album) {
     QByteArray up;
-    if (album.parent >= 0 && s.output.lRemote) {
+    if (album.parent >= 0 && s.output.FullPaths()) {
         AppendLink(up, s.output.sOutFolder.bytes + s.tree.albums[size_t(album.parent)].relative);
         up += kIndexFileName;
     } else if (album.parent >= 0) {
@@ -101,7 +101,7 @@ QString Open(RunState& s) {
         if (folder->PageCount() > 0 && s.result.firstPagePath.isEmpty()) {
             s.result.firstPagePath = folder->FirstPageLink();
             s.result.sFirstPage =
-                s.output.lRemote ? s.result.firstPagePath : GetFileName(s.result.firstPagePath);
+                s.output.FullPaths() ? s.result.firstPagePath : GetFileName(s.result.firstPagePath);
         }
     }
     return WriteIndexes(s, std::vector<bool>(s.folders.size(), true));

@@ -6,7 +6,7 @@
 #include "generator/PageFile.h"
 #include "thumbnails/DecodeProtocol.h"
 #include "thumbnails/DecoderProcess.h"
-#include "thumbnails/PictureStamp.h"
+#include "generator/PictureStamp.h"
 
 #include <QFileInfo>
 #include <QThread>

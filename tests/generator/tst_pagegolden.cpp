@@ -243,7 +243,8 @@ private Q_SLOTS:
         PageSettings s = DefaultPageSettings();
         s.lWebReady = true;
         PageFacts f;
-        f.image = u"my photo.jpg", f.imageRef = "My%20Photo.jpg", f.date = "6/16/23";
+        f.image = u"my photo.jpg", f.imageRef = f.originalRef = "My%20Photo.jpg";
+        f.date = "6/16/23";
         f.firstLink = f.prevLink = f.nextLink = f.lastLink = "a.html";
         f.folderName = "Holiday";
         QMap<QByteArray, QByteArray> pages;

@@ -1,4 +1,4 @@
-#include "thumbnails/PictureStamp.h"
+#include "generator/PictureStamp.h"
 
 #include <QList>
 
