@@ -103,6 +103,8 @@ void frmTu_K::ShowMenuOptions() {
         if (row.control == SettingControl::HtmlMenu)
             MenuEntry(QLatin1String(row.controlName))->setChecked(*PageFlagOf(row, Program().page));
     }
+    // Only a site holds originals.
+    MenuEntry(QStringLiteral("mnuHtmlOriginals"))->setEnabled(Program().page.lIntoTarget);
 }
 
 // A folder that is gone is dropped; each entry is chosen with a click or its number key.

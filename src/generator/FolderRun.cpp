@@ -5,6 +5,7 @@
 #include "generator/PageEncoding.h"
 #include "generator/PictureStep.h"
 #include "generator/RunState.h"
+#include "generator/StaleFiles.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -322,6 +323,23 @@ bool FolderRun::StillInPlace(QString& why) const {
     return true;
 }
 
+int FolderRun::RemoveStale(const QSet<QByteArray>& originals) {
+    if (outFolder_.fd() < 0)
+        return 0;
+    KeptFiles kept;
+    for (int k = 0; k < PageCount(); ++k) {
+        kept.pages.insert(pageNames_.at(k).toByteArray());
+        const QByteArray stem = pageNames_.at(k).chopped(5).toByteArray();
+        for (PictureKind kind : {PictureKind::Thumb, PictureKind::Thumb2x})
+            kept.pictures.insert(PictureFileName(stem, kind));
+    }
+    kept.placed = placed_;
+    for (int sub : album_.subalbums)
+        kept.albums.insert(state_.tree.albums[size_t(sub)].relative.mid(album_.relative.size()).chopped(1));
+    kept.indexPages = index_ ? qMax(1, index_->Pages()) : 1;
+    return RemoveStaleFiles(outFolder_.fd(), kept, output_.site, originals, album_.relative);
+}
+
 QString FolderRun::FirstPageLink() const {
     return PageCount() > 0 ? output_.sOutFolder.text + ShownText(pageNames_.at(0)) : QString();
 }
@@ -383,6 +401,9 @@ PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
     lowerName_ = image.text.toLower(); // the facts only point at their texts
     facts.image = lowerName_;
     facts.imageRef = imageRef_;
+    // A site links only what it holds: the original, when it holds that too.
+    if (!output_.site || state_.run.settings.lOriginals)
+        facts.originalRef = imageRef_;
     facts.firstLink = firstLink_;
     facts.prevLink = prevLink_;
     facts.nextLink = nextLink_;

@@ -10,6 +10,7 @@
 #include "generator/PageNames.h"
 #include "generator/RunParts.h"
 
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <sys/stat.h>
@@ -48,6 +49,9 @@ public:
     // folder moved or removed during the run says so in `why`.
     bool StillInPlace(QString& why) const;
     void RemoveEmptyPictureFolders();
+    // After a finished run: what the program wrote here for images, index pages and (in a site)
+    // albums that are gone; returns how many files and folders went.
+    int RemoveStale(const QSet<QByteArray>& originals);
 
     int PageCount() const { return int(album_.images.size()); }
     QString FirstPageLink() const;
@@ -89,6 +93,7 @@ private:
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, shownRef_, indexLink_;
     QByteArray pageIndexLink_;
     QString lowerName_;
+    QSet<QByteArray> placed_; // images placed beside the pages (a site)
 };
 
 } // namespace tuk

@@ -17,7 +17,7 @@ void IndexStep::Add(IndexEntry entry, int picture, QByteArray imageRef, int albu
 }
 
 QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
-                         const std::function<bool(int)>& albumListed) const {
+                         const std::function<bool(int)>& albumListed) {
     std::vector<IndexEntry> shown;
     std::vector<const Item*> order; // sub-albums first
     for (const bool albums : {true, false})
@@ -54,6 +54,7 @@ QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>&
     layout.linkPrefix = linkPrefix_;
     const std::vector<QByteArray> pages =
         ComposeIndexPages(run_.settings, run_.body, layout, shown);
+    pages_ = int(pages.size());
     for (size_t k = 0; k < pages.size(); ++k) {
         const QByteArray name = IndexPageName(int(k) + 1); // NUL-terminated, as the writer needs
         if (writer.Write(name, pages[k]) == PageFileWriter::Outcome::Failed)

@@ -32,7 +32,9 @@ public:
     // the sub-albums (by their index in the tree) the predicates name. Empty, or why it could
     // not be written.
     QString Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
-                  const std::function<bool(int)>& albumListed) const;
+                  const std::function<bool(int)>& albumListed);
+    // How many index pages the last Write made.
+    int Pages() const { return pages_; }
 
 private:
     struct Item {
@@ -47,6 +49,7 @@ private:
     QString outFolder_;
     QByteArray upLink_, linkPrefix_;
     std::vector<Item> items_;
+    int pages_ = 0;
 };
 
 } // namespace tuk

@@ -33,8 +33,8 @@ OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
 }
 
 QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder,
-                     int subfolders) {
-    QString question = QLatin1String("Make HTML's in ") + sOutFolder + QLatin1String(" for ") +
+                     int subfolders, bool site) {
+    QString question = QLatin1String(site ? "Make HTML's into " : "Make HTML's in ") + sOutFolder + QLatin1String(" for ") +
                        QString::number(nImages) + QLatin1String(" Image(s) in ") + sFolder;
     if (subfolders > 0)
         question += QStringLiteral(" and %1 subfolder(s)").arg(subfolders);

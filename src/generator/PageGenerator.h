@@ -31,9 +31,9 @@ OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
                                 const QString& targetFolder, bool intoTarget = false);
 
 // "Make HTML's in <out> for <n> Image(s) in <folder>?", and " and <m> subfolder(s)" before the
-// "?" when the run covers subfolders.
+// "?" when the run covers subfolders; a site is made "into" its folder.
 QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder,
-                     int subfolders = 0);
+                     int subfolders = 0, bool site = false);
 
 // The folder's own name, lower-cased, as the pages show it ("/a/Summer/" gives "summer"; the
 // root folder gives "/").
@@ -103,6 +103,7 @@ struct PageRunResult {
     // Images the index page shows without a picture, by reason, and their names:
     // "/a/b.jpg (too large), /a/c.gif (could not be decoded)".
     int picturesTooLarge = 0, picturesUndecodable = 0, picturesTooSlow = 0;
+    int removed = 0; // files and folders of images and albums that are gone
     QString picturesMissing;
     // "Image: n / n -- 3.461 -- OK" when finished; "... -- Failed" or "... -- Stopped" else.
     QString statusText;

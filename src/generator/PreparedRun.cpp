@@ -6,6 +6,7 @@
 #include "generator/IndexPage.h"
 #include "generator/PageEncoding.h"
 #include "generator/RunState.h"
+#include "generator/SiteSteps.h"
 
 #include <sys/resource.h>
 
@@ -49,7 +50,7 @@ QString Check(RunState& s) {
         if (QString failure = s.folders.back()->Check(); !failure.isEmpty())
             return failure;
     }
-    return QString();
+    return CheckSiteSource(s);
 }
 
 // Every album's index leads up to its parent's: one folder up, or by full path.
@@ -90,6 +91,8 @@ QString Open(RunState& s) {
         if (QString failure = s.folders[i]->Open(UpLink(s, s.tree.albums[i])); !failure.isEmpty())
             return failure;
     }
+    if (QString failure = RecordSite(s, false); !failure.isEmpty())
+        return failure;
     s.pictures.Plan();
     for (size_t i = 1; i < s.tree.albums.size() && s.run.settings.lIndex; ++i) {
         const Album& album = s.tree.albums[i];
@@ -143,9 +146,10 @@ RunEnd MakePictures(RunState& s, PageRunListener& events, QString& failure) {
 
 // Once no page and no picture will come any more: pages show the copies that exist and link
 // the pages that exist, every index page lists the pages that exist, and an album whose folder
-// moved during the run is left out of the index above it. Settles everything it can; returns
+// moved during the run is left out of the index above it. After a finished run, what the
+// program wrote for images and albums that are gone goes. Settles everything it can; returns
 // the first failure.
-QString Settle(RunState& s) {
+QString Settle(RunState& s, bool finished) {
     s.Enter(RunPhase::Settled);
     QString first;
     std::vector<bool> inPlace(s.folders.size(), true);
@@ -155,12 +159,23 @@ QString Settle(RunState& s) {
         inPlace[i] = folder.StillInPlace(failure);
         if (inPlace[i])
             failure = folder.Settle();
-        folder.RemoveEmptyPictureFolders();
         if (first.isEmpty())
             first = failure;
     }
-    const QString indexes = WriteIndexes(s, inPlace);
-    return first.isEmpty() ? indexes : first;
+    if (QString indexes = WriteIndexes(s, inPlace); first.isEmpty())
+        first = indexes;
+    if (finished && first.isEmpty()) {
+        QSet<QByteArray> originals;
+        if (s.siteRecord)
+            originals = QSet<QByteArray>(s.siteRecord->originals.begin(),
+                                         s.siteRecord->originals.end());
+        for (const std::unique_ptr<FolderRun>& folder : s.folders)
+            s.result.removed += folder->RemoveStale(originals);
+        first = RecordSite(s, true);
+    }
+    for (const std::unique_ptr<FolderRun>& folder : s.folders)
+        folder->RemoveEmptyPictureFolders();
+    return first;
 }
 
 QString SkippedFolders(const RunState& s) {
@@ -193,7 +208,10 @@ PageRunResult Report(RunState& s, RunEnd end, const QString& message) {
     r.statusText = ImageStatusText(s.position, s.total) + QLatin1String(" -- ");
     if (const QString missing = MissingPicturesText(r); !missing.isEmpty())
         r.statusText += missing + QLatin1String(" -- ");
-    r.statusText += FormatElapsed(r.elapsedSeconds, s.run.locale) + QLatin1String(word);
+    r.statusText += FormatElapsed(r.elapsedSeconds, s.run.locale);
+    if (r.removed > 0)
+        r.statusText += QStringLiteral(" -- %1 removed").arg(r.removed);
+    r.statusText += QLatin1String(word);
     return r;
 }
 
@@ -219,7 +237,8 @@ PreparedRun::~PreparedRun() = default;
 
 QString PreparedRun::Question() const {
     return MakeQuestion(state_->output.sOutFolder.text, state_->total,
-                        state_->tree.albums.front().folder.text, state_->tree.Subfolders());
+                        state_->tree.albums.front().folder.text, state_->tree.Subfolders(),
+                        state_->output.site);
 }
 
 int PreparedRun::Images() const {
@@ -247,7 +266,7 @@ PageRunResult PreparedRun::Make(PageRunListener& events) {
     RunEnd end = WritePages(s, events, failure);
     if (end == RunEnd::Finished)
         end = MakePictures(s, events, failure);
-    if (const QString notSettled = Settle(s); !notSettled.isEmpty()) {
+    if (const QString notSettled = Settle(s, end == RunEnd::Finished); !notSettled.isEmpty()) {
         end = RunEnd::Failed;
         failure = failure.isEmpty() ? notSettled : failure + QLatin1Char(' ') + notSettled;
     }

@@ -9,6 +9,7 @@
 #include "generator/PageGenerator.h"
 #include "generator/PictureStep.h"
 #include "generator/RunParts.h"
+#include "generator/SiteRecord.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -56,6 +57,7 @@ struct RunState {
     int total = 0;    // pages of the whole run
     int position = 1; // the page being made, counted over the whole run
     std::vector<std::unique_ptr<FolderRun>> folders; // in tree order
+    std::optional<SiteRecord> siteRecord;            // a site's, as read or last written
 
 private:
     RunPhase phase_ = RunPhase::Prepared;

@@ -19,8 +19,9 @@ void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, and with -r of every\n"
         "folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed\n"
-        "disk go next to its images; pages of a folder on any other volume, and every page\n"
-        "with --into, go to the target folder."));
+        "disk go next to its images; pages of a folder on any other volume go to the target\n"
+        "folder. With --into (or the saved Pages into Target Folder) they make a site there:\n"
+        "a folder you can copy or upload as it is."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QString thumbs =
@@ -37,9 +38,17 @@ void AddOptions(QCommandLineParser& parser) {
         Valued({QStringLiteral("t"), QStringLiteral("target")},
                QStringLiteral("Target folder for this run, instead of the saved one."), "DIR"),
         Valued({QStringLiteral("into")},
-               QStringLiteral("Put the pages into DIR, in a folder named after FOLDER, whatever "
+               QStringLiteral("Make a site in DIR: a folder named after FOLDER that holds the "
+                              "pages and everything they show, with relative links, whatever "
                               "volume FOLDER is on."),
                "DIR"),
+        Flag({QStringLiteral("no-into")},
+             "Put the pages where they go without a site, whatever the saved choice."),
+        Flag({QStringLiteral("originals")},
+             "Put the original photos into the site too, linked from their pictures, whatever "
+             "the saved choice."),
+        Flag({QStringLiteral("no-originals")},
+             "Leave the originals out of the site, whatever the saved choice."),
         Flag({QStringLiteral("y"), QStringLiteral("yes")}, "Make the pages without asking."),
         Flag({QStringLiteral("q"), QStringLiteral("quiet")},
              "Show neither the progress, the final status nor notes."),
@@ -101,6 +110,11 @@ bool ReadTarget(const QCommandLineParser& parser, MakeOptions& options, QString&
         error = QStringLiteral("give either --target or --into, not both");
         return false;
     }
+    options.noInto = parser.isSet(QStringLiteral("no-into"));
+    if (options.noInto && parser.isSet(into)) {
+        error = QStringLiteral("give either --into or --no-into, not both");
+        return false;
+    }
     options.into = parser.isSet(into);
     const QString& given = options.into ? into : target;
     options.target = parser.value(given);
@@ -135,6 +149,7 @@ QString ParseMakeOptions(const QStringList& arguments, MakeOptions& options) {
         !ReadChoice(parser, QStringLiteral("index"), options.index, error) ||
         !ReadChoice(parser, QStringLiteral("recursive"), options.subfolders, error) ||
         !ReadChoice(parser, QStringLiteral("web-ready"), options.webReady, error) ||
+        !ReadChoice(parser, QStringLiteral("originals"), options.originals, error) ||
         !ReadSize(parser, QStringLiteral("thumb-size"), kMinThumbSize, kMaxThumbSize,
                   options.thumbSize, error) ||
         !ReadSize(parser, QStringLiteral("web-size"), kMinWebSize, kMaxWebSize, webSize, error))
@@ -150,8 +165,9 @@ void ApplyMakeOptions(const MakeOptions& options, PageSettings& settings) {
     settings.lWebReady = options.webReady.value_or(settings.lWebReady);
     if (options.webSize)
         settings.nWebSize = static_cast<quint16>(*options.webSize);
-    if (options.into)
-        settings.lIntoTarget = true;
+    settings.lOriginals = options.originals.value_or(settings.lOriginals);
+    if (options.into || options.noInto)
+        settings.lIntoTarget = options.into;
 }
 
 } // namespace tuk

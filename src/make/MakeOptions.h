@@ -14,9 +14,10 @@ struct MakeOptions {
     QString folder;
     QString target;    // --target or --into, as given; empty: the saved one
     bool into = false; // --into: the pages of any volume go into the target folder
+    bool noInto = false; // --no-into: pages go where they would without the saved choice
     bool yes = false;
     bool quiet = false;
-    std::optional<bool> index, subfolders, webReady;
+    std::optional<bool> index, subfolders, webReady, originals;
     std::optional<int> webSize;
     int thumbSize = kDefaultThumbSize;
 };

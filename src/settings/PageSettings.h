@@ -34,6 +34,7 @@ struct PageSettings {
     bool lSubfolders = false;
     bool lIntoTarget = false;
     bool lWebReady = false;
+    bool lOriginals = false; // a site holds the originals and links them
     quint16 nWebSize = 0; // longest edge of a web-ready page's picture
     QString TargetFolder;
 

@@ -113,6 +113,8 @@ inline constexpr std::array kSettings{
                SettingControl::HtmlMenu, "mnuHtmlIntoTarget", "Pages into &Target Folder"},
     SettingRow{"Others", "lWebReady", SettingKind::Flag, &PageSettings::lWebReady, false,
                SettingControl::HtmlMenu, "mnuHtmlWebReady", "Web-&Ready Pages"},
+    SettingRow{"Others", "lOriginals", SettingKind::Flag, &PageSettings::lOriginals, false,
+               SettingControl::HtmlMenu, "mnuHtmlOriginals", "&Originals in Site"},
     SettingRow{"Others", "nWebSize", SettingKind::WebSize, &PageSettings::nWebSize,
                kDefaultWebSize},
     SettingRow{"Others", "TargetFolder", SettingKind::Folder, &PageSettings::TargetFolder},

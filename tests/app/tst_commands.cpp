@@ -174,7 +174,7 @@ private Q_SLOTS:
         Row("no images below", QStringList{"B/", "B/notes.txt", ".E/", ".E/e.jpg"}, "S", true,
             "There are no images (.gif, .jpg, .jpeg) in @ or its subfolders.");
         Row("into the target folder", tree, "I", true,
-            "Make HTML's in /srv/f/ for 1 Image(s) in @?");
+            "Make HTML's into /srv/f/ for 1 Image(s) in @?");
     }
     void makeOptions() {
         QFETCH(QStringList, files);
