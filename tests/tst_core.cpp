@@ -2,6 +2,7 @@
 #include "app/TableRows.h"
 #include "app/start/FolderHistory.h"
 #include "app/start/StartArguments.h"
+#include "base/FolderIdentity.h"
 #include "base/FsName.h"
 #include "base/PathNames.h"
 #include "foldertree/FolderListing.h"
@@ -194,6 +195,28 @@ private Q_SLOTS:
                          names.size() == 0,
                      qPrintable(name));
         }
+    }
+
+    // By what is on disk: through links, "..", a bind mount, and paths not made yet.
+    void sameOrInsideFolder() {
+        const QString t = dir_.path() + "/inside/";
+        QVERIFY(MakeImages(t, {"Top/Sub/", "TopX/", "ToTop->" + t + "Top", "ToUp->" + t}));
+        const ScratchMount bound(t + "Bound", t + "Top");
+        for (const auto& [path, inside] : {std::pair{"Top/Sub", true},
+                                           {"Top/", true},
+                                           {"TopX", false},
+                                           {"", false},
+                                           {"Top/Sub/../../TopX/new", false},
+                                           {"ToTop/Sub", true},
+                                           {"ToUp/Top/new", true},
+                                           {"ToTop/new/deeper", true},
+                                           {"Bound/new", bound.Ok()}}) {
+            RowName row(path);
+            QCOMPARE(
+                IsSameOrInsideFolder(QFile::encodeName(t + path), QFile::encodeName(t + "Top")),
+                inside);
+        }
+        QVERIFY(!IsSameOrInsideFolder("/nonexistent/x", QFile::encodeName(t + "Top")));
     }
 
     // Each byte outside valid UTF-8 shows as U+FFFD and survives the escaped text whole.
