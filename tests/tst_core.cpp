@@ -10,6 +10,7 @@
 #include "foldertree/VolumeList.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
+#include "generator/Pictures.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,6 +196,17 @@ private Q_SLOTS:
                          names.size() == 0,
                      qPrintable(name));
         }
+    }
+
+    // Pictures are named from their pages: "_" and the image's extension, maybe numbered.
+    void pictureNames() {
+        for (const auto& [name, picture] : {std::pair{"beach.day_jpg.jpg", true},
+                                            {"img_gif-12@2x.jpg", true},
+                                            {"a_jpeg.jpg", true},
+                                            {"t.jpg", false},
+                                            {"a_jpg-@2x.jpg", false},
+                                            {"a_png.jpg", false}})
+            QVERIFY2(IsPictureFileName(name) == picture, name);
     }
 
     // By what is on disk: through links, "..", a bind mount, and paths not made yet.
