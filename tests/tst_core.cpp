@@ -279,12 +279,12 @@ private Q_SLOTS:
         int tried = 0;
         const auto fatLike = [&](const QByteArray& name) { // else the row's answer
             ++tried;
+            if (name.size() > 255)
+                return int(ENAMETOOLONG);
             const bool refused = std::any_of(name.begin(), name.end(), [](char c) {
                 return uchar(c) < 0x20 || QByteArrayView(":?*\"<>|\\").contains(c);
             });
-            if (refused || QString::fromUtf8(name).toUtf8() != name)
-                return int(EINVAL);
-            return name.size() > 255 ? int(ENAMETOOLONG) : answer;
+            return refused || QString::fromUtf8(name).toUtf8() != name ? int(EINVAL) : answer;
         };
         const RefusedName found = FindRefusedName({names.begin(), names.end()}, fatLike);
         QTEST(int(found.index), "index");
