@@ -13,8 +13,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The path as a folder descriptor, or where it does not exist (yet) the nearest folder above
-// it that does; -1 when not even the start of the path can be opened.
+} // namespace
+
 int OpenNearestFolder(QByteArray path) {
     for (;;) {
         const int fd =
@@ -26,8 +26,6 @@ int OpenNearestFolder(QByteArray path) {
         path.truncate(path.lastIndexOf('/') + 1); // "/a" gives "/", "a" gives "" (".")
     }
 }
-
-} // namespace
 
 bool VolumeIdOf(const QByteArray& path, VolumeId& id) {
     struct statx st {};

@@ -19,6 +19,10 @@ struct VolumeId {
 // with errno, when the path cannot be reached.
 bool VolumeIdOf(const QByteArray& path, VolumeId& id);
 
+// The path as an O_PATH folder descriptor (the caller closes it), or where it does not exist
+// (yet) the nearest folder above it that does; -1 when not even the start of the path opens.
+int OpenNearestFolder(QByteArray path);
+
 // Whether the path (file-system bytes; it need not exist yet) is the folder itself or lies
 // inside it, by what is on disk rather than by the text: from the nearest existing folder of
 // the path up to the root through "..", each compared by device and inode with the folder, so
