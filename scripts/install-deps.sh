@@ -8,7 +8,7 @@ mode=${1:-start}
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6)
 if [ "$mode" = test ]; then
     packages+=(clang-format clang-tidy xvfb xauth xdotool x11-utils openbox imagemagick chromium
-        fonts-dejavu-core dpkg-dev file lintian desktop-file-utils appstream)
+        fonts-dejavu-core dpkg-dev file lintian desktop-file-utils appstream dosfstools)
     # Some machines carry a Node.js build that bundles npm; only ask Debian for what is absent.
     command -v node >/dev/null || packages+=(nodejs)
     command -v npm >/dev/null || packages+=(npm)

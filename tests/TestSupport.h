@@ -174,7 +174,8 @@ inline mode_t FileKind(const QString& path) {
     return lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
 
-// A tmpfs of a few kilobytes over a folder for a full or read-only disk; !Ok() where not allowed.
+// A tmpfs of a few kilobytes over a folder for a full or read-only disk, or another folder bound
+// over it; !Ok() where not allowed.
 class ScratchMount {
 public:
     ScratchMount(const QString& folder, int kilobytes)
@@ -182,6 +183,10 @@ public:
           options_("size=" + QByteArray::number(kilobytes) + "k") {
         QDir().mkpath(folder);
         ok_ = mount("tmpfs", name_.constData(), "tmpfs", 0, options_.constData()) == 0;
+    }
+    ScratchMount(const QString& folder, const QString& source) : name_(QFile::encodeName(folder)) {
+        QDir().mkpath(folder);
+        ok_ = mount(QFile::encodeName(source), name_.constData(), nullptr, MS_BIND, nullptr) == 0;
     }
     ~ScratchMount() {
         if (ok_)

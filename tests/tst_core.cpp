@@ -2,20 +2,42 @@
 #include "app/TableRows.h"
 #include "app/start/FolderHistory.h"
 #include "app/start/StartArguments.h"
+#include "base/FolderIdentity.h"
 #include "base/FsName.h"
 #include "base/PathNames.h"
 #include "foldertree/FolderListing.h"
 #include "foldertree/FolderNames.h"
 #include "foldertree/VolumeList.h"
+#include "generator/NameProbe.h"
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
+#include "generator/Pictures.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/fsuid.h>
 
 using namespace tuk;
 using namespace tuktest;
+
+namespace {
+
+// A FAT file system of a megabyte over the folder; false where mkfs.vfat, a loop device or the
+// right to mount are missing.
+bool MountFat(const QString& folder) {
+    const auto runs = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    };
+    return runs("mkfs.vfat", {"-C", folder + ".img", "1024"}) &&
+           runs("mount", {"-o", "loop", folder + ".img", folder});
+}
+
+} // namespace
 
 // Base names and volumes, page text and names, folder names, listings and volume lists; the
 // window's arguments and the folders chosen before.
@@ -194,6 +216,104 @@ private Q_SLOTS:
                          names.size() == 0,
                      qPrintable(name));
         }
+    }
+
+    // Pictures are named from their pages: "_" and the image's extension, maybe numbered.
+    void pictureNames() {
+        for (const auto& [name, picture] : {std::pair{"beach.day_jpg.jpg", true},
+                                            {"img_gif-12@2x.jpg", true},
+                                            {"a_jpeg.jpg", true},
+                                            {"t.jpg", false},
+                                            {"a_jpg-@2x.jpg", false},
+                                            {"a_png.jpg", false}})
+            QVERIFY2(IsPictureFileName(name) == picture, name);
+    }
+
+    // By what is on disk: through links, "..", a bind mount, and paths not made yet.
+    void sameOrInsideFolder() {
+        const QString t = dir_.path() + "/inside/";
+        QVERIFY(MakeImages(t, {"Top/Sub/", "TopX/", "ToTop->" + t + "Top", "ToUp->" + t}));
+        const ScratchMount bound(t + "Bound", t + "Top");
+        for (const auto& [path, inside] : {std::pair{"Top/Sub", true},
+                                           {"Top/", true},
+                                           {"TopX", false},
+                                           {"", false},
+                                           {"Top/Sub/../../TopX/new", false},
+                                           {"ToTop/Sub", true},
+                                           {"ToUp/Top/new", true},
+                                           {"ToTop/new/deeper", true},
+                                           {"Bound/new", bound.Ok()}}) {
+            RowName row(path);
+            QCOMPARE(
+                IsSameOrInsideFolder(QFile::encodeName(t + path), QFile::encodeName(t + "Top")),
+                inside);
+        }
+        QVERIFY(!IsSameOrInsideFolder("/nonexistent/x", QFile::encodeName(t + "Top")));
+    }
+
+    // A file system like FAT: the first name with a refused character, found with few probes.
+    void refusedNames_data() {
+        Columns<QByteArrayList, int, int, QByteArray, int>("names", "answer", "index", "refused",
+                                                           "trials");
+        QByteArray many; // more characters than one probe name holds
+        for (char16_t c = 0x4e00; c < 0x4e50; ++c)
+            many += QString(QChar(c)).toUtf8();
+        using L = QByteArrayList;
+        Row("plain names", L{"a_jpg.html", "Index-2.html"}, 0, -1, QByteArray(), 0);
+        Row("odd but taken", L{"a b.html", "\xc3\xa9t\xc3\xa9.html", "a+b(1)@2x.jpg"}, 0, -1,
+            QByteArray(), 1);
+        Row("the first refused", L{"ok.html", "a b.html", "x:y?.html", "q?.html"}, 0, 2,
+            QByteArray(":?"), 5);
+        Row("not UTF-8", L{"\xc3\xa9.html", "b\xc3.html"}, 0, 1, QByteArray("\xc3"), 4);
+        Row("bytes of two names", L{"a\xc3.html", "\xa9z.html"}, 0, 0, QByteArray("\xc3"), 4);
+        Row("a control byte", L{"tab\t.html"}, 0, 0, QByteArray("\t"), 3);
+        Row("many characters", L{many + ".html", "x:y.html"}, 0, 1, QByteArray(":"), -1);
+        Row("cannot write", L{"a b"}, int(EACCES), -1, QByteArray(), 1);
+        Row("already there", L{"x:y"}, int(EEXIST), 0, QByteArray(":"), 3);
+        Row("every name refused", L{"x:y"}, int(EINVAL), -1, QByteArray(), 2);
+    }
+    void refusedNames() {
+        QFETCH(QByteArrayList, names);
+        QFETCH(int, answer);
+        QFETCH(int, trials);
+        int tried = 0;
+        const auto fatLike = [&](const QByteArray& name) { // else the row's answer
+            ++tried;
+            if (name.size() > 255)
+                return int(ENAMETOOLONG);
+            const bool refused = std::any_of(name.begin(), name.end(), [](char c) {
+                return uchar(c) < 0x20 || QByteArrayView(":?*\"<>|\\").contains(c);
+            });
+            return refused || QString::fromUtf8(name).toUtf8() != name ? int(EINVAL) : answer;
+        };
+        const RefusedName found = FindRefusedName({names.begin(), names.end()}, fatLike);
+        QTEST(int(found.index), "index");
+        QTEST(found.characters, "refused");
+        QVERIFY(trials < 0 || tried == trials);
+    }
+
+    // The disk takes every character and keeps no probe; FAT refuses ":" but takes "é".
+    void refusedNamesOnDisk() {
+        const QString fat = dir_.path() + "/fat";
+        QVERIFY(MakeFolder(fat));
+        const bool fatMounted = MountFat(fat);
+        const auto unmount = qScopeGuard([&] {
+            if (fatMounted)
+                umount2(QFile::encodeName(fat).constData(), MNT_DETACH);
+        });
+        for (const auto& [folder, index] :
+             {std::pair{dir_.path() + "/probe", -1}, {fat, fatMounted ? 2 : -1}}) {
+            RowName row(folder);
+            QVERIFY(MakeFolder(folder));
+            const int fd = open(QFile::encodeName(folder), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            const RefusedName found =
+                FindRefusedName(fd, {"ok.html", "\xc3\xa9t\xc3\xa9 1.html", "x:y.html"});
+            close(fd);
+            QCOMPARE(found.index, index);
+            QCOMPARE(FolderEntries(folder), QStringList());
+        }
+        if (!fatMounted)
+            QSKIP("No FAT file system could be mounted (mkfs.vfat, a loop device, root).");
     }
 
     // Each byte outside valid UTF-8 shows as U+FFFD and survives the escaped text whole.

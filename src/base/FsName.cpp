@@ -2,11 +2,7 @@
 
 namespace tuk {
 
-namespace {
-
-// The length of the valid UTF-8 sequence that starts at bytes[i], or 0 when none does
-// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
-qsizetype SequenceLength(QByteArrayView bytes, qsizetype i) {
+qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype i) {
     const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
     const unsigned char lead = at(i);
     if (lead < 0x80)
@@ -35,6 +31,8 @@ qsizetype SequenceLength(QByteArrayView bytes, qsizetype i) {
     return length;
 }
 
+namespace {
+
 // Decodes the bytes; each byte outside valid UTF-8 becomes what stray(byte) gives.
 template <typename Stray> QString Decode(QByteArrayView bytes, Stray stray) {
     QString text;
@@ -42,7 +40,7 @@ template <typename Stray> QString Decode(QByteArrayView bytes, Stray stray) {
     qsizetype i = 0;
     while (i < bytes.size()) {
         qsizetype end = i;
-        for (qsizetype n; end < bytes.size() && (n = SequenceLength(bytes, end)) > 0;)
+        for (qsizetype n; end < bytes.size() && (n = Utf8SequenceLength(bytes, end)) > 0;)
             end += n;
         text += QString::fromUtf8(bytes.sliced(i, end - i));
         if (end < bytes.size())
@@ -109,7 +107,7 @@ QByteArray LowerCased(QByteArrayView bytes) {
         }
         qsizetype end = i;
         for (qsizetype n; end < bytes.size() && static_cast<unsigned char>(bytes[end]) >= 0x80 &&
-                          (n = SequenceLength(bytes, end)) > 0;)
+                          (n = Utf8SequenceLength(bytes, end)) > 0;)
             end += n;
         lower += QString::fromUtf8(bytes.sliced(i, end - i)).toLower().toUtf8();
         i = end;

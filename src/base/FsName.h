@@ -29,6 +29,10 @@ FsName WithTrailingSeparator(const FsName& folder);
 // The text of file-system bytes: valid UTF-8 decoded, every other byte as U+FFFD.
 QString ShownText(QByteArrayView bytes);
 
+// The length of the valid UTF-8 sequence that starts at bytes[i], or 0 when none does (a stray
+// continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
+qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype i);
+
 // The bytes with each character of their valid UTF-8 lower-cased and every other byte kept
 // as it is, so different names stay different and a name always gives the same result.
 QByteArray LowerCased(QByteArrayView bytes);

@@ -1,75 +1,118 @@
 #include "generator/AlbumTree.h"
 
+#include "base/FolderIdentity.h"
 #include "base/FolderReader.h"
 #include "base/SystemError.h"
+#include "generator/ImageHeader.h"
 #include "generator/ImageList.h"
+#include "generator/Pictures.h"
 
 #include <algorithm>
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tuk {
 
 namespace {
 
-bool IsOwnFolderName(QByteArrayView name) {
-    return name == "thumbs" || name == "web";
-}
-
 struct Listing {
     QList<FsName> images, folders;
-    dev_t device = 0;
 };
+
+// The name of the first image the folder holds, hidden ones left out; empty when it holds
+// none or cannot be read.
+QByteArray FirstImage(const QByteArray& folder) {
+    FolderReader dir(folder);
+    while (const dirent* entry = dir.Next()) {
+        const QByteArrayView name(entry->d_name);
+        if (!name.startsWith('.') && HasImageExtension(name) && dir.IsRegularFile(entry, true))
+            return name.toByteArray();
+    }
+    return QByteArray();
+}
+
+// Names a folder left out when it holds images of its own.
+void NoteWithImages(const QByteArray& folder, QStringList& leftOut) {
+    if (!FirstImage(folder).isEmpty())
+        leftOut << ShownText(folder);
+}
+
+bool IsStampedPicture(const QByteArray& path) {
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool stamped = IsPictureStamp(ReadImageHeader(fd).comment);
+    close(fd);
+    return stamped;
+}
+
+// In a folder named as a picture folder of the program, the images named as its pictures are
+// its own when the first of them carries its stamp: one picture is read, however many there
+// are. They are left out; a user's photos beside them stay.
+void LeaveOutOwnPictures(const QByteArray& folder, QList<FsName>& images) {
+    const QByteArray name = folder.chopped(1).mid(folder.chopped(1).lastIndexOf('/') + 1);
+    if (name != kThumbsFolderName && name != kWebFolderName)
+        return;
+    const auto own = [](const FsName& image) { return IsPictureFileName(image.bytes); };
+    const auto first = std::find_if(images.cbegin(), images.cend(), own);
+    if (first != images.cend() && IsStampedPicture(folder + first->bytes))
+        images.removeIf(own);
+}
+
+// Sorts one entry of a folder (ending with "/") into the listing, or into the tree's folders
+// left out.
+void ListEntry(const FolderReader& dir, const dirent* entry, const QByteArray& path,
+               const VolumeId& volume, Listing& listing, AlbumTree& tree) {
+    const QByteArrayView name(entry->d_name);
+    const auto folder = [&] { return path + name.toByteArray() + '/'; };
+    VolumeId id;
+    if (name.startsWith('.')) {
+        if (name != "." && name != ".." && dir.IsFolder(entry, true))
+            NoteWithImages(folder(), tree.hidden);
+    } else if (HasImageExtension(name) && dir.IsRegularFile(entry, true)) {
+        listing.images.append(FsName(name.toByteArray()));
+    } else if (!dir.IsFolder(entry, false)) {
+        if (dir.IsFolder(entry, true))
+            NoteWithImages(folder(), tree.linked);
+    } else if (VolumeIdOf(folder(), id) && id != volume) {
+        tree.otherVolumes << ShownText(folder());
+    } else {
+        listing.folders.append(FsName(name.toByteArray()));
+    }
+}
 
 // The images and the subfolders worth walking of one folder; false with the reason when it
 // cannot be read.
-bool ListFolder(const QByteArray& path, Listing& listing, int& error, dev_t parentDevice,
-                QList<FsName>& elsewhere) {
+bool ListFolder(const QByteArray& path, const VolumeId& volume, Listing& listing, int& error,
+                AlbumTree& tree) {
     FolderReader dir(path);
-    if (!dir.IsOpen()) {
-        error = dir.Error();
-        return false;
-    }
-    while (const dirent* entry = dir.Next()) {
-        const QByteArrayView name(entry->d_name);
-        if (name.startsWith('.'))
-            continue;
-        if (HasImageExtension(name) && dir.IsRegularFile(entry, true)) {
-            listing.images.append(FsName(name.toByteArray()));
-        } else if (!IsOwnFolderName(name) && dir.IsFolder(entry, false)) {
-            struct stat st {};
-            const QByteArray sub = path + name.toByteArray();
-            if (lstat(sub.constData(), &st) == 0 && st.st_dev != parentDevice)
-                elsewhere.append(FsName(sub + '/'));
-            else
-                listing.folders.append(FsName(name.toByteArray()));
-        }
-    }
+    while (const dirent* entry = dir.Next())
+        ListEntry(dir, entry, path, volume, listing, tree);
     if (dir.Error() != 0) {
         error = dir.Error();
         return false;
     }
     std::sort(listing.images.begin(), listing.images.end(), ImageNameLess);
     std::sort(listing.folders.begin(), listing.folders.end(), ImageNameLess);
+    LeaveOutOwnPictures(path, listing.images);
     return true;
 }
 
 // Every folder below the top, parents before children (children of one folder in reverse
-// order); unreadable and foreign folders go to the tree's lists.
+// order); the folders left out go to the tree's lists.
 std::vector<Album> ReadFolders(const FsName& root, AlbumTree& tree) {
     std::vector<Album> all;
-    struct stat st {};
-    const dev_t device = stat(root.bytes.constData(), &st) == 0 ? st.st_dev : 0;
+    VolumeId volume;
+    (void)VolumeIdOf(root.bytes, volume); // when it fails, the top cannot be read either
     all.push_back({root, QByteArray(), {}, -1, {}, 0, -1});
     // Depth first, in tree order: folders still to read, the next one at the back.
     std::vector<int> pending{0};
-    QList<FsName> elsewhere;
     while (!pending.empty()) {
         const int index = pending.back();
         pending.pop_back();
         Listing listing;
         int error = 0;
-        if (!ListFolder(all[size_t(index)].folder.bytes, listing, error, device, elsewhere)) {
+        if (!ListFolder(all[size_t(index)].folder.bytes, volume, listing, error, tree)) {
             tree.unreadable << QStringLiteral("%1 (%2)").arg(all[size_t(index)].folder.text,
                                                              ErrorText(error));
             continue;
@@ -83,8 +126,8 @@ std::vector<Album> ReadFolders(const FsName& root, AlbumTree& tree) {
             pending.push_back(int(all.size()) - 1);
         }
     }
-    for (const FsName& folder : elsewhere)
-        tree.otherVolumes << folder.text;
+    for (QStringList* leftOut : {&tree.unreadable, &tree.otherVolumes, &tree.hidden, &tree.linked})
+        leftOut->sort(); // read in the file system's order
     return all;
 }
 
@@ -146,6 +189,21 @@ AlbumTree ListAlbumTree(const FsName& top) {
     std::vector<Album> all = ReadFolders(WithTrailingSeparator(top), tree);
     KeepAlbums(all, TreeOrder(all), tree);
     return tree;
+}
+
+QString LeftOutText(const AlbumTree& tree) {
+    const std::pair<const QStringList*, const char*> kinds[] = {
+        {&tree.unreadable, "%1 folder(s) could not be read and were left out: %2."},
+        {&tree.otherVolumes, "%1 folder(s) on other volumes were left out: %2."},
+        {&tree.hidden, "%1 hidden folder(s) with images were left out: %2."},
+        {&tree.linked, "%1 symbolic link(s) to folders with images were left out: %2."}};
+    QStringList sentences;
+    for (const auto& [folders, sentence] : kinds) {
+        if (!folders->isEmpty())
+            sentences << QString::fromLatin1(sentence).arg(QString::number(folders->size()),
+                                                           folders->join(QLatin1String(", ")));
+    }
+    return sentences.join(QLatin1Char(' '));
 }
 
 } // namespace tuk

@@ -23,13 +23,17 @@ struct Album {
 };
 
 // A photo tree in the order the folder tree shows it: a folder, then each of its subfolders
-// with everything below it, subfolders sorted as the image list sorts names. Not taken: hidden
-// folders, "thumbs" and "web" (the program writes those), symbolic links to folders (no loops,
-// nothing outside the tree) and folders on another volume.
+// with everything below it, subfolders sorted as the image list sorts names. Not taken, and
+// named when a user may miss them: hidden folders, symbolic links to folders (no loops, nothing
+// outside the tree), folders on another volume and folders that cannot be read. In folders
+// named as the program's picture folders ("thumbs", "web"), the program's own pictures are
+// not taken either; a user's photos there make an album like any other.
 struct AlbumTree {
     std::vector<Album> albums; // the top first; only folders with images somewhere below
     QStringList unreadable;    // folders that could not be read: "path (reason)"
     QStringList otherVolumes;  // folders left out because another volume is mounted there
+    QStringList hidden;        // hidden folders that hold images of their own
+    QStringList linked;        // symbolic links to folders that hold images of their own
 
     int TotalImages() const { return albums.empty() ? 0 : albums.front().imagesBelow; }
     int Subfolders() const { return albums.empty() ? 0 : int(albums.size()) - 1; }
@@ -38,5 +42,9 @@ struct AlbumTree {
 // Lists the tree below the folder (ending with "/") without recursion, so its depth costs no
 // stack. The top is always the first album, even without images.
 AlbumTree ListAlbumTree(const FsName& top);
+
+// Whole sentences naming every folder the tree left out, by kind ("2 folder(s) on other
+// volumes were left out: /p/a/, /p/b/."); empty when it left none out.
+QString LeftOutText(const AlbumTree& tree);
 
 } // namespace tuk

@@ -1,12 +1,14 @@
 #include "generator/PictureStamp.h"
 
+#include "generator/Pictures.h"
+
 #include <QList>
 
 namespace tuk {
 
 namespace {
 
-constexpr char kTag[] = "tu_k-picture";
+constexpr auto& kTag = kPictureStampTag;
 
 qint64 Nanoseconds(const struct timespec& t) {
     return static_cast<qint64>(t.tv_sec) * 1000000000 + t.tv_nsec;

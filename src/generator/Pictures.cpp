@@ -32,6 +32,21 @@ QByteArray PictureFileName(const QByteArray& stem, PictureKind kind) {
     return stem + (kind == PictureKind::Thumb2x ? "@2x.jpg" : ".jpg");
 }
 
+bool IsPictureFileName(QByteArrayView name) {
+    if (!name.endsWith(".jpg"))
+        return false;
+    name.chop(4);
+    if (name.endsWith("@2x"))
+        name.chop(3);
+    qsizetype digits = 0;
+    while (digits < name.size() && name[name.size() - 1 - digits] >= '0' &&
+           name[name.size() - 1 - digits] <= '9')
+        ++digits;
+    if (digits > 0 && digits < name.size() && name[name.size() - 1 - digits] == '-')
+        name.chop(digits + 1); // the numbered page of a letter-case twin
+    return name.endsWith("_jpg") || name.endsWith("_jpeg") || name.endsWith("_gif");
+}
+
 QByteArray PicturePath(const QByteArray& stem, PictureKind kind) {
     return QByteArray(kind == PictureKind::Web ? kWebFolderName : kThumbsFolderName) + '/' +
            PictureFileName(stem, kind);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -52,6 +53,17 @@ QByteArray PictureFileName(const QByteArray& stem, PictureKind kind);
 QByteArray PicturePath(const QByteArray& stem, PictureKind kind);
 inline constexpr char kThumbsFolderName[] = "thumbs";
 inline constexpr char kWebFolderName[] = "web";
+
+// Whether a name has the form the program gives pictures: a page's name without ".html"
+// ("beach_jpg", "img_gif-2") followed by ".jpg" or "@2x.jpg".
+bool IsPictureFileName(QByteArrayView name);
+
+// What the JPEG comment of every picture the program makes holds (see PictureStamp), so that
+// a folder of them is told from a user's folder of the same name.
+inline constexpr char kPictureStampTag[] = "tu_k-picture";
+inline bool IsPictureStamp(QByteArrayView comment) {
+    return comment.contains(QByteArrayView(kPictureStampTag));
+}
 
 enum class PictureState {
     Pending,     // to be made

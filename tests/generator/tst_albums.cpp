@@ -2,11 +2,13 @@
 
 #include "RunFixture.h"
 #include "generator/AlbumTree.h"
+#include "generator/PictureStamp.h"
 #include "thumbnails/PictureWorkers.h"
 
 #include <QBuffer>
 #include <QDirIterator>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,24 +17,28 @@ using namespace tuktest;
 
 namespace {
 
-QByteArray SmallJpeg() {
+QByteArray SmallJpeg(const QByteArray& comment = {}) {
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "jpeg");
+    QImageWriter writer(&buffer, "jpeg");
+    if (!comment.isEmpty())
+        writer.setText("tu_k", QString::fromLatin1(comment));
+    writer.write(image);
     return bytes;
 }
 
 // Top: a.jpg; Family: nothing of its own; Family/Kids: k1, k2; Family/Garden: g; and folders
-// that are no albums: hidden, the program's own, a link, one without images.
+// that are no albums: hidden ones, the program's own pictures, a link, one without images.
 void MakeTree(const QString& top) {
-    QVERIFY(MakeImages(top, {"Family/Kids/", "Family/Garden/", ".hidden/", "thumbs/", "Empty/x/",
-                             "Link->" + top + "Family/Kids"}));
+    QVERIFY(MakeImages(top, {"Family/Kids/", "Family/Garden/", ".hidden/", ".Trash/old/", "thumbs/",
+                             "web/", "Empty/x/", "Link->" + top + "Family/Kids"}));
     for (const char* image : {"a.jpg", "Family/Kids/k1.jpg", "Family/Kids/k2.jpg",
-                              "Family/Garden/g.jpg", ".hidden/h.jpg", "thumbs/t.jpg"})
+                              "Family/Garden/g.jpg", ".hidden/h.jpg", ".Trash/old/o.jpg"})
         QVERIFY(WriteFile(top + image, SmallJpeg()));
+    const PictureStamp stamp{QSize(64, 48), 1, 1, 1, 1, 32, std::nullopt};
+    QVERIFY(WriteFile(top + "thumbs/a_jpg.jpg", SmallJpeg(stamp.Text())));
 }
 
 PageRun TreeRun(const QString& top, PictureMaker& maker) {
@@ -57,11 +63,15 @@ class TestAlbums : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // The albums in the tree's order, each with its images, the images below it and its cover.
+    // A user's photos in folders named as the program's picture folders make albums; every
+    // folder left out that may hold wanted images is named.
     void tree() {
         QTemporaryDir dir;
         const QString top = dir.path() + "/Top/";
         MakeTree(top);
-        ScratchMount stick(top + "Stick", 64);
+        for (const char* photo : {"thumbs/t.jpg", "web/w_jpg.jpg"})
+            QVERIFY(WriteFile(top + photo, SmallJpeg()));
+        ScratchMount stick(top + "Stick", 64), bound(top + "Bound", top + "Family");
         if (stick.Ok())
             QVERIFY(WriteFile(top + "Stick/s.jpg", SmallJpeg()));
         const AlbumTree tree = ListAlbumTree(FsName(top));
@@ -73,11 +83,19 @@ private Q_SLOTS:
                         .arg(album.imagesBelow)
                         .arg(album.parent)
                         .arg(ShownText(tree.albums[size_t(album.cover)].relative));
-        QCOMPARE(seen, QStringList({". 1 4 -1 ", "Family/ 0 3 0 Family/Garden/",
+        QCOMPARE(seen, QStringList({". 1 6 -1 ", "Family/ 0 3 0 Family/Garden/",
                                     "Family/Garden/ 1 1 1 Family/Garden/",
-                                    "Family/Kids/ 2 2 1 Family/Kids/"}));
-        QCOMPARE(tree.Subfolders(), 3);
-        QCOMPARE(tree.otherVolumes, stick.Ok() ? QStringList{top + "Stick/"} : QStringList());
+                                    "Family/Kids/ 2 2 1 Family/Kids/", "thumbs/ 1 1 0 thumbs/",
+                                    "web/ 1 1 0 web/"}));
+        QCOMPARE(tree.albums[4].images.front().bytes, "t.jpg");
+        QString leftOut = QString("1 hidden folder(s) with images were left out: %1.hidden/. 1 "
+                                  "symbolic link(s) to folders with images were left out: %1Link/.")
+                              .arg(top);
+        if (stick.Ok() && bound.Ok())
+            leftOut.prepend(
+                QString("2 folder(s) on other volumes were left out: %1Bound/, %1Stick/. ")
+                    .arg(top));
+        QCOMPARE(LeftOutText(tree), leftOut);
     }
 
     // Every album gets the pages a run of its folder alone makes, and an index page that leads
