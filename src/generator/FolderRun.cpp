@@ -1,7 +1,9 @@
 #include "generator/FolderRun.h"
 
 #include "base/Append.h"
+#include "base/FolderIdentity.h"
 #include "base/SystemError.h"
+#include "generator/NameProbe.h"
 #include "generator/PageEncoding.h"
 #include "generator/PictureStep.h"
 #include "generator/RunState.h"
@@ -53,8 +55,42 @@ QString FolderRun::Check() {
             .arg(pageFits ? page + longest : page)
             .arg(nameMax);
     }
+    if (QString refused = RefusedNames(); !refused.isEmpty())
+        return refused;
     return PlaceProblem(outFolder_.fd(), output_.sOutFolder.text, run.settings.lIndex,
                         run.settings.lWebReady && run.pictures);
+}
+
+// A character the output's file system refuses in names (":" on FAT) would stop the run half
+// way as well: the names of the pages, the pictures' twins and a site's images are tried once.
+QString FolderRun::RefusedNames() const {
+    const bool twins = state_.run.settings.lIndex && state_.run.pictures;
+    QList<QByteArray> extra;
+    QList<QByteArrayView> names;
+    for (qsizetype k = 0; k < pageNames_.size(); ++k) {
+        names << pageNames_.at(k);
+        if (twins)
+            extra << PictureFileName(pageNames_.at(k).chopped(5).toByteArray(),
+                                     PictureKind::Thumb2x);
+        if (output_.site)
+            extra << album_.images.at(k).bytes;
+    }
+    for (const QByteArray& name : extra)
+        names << name;
+    const int folder =
+        outFolder_.fd() >= 0 ? dup(outFolder_.fd()) : OpenNearestFolder(output_.sOutFolder.bytes);
+    const RefusedName refused = FindRefusedName(folder, names);
+    if (folder >= 0)
+        close(folder);
+    if (!refused.Found())
+        return QString();
+    const qsizetype each = (twins ? 1 : 0) + (output_.site ? 1 : 0); // extra names per image
+    const qsizetype image =
+        refused.index < PageCount() ? refused.index : (refused.index - PageCount()) / each;
+    return QStringLiteral("Cannot make a page for the image \"%1\": the file system of %2 does "
+                          "not take %3 in a file name. Rename the image, or choose another "
+                          "target folder. No page was written.")
+        .arg(album_.images.at(image).text, output_.sOutFolder.text, ShownText(refused.characters));
 }
 
 // The output folder, made when it does not exist yet, its page writer and its picture folders.
@@ -335,7 +371,8 @@ int FolderRun::RemoveStale(const QSet<QByteArray>& originals) {
     }
     kept.placed = placed_;
     for (int sub : album_.subalbums)
-        kept.albums.insert(state_.tree.albums[size_t(sub)].relative.mid(album_.relative.size()).chopped(1));
+        kept.albums.insert(
+            state_.tree.albums[size_t(sub)].relative.mid(album_.relative.size()).chopped(1));
     kept.indexPages = index_ ? qMax(1, index_->Pages()) : 1;
     return RemoveStaleFiles(outFolder_.fd(), kept, output_.site, originals, album_.relative);
 }

@@ -70,6 +70,7 @@ private:
     }
     QSize CopySize(int k) const;
     QString ImageFailure(const FsName& image) const;
+    QString RefusedNames() const;
     QString OpenOutputFolders();
     void PrepareLinks();
     QString AddImages();

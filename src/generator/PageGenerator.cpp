@@ -32,10 +32,11 @@ OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
     return choice;
 }
 
-QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder,
-                     int subfolders, bool site) {
-    QString question = QLatin1String(site ? "Make HTML's into " : "Make HTML's in ") + sOutFolder + QLatin1String(" for ") +
-                       QString::number(nImages) + QLatin1String(" Image(s) in ") + sFolder;
+QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder, int subfolders,
+                     bool site) {
+    QString question = QLatin1String(site ? "Make HTML's into " : "Make HTML's in ") + sOutFolder +
+                       QLatin1String(" for ") + QString::number(nImages) +
+                       QLatin1String(" Image(s) in ") + sFolder;
     if (subfolders > 0)
         question += QStringLiteral(" and %1 subfolder(s)").arg(subfolders);
     return question + QLatin1Char('?');

@@ -1,6 +1,7 @@
 #include "generator/PreparedRun.h"
 
 #include "base/Append.h"
+#include "base/FolderIdentity.h"
 #include "base/PathNames.h"
 #include "generator/FolderRun.h"
 #include "generator/IndexPage.h"
@@ -20,9 +21,8 @@ QString NoImagesText(const RunState& s) {
                                         "subfolders.")
                        : QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1.");
     text = text.arg(s.tree.albums.front().folder.text);
-    if (!s.tree.unreadable.isEmpty())
-        text += QStringLiteral(" Folders that could not be read: %1.")
-                    .arg(s.tree.unreadable.join(QStringLiteral(", ")));
+    if (const QString leftOut = LeftOutText(s.tree); !leftOut.isEmpty())
+        text += QLatin1Char(' ') + leftOut;
     return text;
 }
 
@@ -35,10 +35,10 @@ QString Check(RunState& s) {
         return QStringLiteral("A run of more than %1 images is too large. No page was written.")
             .arg(INT_MAX);
     const Album& top = s.tree.albums.front();
-    // Pages written inside the tree they are made of would become part of it.
+    // Pages written inside the tree they are made of would become part of it: told by what is
+    // on disk, so a link or a bind mount to the tree counts.
     if (s.output.lRemote && (s.run.settings.lSubfolders || s.run.settings.lIntoTarget) &&
-        IsSameOrBelow(WithoutTrailingSeparator(s.output.sOutFolder.text),
-                      WithoutTrailingSeparator(top.folder.text)))
+        IsSameOrInsideFolder(s.output.sOutFolder.bytes, top.folder.bytes))
         return QStringLiteral("The target folder %1 lies inside %2, whose pages it would hold; "
                               "choose a folder outside it. No page was written.")
             .arg(s.output.sOutFolder.text, top.folder.text);
@@ -167,8 +167,8 @@ QString Settle(RunState& s, bool finished) {
     if (finished && first.isEmpty()) {
         QSet<QByteArray> originals;
         if (s.siteRecord)
-            originals = QSet<QByteArray>(s.siteRecord->originals.begin(),
-                                         s.siteRecord->originals.end());
+            originals =
+                QSet<QByteArray>(s.siteRecord->originals.begin(), s.siteRecord->originals.end());
         for (const std::unique_ptr<FolderRun>& folder : s.folders)
             s.result.removed += folder->RemoveStale(originals);
         first = RecordSite(s, true);
@@ -180,14 +180,8 @@ QString Settle(RunState& s, bool finished) {
 
 QString SkippedFolders(const RunState& s) {
     QStringList parts;
-    if (!s.tree.unreadable.isEmpty())
-        parts << QStringLiteral("%1 folder(s) could not be read and were left out: %2.")
-                     .arg(s.tree.unreadable.size())
-                     .arg(s.tree.unreadable.join(QLatin1String(", ")));
-    if (!s.tree.otherVolumes.isEmpty())
-        parts << QStringLiteral("%1 folder(s) on other volumes were left out: %2.")
-                     .arg(s.tree.otherVolumes.size())
-                     .arg(s.tree.otherVolumes.join(QLatin1String(", ")));
+    if (const QString leftOut = LeftOutText(s.tree); !leftOut.isEmpty())
+        parts << leftOut;
     if (!s.result.picturesMissing.isEmpty())
         parts << QStringLiteral("No thumbnail for %1.").arg(s.result.picturesMissing);
     return parts.join(QLatin1Char(' '));

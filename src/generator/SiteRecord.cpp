@@ -54,8 +54,8 @@ std::optional<SiteRecord> SiteRecord::Parse(QByteArrayView text) {
 
 bool SiteRecord::IsSource(const QByteArray& folder) const {
     struct stat st {};
-    return folder == source || (stat(folder.constData(), &st) == 0 && st.st_dev == device &&
-                                st.st_ino == inode);
+    return folder == source ||
+           (stat(folder.constData(), &st) == 0 && st.st_dev == device && st.st_ino == inode);
 }
 
 std::optional<SiteRecord> ReadSiteRecord(int topFd) {

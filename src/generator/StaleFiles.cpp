@@ -106,7 +106,8 @@ int RemoveStaleFiles(int folderFd, const KeptFiles& kept, bool site,
         if (name.startsWith('.'))
             continue;
         if (IsPageName(name)) {
-            if (!kept.pages.contains(name) && IsOwnPageEnd(Part(folderFd, entry->d_name, 512, true)))
+            if (!kept.pages.contains(name) &&
+                IsOwnPageEnd(Part(folderFd, entry->d_name, 512, true)))
                 Remove(folderFd, entry->d_name, removed);
         } else if (const int number = IndexNumber(name); number > 0) {
             if (number > kept.indexPages &&

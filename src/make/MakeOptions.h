@@ -12,8 +12,8 @@ namespace tuk {
 // What tu_k-make's command line asks for. A choice left unset keeps the saved one.
 struct MakeOptions {
     QString folder;
-    QString target;    // --target or --into, as given; empty: the saved one
-    bool into = false; // --into: the pages of any volume go into the target folder
+    QString target;      // --target or --into, as given; empty: the saved one
+    bool into = false;   // --into: the pages of any volume go into the target folder
     bool noInto = false; // --no-into: pages go where they would without the saved choice
     bool yes = false;
     bool quiet = false;

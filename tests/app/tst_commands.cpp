@@ -172,7 +172,8 @@ private Q_SLOTS:
             "Make HTML's in @ for 3 Image(s) in @ and 3 subfolder(s)?");
         Row("only subfolders, option off", QStringList{"B/", "B/b.jpg"}, "", false, "");
         Row("no images below", QStringList{"B/", "B/notes.txt", ".E/", ".E/e.jpg"}, "S", true,
-            "There are no images (.gif, .jpg, .jpeg) in @ or its subfolders.");
+            "There are no images (.gif, .jpg, .jpeg) in @ or its subfolders. 1 hidden "
+            "folder(s) with images were left out: @.E/.");
         Row("into the target folder", tree, "I", true,
             "Make HTML's into /srv/f/ for 1 Image(s) in @?");
     }

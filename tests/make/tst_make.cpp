@@ -95,7 +95,7 @@ private Q_SLOTS:
             "");
         Row("-r, none below", "empty", L{"-r", "@"}, 1, "", "in @/ or its subfolders.", "");
         Row("-r", "stdin:n\n", L{"-r", "@"}, 1, "", "2 Image(s) in @/ and 1 subfolder(s)? [", "");
-        Row("--into", "stdin:n\n", L{"--into", "w", "@"}, 1, "", "in ~/w/Pics/ for 1 Image", "");
+        Row("--into", "stdin:n\n", L{"--into", "w", "@"}, 1, "", "into ~/w/Pics/ for 1 Image", "");
         Row("missing folder", "missing", L{"@"}, 1, "", "the folder @/ does not exist", "");
         Row("a file", "file", L{"@"}, 1, "", "tu_k-make: @ is not a folder\n", "");
         Row("settings file that is not INI", "ini:\x01[[[\n=====\n[Colors\n", L{"@"}, 2, "",
@@ -184,20 +184,25 @@ private Q_SLOTS:
     void options_data() {
         Columns<QString, bool, QString>("args", "saved", "chosen");
         const QString size = "--web-size needs a whole number from 480 to 4096, not ";
-        Row("saved", "", true, "r1 i1 w1 2000 ");
-        Row("-r", "-r", false, "r1 i0 w0 1600 ");
-        Row("--no-recursive", "--no-recursive", true, "r0 i1 w1 2000 ");
-        Row("--into", "--into www", false, "r0 i1 w0 1600 www");
-        Row("--web-ready", "--web-ready", false, "r0 i0 w1 1600 ");
-        Row("--no-web-ready", "--no-web-ready", true, "r1 i1 w0 2000 ");
-        Row("web size 480", "--web-size 480", true, "r1 i1 w1 480 ");
-        Row("web size 4096", "--web-size 4096", false, "r0 i0 w0 4096 ");
+        Row("saved", "", true, "r1 i1 w1 o1 2000 ");
+        Row("-r", "-r", false, "r1 i0 w0 o0 1600 ");
+        Row("--no-recursive", "--no-recursive", true, "r0 i1 w1 o1 2000 ");
+        Row("--into", "--into www", false, "r0 i1 w0 o0 1600 www");
+        Row("--web-ready", "--web-ready", false, "r0 i0 w1 o0 1600 ");
+        Row("--no-web-ready", "--no-web-ready", true, "r1 i1 w0 o1 2000 ");
+        Row("web size 480", "--web-size 480", true, "r1 i1 w1 o1 480 ");
+        Row("web size 4096", "--web-size 4096", false, "r0 i0 w0 o0 4096 ");
         Row("web size 479", "--web-size 479", false, size + "\"479\"");
         Row("web size 4097", "--web-size 4097", false, size + "\"4097\"");
         Row("-r and --no-recursive", "-r --no-recursive", false,
             "give either --recursive or --no-recursive, not both");
         Row("--into and --target", "--into a -t b", false,
             "give either --target or --into, not both");
+        Row("--no-into", "--no-into", true, "r1 i0 w1 o1 2000 ");
+        Row("--originals", "--originals", false, "r0 i0 w0 o1 1600 ");
+        Row("--no-originals", "--no-originals", true, "r1 i1 w1 o0 2000 ");
+        Row("--into and --no-into", "--into a --no-into", false,
+            "give either --into or --no-into, not both");
     }
     void options() {
         QFETCH(QString, args);
@@ -206,11 +211,12 @@ private Q_SLOTS:
         const QString refused =
             ParseMakeOptions(("tu_k-make " + args + " F").split(' ', Qt::SkipEmptyParts), options);
         PageSettings page = DefaultPageSettings();
-        page.lSubfolders = page.lIntoTarget = page.lWebReady = saved;
+        page.lSubfolders = page.lIntoTarget = page.lWebReady = page.lOriginals = saved;
         page.nWebSize = saved ? 2000 : page.nWebSize;
         ApplyMakeOptions(options, page);
-        const QString chosen = QString::asprintf("r%d i%d w%d %d ", page.lSubfolders,
-                                                 page.lIntoTarget, page.lWebReady, page.nWebSize);
+        const QString chosen =
+            QString::asprintf("r%d i%d w%d o%d %d ", page.lSubfolders, page.lIntoTarget,
+                              page.lWebReady, page.lOriginals, page.nWebSize);
         QTEST(refused.isEmpty() ? chosen + options.target : refused, "chosen");
     }
 
