@@ -1,5 +1,6 @@
 #include "generator/ImageHeader.h"
 
+#include <QDeadlineTimer>
 #include <cerrno>
 #include <unistd.h>
 
@@ -80,13 +81,19 @@ bool IsFrameStart(int marker) {
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
+// How far and how long the segments before the frame are followed: far beyond what cameras and
+// editors write, yet a file made of nothing but segments costs little.
+constexpr qint64 kMaxScanned = qint64(32) << 20;
+constexpr int kMaxScanMs = 2000;
+
 ImageHeader ParseJpeg(Bytes& bytes) {
     ImageHeader header;
-    constexpr int kMaxSegments = 4096; // far more than any camera writes
-    qint64 at = 2;
-    for (int segment = 0; segment < kMaxSegments; ++segment) {
+    bool exifSeen = false; // only the first EXIF segment tells the orientation
+    const QDeadlineTimer deadline(kMaxScanMs);
+    for (qint64 at = 2; at < kMaxScanned && !deadline.hasExpired();) {
         QByteArrayView mark = bytes.At(at, 4);
-        while (mark.size() >= 2 && Byte(mark, 0) == 0xFF && Byte(mark, 1) == 0xFF) // fill bytes
+        while (at < kMaxScanned && mark.size() >= 2 && Byte(mark, 0) == 0xFF &&
+               Byte(mark, 1) == 0xFF) // fill bytes
             mark = bytes.At(++at, 4);
         if (mark.size() < 2 || Byte(mark, 0) != 0xFF)
             return {};
@@ -112,10 +119,12 @@ ImageHeader ParseJpeg(Bytes& bytes) {
         }
         if (marker == 0xE1 || marker == 0xFE) {
             const QByteArrayView body = bytes.At(at + 4, length - 2);
-            if (marker == 0xFE)
+            if (marker == 0xFE) {
                 header.comment += body;
-            else if (body.startsWith(QByteArrayView("Exif\0\0", 6)) && header.orientation == 1)
+            } else if (!exifSeen && body.startsWith(QByteArrayView("Exif\0\0", 6))) {
                 header.orientation = ExifOrientation(body.sliced(6));
+                exifSeen = true;
+            }
         }
         at += 2 + length;
     }

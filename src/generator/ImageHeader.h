@@ -17,7 +17,7 @@ ImageFormat FormatOfName(QByteArrayView name);
 struct ImageHeader {
     ImageFormat format = ImageFormat::Unknown; // Unknown: neither kind, or no size found
     QSize stored;                              // the pixels as stored
-    int orientation = 1;                       // EXIF orientation, 1 to 8
+    int orientation = 1;                       // EXIF orientation, 1 to 8 (see below)
     bool progressive = false;                  // a progressive JPEG
     int components = 0;                        // colour components of a JPEG
     QByteArray comment;                        // the JPEG's comment segments, joined
@@ -32,7 +32,10 @@ struct ImageHeader {
 };
 
 // Reads the header from an open file with positioned reads: only the segments' lengths are read
-// of what lies between the start and the picture data, so a file of any size costs a few reads.
+// of what lies between the start and the picture data, so a file of any size costs a few reads;
+// a frame further than tens of MiB into the file, or not found within two seconds, is none.
+// The orientation comes from the first directory of the first EXIF segment alone; the decoder
+// turns the picture by it, so the pages and the pictures agree on the upright size.
 ImageHeader ReadImageHeader(int fd);
 // The same from bytes in memory (the file's first bytes, or all of it).
 ImageHeader ParseImageHeader(QByteArrayView bytes);

@@ -102,7 +102,7 @@ struct PageRunResult {
     int pagesUnchanged = 0; // pages that already held exactly these bytes
     // Images the index page shows without a picture, by reason, and their names:
     // "/a/b.jpg (too large), /a/c.gif (could not be decoded)".
-    int picturesTooLarge = 0, picturesUndecodable = 0, picturesTooSlow = 0;
+    int picturesTooLarge = 0, picturesUndecodable = 0, picturesTooSlow = 0, picturesCrashed = 0;
     int removed = 0; // files and folders of images and albums that are gone
     QString picturesMissing;
     // "Image: n / n -- 3.461 -- OK" when finished; "... -- Failed" or "... -- Stopped" else.

@@ -32,6 +32,13 @@ bool PictureStamp::SameImage(const PictureStamp& other) const {
            inode == other.inode;
 }
 
+QByteArray PictureStamp::Identity(const struct stat& image) {
+    return "bytes=" + QByteArray::number(qint64(image.st_size)) +
+           " mtime=" + QByteArray::number(Nanoseconds(image.st_mtim)) +
+           " ctime=" + QByteArray::number(Nanoseconds(image.st_ctim)) +
+           " inode=" + QByteArray::number(quint64(image.st_ino));
+}
+
 QByteArray PictureStamp::Text() const {
     QByteArray text =
         QByteArray(kTag) + " w=" + QByteArray::number(image.width()) +

@@ -26,6 +26,8 @@ struct PictureStamp {
                            std::optional<quint32> background);
     // Whether a picture with this stamp was made from that image as it is now.
     bool SameImage(const PictureStamp& other) const;
+    // The image's identity alone, the fields SameImage compares, as one line of text.
+    static QByteArray Identity(const struct stat& image);
     bool operator==(const PictureStamp&) const = default;
 
     QByteArray Text() const;

@@ -3,6 +3,8 @@
 #include "generator/ImageHeader.h"
 #include "generator/PageGenerator.h"
 
+#include <optional>
+
 namespace tuk {
 
 namespace {
@@ -10,16 +12,25 @@ namespace {
 // Names shown in a finished run's message before "and N more".
 constexpr int kNamesShown = 20;
 
-const char* MissingReason(PictureState state) {
+// Why an image is shown without its pictures, and where the result counts it; none when it
+// has them or the run ends before they are made.
+struct Missing {
+    const char* reason;
+    int PageRunResult::*count;
+};
+
+std::optional<Missing> MissingReason(PictureState state) {
     switch (state) {
     case PictureState::TooLarge:
-        return "too large";
+        return Missing{"too large", &PageRunResult::picturesTooLarge};
     case PictureState::Undecodable:
-        return "could not be decoded";
+        return Missing{"could not be decoded", &PageRunResult::picturesUndecodable};
     case PictureState::TooSlow:
-        return "too slow to decode";
+        return Missing{"too slow to decode", &PageRunResult::picturesTooSlow};
+    case PictureState::Crashed:
+        return Missing{"crashed the decoder", &PageRunResult::picturesCrashed};
     default:
-        return nullptr;
+        return std::nullopt;
     }
 }
 
@@ -88,18 +99,15 @@ QSize PictureStep::SizeOf(int image, PictureKind kind) const {
 void PictureStep::Report(PageRunResult& result) const {
     int named = 0;
     for (size_t k = 0; k < plans_.size(); ++k) {
-        const char* reason = MissingReason(plans_[k].state);
-        if (!reason)
+        const std::optional<Missing> missing = MissingReason(plans_[k].state);
+        if (!missing)
             continue;
-        int& count = plans_[k].state == PictureState::TooLarge      ? result.picturesTooLarge
-                     : plans_[k].state == PictureState::Undecodable ? result.picturesUndecodable
-                                                                    : result.picturesTooSlow;
-        ++count;
+        ++(result.*missing->count);
         if (named++ < kNamesShown)
             result.picturesMissing +=
                 QStringLiteral("%1%2 (%3)")
                     .arg(result.picturesMissing.isEmpty() ? QString() : QStringLiteral(", "),
-                         sources_[k].shown, QLatin1String(reason));
+                         sources_[k].shown, QLatin1String(missing->reason));
     }
     if (named > kNamesShown)
         result.picturesMissing += QStringLiteral(" and %1 more").arg(named - kNamesShown);

@@ -71,15 +71,18 @@ enum class PictureState {
     TooLarge,    // more pixels, or more memory to decode, than a run allows
     Undecodable, // not the kind of image its name says, or broken
     TooSlow,     // decoding took longer than an image may take
+    Crashed,     // the image made two decoders end without answering, while one still works
     Failed,      // the image could not be read or a picture not written: the run fails
 };
 
 struct PicturePlan {
     PictureState state = PictureState::Pending;
     QSize image;                             // upright size, when known
+    int orientation = 1;                     // EXIF orientation the header gives (Pending)
     std::array<QSize, kPictureKinds> size{}; // each picture's size; empty: the image serves
     qint64 decodeBytes = 0;                  // what decoding it may take (Pending)
-    QString failure; // Failed: "Cannot write the thumbnail /a/thumbs/b_jpg.jpg: Disk full"
+    QString failure;     // Failed: "Cannot write the thumbnail /a/thumbs/b_jpg.jpg: Disk full"
+    QByteArray identity; // TooSlow: the image as the maker found it, for its record of them
 
     bool Ready() const { return state == PictureState::Ready; }
 };

@@ -54,6 +54,8 @@ QString MissingPicturesText(const PageRunResult& r) {
         parts << QStringLiteral("%1 could not be decoded").arg(r.picturesUndecodable);
     if (r.picturesTooSlow > 0)
         parts << QStringLiteral("%1 too slow to decode").arg(r.picturesTooSlow);
+    if (r.picturesCrashed > 0)
+        parts << QStringLiteral("%1 crashed the decoder").arg(r.picturesCrashed);
     return parts.join(QLatin1String(", "));
 }
 

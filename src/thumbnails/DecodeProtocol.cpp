@@ -11,7 +11,7 @@ namespace tuk {
 
 namespace {
 
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersion = 2;
 constexpr qsizetype kMaxFrame = qsizetype(256) << 20; // far beyond a 4096 px JPEG
 
 bool Finished(QDataStream& in) {
@@ -51,8 +51,8 @@ bool SendAll(int socket, const char* data, qsizetype size, int fd) {
 QByteArray DecodeRequest::Encode() const {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << kVersion << static_cast<qint32>(format) << upright << background
-        << static_cast<quint32>(longest.size());
+    out << kVersion << static_cast<qint32>(format) << upright << static_cast<qint32>(orientation)
+        << background << static_cast<quint32>(longest.size());
     for (size_t i = 0; i < longest.size(); ++i)
         out << static_cast<qint32>(longest[i]) << comments.at(i);
     return bytes;
@@ -61,11 +61,12 @@ QByteArray DecodeRequest::Encode() const {
 bool DecodeRequest::Decode(const QByteArray& bytes, DecodeRequest& request) {
     QDataStream in(bytes);
     quint32 version = 0, count = 0;
-    qint32 format = 0;
-    in >> version >> format >> request.upright >> request.background >> count;
+    qint32 format = 0, orientation = 0;
+    in >> version >> format >> request.upright >> orientation >> request.background >> count;
     if (version != kVersion || count > 16)
         return false;
     request.format = static_cast<ImageFormat>(format);
+    request.orientation = orientation;
     request.longest.resize(count);
     request.comments.resize(count);
     for (quint32 i = 0; i < count; ++i) {

@@ -9,11 +9,14 @@
 namespace tuk {
 
 // What the program asks of its decoder process for one image, whose descriptor travels beside
-// the request: the kind its name says (the only one tried), the colour a GIF's transparent
-// pixels are laid on, and the pictures wanted, largest first, each with the comment it carries.
+// the request: the kind its name says (the only one tried), the EXIF orientation its header
+// gives, the colour a GIF's transparent pixels are laid on, and the pictures wanted, largest
+// first, each with the comment it carries. A request without an image is answered with no
+// pictures: it tells whether the decoder works at all.
 struct DecodeRequest {
     ImageFormat format = ImageFormat::Unknown;
-    QSize upright; // the image's size as its header says, turned upright
+    QSize upright;       // the image's size as its header says, turned upright
+    int orientation = 1; // how the decoded picture is turned and mirrored to stand upright
     quint32 background = 0xffffff;
     std::vector<int> longest;
     std::vector<QByteArray> comments;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
@@ -30,6 +32,7 @@ bool DecoderProcess::Start() {
     posix_spawn_file_actions_init(&actions);
     // dup2 onto the same number also clears close-on-exec there.
     posix_spawn_file_actions_adddup2(&actions, ends[1], kRequestFd);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     // Ctrl-C and a hang-up reach the terminal's whole process group. The program answers them
     // itself, stopping its run and ending its decoders; blocked from the start, they can
     // never end a decode on their own, which would count its image as undecodable.
@@ -63,10 +66,20 @@ void DecoderProcess::Kill() {
     socket_ = -1;
     if (pid_ > 0) {
         kill(pid_, SIGKILL);
-        while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+        while (waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
         }
     }
     pid_ = -1;
+}
+
+QString DecoderProcess::EndText() const {
+    if (WIFSIGNALED(status_)) {
+        const char* name = sigdescr_np(WTERMSIG(status_)); // strsignal is not thread-safe
+        return QStringLiteral("killed by signal %1, %2")
+            .arg(WTERMSIG(status_))
+            .arg(QString::fromLocal8Bit(name ? name : "unknown"));
+    }
+    return QStringLiteral("exit status %1").arg(WEXITSTATUS(status_));
 }
 
 DecoderProcess::Answer DecoderProcess::Ask(const QByteArray& request, int imageFd,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/Pictures.h"
+#include "thumbnails/SlowImages.h"
 
 #include <QString>
 #include <chrono>
@@ -18,9 +19,10 @@ struct DecodeLimits {
 // The pictures of a run, decoded by tu_k-decode processes (one per core), each sent one image
 // at a time as a descriptor the program opened itself: without following it to a FIFO or a
 // device, only when it is a regular file. Memory is reserved from the limits' budget before an
-// image is sent, an image declaring more is refused unread, an image over its time is ended,
-// and a stop ends the processes at once. The pictures are written through PageFileWriter,
-// whole or absent.
+// image is sent, an image declaring more is refused unread, an image over its time is ended
+// and remembered in its picture folder until it changes, a decoder that ends without answering
+// is replaced, and a stop ends the processes at once. The pictures are written through
+// PageFileWriter, whole or absent.
 class PictureWorkers : public PictureMaker {
 public:
     explicit PictureWorkers(DecodeLimits limits = {}, QString decoder = DefaultDecoder());
@@ -35,7 +37,8 @@ public:
               bool& stopped) override;
 
 private:
-    PicturePlan PlanOne(const PictureSource& source, const PictureSizes& sizes) const;
+    PicturePlan PlanOne(const PictureSource& source, const PictureSizes& sizes,
+                        const SlowImages& slow) const;
 
     DecodeLimits limits_;
     QString decoder_;

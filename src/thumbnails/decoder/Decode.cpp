@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QTransform>
+#include <unistd.h>
 
 namespace tuk {
 
@@ -46,6 +48,29 @@ QImage Flattened(const QImage& image, QRgb background) {
     return flat;
 }
 
+// The picture as the EXIF orientation says it stands: mirrored across and upside down as the
+// value asks, then turned a quarter clockwise. Any other value leaves it as stored.
+QImage Upright(const QImage& picture, int orientation) {
+    struct Turn {
+        bool across, upsideDown, quarter;
+    };
+    static constexpr Turn kTurns[] = {
+        {false, false, false}, // 1: as stored
+        {true, false, false},  // 2: mirrored
+        {true, true, false},   // 3: half a turn
+        {false, true, false},  // 4: upside down
+        {false, true, true},   // 5: mirrored along the falling diagonal
+        {false, false, true},  // 6: a quarter clockwise
+        {true, false, true},   // 7: mirrored along the rising diagonal
+        {true, true, true},    // 8: a quarter counter-clockwise
+    };
+    if (orientation < 1 || orientation > 8)
+        return picture;
+    const Turn& turn = kTurns[orientation - 1];
+    const QImage mirrored = picture.mirrored(turn.across, turn.upsideDown);
+    return turn.quarter ? mirrored.transformed(QTransform().rotate(90)) : mirrored;
+}
+
 } // namespace
 
 DecodeReply DecodePictures(int fd, const DecodeRequest& request) {
@@ -53,21 +78,23 @@ DecodeReply DecodePictures(int fd, const DecodeRequest& request) {
                          : request.format == ImageFormat::Gif ? "gif"
                                                               : nullptr;
     QFile file;
-    if (!format || request.longest.empty() || !file.open(fd, QIODevice::ReadOnly))
+    // From the start, whatever a decoder that ended on this image read before.
+    if (!format || request.longest.empty() || lseek(fd, 0, SEEK_SET) != 0 ||
+        !file.open(fd, QIODevice::ReadOnly))
         return {};
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(false); // the kind the name says, never one the bytes suggest
-    reader.setAutoTransform(true);
+    reader.setAutoTransform(false);         // the header reader's orientation is the one used
     const QSize stored = reader.size();
     if (!stored.isValid())
         return {};
-    // Scaled in the stored orientation; the EXIF orientation turns the result afterwards.
+    // Scaled in the stored orientation; the request's orientation turns the result afterwards.
     if (request.format == ImageFormat::Jpeg)
         reader.setScaledSize(PictureSize(stored, request.longest.front()));
     QImage picture = reader.read();
     if (picture.isNull())
         return {};
-    picture = Flattened(picture, request.background);
+    picture = Flattened(Upright(picture, request.orientation), request.background);
     // Every size from the upright picture as a whole, as the pages compute it; each picture is
     // scaled from the one before it, which is faster.
     const QSize upright = request.upright.isEmpty() ? picture.size() : request.upright;

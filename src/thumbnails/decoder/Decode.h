@@ -9,7 +9,7 @@ inline constexpr qint64 kDecoderAddressSpace = qint64(3) << 30;
 inline constexpr int kDecoderAllocationMiB = 2048;
 
 // Decodes the image of the open file once, at the largest size asked (a JPEG is scaled while
-// it decodes, with its EXIF orientation applied; a GIF gives its first frame, laid on the
+// it decodes, then turned by the request's orientation; a GIF gives its first frame, laid on the
 // background colour where transparent), and makes each picture from the one before it. Never
 // larger than the image. No pictures when the image is not of the kind asked for.
 DecodeReply DecodePictures(int fd, const DecodeRequest& request);

@@ -1,0 +1,50 @@
+#include "thumbnails/ImageFiles.h"
+
+#include "base/SystemError.h"
+#include "generator/ImageHeader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+
+namespace tuk {
+
+int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct stat& st,
+                QString& why) {
+    const int fd =
+        openat(folderFd, name.constData(),
+               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
+    if (fd < 0) {
+        why = ErrorText(errno);
+        return -1;
+    }
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = QStringLiteral("not a regular file");
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool IsGif(const PictureSource& source) {
+    return FormatOfName(source.name) == ImageFormat::Gif;
+}
+
+std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, bool gif) {
+    std::vector<PictureKind> kinds;
+    for (PictureKind kind : kPictureKindList)
+        if (sizes.Needs(kind, image, gif))
+            kinds.push_back(kind);
+    std::stable_sort(kinds.begin(), kinds.end(), [&](PictureKind a, PictureKind b) {
+        return sizes.Longest(a) > sizes.Longest(b);
+    });
+    return kinds;
+}
+
+std::optional<quint32> StampBackground(const PictureSource& source, const PictureSizes& sizes) {
+    if (IsGif(source))
+        return sizes.background;
+    return std::nullopt;
+}
+
+} // namespace tuk
