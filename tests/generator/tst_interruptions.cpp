@@ -20,6 +20,7 @@ enum class Cut {
     StopAmongPictures,
     BrokenImage,
     NoDecoder,
+    DecoderDies,
     FullDisk,
     ImageGone,
     AlbumMoved
@@ -62,6 +63,7 @@ private Q_SLOTS:
                                                     {Cut::StopAmongPictures, "stop among pictures"},
                                                     {Cut::BrokenImage, "broken image"},
                                                     {Cut::NoDecoder, "no decoder"},
+                                                    {Cut::DecoderDies, "decoder ends at once"},
                                                     {Cut::FullDisk, "full disk"},
                                                     {Cut::ImageGone, "image removed"},
                                                     {Cut::AlbumMoved, "album moved"}};
@@ -87,8 +89,9 @@ private Q_SLOTS:
         for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"})
             QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && name[0] == 'b' ? "x" : photo));
         QVERIFY(WriteFile(top + "c.gif", QByteArray("GIF89a\x08\x00\x08\x00", 10)));
-        PictureWorkers maker({}, cut == Cut::NoDecoder ? QStringLiteral("/nonexistent")
-                                                       : PictureWorkers::DefaultDecoder());
+        PictureWorkers maker({}, cut == Cut::NoDecoder     ? QStringLiteral("/nonexistent")
+                                 : cut == Cut::DecoderDies ? QStringLiteral("/bin/true")
+                                                           : PictureWorkers::DefaultDecoder());
         PageRun run = FixedDiskRun(top);
         run.settings.lIndex = options & 1, run.settings.lSubfolders = options & 2;
         run.settings.lIntoTarget = options & 4, run.settings.lWebReady = options & 8;
@@ -108,13 +111,14 @@ private Q_SLOTS:
         PictureStop events(cut, top);
         const PageRunResult result = PageGenerator(run, &events);
 
-        const bool pictures = options & 9 && (!(options & 16) || cut == Cut::NoDecoder);
+        const bool noDecoder = cut == Cut::NoDecoder || cut == Cut::DecoderDies;
+        const bool pictures = options & 9 && (!(options & 16) || noDecoder);
         const bool tree = options & 2;
         const RunEnd expected =
             cut == Cut::StopAmongPages || (cut == Cut::StopAmongPictures && pictures)
                 ? RunEnd::Stopped
-            : cut == Cut::FullDisk || cut == Cut::ImageGone ||
-                    (cut == Cut::NoDecoder && pictures) || (cut == Cut::AlbumMoved && tree)
+            : cut == Cut::FullDisk || cut == Cut::ImageGone || (noDecoder && pictures) ||
+                    (cut == Cut::AlbumMoved && tree)
                 ? RunEnd::Failed
                 : RunEnd::Finished;
         QVERIFY2(result.end == expected, qPrintable(result.statusText + ' ' + result.message));
