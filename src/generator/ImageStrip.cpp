@@ -84,7 +84,7 @@ bool IsMetadata(int marker) {
 
 // Whether a segment before the first scan is needed to show the picture as it was: the tables
 // and the frame, the colour profile (in chunks) and the colour transform that a CMYK or YCCK
-// picture needs to be decoded right. JFIF is taken apart on its own.
+// picture needs to be decoded right. JFIF is rewritten without its thumbnail instead.
 bool NeededToShow(int marker, QByteArrayView body) {
     switch (marker) {
     case 0xC4: // DHT
@@ -222,6 +222,7 @@ QByteArray StrippedJpeg(QByteArrayView image, QByteArrayView stamp) {
     // The orientation as the header reader sees it, so the copy is turned as the original.
     const int orientation = ParseImageHeader(image.first(parts.firstScan)).orientation;
     const qsizetype comments = (stamp.size() + kMostSegmentBytes - 1) / kMostSegmentBytes;
+    // JFIF first, where its readers look; then the orientation, the stamp, the kept segments.
     QByteArray out;
     out.reserve(2 + (parts.jfif >= 0 ? kJfifBytes + 6 : 0) +
                 (orientation > 1 ? kOrientationExifBytes : 0) + 4 * comments + stamp.size() +
