@@ -133,10 +133,12 @@ inline bool HasTemporaryFiles(const QString& folder) {
 }
 
 // What is wrong with the pages below a folder: each page that is not whole, and each link of a
-// page (href, src, srcset) that leads to nothing, as "page: link". Links are relative to their
-// page or full paths; addresses on the web are not followed.
-inline QStringList BrokenPages(const QString& root) {
+// page (href, src, srcset) that leads to nothing, as "page: link"; with `confined`, also each
+// link that leads out of the folder. Links are relative to their page or full paths; addresses
+// on the web are not followed.
+inline QStringList BrokenPages(const QString& root, bool confined = false) {
     static const QRegularExpression link(QStringLiteral("(?:href|src|srcset)=\"([^\"]*)\""));
+    const QString inside = QDir(root).canonicalPath() + '/';
     QStringList broken;
     QDirIterator pages(root, {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
     while (pages.hasNext()) {
@@ -150,7 +152,10 @@ inline QStringList BrokenPages(const QString& root) {
                     QUrl::fromPercentEncoding(each.section(' ', 0, 0).toLatin1());
                 const QString path =
                     target.startsWith('/') ? target : QFileInfo(page).path() + '/' + target;
-                if (!target.contains(QStringLiteral("://")) && !QFileInfo::exists(path))
+                if (target.contains(QStringLiteral("://")))
+                    continue;
+                if (!QFileInfo::exists(path) ||
+                    (confined && !QFileInfo(path).canonicalFilePath().startsWith(inside)))
                     broken << page + QStringLiteral(": ") + target;
             }
         }

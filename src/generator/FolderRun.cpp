@@ -3,6 +3,7 @@
 #include "base/Append.h"
 #include "base/FolderIdentity.h"
 #include "base/SystemError.h"
+#include "generator/ImagePlacement.h"
 #include "generator/NameProbe.h"
 #include "generator/PageEncoding.h"
 #include "generator/PictureStep.h"
@@ -158,6 +159,10 @@ QString FolderRun::AddImages() {
                               thumbsFolder_.fd(), webFolder_.fd(), output_.sOutFolder.text, stem});
         if (k == 0)
             firstPicture_ = picture;
+        struct stat placed {};
+        if (output_.site &&
+            fstatat(outFolder_.fd(), image.bytes.constData(), &placed, AT_SYMLINK_NOFOLLOW) != 0)
+            pictures.SetUnplaced(picture, true);
         if (!index_)
             continue;
         struct stat st {};
@@ -213,6 +218,12 @@ void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRe
         picture = cover.firstPicture_;
     }
     parentIndex.Add(std::move(entry), picture, std::move(imageRef), album);
+}
+
+bool FolderRun::HasIndex() const {
+    struct stat st {};
+    return outFolder_.fd() >= 0 &&
+           fstatat(outFolder_.fd(), kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 QString FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
@@ -369,7 +380,10 @@ int FolderRun::RemoveStale(const QSet<QByteArray>& originals) {
         for (PictureKind kind : {PictureKind::Thumb, PictureKind::Thumb2x})
             kept.pictures.insert(PictureFileName(stem, kind));
     }
-    kept.placed = placed_;
+    // The images the pages show as they are (a copy shown in their place is not).
+    for (int k = 0; k < PageCount(); ++k)
+        if (state_.run.settings.lOriginals || CopySize(k).isEmpty())
+            kept.placed.insert(album_.images.at(k).bytes);
     for (int sub : album_.subalbums)
         kept.albums.insert(
             state_.tree.albums[size_t(sub)].relative.mid(album_.relative.size()).chopped(1));
@@ -392,12 +406,40 @@ QString FolderRun::ImageFailure(const FsName& image) const {
                           found ? QStringLiteral("not a regular file") : ErrorText(error));
 }
 
+// In a site, the image a page shows as it is lies beside the page, placed before the page is
+// written, so no page ever shows a picture that is not there; with Originals in Site every
+// image is, as the page links it.
+QString FolderRun::Place(int k, const struct stat& st) {
+    const bool original = state_.run.settings.lOriginals;
+    if (!output_.site || !(original || CopySize(k).isEmpty()))
+        return QString();
+    const QByteArray& name = album_.images.at(k).bytes;
+    int error = 0;
+    switch (PlaceImage(imageFolder_.fd(), name, st, *writer_, outFolder_.fd(), original, error)) {
+    case Placement::Kept:
+    case Placement::Written:
+        state_.pictures.SetUnplaced(firstPicture_ < 0 ? -1 : firstPicture_ + k, false);
+        return QString();
+    case Placement::Broken:
+        shownBroken_ = true;
+        if (state_.result.notPlaced++ < 20)
+            state_.result.notPlacedNames << album_.folder.text + album_.images.at(k).text;
+        return QString();
+    case Placement::Failed:
+        break;
+    }
+    return state_.Failure(QStringLiteral("place the image in the site"),
+                          output_.sOutFolder.text + album_.images.at(k).text, ErrorText(error));
+}
+
 QString FolderRun::WritePage(int k) {
     const FsName& image = album_.images.at(k);
     struct stat st {};
     if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
         return ImageFailure(image);
-
+    shownBroken_ = false;
+    if (QString failure = Place(k, st); !failure.isEmpty())
+        return failure;
     state_.composer.Compose(state_.page, FactsOf(k, st));
     // A page rewritten when the run settles is counted once, as written when either write was.
     const bool again = k < pagesMade_;
@@ -437,7 +479,7 @@ PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
     PageFacts facts;
     lowerName_ = image.text.toLower(); // the facts only point at their texts
     facts.image = lowerName_;
-    facts.imageRef = imageRef_;
+    facts.imageRef = shownBroken_ ? QByteArrayView() : QByteArrayView(imageRef_);
     // A site links only what it holds: the original, when it holds that too.
     if (!output_.site || state_.run.settings.lOriginals)
         facts.originalRef = imageRef_;

@@ -37,6 +37,8 @@ public:
     void AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
                        const FolderRun& cover) const;
     IndexStep* Index() { return index_.get(); }
+    // Whether this folder's index page is there.
+    bool HasIndex() const;
     // The index page with the images whose pages exist and the sub-albums albumListed() names.
     QString WriteIndex(const std::function<bool(int)>& albumListed);
 
@@ -58,6 +60,7 @@ public:
 
 private:
     QString WritePage(int k);
+    QString Place(int k, const struct stat& st);
     bool TakeBackNewestPage();
     void TakeBackPagesOfGoneImages();
     PageFacts FactsOf(int k, const struct stat& st);
@@ -94,7 +97,7 @@ private:
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, shownRef_, indexLink_;
     QByteArray pageIndexLink_;
     QString lowerName_;
-    QSet<QByteArray> placed_; // images placed beside the pages (a site)
+    bool shownBroken_ = false; // the page being made has no picture: its image is broken
 };
 
 } // namespace tuk

@@ -131,6 +131,26 @@ ImageHeader ParseJpeg(Bytes& bytes) {
     return {};
 }
 
+// A comment extension right behind the GIF's screen descriptor and colour table: where the
+// program puts its own.
+QByteArray GifComment(Bytes& bytes) {
+    const QByteArrayView screen = bytes.At(10, 1);
+    if (screen.isEmpty())
+        return {};
+    qint64 at = 13 + ((Byte(screen, 0) & 0x80) ? 3 << ((Byte(screen, 0) & 7) + 1) : 0);
+    const QByteArrayView introducer = bytes.At(at, 2);
+    if (introducer.size() < 2 || Byte(introducer, 0) != 0x21 || Byte(introducer, 1) != 0xFE)
+        return {};
+    QByteArray comment;
+    for (at += 2;;) {
+        const QByteArrayView length = bytes.At(at, 1);
+        if (length.isEmpty() || Byte(length, 0) == 0 || comment.size() > (1 << 16))
+            return comment;
+        comment += bytes.At(at + 1, Byte(length, 0));
+        at += 1 + Byte(length, 0);
+    }
+}
+
 ImageHeader Parse(Bytes& bytes) {
     const QByteArrayView start = bytes.At(0, 10);
     if (start.size() >= 2 && Byte(start, 0) == 0xFF && Byte(start, 1) == 0xD8)
@@ -140,6 +160,7 @@ ImageHeader Parse(Bytes& bytes) {
         header.format = ImageFormat::Gif;
         header.stored =
             QSize(Byte(start, 6) | Byte(start, 7) << 8, Byte(start, 8) | Byte(start, 9) << 8);
+        header.comment = GifComment(bytes);
     }
     return header;
 }

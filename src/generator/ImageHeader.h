@@ -20,7 +20,8 @@ struct ImageHeader {
     int orientation = 1;                       // EXIF orientation, 1 to 8 (see below)
     bool progressive = false;                  // a progressive JPEG
     int components = 0;                        // colour components of a JPEG
-    QByteArray comment;                        // the JPEG's comment segments, joined
+    // The JPEG's comment segments, joined; a GIF's comment right after its colour table.
+    QByteArray comment;
 
     bool Valid() const { return format != ImageFormat::Unknown && !stored.isEmpty(); }
     // The size as shown: the EXIF orientations 5 to 8 turn the picture a quarter.

@@ -34,7 +34,7 @@ QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>&
                                       ? &pictures_.PlanOf(item.picture)
                                       : nullptr;
         const QSize thumb = plan ? pictures_.SizeOf(item.picture, PictureKind::Thumb) : QSize();
-        if (!plan || !plan->Ready()) {
+        if (!plan || !plan->Ready() || (thumb.isEmpty() && pictures_.Unplaced(item.picture))) {
             entry.thumb = QSize();
         } else if (thumb.isEmpty()) { // the image is as small as a thumbnail: it serves itself
             entry.thumb = plan->image;

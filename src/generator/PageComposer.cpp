@@ -203,7 +203,7 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     page.append("</title>");
     page.append(headEnd_);
     const QByteArrayView shown = lWebReady_ && !f.shownRef.isEmpty() ? f.shownRef : f.imageRef;
-    if (lBackGround_) {
+    if (lBackGround_ && !shown.isEmpty()) {
         page.append("<body background=\"");
         page.append(shown);
         AppendLiteral(page, "\" ");
@@ -230,7 +230,7 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     AppendLiteral(page, kEol);
     AppendFacts(page, f);
     AppendLiteral(page, "<hr>\r\n");
-    if (!lBackGround_)
+    if (!lBackGround_ && !shown.isEmpty()) // no picture: a site could not hold the image
         AppendImageLine(page, f, shown, lWebReady_);
     page.append(tail_);
 }

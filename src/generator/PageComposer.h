@@ -14,7 +14,7 @@ namespace tuk {
 // link bytes (see AppendLink); the date is ready page text.
 struct PageFacts {
     QStringView image;       // the image's lower-cased name: title and image line
-    QByteArrayView imageRef; // the image itself: image source or background
+    QByteArrayView imageRef; // the image itself: image source or background; empty for none
     // Web-ready pages only: what the picture (or, over a background, the name) links to: the
     // original; empty for no link (a site without its originals).
     QByteArrayView originalRef;

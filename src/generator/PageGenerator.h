@@ -104,6 +104,10 @@ struct PageRunResult {
     // "/a/b.jpg (too large), /a/c.gif (could not be decoded)".
     int picturesTooLarge = 0, picturesUndecodable = 0, picturesTooSlow = 0, picturesCrashed = 0;
     int removed = 0; // files and folders of images and albums that are gone
+    // Images a site could not hold without their metadata (not whole images): their pages show
+    // no picture. The first 20 are named.
+    int notPlaced = 0;
+    QStringList notPlacedNames;
     QString picturesMissing;
     // "Image: n / n -- 3.461 -- OK" when finished; "... -- Failed" or "... -- Stopped" else.
     QString statusText;

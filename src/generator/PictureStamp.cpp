@@ -92,4 +92,12 @@ std::optional<PictureStamp> PictureStamp::Find(QByteArrayView comment) {
     return stamp;
 }
 
+QByteArray PictureStamp::PlacedText(const struct stat& image) {
+    return "tu_k-placed " + Identity(image);
+}
+
+bool PictureStamp::IsOwn(QByteArrayView comment) {
+    return comment.startsWith("tu_k-placed ") || Find(comment).has_value();
+}
+
 } // namespace tuk

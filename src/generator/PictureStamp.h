@@ -33,6 +33,12 @@ struct PictureStamp {
     QByteArray Text() const;
     // The stamp inside a comment, if it holds one.
     static std::optional<PictureStamp> Find(QByteArrayView comment);
+
+    // The comment of an image a site holds without its metadata: the identity of the image it
+    // was made from.
+    static QByteArray PlacedText(const struct stat& image);
+    // Whether a comment shows its file as one the program wrote: a picture or a placed image.
+    static bool IsOwn(QByteArrayView comment);
 };
 
 } // namespace tuk

@@ -81,6 +81,18 @@ RunEnd PictureStep::Make(const std::function<bool(int, int)>& progress, QString&
     return stopped ? RunEnd::Stopped : RunEnd::Finished;
 }
 
+void PictureStep::SetUnplaced(int image, bool unplaced) {
+    if (image < 0)
+        return;
+    if (unplaced_.size() <= size_t(image))
+        unplaced_.resize(size_t(image) + 1);
+    unplaced_[size_t(image)] = unplaced;
+}
+
+bool PictureStep::Unplaced(int image) const {
+    return size_t(image) < unplaced_.size() && unplaced_[size_t(image)];
+}
+
 bool PictureStep::Needs(int image, PictureKind kind) const {
     if (size_t(image) >= plans_.size())
         return false;

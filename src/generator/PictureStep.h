@@ -36,6 +36,11 @@ public:
     // Whether the image gets a picture of the kind made for it at all (it is larger).
     bool Needs(int image, PictureKind kind) const;
 
+    // The image is not in the site (not placed yet, or not a whole image): it cannot serve as
+    // its own picture there.
+    void SetUnplaced(int image, bool unplaced);
+    bool Unplaced(int image) const;
+
     // The images without picture, counted and named in the result.
     void Report(PageRunResult& result) const;
 
@@ -44,6 +49,7 @@ private:
     PictureSizes sizes_;
     std::vector<PictureSource> sources_;
     std::vector<PicturePlan> plans_;
+    std::vector<bool> unplaced_;
 };
 
 } // namespace tuk

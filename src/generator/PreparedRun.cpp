@@ -65,11 +65,14 @@ QByteArray UpLink(const RunState& s, const Album& album) {
     return up;
 }
 
-QString WriteIndexes(RunState& s, const std::vector<bool>& albumListed) {
-    // Below first: an album's entry links an index page that is already there.
-    for (auto folder = s.folders.rbegin(); folder != s.folders.rend(); ++folder) {
-        const QString failure =
-            (*folder)->WriteIndex([&](int album) { return albumListed[size_t(album)]; });
+// Above first, so an album's index links up to one that is there, and an album is listed only
+// once its own index is there: whenever the run ends, even killed, no index links one that is
+// not.
+QString WriteIndexes(RunState& s, const std::vector<bool>& inPlace) {
+    for (const std::unique_ptr<FolderRun>& folder : s.folders) {
+        const QString failure = folder->WriteIndex([&](int album) {
+            return inPlace[size_t(album)] && s.folders[size_t(album)]->HasIndex();
+        });
         if (!failure.isEmpty())
             return failure;
     }
@@ -184,6 +187,14 @@ QString SkippedFolders(const RunState& s) {
         parts << leftOut;
     if (!s.result.picturesMissing.isEmpty())
         parts << QStringLiteral("No thumbnail for %1.").arg(s.result.picturesMissing);
+    if (s.result.notPlaced > 0)
+        parts << QStringLiteral("%1 image(s) are not whole and were left out of the site, their "
+                                "pages showing no picture: %2%3.")
+                     .arg(s.result.notPlaced)
+                     .arg(s.result.notPlacedNames.join(QLatin1String(", ")),
+                          s.result.notPlaced > 20
+                              ? QStringLiteral(" and %1 more").arg(s.result.notPlaced - 20)
+                              : QString());
     return parts.join(QLatin1Char(' '));
 }
 

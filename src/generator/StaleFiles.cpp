@@ -41,7 +41,7 @@ bool CarriesStamp(int folderFd, const char* name) {
         return false;
     struct stat st {};
     const bool stamped = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-                         PictureStamp::Find(ReadImageHeader(fd).comment).has_value();
+                         PictureStamp::IsOwn(ReadImageHeader(fd).comment);
     close(fd);
     return stamped;
 }

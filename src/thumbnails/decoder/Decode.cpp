@@ -3,11 +3,13 @@
 #include "generator/Pictures.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTransform>
+#include <cstring>
 #include <unistd.h>
 
 namespace tuk {
@@ -16,6 +18,17 @@ namespace {
 
 constexpr int kJpegQuality = 85;
 
+// The pixels and colour space alone: the reader keeps an image's comments as its texts, and the
+// writer would write them into the picture, publishing what the photo's owner wrote there.
+QImage Bare(const QImage& image) {
+    QImage bare(image.size(), image.format());
+    for (int y = 0; y < image.height(); ++y)
+        memcpy(bare.scanLine(y), image.constScanLine(y), size_t(image.bytesPerLine()));
+    bare.setColorTable(image.colorTable());
+    bare.setColorSpace(image.colorSpace());
+    return bare;
+}
+
 QByteArray Jpeg(const QImage& image, const QByteArray& comment) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -23,7 +36,7 @@ QByteArray Jpeg(const QImage& image, const QByteArray& comment) {
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(kJpegQuality);
     writer.setText(QStringLiteral("tu_k"), QString::fromLatin1(comment));
-    return writer.write(image) ? bytes : QByteArray();
+    return writer.write(Bare(image)) ? bytes : QByteArray();
 }
 
 // A transparent picture laid on the colour, so its clear pixels show the page's background.
