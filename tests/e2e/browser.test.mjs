@@ -54,8 +54,8 @@ let failures = 0;
 const check = (condition, what) => condition || (failures++, console.error(`  FAIL: ${what}`));
 
 // A new folder below parent (else root) holding the samples, or layout's [subfolder, images]
-// pairs, made with these stored options and arguments (into target).
-function make(options, { parent = null, target = null, args = [], layout = [['', images]] } = {}) {
+// pairs, made with these stored options and arguments (into target, or as a site into `into`).
+function make(options, { parent = null, target = null, into = null, args = [], layout = [['', images]] } = {}) {
     const root = fs.mkdtempSync(path.join(os.tmpdir(), 'tu_k-e2e-'));
     const config = path.join(root, 'config');
     fs.mkdirSync(path.join(config, 'Tarnwick'), { recursive: true });
@@ -68,6 +68,7 @@ function make(options, { parent = null, target = null, args = [], layout = [['',
             fs.copyFileSync(path.join(sample, image.source), fsPath(path.join(folder, sub, image.bytes)));
     }
     if (target) fs.mkdirSync(target = path.join(root, target));
+    if (into) args = [...args, '--into', path.join(root, into)];
     execFileSync(maker, ['--yes', '--quiet', ...args, ...(target ? ['--target', target] : []), folder],
         { env: { ...process.env, XDG_CONFIG_HOME: config }, stdio: ['ignore', 'pipe', 'inherit'] });
     return { root, folder, pages: target ?? folder };
@@ -307,6 +308,52 @@ async function walkIndexPages(browser, folder) {
     await page.close();
 }
 
+// A site of an album tree with odd names (blanks, accents, #, %, &, ?, a name that is not UTF-8),
+// made with the originals, copied elsewhere and served over http: from its top index every page,
+// index, picture and original loads, and no link leaves the site.
+async function walkSite(browser) {
+    console.log('- a site, copied elsewhere and served over http');
+    const layout = [['', images], ['Family & Friends/Kids? #1', byText('Fish & Chips.gif', 'Harbour at dusk.jpg')]];
+    const run = make({}, { into: 'Site', layout, args: ['-r', '--index', '--web-ready', '--web-size', '480', '--originals'] });
+    const copy = path.join(run.root, 'Copy');
+    execFileSync('cp', ['-a', path.join(run.root, 'Site'), copy]); // names that are not UTF-8 too
+    fs.rmSync(path.join(run.root, 'Site'), { recursive: true });
+    const { server, origin } = await startServer(run.root);
+    const inside = `${origin}${encodeBytes(path.join(copy, path.basename(run.folder)))}/`;
+    const page = await browser.newPage();
+    const seen = new Set([`${inside}index.html`]), queue = [...seen];
+    const loaded = { pages: 0, thumbs: 0, copies: 0, originals: 0 };
+    try {
+        while (queue.length) {
+            const url = queue.shift();
+            const response = await page.goto(url);
+            check(response?.ok(), `site: ${url} did not load`);
+            loaded.pages++;
+            const found = await readDocument(page);
+            for (const p of found.pictures) {
+                check(p.width > 0 && p.src.startsWith(inside), `site: ${p.src} on ${url} did not load or lies outside`);
+                loaded.thumbs += p.src.includes('/thumbs/') ? 1 : 0;
+                loaded.copies += p.src.includes('/web/') ? 1 : 0;
+            }
+            for (const l of found.links.filter((l) => !l.href.startsWith('https://tarnwick.example/'))) {
+                const href = l.href.replace(/#.*$/, '');
+                check(href.startsWith(inside), `site: ${url} links ${l.raw}, outside the site`);
+                if (seen.has(href) || !href.startsWith(inside)) continue;
+                seen.add(href);
+                if (href.endsWith('.html')) queue.push(href);
+                else check((await page.request.get(href)).ok() && ++loaded.originals, `site: the original ${href} did not load`);
+            }
+        }
+    } finally {
+        server.close();
+        await page.close();
+    }
+    const pages = images.length + 2 + 3; // the images' pages, their indexes, and the albums'
+    check(loaded.pages === pages && loaded.thumbs > 0 && loaded.copies > 0 && loaded.originals > 0,
+        `site: loaded ${JSON.stringify(loaded)}, want ${pages} pages`);
+    fs.rmSync(run.root, { recursive: true, force: true });
+}
+
 async function main() {
     if (!fs.existsSync(maker)) throw new Error(`tu_k-make not found at ${maker}`);
     const browser = await chromium.launch({
@@ -341,6 +388,7 @@ async function main() {
             await walkRun(browser, run.folder);
             fs.rmSync(run.root, { recursive: true, force: true });
         }
+        await walkSite(browser);
 
         // A folder on a RAM disk: pages go into the target folder, every link a full path.
         const shm = fs.mkdtempSync('/dev/shm/tu_k-e2e-');
