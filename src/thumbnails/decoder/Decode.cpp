@@ -18,12 +18,12 @@ namespace {
 
 constexpr int kJpegQuality = 85;
 
-// The pixels and colour space alone: the reader keeps an image's comments as its texts, and the
-// writer would write them into the picture, publishing what the photo's owner wrote there.
+// The pixels and colour space alone, sharing the image's memory: the reader keeps an image's
+// comments as its texts, and the writer would write them into the picture, publishing what the
+// photo's owner wrote there.
 QImage Bare(const QImage& image) {
-    QImage bare(image.size(), image.format());
-    for (int y = 0; y < image.height(); ++y)
-        memcpy(bare.scanLine(y), image.constScanLine(y), size_t(image.bytesPerLine()));
+    QImage bare(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                image.format());
     bare.setColorTable(image.colorTable());
     bare.setColorSpace(image.colorSpace());
     return bare;
