@@ -35,7 +35,7 @@ struct PageSettings {
     bool lIntoTarget = false;
     bool lWebReady = false;
     bool lOriginals = false; // a site holds the originals and links them
-    quint16 nWebSize = 0; // longest edge of a web-ready page's picture
+    quint16 nWebSize = 0;    // longest edge of a web-ready page's picture
     QString TargetFolder;
 
     // Component 0 (red), 1 (green) or 2 (blue) of a slot.

@@ -2,8 +2,8 @@
 
 #include "base/FsName.h"
 #include "base/SystemError.h"
-#include "thumbnails/ImageFiles.h"
 #include "generator/PictureStamp.h"
+#include "thumbnails/ImageFiles.h"
 
 #include <cerrno>
 

@@ -1,9 +1,9 @@
 #include "thumbnails/PictureWorkers.h"
 
 #include "generator/ImageHeader.h"
+#include "generator/PictureStamp.h"
 #include "thumbnails/DecodeBatch.h"
 #include "thumbnails/ImageFiles.h"
-#include "generator/PictureStamp.h"
 
 #include <QFileInfo>
 #include <QThread>
