@@ -176,10 +176,8 @@ private Q_SLOTS:
             waitpid(dead, nullptr, 0);
             WriteFile(lock, QByteArray::number(dead) + "\ntu_k\n" +
                                 QSysInfo::machineHostName().toUtf8() + "\n");
-        }
-        if (kind == "stale")
             QVERIFY(disk->MakeReadOnly());
-        else if (kind == "full")
+        } else if (kind == "full")
             WriteFile(folder + "/filler", QByteArray(64 * 1024, 'x')); // all that fits
         else if (kind == "blocker")
             QVERIFY(WriteFile(folder, "x"));
