@@ -202,10 +202,8 @@ echo "desktop test: placement on the screen and maximised, at scale 2 and 1"
 # Escape stops it, every page is whole and the index names only thumbnails that exist.
 start_screen 1600x1000
 sed -i 's/^lMaxed=True/lMaxed=False/' "$store"
-scale=3 start_window # for this start only
+args=("$big") && scale=3 start_window && args=() # scale 3 for this start only
 on_screen 1600 1000 || fail "at scale 3 on 1600 x 1000 the window is at $x $y $w $h"
-xdotool type --delay 80 "big"
-sleep 1
 keys alt+h i
 make_pages
 thumbs_over() { [ "$(find "$big/thumbs" -type f 2>/dev/null | wc -l)" -gt "$1" ]; }
