@@ -5,7 +5,10 @@
 #include "style/widgets/ColorEditor.h"
 #include "style/widgets/TextOptions.h"
 
+#include <QLayout>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 
 namespace tuk {
@@ -37,9 +40,14 @@ ClientArea::ClientArea(const TwipScale& scale, QWidget* parent) : QWidget(parent
 }
 
 void ClientArea::BuildStylePanel() {
-    picCtrl_ = new QWidget(this);
+    panelView_ = new QScrollArea(this);
+    panelView_->setObjectName(QStringLiteral("StylePanelView"));
+    panelView_->setFrameShape(QFrame::NoFrame);
+    panelView_->setFocusPolicy(Qt::NoFocus); // the tab order runs through the panel's controls
+    panelView_->setWidgetResizable(true);
+    picCtrl_ = new QWidget(panelView_);
     picCtrl_->setObjectName(QStringLiteral("picCtrl"));
-    picCtrl_->setGeometry(Scaled(scale_, kPicCtrl));
+    picCtrl_->resize(Scaled(scale_, kPicCtrl).size());
     // The style panel was laid out for an 8-point font; its controls keep that size.
     QFont panelFont = picCtrl_->font();
     panelFont.setPointSize(8);
@@ -49,8 +57,33 @@ void ClientArea::BuildStylePanel() {
     // Where the frames need more room than designed (the font box shows long face names
     // whole), the panel widens; the tree and the window's minimum width move with it.
     panelExtra_ = std::max(0, picCtrl_->childrenRect().right() + 1 - picCtrl_->width());
-    picCtrl_->resize(picCtrl_->width() + panelExtra_, picCtrl_->height());
-    setMinimumSize(scale_.Px(kClientWidth) + panelExtra_, scale_.Px(kFramesBottom));
+    // The panel scrolls where it gets less than the frames need.
+    picCtrl_->setMinimumSize(picCtrl_->width() + panelExtra_, scale_.Px(kFramesBottom));
+    panelView_->setWidget(picCtrl_);
+    panelView_->resize(picCtrl_->minimumWidth(), picCtrl_->height());
+    setMinimumSize(DesignedSize());
+}
+
+QSize ClientArea::DesignedSize() const {
+    return {scale_.Px(kClientWidth) + panelExtra_, scale_.Px(kFramesBottom)};
+}
+
+int ClientArea::ScrollBarExtent() const {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, panelView_);
+}
+
+void ClientArea::FitWindowInto(const QSize& room) {
+    // The window's minimum with the area at its designed size: the menu, toolbar and status
+    // bar add their heights to the area's, and the widest of them and the area sets the width.
+    const QSize whole = window()->minimumSize();
+    const QSize designed = DesignedSize();
+    const QSize atDesigned(std::max(whole.width(), designed.width()),
+                           whole.height() - minimumHeight() + designed.height());
+    const QSize over = (atDesigned - room).expandedTo(QSize(0, 0));
+    const QSize sliver(2 * ScrollBarExtent() + Scaled(scale_, kTV).width() / 2,
+                       2 * ScrollBarExtent());
+    setMinimumSize((designed - over).expandedTo(sliver));
+    window()->layout()->activate();
 }
 
 void ClientArea::BuildTreeAndList() {
@@ -62,13 +95,12 @@ void ClientArea::BuildTreeAndList() {
 
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setGeometry(Scaled(scale_, kFile1).adjusted(0, 0, panelExtra_, 0));
+    file1_->setGeometry(Scaled(scale_, kFile1));
     file1_->setUniformItemSizes(true);
     file1_->setAccessibleName(QStringLiteral("Images of the folder"));
 }
 
 void ClientArea::SetTreeMargins() {
-    nTreeMarginW_ = scale_.Px(kClientWidth) + panelExtra_ - tv_->width();
     nTreeMarginH_ = scale_.Px(kBelowToolbarHeight) - tv_->height();
 }
 
@@ -77,18 +109,25 @@ void ClientArea::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-// The image list under the style panel gets the height by which the tree is taller than the
-// panel, and is hidden while it would get none.
+// The tree spans from the style panel to the area's right edge. Below the designed width it
+// gives up width first, down to half its designed width; only then does the panel get
+// narrower than its frames. The image list under the panel gets the height by which the tree
+// is taller than the panel, and is hidden while it would get none.
 void ClientArea::Form_Resize() {
     if (window()->isMinimized())
         return;
-    const QRect designed = Scaled(scale_, kTV);
-    tv_->resize(std::max(designed.width(), width() - nTreeMarginW_),
-                std::max(designed.height(), height() - nTreeMarginH_));
-    const int listHeight = tv_->height() - picCtrl_->height();
+    const QRect designedTV = Scaled(scale_, kTV).translated(panelExtra_, 0);
+    const QSize frames = picCtrl_->minimumSize();
+    const int gap = designedTV.left() - frames.width();
+    const int bar = height() < frames.height() ? ScrollBarExtent() : 0;
+    const int panelWidth = std::min(frames.width() + bar, width() - gap - designedTV.width() / 2);
+    panelView_->resize(panelWidth, std::min(height(), Scaled(scale_, kPicCtrl).height()));
+    const int treeLeft = panelWidth + gap;
+    tv_->setGeometry(treeLeft, designedTV.top(), width() - treeLeft, height() - nTreeMarginH_);
+    const int listHeight = tv_->height() - panelView_->height();
     file1_->setVisible(listHeight > 0);
     if (listHeight > 0)
-        file1_->resize(file1_->width(), listHeight);
+        file1_->resize(panelWidth, listHeight);
 }
 
 } // namespace tuk

@@ -134,8 +134,21 @@ void StatusPanels::AddRunControls() {
 void StatusPanels::ShowRun(int steps) {
     runBar_->setRange(0, std::max(steps, 1));
     runBar_->setValue(0);
+    // Where the window is too narrow for the run's bar and button beside everything else (a
+    // small screen at a large scale), the clock gives them its room while the run goes on.
+    const auto widthNeeded = [this] {
+        reformat(); // the layout takes the panels shown now
+        return minimumSizeHint().width();
+    };
+    const int withClock = widthNeeded();
+    for (QLabel* panel : clock_panels_)
+        panel->hide();
+    const int clockWidth = withClock - widthNeeded();
     runBar_->show();
     stop_->show();
+    const bool roomy = widthNeeded() + clockWidth <= width();
+    for (QLabel* panel : clock_panels_)
+        panel->setVisible(roomy);
 }
 
 void StatusPanels::SetRunStep(int step) {
@@ -145,6 +158,8 @@ void StatusPanels::SetRunStep(int step) {
 void StatusPanels::EndRun() {
     runBar_->hide();
     stop_->hide();
+    for (QLabel* panel : clock_panels_)
+        panel->show();
 }
 
 ElidedPanel* StatusPanels::TextPanel(StatusPanel panel) const {

@@ -41,6 +41,8 @@ public:
 
     // A run's progress bar and its Stop button, beside the count panel and only while a run goes
     // on: ShowRun with the run's number of steps, SetRunStep for each step done, EndRun hides both.
+    // Where the bar lacks the room for them beside the other panels, the date and time hide
+    // until EndRun.
     void ShowRun(int steps);
     void SetRunStep(int step);
     void EndRun();

@@ -64,7 +64,8 @@ frmTu_K::frmTu_K(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
     run_ = std::make_unique<RunController>(dialogs_, *status_, *File1(),
                                            [this] { ShowCommandState(); });
     connect(status_, &StatusPanels::StopClicked, this, [this] { run_->Stop(); });
-    placement_ = std::make_unique<PlacementKeeper>(*this, scale_.Dpi());
+    placement_ = std::make_unique<PlacementKeeper>(
+        *this, scale_.Dpi(), [this](const QSize& room) { client_->FitWindowInto(room); });
     InstallMenuKeys();
     // Sets the window's minimum size from the client area's, the menu, toolbar and status bar.
     layout()->activate();

@@ -50,9 +50,7 @@ QRect BoundsOfPlacement(const WindowPlacement& place, double dpi) {
                  TwipsToPixels(place.DefW, dpi), TwipsToPixels(place.DefH, dpi));
 }
 
-QRect FitOnScreens(const QRect& outer, const QList<QRect>& available, const QSize& minimum) {
-    if (available.isEmpty())
-        return outer;
+QRect ScreenAreaOf(const QRect& outer, const QList<QRect>& available) {
     // A window of no size still counts by its corner.
     const QRect probe(outer.topLeft(), outer.size().expandedTo(QSize(1, 1)));
     QRect area = available.first();
@@ -65,6 +63,13 @@ QRect FitOnScreens(const QRect& outer, const QList<QRect>& available, const QSiz
             area = screen;
         }
     }
+    return area;
+}
+
+QRect FitOnScreens(const QRect& outer, const QList<QRect>& available, const QSize& minimum) {
+    if (available.isEmpty())
+        return outer;
+    const QRect area = ScreenAreaOf(outer, available);
     const QSize size = outer.size().boundedTo(area.size()).expandedTo(minimum);
     const int left =
         std::max(area.left(), std::min(outer.left(), area.left() + area.width() - size.width()));

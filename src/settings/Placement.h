@@ -30,11 +30,16 @@ WindowPlacement PlacementAtClose(const WindowPlacement& stored, const std::optio
 // The outer bounds (pixels) a stored placement asks for.
 QRect BoundsOfPlacement(const WindowPlacement& place, double dpi);
 
+// The available area that a window with these outer bounds opens on: of those given (at least
+// one, the primary screen's first), the one it covers most, or the primary one when it covers
+// none.
+QRect ScreenAreaOf(const QRect& outer, const QList<QRect>& available);
+
 // Where a window that asks for these outer bounds opens, so that all of it lies on one
 // screen's available area (every rectangle in the same pixels, the primary screen first):
-// the screen it covers most, or the primary one when it covers none; its size cut to that
-// area but never below minimum; then its position moved just as far as needed. A window
-// larger than the area even at its minimum size keeps the area's top-left corner.
+// on ScreenAreaOf, its size cut to that area but never below minimum; then its position moved
+// just as far as needed. A window larger than the area even at its minimum size keeps the
+// area's top-left corner.
 QRect FitOnScreens(const QRect& outer, const QList<QRect>& available, const QSize& minimum);
 
 } // namespace tuk

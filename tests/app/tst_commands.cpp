@@ -116,8 +116,7 @@ private Q_SLOTS:
         w_->MenuEntry("mnuHtmlMake")->trigger();
         QCOMPARE(dialogs_.asked,
                  QStringList{QString("Make HTML's in %1 for 5 Image(s) in %1?").arg(folder)});
-        QVERIFY(Count().startsWith("Image: 5 / 5 -- "));
-        QVERIFY(Count().endsWith(" -- OK"));
+        QVERIFY(Count().startsWith("Image: 5 / 5 -- ") && Count().endsWith(" -- OK"));
         QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
         QCOMPARE(w_->File1()->currentRow(), 4);
         QVERIFY(!Program().lMaking);

@@ -1,7 +1,5 @@
 // The style panel of the real window: each control reaches its setting and the preview.
 #include "AppTestSupport.h"
-#include "app/StatusPanels.h"
-#include "style/widgets/ColorEditor.h"
 #include "style/widgets/TextOptions.h"
 
 using namespace tuk;

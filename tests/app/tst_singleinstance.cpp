@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "app/start/HandOver.h"
 
+#include <QLocalSocket>
 #include <csignal>
 #include <optional>
 #include <sys/socket.h>
@@ -17,7 +18,8 @@ using namespace tuktest;
 class TestSingleInstance : public QObject {
     Q_OBJECT
 
-    // Starts a real tu_k and waits until it holds the lock.
+    // Starts a real tu_k and waits until it holds the lock and listens for later starts (a
+    // socket file left by a killed copy refuses connections).
     bool StartTuK(QProcess& process, const QStringList& arguments = {}) {
         process.setProgram(QStringLiteral(TUK_EXECUTABLE));
         process.setArguments(arguments);
@@ -25,11 +27,15 @@ class TestSingleInstance : public QObject {
         process.start();
         qint64 pid = 0;
         QString host, app;
-        for (int i = 0; i < 200 && process.waitForStarted(10000); ++i) {
+        QLocalSocket probe;
+        for (QDeadlineTimer deadline(30000);
+             process.waitForStarted(10000) && !deadline.hasExpired(); QTest::qWait(50)) {
             if (QLockFile(SingleInstance::DefaultLockPath()).getLockInfo(&pid, &host, &app) &&
-                pid == process.processId())
-                return true;
-            QTest::qWait(50);
+                pid == process.processId()) {
+                probe.connectToServer(HandOverSocketPath(SingleInstance::DefaultLockPath()));
+                if (probe.waitForConnected(1000))
+                    return true;
+            }
         }
         return false;
     }
@@ -170,10 +176,8 @@ private Q_SLOTS:
             waitpid(dead, nullptr, 0);
             WriteFile(lock, QByteArray::number(dead) + "\ntu_k\n" +
                                 QSysInfo::machineHostName().toUtf8() + "\n");
-        }
-        if (kind == "stale")
             QVERIFY(disk->MakeReadOnly());
-        else if (kind == "full")
+        } else if (kind == "full")
             WriteFile(folder + "/filler", QByteArray(64 * 1024, 'x')); // all that fits
         else if (kind == "blocker")
             QVERIFY(WriteFile(folder, "x"));

@@ -2,8 +2,6 @@
 #include "AppTestSupport.h"
 #include "style/widgets/TextOptions.h"
 
-#include <unistd.h>
-
 using namespace tuk;
 using namespace tuktest;
 
@@ -44,7 +42,6 @@ private Q_SLOTS:
     void loadFailures() {
         QFETCH(QString, ini);
         QFETCH(QString, message);
-        QFETCH(QString, face);
         QFETCH(QString, picked);
         WriteStore("[Window]\nDefL=150\nDefT=300\nDefW=9000\nDefH=7500\n[Colors]\nBackR=1\n"
                    "[Text]\nsFontFace=Times\n[Others]\nlLinx=False\nTargetFolder=/some/folder/\n" +
@@ -54,7 +51,7 @@ private Q_SLOTS:
         QVERIFY2(dialogs_.told[0].endsWith(message), qPrintable(dialogs_.told[0]));
         QCOMPARE(w_->frameGeometry(), QRect(10, 20, 600, 500)); // read before the failure
         QVERIFY(Page().BackR == 1 && Page().nFontSize == 2 && Page().lLinx);
-        QCOMPARE(Page().sFontFace, face);
+        QTEST(Page().sFontFace, "face");
         QCOMPARE(ControlMismatches(*w_), QString());
         QCOMPARE(Page().TargetFolder, DefaultTarget());
         if (!picked.isEmpty()) {
@@ -152,20 +149,68 @@ private Q_SLOTS:
     }
     void placementOnScreen() {
         QFETCH(QByteArray, stored);
-        QFETCH(bool, maximised);
         QFETCH(QByteArray, atClose);
         WriteStore("[Window]\n" + stored + '\n');
         const QByteArray before = ReadFile(StorePath());
         Open();
         QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
         QVERIFY(w_->screen()->availableGeometry().contains(w_->frameGeometry()));
-        QCOMPARE(w_->isMaximized(), maximised);
+        QTEST(w_->isMaximized(), "maximised");
         QCOMPARE(ReadFile(StorePath()), before);
         Close();
         QVERIFY(dialogs_.told.isEmpty());
         QVERIFY2(ReadFile(StorePath()).contains("[Window]\n" + atClose + '\n'),
                  ReadFile(StorePath()));
         QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
+    }
+
+    // At any scale the window lies whole on its screen, with the status bar and a run's bar
+    // and Stop inside it (the clock may give way); the style panel scrolls (v, h) only where the
+    // screen is too small. Moved to a smaller screen, it may get as small as that one.
+    void fitsTheScreen_data() {
+        Columns<QString, QString, QString>("scale", "screens", "bars");
+        Row("scale 1, 1024 x 768", "1", R"({"screens":[{"width":1024,"height":768}]})", "");
+        Row("scale 2, 1366 x 768", "2", R"({"screens":[{"width":1366,"height":768}]})", "");
+        Row("scale 3, 1600 x 1000", "3", R"({"screens":[{"width":1600,"height":1000}]})", "v");
+        Row("scale 3, 1280 x 720, no frame", "3",
+            R"({"windowFrameMargins":false,"screens":[{"width":1280,"height":720}]})", "vh");
+        Row("scale 2, 1600 x 480 and 960 x 480", "2",
+            R"({"screens":[{"width":1600},{"name":"B","x":1600,"width":960}]})", "v");
+    }
+    void fitsTheScreen() {
+        QFETCH(QString, scale);
+        QFETCH(QString, screens);
+        if (!qEnvironmentVariable("QT_QPA_PLATFORM").contains("configfile")) { // a process each
+            const QString config = IsolatedHome().path() + "/screens.json";
+            WriteFile(config, screens.toUtf8());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_SCALE_FACTOR", scale);
+            env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+            QProcess child;
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {"fitsTheScreen:" + QString(QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(60000) && child.exitCode() == 0);
+            return;
+        }
+        Open();
+        for (const QScreen* other : QGuiApplication::screens().mid(1)) { // the smallest it may be
+            w_->move(other->availableGeometry().topLeft());
+            w_->resize(1, 1);
+        }
+        auto* status = Get<StatusPanels>("Status");
+        status->ShowRun(5);
+        QTRY_VERIFY(Get("RunStop")->isVisible() && w_->rect().contains(status->geometry()) &&
+                    status->rect().contains(Get("RunStop")->geometry()) &&
+                    status->rect().contains(Get("RunProgress")->geometry()));
+        QVERIFY(w_->screen()->availableGeometry().contains(w_->frameGeometry()));
+        const auto* panel = Get<QScrollArea>("StylePanelView");
+        QTEST(QString(panel->verticalScrollBar()->isVisible() ? "v" : "") +
+                  (panel->horizontalScrollBar()->isVisible() ? "h" : ""),
+              "bars");
+        status->EndRun(); // the clock is back
+        QVERIFY(Get("StatusPanel3")->isVisible() && Get("StatusPanel4")->isVisible());
     }
 
     // Save, close, start again: what was saved comes back, with the placement and target.

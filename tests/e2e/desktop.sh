@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real window under Xvfb and openbox as a user would: mouse and keys, keyboard alone,
 # SIGTERM during a run, starts with a message, placement at two scales, a long run stopped with
-# Escape, the Html menu's options, albums of a tree; checks pages and the store; screenshots in
-# BUILD/e2e-shots.
+# Escape on a small screen at scale 3, the Html menu's options, albums of a tree; checks pages
+# and the store; screenshots in BUILD/e2e-shots.
 # Usage: desktop.sh BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +16,12 @@ shot() { mkdir -p "$build/e2e-shots" && import -window root "$build/e2e-shots/$1
 pages_in() { [ "$(find "$1" -name '*.html' | wc -l)" -eq "$2" ]; }
 pages_whole() { for p in "$1"/*.html; do tail -c 9 "$p" | cmp -s - <(printf '</html>\r\n') || fail "half-written $p"; done; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
+on_screen() { # on_screen WIDTH HEIGHT: the window's outer bounds x y w h lie on the screen
+    read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | cut -d' ' -f3-)
+    read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute|Width|Height/ { print $NF }' | xargs)
+    read -r x y w h <<<"$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$1" ] && [ $((y + h)) -le "$2" ]
+}
 
 # Sample pictures in MY PICS, a window large enough for the image list, a recording browser.
 home=$scratch/home
@@ -30,14 +36,16 @@ printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$scratch" >"$scratch/bin/xdg-open
 chmod +x "$scratch/bin/xdg-open"
 
 # Xvfb writes its display number once it accepts clients; keys need the window manager running.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-pids+=($!)
-wait_until 100 test -s "$scratch/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$scratch/display")
-openbox >/dev/null 2>&1 &
-pids+=($!)
 wm_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 100 wm_runs || fail "openbox did not start"
+start_screen() { # start_screen WIDTHxHEIGHT: a screen of that size with openbox, as DISPLAY
+    rm -f "$scratch/display"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 & pids+=($!)
+    wait_until 100 test -s "$scratch/display" || fail "Xvfb did not start at $1"
+    export DISPLAY=:$(cat "$scratch/display")
+    openbox >/dev/null 2>&1 & pids+=($!)
+    wait_until 100 wm_runs || fail "openbox did not start at $1"
+}
+start_screen 1280x1024
 
 # The largest visible window of the program (its message boxes are smaller), if any.
 main_window() {
@@ -129,19 +137,15 @@ echo "desktop test: swatch, bars, target folder, pages and view, all by keyboard
 
 # tu_k FOLDER opens on it; a second start hands OTHER (an address, as file managers pass it)
 # over to that window and ends; the first window has OTHER chosen and keeps it at its close.
-shots=$build/desktop-shots && mkdir -p "$shots"
-args=("$pics")
-start_window
-args=()
-import -window root "$shots/1-started-on-folder.png"
-(tu_k "file://$home/Desktop/NEW%20FOLDER") &
-second=$!
+args=("$pics") && start_window && args=()
+shot started-on-folder
+(tu_k "file://$home/Desktop/NEW%20FOLDER") & second=$!
 wait_until 200 eval '! kill -0 $second 2>/dev/null' && wait "$second" || fail "the second start did not hand its folder over"
 sleep 1
-import -window root "$shots/2-other-handed-over.png"
+shot other-handed-over
 close_from_menu
 grep -qx "sLastFolder=$home/Desktop/NEW FOLDER/" "$store" || fail "OTHER not chosen: $(grep Folder "$store")"
-echo "desktop test: started on a folder, a second start handed another one over (see $shots)"
+echo "desktop test: started on a folder, a second start handed another one over"
 
 # SIGTERM while pages are made: the run stops after a whole page, the process ends, nothing saved.
 big="$home/Desktop/BIG"
@@ -178,11 +182,7 @@ maxed() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_HORZ; }
 for scale in 2 1; do
     printf '[Window]\nDefL=3000\nDefT=1500\nDefW=15000\nDefH=12000\n' >"$store"
     start_window
-    read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -d , | cut -d' ' -f3-)
-    read -r x y w h < <(xwininfo -id "$window" | awk '/Absolute|Width|Height/ { print $NF }' | xargs)
-    read -r x y w h <<<"$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
-    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1280 ] && [ $((y + h)) -le 1024 ] &&
-        { [ "$scale" = 2 ] || [ "$x $y $w $h" = "200 100 1000 800" ]; } ||
+    on_screen 1280 1024 && { [ "$scale" = 2 ] || [ "$x $y $w $h" = "200 100 1000 800" ]; } ||
         fail "at scale $scale the window is at $x $y $w $h"
     shot "placement-$scale"
     xdotool mousemove $((x + w / 2)) $((y + 8)) click --repeat 2 1
@@ -197,15 +197,18 @@ for scale in 2 1; do
 done
 echo "desktop test: placement on the screen and maximised, at scale 2 and 1"
 
-# The keyboard alone: a long run with the index page (BIG), stopped with Escape while thumbnails
-# are made; every page is whole, and the index the pages link to names only thumbnails that exist.
-start_window
-xdotool type --delay 80 "big"
-sleep 1
+# The keyboard alone at scale 3 on a screen too small for the designed size: the window fits, the
+# wheel scrolls its style panel, a long run with the index page (BIG) shows its bar and Stop; once
+# Escape stops it, every page is whole and the index names only thumbnails that exist.
+start_screen 1600x1000
+sed -i 's/^lMaxed=True/lMaxed=False/' "$store"
+args=("$big") && scale=3 start_window && args=() # scale 3 for this start only
+on_screen 1600 1000 || fail "at scale 3 on 1600 x 1000 the window is at $x $y $w $h"
 keys alt+h i
 make_pages
 thumbs_over() { [ "$(find "$big/thumbs" -type f 2>/dev/null | wc -l)" -gt "$1" ]; }
 wait_until 300 thumbs_over 20 || fail "no thumbnails were made"
+xdotool mousemove --window "$window" 150 600 click --repeat 5 --delay 100 5 sleep 0.5
 shot long-run
 xdotool key Escape sleep 1
 ! thumbs_over 15999 || fail "Escape did not stop the run"
@@ -216,7 +219,7 @@ pages_whole "$big"
 for thumb in $(grep -o 'thumbs/[^" ,]*' "$big/index.html" | sort -u); do
     [ -f "$big/$thumb" ] || fail "index.html names the missing thumbnail $thumb"
 done
-echo "desktop test: Escape stopped a long run; its pages are whole, its index names no gap"
+echo "desktop test: scale 3 fits; Escape stopped a long run; its pages are whole, its index no gap"
 
 # The Html menu's options by their access keys (the menu shown open), kept by Ctrl+S.
 start_window
