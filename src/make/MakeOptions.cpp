@@ -14,6 +14,43 @@ QCommandLineOption Valued(const QStringList& names, const QString& help, const c
     return {names, help, QLatin1String(value)};
 }
 
+// A page option that an option turns on and its "no-" twin turns off, whatever the saved choice.
+struct Choice {
+    const char* name;
+    const char* shortName; // or empty
+    bool PageSettings::*field;
+    const char* onHelp;
+    const char* offHelp;
+};
+
+constexpr Choice kChoices[] = {
+    {"recursive", "r", &PageSettings::lSubfolders,
+     "Make the pages of every folder below FOLDER too, whatever the saved choice.",
+     "Make the pages of FOLDER alone, whatever the saved choice."},
+    {"index", "", &PageSettings::lIndex,
+     "Make the index page with thumbnails, whatever the saved choice.",
+     "Make no index page, whatever the saved choice."},
+    {"web-ready", "", &PageSettings::lWebReady,
+     "Make web-ready pages (screen-sized copies of the photos, pages that fit a phone), "
+     "whatever the saved choice.",
+     "Make plain pages, not web-ready ones, whatever the saved choice."},
+    {"originals", "", &PageSettings::lOriginals,
+     "Put the original photos into a site too, linked from their pictures, whatever the saved "
+     "choice.",
+     "Leave the originals out of a site, whatever the saved choice."},
+};
+
+void AddChoices(QCommandLineParser& parser) {
+    for (const Choice& choice : kChoices) {
+        QStringList names{QLatin1String(choice.name)};
+        if (*choice.shortName)
+            names.prepend(QLatin1String(choice.shortName));
+        parser.addOption({names, QLatin1String(choice.onHelp)});
+        parser.addOption(
+            {QStringLiteral("no-") + QLatin1String(choice.name), QLatin1String(choice.offHelp)});
+    }
+}
+
 // The options and their help texts; each is asked for by its long name.
 void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
@@ -24,16 +61,6 @@ void AddOptions(QCommandLineParser& parser) {
         "a folder you can copy or upload as it is."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QString thumbs =
-        QStringLiteral("Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
-            .arg(kMinThumbSize)
-            .arg(kMaxThumbSize)
-            .arg(kDefaultThumbSize);
-    const QString web = QStringLiteral("Longest edge of a web-ready page's picture in pixels, "
-                                       "%1 to %2 (default: the saved size, else %3).")
-                            .arg(kMinWebSize)
-                            .arg(kMaxWebSize)
-                            .arg(kDefaultWebSize);
     parser.addOptions({
         Valued({QStringLiteral("t"), QStringLiteral("target")},
                QStringLiteral("Target folder for this run, instead of the saved one."), "DIR"),
@@ -44,43 +71,39 @@ void AddOptions(QCommandLineParser& parser) {
                "DIR"),
         Flag({QStringLiteral("no-into")},
              "Put the pages where they go without a site, whatever the saved choice."),
-        Flag({QStringLiteral("originals")},
-             "Put the original photos into the site too, linked from their pictures, whatever "
-             "the saved choice."),
-        Flag({QStringLiteral("no-originals")},
-             "Leave the originals out of the site, whatever the saved choice."),
         Flag({QStringLiteral("y"), QStringLiteral("yes")}, "Make the pages without asking."),
         Flag({QStringLiteral("q"), QStringLiteral("quiet")},
              "Show neither the progress, the final status nor notes."),
-        Flag({QStringLiteral("r"), QStringLiteral("recursive")},
-             "Make the pages of every folder below FOLDER too, whatever the saved choice."),
-        Flag({QStringLiteral("no-recursive")},
-             "Make the pages of FOLDER alone, whatever the saved choice."),
-        Flag({QStringLiteral("index")},
-             "Make the index page with thumbnails, whatever the saved choice."),
-        Flag({QStringLiteral("no-index")}, "Make no index page, whatever the saved choice."),
-        Valued({QStringLiteral("thumb-size")}, thumbs, "N"),
-        Flag({QStringLiteral("web-ready")},
-             "Make web-ready pages (screen-sized copies of the photos, pages that fit a "
-             "phone), whatever the saved choice."),
-        Flag({QStringLiteral("no-web-ready")},
-             "Make plain pages, not web-ready ones, whatever the saved choice."),
-        Valued({QStringLiteral("web-size")}, web, "N"),
+        Valued({QStringLiteral("thumb-size")},
+               QStringLiteral("Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
+                   .arg(kMinThumbSize)
+                   .arg(kMaxThumbSize)
+                   .arg(kDefaultThumbSize),
+               "N"),
+        Valued({QStringLiteral("web-size")},
+               QStringLiteral("Longest edge of a web-ready page's picture in pixels, %1 to %2 "
+                              "(default: the saved size, else %3).")
+                   .arg(kMinWebSize)
+                   .arg(kMaxWebSize)
+                   .arg(kDefaultWebSize),
+               "N"),
     });
+    AddChoices(parser);
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder whose images get pages."));
 }
 
-// An option that turns a saved choice on and its "no-" twin: unset when neither is given.
-bool ReadChoice(const QCommandLineParser& parser, const QString& on, std::optional<bool>& choice,
-                QString& error) {
-    const QString off = QStringLiteral("no-") + on;
-    if (parser.isSet(on) && parser.isSet(off)) {
-        error = QStringLiteral("give either --%1 or --%2, not both").arg(on, off);
-        return false;
+// Each choice given, on or off; refused when both are.
+bool ReadChoices(const QCommandLineParser& parser, MakeOptions& options, QString& error) {
+    for (const Choice& choice : kChoices) {
+        const QString on = QLatin1String(choice.name), off = QStringLiteral("no-") + on;
+        if (parser.isSet(on) && parser.isSet(off)) {
+            error = QStringLiteral("give either --%1 or --%2, not both").arg(on, off);
+            return false;
+        }
+        if (parser.isSet(on) || parser.isSet(off))
+            options.choices.emplace_back(choice.field, parser.isSet(on));
     }
-    if (parser.isSet(on) || parser.isSet(off))
-        choice = parser.isSet(on);
     return true;
 }
 
@@ -145,11 +168,7 @@ QString ParseMakeOptions(const QStringList& arguments, MakeOptions& options) {
     options.quiet = parser.isSet(QStringLiteral("quiet"));
     QString error;
     int webSize = 0;
-    if (!ReadTarget(parser, options, error) ||
-        !ReadChoice(parser, QStringLiteral("index"), options.index, error) ||
-        !ReadChoice(parser, QStringLiteral("recursive"), options.subfolders, error) ||
-        !ReadChoice(parser, QStringLiteral("web-ready"), options.webReady, error) ||
-        !ReadChoice(parser, QStringLiteral("originals"), options.originals, error) ||
+    if (!ReadTarget(parser, options, error) || !ReadChoices(parser, options, error) ||
         !ReadSize(parser, QStringLiteral("thumb-size"), kMinThumbSize, kMaxThumbSize,
                   options.thumbSize, error) ||
         !ReadSize(parser, QStringLiteral("web-size"), kMinWebSize, kMaxWebSize, webSize, error))
@@ -160,12 +179,10 @@ QString ParseMakeOptions(const QStringList& arguments, MakeOptions& options) {
 }
 
 void ApplyMakeOptions(const MakeOptions& options, PageSettings& settings) {
-    settings.lIndex = options.index.value_or(settings.lIndex);
-    settings.lSubfolders = options.subfolders.value_or(settings.lSubfolders);
-    settings.lWebReady = options.webReady.value_or(settings.lWebReady);
+    for (const auto& [field, on] : options.choices)
+        settings.*field = on;
     if (options.webSize)
         settings.nWebSize = static_cast<quint16>(*options.webSize);
-    settings.lOriginals = options.originals.value_or(settings.lOriginals);
     if (options.into || options.noInto)
         settings.lIntoTarget = options.into;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tuk {
 
@@ -17,7 +19,8 @@ struct MakeOptions {
     bool noInto = false; // --no-into: pages go where they would without the saved choice
     bool yes = false;
     bool quiet = false;
-    std::optional<bool> index, subfolders, webReady, originals;
+    // The page options the command line turns on or off, over the saved ones.
+    std::vector<std::pair<bool PageSettings::*, bool>> choices;
     std::optional<int> webSize;
     int thumbSize = kDefaultThumbSize;
 };
