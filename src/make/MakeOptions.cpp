@@ -38,6 +38,15 @@ constexpr Choice kChoices[] = {
      "Put the original photos into a site too, linked from their pictures, whatever the saved "
      "choice.",
      "Leave the originals out of a site, whatever the saved choice."},
+    {"capture-dates", "", &PageSettings::lCaptureDates,
+     "Show when each photo was taken and order the pages by it, whatever the saved choice.",
+     "Show the files' dates and order the pages by name, whatever the saved choice."},
+    {"captions", "", &PageSettings::lCaptions,
+     "Show the caption written into each photo, whatever the saved choice.",
+     "Show no captions, whatever the saved choice."},
+    {"camera", "", &PageSettings::lCamera,
+     "Show the camera, lens and exposure of each photo, whatever the saved choice.",
+     "Show no camera facts, whatever the saved choice."},
 };
 
 void AddChoices(QCommandLineParser& parser) {

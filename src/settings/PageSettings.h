@@ -35,6 +35,9 @@ struct PageSettings {
     bool lIntoTarget = false;
     bool lWebReady = false;
     bool lOriginals = false; // a site holds the originals and links them
+    bool lCaptureDates = false; // pages show and go in the order of when photos were taken
+    bool lCaptions = false;     // a caption line from the photo's own description
+    bool lCamera = false;       // a line of camera facts
     quint16 nWebSize = 0;    // longest edge of a web-ready page's picture
     QString TargetFolder;
 
