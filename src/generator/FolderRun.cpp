@@ -80,7 +80,8 @@ QString FolderRun::RefusedNames() const {
         names << name;
     const int folder =
         outFolder_.fd() >= 0 ? dup(outFolder_.fd()) : OpenNearestFolder(output_.sOutFolder.bytes);
-    const RefusedName refused = FindRefusedName(folder, names);
+    const RefusedName refused = state_.run.tryName ? FindRefusedName(names, state_.run.tryName)
+                                                   : FindRefusedName(folder, names);
     if (folder >= 0)
         close(folder);
     if (!refused.Found())

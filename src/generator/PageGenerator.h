@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace tuk {
 
@@ -87,6 +88,9 @@ struct PageRun {
     // Makes the index page's thumbnails; without one the index has no pictures.
     PictureMaker* pictures = nullptr;
     UnnamedFiles unnamedFiles = UnnamedFiles::WhereOffered; // how new pages are written
+    // How a name is tried on the output's file system before the first page (see NameProbe);
+    // empty: by creating it there.
+    std::function<int(const QByteArray& name)> tryName;
 };
 
 enum class RunEnd {

@@ -93,6 +93,10 @@ private Q_SLOTS:
         row("twins", image + QString(246, 'x') + tooLong.arg(257).arg("page"), "Image: 1 / 5 -- ");
         row("thumbnail", image + QString(245, 'x') + tooLong.arg(256).arg("thumbnail"),
             "Image: 1 / 4 -- ");
+        row("refused", image + "b:c.jpg\": the file system of %1 does not take : in a file name. "
+                               "Rename the image, or choose another target folder. No page was "
+                               "written.",
+            "Image: 1 / 4 -- ");
     }
     void failedRun() {
         QFETCH(QString, fault);
@@ -122,6 +126,10 @@ private Q_SLOTS:
             run.images = FixedDiskRun(folder).images;
             run.settings.lIndex = fault == "thumbnail"; // its twin's name is the longest
             run.pictures = &maker;
+        } else if (fault == "refused") { // as FAT refuses ":" in names
+            QVERIFY(MakeImages(folder, {"b:c.jpg"}));
+            run.images = FixedDiskRun(folder).images;
+            run.tryName = [](const QByteArray& name) { return name.contains(':') ? EINVAL : 0; };
         } else if (fault == "vanished") {
             QVERIFY(QFile::remove(folder + "b.jpg"));
         } else if (fault == "folder") {
