@@ -154,7 +154,7 @@ inline QStringList BrokenPages(const QString& root, bool confined = false) {
                     target.startsWith('/') ? target : QFileInfo(page).path() + '/' + target;
                 if (target.contains(QStringLiteral("://")))
                     continue;
-                if (!QFileInfo::exists(path) ||
+                if (target.isEmpty() || !QFileInfo::exists(path) ||
                     (confined && !QFileInfo(path).canonicalFilePath().startsWith(inside)))
                     broken << page + QStringLiteral(": ") + target;
             }

@@ -87,6 +87,8 @@ private Q_SLOTS:
         const QStringList photos = Below(top);
         QCOMPARE(run(top, dir.path() + "/Site/").end, RunEnd::Finished);
         QCOMPARE(Below(top), photos);
+        const PageRunResult same = run(top, dir.path() + "/Site/"); // nothing changed
+        QVERIFY2(same.pagesWritten == 0 && same.removed == 0, qPrintable(same.statusText));
         QVERIFY(QDir().rename(dir.path() + "/Site", dir.path() + "/Moved")); // a site moves whole
         QCOMPARE(BrokenPages(dir.path() + "/Moved/", true), QStringList());
         QVERIFY(QDir().rename(dir.path() + "/Moved", dir.path() + "/Site"));
