@@ -256,6 +256,7 @@ const OutputChoice& PreparedRun::Output() const {
 
 PageRunResult PreparedRun::Make(PageRunListener& events) {
     RunState& s = *state_;
+    s.clock.start(); // the time the run takes, not the time its question waited
     if (refused_ == RunEnd::NoImages) {
         s.Enter(RunPhase::Reported);
         s.result.end = RunEnd::NoImages;

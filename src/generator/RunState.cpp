@@ -48,7 +48,6 @@ RunState::RunState(PageRun input)
       output(ChooseOutputFolder(tree.albums.front().folder, run.driveType,
                                 run.settings.TargetFolder, run.settings.lIntoTarget)),
       pictures(run), composer(run.settings, run.body), dates(run.locale) {
-    clock.start();
     result.lRemote = output.lRemote;
     result.sOutFolder = output.sOutFolder.text;
     total = int(qMin<qint64>(tree.TotalImages(), INT_MAX));

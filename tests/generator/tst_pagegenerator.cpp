@@ -1,5 +1,6 @@
 #include "RunFixture.h"
 #include "generator/MadePages.h"
+#include "generator/PreparedRun.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +93,12 @@ private Q_SLOTS:
         QVERIFY(MakeFolder(empty));
         QCOMPARE(PageGenerator(FixedDiskRun(empty)).end, RunEnd::NoImages);
         QVERIFY(FolderEntries(empty).isEmpty());
+
+        // The time shown is the run's own, not the time its question waited for an answer.
+        PreparedRun asked = PreparedRun::Prepare(FixedDiskRun(folder));
+        QTest::qSleep(1000);
+        PageRunListener quiet;
+        QVERIFY(asked.Make(quiet).elapsedSeconds < 1.0);
     }
 
     // IMG.jpg and img.JPG lower-case to one page name: the later one is numbered, links follow.
