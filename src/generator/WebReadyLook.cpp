@@ -12,23 +12,22 @@ constexpr char kSharedStyle[] =
     "body{overflow-wrap:break-word}img{max-width:100%;height:auto}"
     "nav a{display:inline-flex;align-items:center;justify-content:center;box-sizing:border-box;"
     "min-width:44px;min-height:44px;margin:2px 0;padding:0 .8em;border:1px solid;"
-    "border-radius:.4em;background:rgba(255,255,255,.3);text-decoration:none}";
+    "border-radius:.4em;background:rgba(255,255,255,.15);text-decoration:none}";
 
 // Keys and swipes follow the head links. Nothing happens while a key goes to a text field or
 // comes with a modifier (Alt+Left is the browser's Back), nor for a swipe of two fingers, a
 // mostly vertical one or one on a zoomed-in page, which only pans.
 constexpr char kScript[] =
-    "<script>(function(d){function go(r){var l=d.querySelector('link[rel='+r+']');"
-    "if(l&&l.href!=location.href)location=l.href}"
-    "d.addEventListener('keydown',function(e){var t=e.target;"
-    "if(e.altKey||e.ctrlKey||e.metaKey||e.shiftKey||t.isContentEditable||"
-    "/^(INPUT|TEXTAREA|SELECT)$/.test(t.tagName))return;"
-    "var r={ArrowLeft:'prev',ArrowRight:'next',Escape:'up'}[e.key];if(r)go(r)});"
-    "var x,y;d.addEventListener('touchstart',function(e){var t=e.touches[0];"
+    "<script>{let x,y,go=r=>{let l=document.querySelector('link[rel='+r+']');"
+    "if(l&&l.href!=location.href)location=l.href};"
+    "addEventListener('keydown',e=>{let t=e.target,r={ArrowLeft:'prev',ArrowRight:'next',"
+    "Escape:'up'}[e.key];if(r&&!(e.altKey||e.ctrlKey||e.metaKey||e.shiftKey||"
+    "t.isContentEditable||/^(INPUT|TEXTAREA|SELECT)$/.test(t.tagName)))go(r)});"
+    "addEventListener('touchstart',e=>{let t=e.touches[0];"
     "x=e.touches.length>1?NaN:t.clientX;y=t.clientY});"
-    "d.addEventListener('touchend',function(e){var t=e.changedTouches[0],dx=t.clientX-x,"
-    "v=window.visualViewport;if(Math.abs(dx)>50&&Math.abs(dx)>2*Math.abs(t.clientY-y)&&"
-    "!(v&&v.scale>1.01))go(dx<0?'next':'prev')})})(document)</script>";
+    "addEventListener('touchend',e=>{let t=e.changedTouches[0],dx=t.clientX-x;"
+    "if(Math.abs(dx)>50&&Math.abs(dx)>2*Math.abs(t.clientY-y)&&"
+    "!((window.visualViewport||{}).scale>1.01))go(dx<0?'next':'prev')})}</script>";
 
 // The height left for a page's picture: the window's, less what the lines above it take at
 // most (the button row, the name and facts, the rule under them) in the page's font. First of
