@@ -61,6 +61,7 @@ void AppendFontAndOpen(QByteArray& out, const PageSettings& settings);
 // The closing style tags, the rule and the credit line (shown or commented out) and the end
 // of the document, as every page ends.
 void AppendPageEnd(QByteArray& out, const PageSettings& settings);
+
 // Size in kilobytes as the pages show it: bytes / 1024, truncated, but never 0.
 qint64 PageKiloBytes(qint64 bytes);
 
