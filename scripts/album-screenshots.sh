@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes docs/albums.png (an album's index page with its sub-albums, as headless Chromium shows
-# it) and docs/web-ready-phone.png (a web-ready page at a phone's 390 x 844, device scale 2)
-# from a small tree of made-up photos. Usage: scripts/album-screenshots.sh [BUILD_DIR]
+# it) and docs/web-ready-phone.png (a web-ready page and the top album's index side by side at
+# a phone's 390 x 844, device scale 2) from a small tree of made-up photos. Usage: scripts/album-screenshots.sh [BUILD_DIR]
 # Needs ImageMagick's convert and chromium.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,4 +35,8 @@ shoot() { # OUT.png URL SIZE [SCALE]
     echo "wrote $1"
 }
 shoot "$repo/docs/albums.png" "file://$top/index.html" 800,700
-shoot "$repo/docs/web-ready-phone.png" "file://$top/Family/Garden/garden_jpg.html" 390,844 2
+shoot "$work/page.png" "file://$top/Family/Kids/market_jpg.html" 390,844 2
+shoot "$work/index.png" "file://$top/index.html" 390,844 2
+convert "$work/page.png" \( "$work/index.png" -background white -splice 24x0 \) +append \
+    -colors 256 "PNG8:$repo/docs/web-ready-phone.png"
+echo "wrote $repo/docs/web-ready-phone.png"

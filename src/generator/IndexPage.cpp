@@ -3,6 +3,7 @@
 #include "base/Append.h"
 #include "generator/PageComposer.h"
 #include "generator/PageEncoding.h"
+#include "generator/WebReadyLook.h"
 
 #include <span>
 #include <utility>
@@ -35,21 +36,18 @@ void AppendPicture(QByteArray& out, const IndexEntry& e) {
     AppendLiteral(out, "\" loading=\"lazy\">");
 }
 
-void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, int thumbSize) {
-    AppendLiteral(out, "<span style=\"display:inline-block;vertical-align:top;margin:6px;width:");
-    AppendDecimal(out, thumbSize);
-    AppendLiteral(out, "px\">\r\n<a href=\"");
-    out.append(e.pageLink);
-    AppendLiteral(out, "\">");
-    if (!e.thumb.isEmpty()) {
-        AppendPicture(out, e);
-        AppendLiteral(out, "</a><br>");
-        AppendPageName(out, e.image);
-    } else {
-        AppendPageName(out, e.image); // no picture: the name is the link
-        AppendLiteral(out, "</a>");
-    }
-    AppendLiteral(out, "\r\n");
+// The rules of a web-ready index beside those every page has: entries side by side, at least
+// two abreast even on a phone, and an album's cover on a stack of two more prints, with room
+// below for them.
+constexpr char kIndexStyle[] =
+    "h1{font-size:1.6em;margin:.3em 0}"
+    "span{display:inline-block;vertical-align:top;margin:6px;max-width:calc(50% - 20px)}"
+    ".album img{max-width:calc(100% - 8px);margin-bottom:8px;box-shadow:4px 4px 0 -1px #fff,"
+    "4px 4px 0 #888,8px 8px 0 -1px #fff,8px 8px 0 #888}";
+
+// The lines under an entry's name: an album's count of images and date range, or an image's
+// date and size when their flags are on.
+void AppendEntryFacts(QByteArray& out, const IndexEntry& e, const PageSettings& s) {
     if (e.albumImages > 0) {
         AppendLiteral(out, "<br>");
         AppendDecimal(out, e.albumImages);
@@ -57,6 +55,11 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
         if (e.albumImages > 1)
             out.append('s');
         AppendLiteral(out, "\r\n");
+        if (s.lWebReady && s.lFDate && !e.dateRange.isEmpty()) {
+            AppendLiteral(out, "<br>");
+            out.append(e.dateRange);
+            AppendLiteral(out, "\r\n");
+        }
     } else if (s.lFDate || s.lFSize) {
         AppendLiteral(out, "<br>");
         if (s.lFDate)
@@ -69,11 +72,39 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
         }
         AppendLiteral(out, "\r\n");
     }
+}
+
+// An entry's box: on a web-ready index its look is in the style, once for the page.
+void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, int thumbSize) {
+    if (!s.lWebReady) {
+        AppendLiteral(out, "<span style=\"display:inline-block;vertical-align:top;margin:6px;"
+                           "width:");
+        AppendDecimal(out, thumbSize);
+        AppendLiteral(out, "px\">");
+    } else if (e.albumImages > 0) {
+        AppendLiteral(out, "<span class=album>");
+    } else {
+        AppendLiteral(out, "<span>");
+    }
+    AppendLiteral(out, "\r\n<a href=\"");
+    out.append(e.pageLink);
+    AppendLiteral(out, "\">");
+    if (!e.thumb.isEmpty()) {
+        AppendPicture(out, e);
+        AppendLiteral(out, "</a><br>");
+        AppendPageName(out, e.image);
+    } else {
+        AppendPageName(out, e.image); // no picture: the name is the link
+        AppendLiteral(out, "</a>");
+    }
+    AppendLiteral(out, "\r\n");
+    AppendEntryFacts(out, e, s);
     AppendLiteral(out, "</span>\r\n");
 }
 
 // The lines that lead from one index page (1-based) to the others: first, prev, next, last.
-void AppendPageLinks(QByteArray& out, const QByteArray& prefix, int number, int count) {
+void AppendPageLinks(QByteArray& out, const QByteArray& prefix, int number, int count,
+                     bool webReady) {
     if (count == 1)
         return;
     const std::pair<int, const char*> links[] = {{1, "first"},
@@ -81,28 +112,56 @@ void AppendPageLinks(QByteArray& out, const QByteArray& prefix, int number, int 
                                                  {qMin(count, number + 1), "next"},
                                                  {count, "last"}};
     for (const auto& [target, label] : links)
-        AppendLinkLine(out, prefix + IndexPageName(target), label);
+        AppendLinkLine(out, prefix + IndexPageName(target), label, webReady);
+}
+
+// The head after the title: on a web-ready index the neighbouring index pages, the album above
+// and the look of the entries.
+void AppendIndexHead(QByteArray& out, const PageSettings& s, const IndexLayout& layout, int number,
+                     int count) {
+    if (!s.lWebReady) {
+        AppendHeadEnd(out, false);
+        return;
+    }
+    const QByteArray prev = number > 1 ? layout.linkPrefix + IndexPageName(number - 1) : "";
+    const QByteArray next = number < count ? layout.linkPrefix + IndexPageName(number + 1) : "";
+    QByteArray style(kIndexStyle);
+    AppendLiteral(style, "span{width:");
+    AppendDecimal(style, layout.thumbSize);
+    AppendLiteral(style, "px}");
+    AppendHeadEnd(out, true, {prev, next, layout.upLink}, style);
 }
 
 QByteArray ComposeIndexPage(const PageSettings& s, const QString& body, const IndexLayout& layout,
                             std::span<const IndexEntry> entries, int number, int count) {
+    const bool web = s.lWebReady;
     QByteArray page;
-    page.reserve(1024 + static_cast<qsizetype>(entries.size()) * 400);
+    page.reserve(2048 + static_cast<qsizetype>(entries.size()) * 400);
     AppendLiteral(page, "<html>\r\n");
     page.append(kIndexMarker);
     AppendLiteral(page, "\r\n<head><title>");
     AppendTitleName(page, layout.title);
     AppendLiteral(page, "</title>");
-    AppendHeadEnd(page, s);
+    AppendIndexHead(page, s, layout, number, count);
     AppendPageMarkup(page, body); // an index has no single image to lay under its text
     AppendLiteral(page, "\r\n");
     AppendFontAndOpen(page, s);
+    const bool topRow = !layout.upLink.isEmpty() || count > 1;
+    AppendButtonRowOpen(page, web && topRow);
     if (!layout.upLink.isEmpty())
-        AppendLinkLine(page, layout.upLink, "up");
-    AppendPageLinks(page, layout.linkPrefix, number, count);
+        AppendLinkLine(page, layout.upLink, "up", web);
+    AppendPageLinks(page, layout.linkPrefix, number, count, web);
+    AppendButtonRowClose(page, web && topRow);
+    if (web) {
+        AppendLiteral(page, "<h1>");
+        AppendPageName(page, layout.title);
+        AppendLiteral(page, "</h1>\r\n");
+    }
     for (const IndexEntry& entry : entries)
         AppendEntry(page, entry, s, layout.thumbSize);
-    AppendPageLinks(page, layout.linkPrefix, number, count);
+    AppendButtonRowOpen(page, web && count > 1);
+    AppendPageLinks(page, layout.linkPrefix, number, count, web);
+    AppendButtonRowClose(page, web && count > 1);
     AppendLiteral(page, "<hr>\r\n");
     AppendPageEnd(page, s);
     return page;

@@ -19,7 +19,7 @@ inline constexpr char kIndexFileName[] = "index.html";
 // Whether the first bytes of a file show it as an index page of the program's own.
 bool IsOwnIndexPage(QByteArrayView head);
 
-// One entry of an index page; links are ready link bytes (see AppendLink), the date is ready
+// One entry of an index page; links are ready link bytes (see AppendLink), the dates are ready
 // page text. An entry is an image, or, with albumImages > 0, a sub-album: then image holds the
 // folder's name, pageLink leads to its index page and the picture is its cover.
 struct IndexEntry {
@@ -31,6 +31,9 @@ struct IndexEntry {
     QByteArray date;
     qint64 kiloBytes = 1;
     int albumImages = 0; // a sub-album's images, its own and those below it
+    // A sub-album's first and last photo dates ("5/2/24 - 5/9/24"), shown on web-ready indexes
+    // with the date flag; empty when unknown.
+    QByteArray dateRange{};
 };
 
 // What the index pages of one folder share besides the page options.
@@ -52,7 +55,8 @@ QByteArray IndexPageName(int page);
 // line), one entry per image or album in the given order, each a thumbnail linking to its page
 // with the name (and the date and size when those flags are on, or an album's count of images)
 // under it. Every page starts with the "up" link when there is one; pages of a web-ready index
-// link each other at their top and bottom.
+// link each other at their top and bottom. A web-ready index shows the folder's name as its
+// heading, its links as buttons, and its albums as stacks of pictures with their date range.
 std::vector<QByteArray> ComposeIndexPages(const PageSettings& settings, const QString& body,
                                           const IndexLayout& layout,
                                           const std::vector<IndexEntry>& entries);

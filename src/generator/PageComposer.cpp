@@ -3,6 +3,7 @@
 #include "base/Append.h"
 #include "generator/Credit.h"
 #include "generator/PageEncoding.h"
+#include "generator/WebReadyLook.h"
 
 namespace tuk {
 
@@ -105,23 +106,6 @@ void AppendImageLine(QByteArray& page, const PageFacts& f, QByteArrayView shown,
 
 } // namespace
 
-void AppendHeadEnd(QByteArray& out, const PageSettings& s) {
-    if (s.lWebReady) // an index entry's span has a margin of 6 px on either side
-        AppendLiteral(out, "\r\n<meta name=\"viewport\" content=\"width=device-width, "
-                           "initial-scale=1\">\r\n<style>img{max-width:100%;height:auto}"
-                           "body{overflow-wrap:break-word}span{max-width:calc(100% - 12px)}"
-                           "</style>");
-    AppendLiteral(out, "</head>\r\n");
-}
-
-void AppendLinkLine(QByteArray& out, QByteArrayView link, const char* label) {
-    AppendLiteral(out, "[<a href=\"");
-    out.append(link);
-    AppendLiteral(out, "\">");
-    out.append(label);
-    AppendLiteral(out, "</a>]\r\n");
-}
-
 void AppendFontAndOpen(QByteArray& out, const PageSettings& s) {
     out.append("<font face=");
     AppendAttributeValue(out, s.sFontFace);
@@ -160,7 +144,6 @@ QByteArray FolderNameText(const QString& folderName) {
 PageComposer::PageComposer(const PageSettings& s, const QString& body)
     : lLinx_(s.lLinx), lFDate_(s.lFDate), lFSize_(s.lFSize), lFolder_(s.lFolder),
       lBackGround_(s.lBackGround), lWebReady_(s.lWebReady) {
-    AppendHeadEnd(headEnd_, s);
     AppendPageMarkup(body_, body);
     AppendLiteral(body_, kEol);
     AppendPageMarkup(bodyRest_, QStringView(body).mid(qMin<qsizetype>(6, body.size())));
@@ -196,13 +179,47 @@ void PageComposer::AppendFacts(QByteArray& page, const PageFacts& f) const {
     }
 }
 
+// The head after the title. A web-ready page names its neighbours where it has them (the first
+// page's "prev" and the last page's "next" lead to the page itself) and fits its picture.
+void PageComposer::AppendHead(QByteArray& page, const PageFacts& f, QByteArrayView shown) const {
+    if (!lWebReady_) {
+        AppendHeadEnd(page, false);
+        return;
+    }
+    HeadLinks links;
+    if (lLinx_) {
+        links.prev = f.position > 1 ? f.prevLink : QByteArrayView();
+        links.next = f.position < f.count ? f.nextLink : QByteArrayView();
+    }
+    links.up = f.indexLink;
+    QByteArray fit;
+    if (!lBackGround_ && !shown.isEmpty())
+        AppendPictureFit(fit, f.shownSize);
+    AppendHeadEnd(page, true, links, fit);
+}
+
+void PageComposer::AppendLinks(QByteArray& page, const PageFacts& f) const {
+    if (!lLinx_ && f.indexLink.isEmpty())
+        return;
+    AppendButtonRowOpen(page, lWebReady_);
+    if (lLinx_) {
+        AppendLinkLine(page, f.firstLink, "first", lWebReady_);
+        AppendLinkLine(page, f.prevLink, "prev", lWebReady_);
+        AppendLinkLine(page, f.nextLink, "next", lWebReady_);
+        AppendLinkLine(page, f.lastLink, "last", lWebReady_);
+    }
+    if (!f.indexLink.isEmpty())
+        AppendLinkLine(page, f.indexLink, "index", lWebReady_);
+    AppendButtonRowClose(page, lWebReady_);
+}
+
 void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     page.resize(0); // keeps the buffer for the next page
     page.append("<html>\r\n<head><title>");
     AppendTitleName(page, f.image);
     page.append("</title>");
-    page.append(headEnd_);
     const QByteArrayView shown = lWebReady_ && !f.shownRef.isEmpty() ? f.shownRef : f.imageRef;
+    AppendHead(page, f, shown);
     if (lBackGround_ && !shown.isEmpty()) {
         page.append("<body background=\"");
         page.append(shown);
@@ -212,14 +229,7 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
         page.append(body_);
     }
     page.append(fontAndOpen_);
-    if (lLinx_) {
-        AppendLinkLine(page, f.firstLink, "first");
-        AppendLinkLine(page, f.prevLink, "prev");
-        AppendLinkLine(page, f.nextLink, "next");
-        AppendLinkLine(page, f.lastLink, "last");
-    }
-    if (!f.indexLink.isEmpty())
-        AppendLinkLine(page, f.indexLink, "index");
+    AppendLinks(page, f);
     // Over a background the picture is no link: the name links the original.
     const bool nameLinks = lWebReady_ && lBackGround_ && !f.originalRef.isEmpty();
     if (nameLinks)

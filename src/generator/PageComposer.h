@@ -42,10 +42,11 @@ public:
     void Compose(QByteArray& page, const PageFacts& facts) const;
 
 private:
+    void AppendHead(QByteArray& page, const PageFacts& facts, QByteArrayView shown) const;
+    void AppendLinks(QByteArray& page, const PageFacts& facts) const;
     void AppendFacts(QByteArray& page, const PageFacts& facts) const;
 
     bool lLinx_, lFDate_, lFSize_, lFolder_, lBackGround_, lWebReady_;
-    QByteArray headEnd_;     // what closes the head after the title
     QByteArray body_;        // line 3 without a background
     QByteArray bodyRest_;    // the BODY string after its "<body ", behind a background
     QByteArray fontAndOpen_; // the font line and the opening style tags
@@ -55,17 +56,11 @@ private:
 // A folder's name as the folder line of its pages shows it, encoded once per folder.
 QByteArray FolderNameText(const QString& folderName);
 
-// What closes the head after the title: on web-ready pages and indexes, first the viewport
-// line and the style that shrinks pictures and entries to the screen's width and wraps long
-// words, so that no page is wider than a phone's screen.
-void AppendHeadEnd(QByteArray& out, const PageSettings& settings);
 // The font line and the opening bold, italic and centre tags, as every page starts.
 void AppendFontAndOpen(QByteArray& out, const PageSettings& settings);
 // The closing style tags, the rule and the credit line (shown or commented out) and the end
 // of the document, as every page ends.
 void AppendPageEnd(QByteArray& out, const PageSettings& settings);
-// "[<a href="link">label</a>]" and CR LF.
-void AppendLinkLine(QByteArray& out, QByteArrayView link, const char* label);
 
 // Size in kilobytes as the pages show it: bytes / 1024, truncated, but never 0.
 qint64 PageKiloBytes(qint64 bytes);

@@ -65,7 +65,7 @@ function make(options, { parent = null, target = null, into = null, args = [], l
     for (const [sub, list] of layout) {
         fs.mkdirSync(path.join(folder, sub), { recursive: true });
         for (const image of list)
-            fs.copyFileSync(path.join(sample, image.source), fsPath(path.join(folder, sub, image.bytes)));
+            fs.copyFileSync(path.resolve(sample, image.source), fsPath(path.join(folder, sub, image.bytes)));
     }
     if (target) fs.mkdirSync(target = path.join(root, target));
     if (into) args = [...args, '--into', path.join(root, into)];
@@ -191,10 +191,10 @@ const readDocument = (page) => page.evaluate(async () => {
         if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
         const box = img.getBoundingClientRect();
         pictures.push({ src: img.currentSrc, width: img.naturalWidth, link: img.closest('a')?.href,
-            left: box.left + scrollX, right: box.right + scrollX });
+            left: box.left + scrollX, right: box.right + scrollX, box });
     }
-    const links = [...document.querySelectorAll('a')].map((a) =>
-        ({ text: a.textContent, href: a.href, raw: a.getAttribute('href') }));
+    const links = [...document.querySelectorAll('a')].map((a) => ({ text: a.textContent, href: a.href,
+        raw: a.getAttribute('href'), button: a.closest('nav') && a.getBoundingClientRect() }));
     return { pictures, links, scrollWidth: document.documentElement.scrollWidth };
 });
 
@@ -258,6 +258,73 @@ async function walkAlbums(browser, top) {
     }
 }
 
+// Nothing is wider than the window, and the links of the button rows are that many, each a
+// target of at least 44 x 44 px.
+function checkWidth(seen, width, where, buttons) {
+    const nav = seen.links.filter((l) => l.button).map((l) => [l.text, l.button.width, l.button.height]);
+    check(seen.scrollWidth <= width, `${where}: ${seen.scrollWidth} px wide`);
+    check(nav.length === buttons && nav.every(([, w, h]) => w >= 44 && h >= 44), `${where}: buttons ${nav}`);
+}
+
+// A portrait's copy fits a desktop's window whole, with its proportions.
+async function checkFit(browser, url) {
+    const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
+    await page.goto(url);
+    const b = await page.evaluate(() => ({ ...document.querySelector('img').getBoundingClientRect().toJSON(),
+        natural: document.querySelector('img').naturalWidth }));
+    check(b.top >= 0 && b.left >= 0 && b.bottom <= 800 && b.right <= 1280 && b.height > 600 &&
+        Math.abs(b.width / b.height - 0.75) < 0.01 && b.natural === 1200, `a portrait at 1280 x 800: ${JSON.stringify(b)}`);
+    await page.close();
+}
+
+// A sideways or upward swipe of a finger on the page, by dx and dy px.
+const swipe = (page, [dx, dy]) => page.evaluate(([dx, dy]) => {
+    const at = (x, y) => [new Touch({ identifier: 1, target: document.body, clientX: x, clientY: y })];
+    document.body.dispatchEvent(new TouchEvent('touchstart', { bubbles: true, touches: at(200, 400), changedTouches: at(200, 400) }));
+    document.body.dispatchEvent(new TouchEvent('touchend', { bubbles: true, touches: [], changedTouches: at(200 + dx, 400 + dy) }));
+}, [dx, dy]);
+
+// A web-ready album with a sub-album: the portrait fits; on a phone the "up"
+// link is a button, the index shows its name as heading and its album as a stack, and the keys
+// and swipes [dx, dy] of the tour go where they should, nowhere at an end or from a text field
+// (a page with "field" gets one, focused).
+async function walkWebLook(browser) {
+    console.log('- web-ready: the picture fitted, keys, swipes and buttons');
+    const tall = path.join(os.tmpdir(), `tu_k-e2e-${process.pid}.jpg`);
+    execFileSync('convert', ['-size', '1500x2000', 'gradient:navy-orange', tall]);
+    const own = [{ source: tall, bytes: 'Tall.jpg' }, ...byText('Beach.Day.JPG', 'Harbour at dusk.jpg')];
+    const run = make({}, { args: ['-r', '--index', '--web-ready', '--web-size', '1600'],
+        layout: [['', own], ['Trip', byText('Fish & Chips.gif')]] });
+    fs.rmSync(tall);
+    const url = (file) => fileUrl(path.join(run.folder, file));
+    await checkFit(browser, url('tall_jpg.html'));
+    const phone = await browser.newContext({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+    const page = await phone.newPage();
+    await page.goto(url('Trip/index.html'));
+    checkWidth(await readDocument(page), 390, 'phone, an album', 1);
+    await page.goto(url('index.html')); // without its dates, each entry's lines; whether it is a stack
+    const index = await page.evaluate(() => [document.querySelector('h1')?.textContent, ...[...document.querySelectorAll('span')]
+        .map((s) => `${s.innerText.split('\n').filter((l) => l && !/\d\d/.test(l))} ${getComputedStyle(s.querySelector('img')).boxShadow !== 'none'}`)]);
+    check(index.join('|') === `${path.basename(run.folder).toLowerCase()}|Trip,1 image true|beach.day.jpg false|` +
+        'harbour at dusk.jpg false|tall.jpg false', `index: ${index}`);
+    const tour = [['Trip/fish & chips_gif.html'], ['ArrowLeft'], ['ArrowRight'], ['Escape', 'Trip/index.html'],
+        ['Escape', 'index.html'], ['Escape'], ['ArrowRight'], ['beach.day_jpg.html'], ['ArrowLeft'], [[150, 0]],
+        ['ArrowRight', 'harbour at dusk_jpg.html'], ['ArrowRight', 'tall_jpg.html'], ['ArrowRight'], [[-150, 0]],
+        ['ArrowLeft', 'harbour at dusk_jpg.html'], [[-150, 0], 'tall_jpg.html'], [[150, 0], 'harbour at dusk_jpg.html'],
+        [[-80, -200]], ['Escape', 'index.html'], ['tall_jpg.html', 'field'], ['ArrowLeft'], ['Escape']];
+    let at;
+    for (const [step, to] of tour) {
+        const field = String(step).endsWith('.html') && await page.goto(url(at = step)) && to;
+        if (field) await page.evaluate(() => document.body.appendChild(document.createElement('input')).focus());
+        if (String(step).endsWith('.html')) continue;
+        const moved = (await Promise.all([page.waitForNavigation({ timeout: 1000 }).then(() => true, () => false),
+            Array.isArray(step) ? swipe(page, step) : page.keyboard.press(step)]))[0];
+        check(moved === Boolean(to) && pathBytes(page.url()) === path.join(run.folder, at = to ?? at), `${step} leads to ${page.url()}, want ${at}`);
+    }
+    await phone.close();
+    fs.rmSync(run.root, { recursive: true, force: true });
+}
+
 // The page of the photo with a web copy, and the index, at a phone's size and a desktop's: no
 // sideways scrolling, every image on the screen, the copy shown, its link the original.
 async function walkWebReady(browser, folder) {
@@ -272,7 +339,7 @@ async function walkWebReady(browser, folder) {
         for (const file of [pageFile, path.join(folder, 'index.html')]) {
             await page.goto(fileUrl(file));
             const seen = await arrive(page, file, `${where}, ${path.basename(file)}`);
-            check(seen.scrollWidth <= width, `${where}, ${path.basename(file)}: ${seen.scrollWidth} px wide`);
+            checkWidth(seen, width, `${where}, ${path.basename(file)}`, file === pageFile ? 5 : 0);
             for (const p of seen.pictures)
                 check(p.left >= 0 && p.right <= width, `${where}: ${p.src} at ${p.left} to ${p.right}`);
         }
@@ -291,12 +358,13 @@ const manyImages = Array.from({ length: 450 }, (_, i) => ({ source: 'Beach.Day.J
 async function walkIndexPages(browser, folder) {
     console.log('- 450 images over three index pages');
     const pages = manyImages.map((image) => path.join(folder, pageName(image)));
-    const page = await browser.newPage();
+    const page = await browser.newPage({ viewport: { width: 390, height: 844 } });
     const indexes = ['index.html', 'index-2.html', 'index-3.html'].map((n) => path.join(folder, n));
     const listed = [];
     await page.goto(fileUrl(indexes[0]));
     for (const [i, index] of indexes.entries()) {
         const seen = await arrive(page, index, `index page ${i + 1}`);
+        checkWidth(seen, 390, `index page ${i + 1}`, 8);
         const want = { first: 0, prev: Math.max(i - 1, 0), next: Math.min(i + 1, 2), last: 2 };
         const nav = seen.links.filter((l) => l.text in want);
         check(nav.length === 8 && nav.every((l) => pathBytes(l.href) === indexes[want[l.text]]),
@@ -389,6 +457,7 @@ async function main() {
             fs.rmSync(run.root, { recursive: true, force: true });
         }
         await walkSite(browser);
+        await walkWebLook(browser);
 
         // A folder on a RAM disk: pages go into the target folder, every link a full path.
         const shm = fs.mkdtempSync('/dev/shm/tu_k-e2e-');

@@ -90,13 +90,17 @@ void CompareWithGolden(const QString& golden, const QMap<QByteArray, QByteArray>
     QCOMPARE(actual.split('\n'), expected.split('\n')); // names the first line that differs
 }
 
-// An index page's link lines ("label=href") and its entries (by their links), in order.
+// A page's head links and link lines ("label=href", the head's first), the button rows around
+// them ("nav", "/nav") and its entries (by their links), in order.
 QByteArray Outline(const QByteArray& page) {
     static const QRegularExpression parts(
-        R"re(\[<a href="([^"]*)">(\w+)</a>\]|<span[^\n]*\n<a href="([^"]*)")re");
+        R"re(<link rel="(\w+)" href="([^"]*)"|^\[?<a href="([^"]*)">(\w+)</a>|<span.*\n<a href="(.*?)"|^<(/?nav)>)re",
+        QRegularExpression::MultilineOption);
     QStringList outline;
     for (const QRegularExpressionMatch& m : parts.globalMatch(QString::fromLatin1(page)))
-        outline << (m.hasCaptured(2) ? m.captured(2) + '=' + m.captured(1) : m.captured(3));
+        outline << (m.hasCaptured(1)   ? m.captured(1) + '=' + m.captured(2)
+                    : m.hasCaptured(4) ? m.captured(4) + '=' + m.captured(3)
+                                       : m.captured(5) + m.captured(6));
     return outline.join(' ').toLatin1();
 }
 
@@ -238,7 +242,9 @@ private Q_SLOTS:
         }
     }
 
-    // Web-ready pages showing the image itself, a copy and a background; an album's index.
+    // Web-ready pages showing the image itself (the only page), a copy and a background (the
+    // second of three), without links; an album's index, with dates, without them and not
+    // web-ready.
     void webReady() {
         PageSettings s = DefaultPageSettings();
         s.lWebReady = true;
@@ -247,19 +253,31 @@ private Q_SLOTS:
         f.date = "6/16/23";
         f.firstLink = f.prevLink = f.nextLink = f.lastLink = "a.html";
         f.folderName = "Holiday";
-        QMap<QByteArray, QByteArray> pages;
+        QMap<QByteArray, QByteArray> pages, indexes;
         PageComposer(s, MakeBodyString(s)).Compose(pages["itself"], f);
-        f.shownRef = "web/my%20photo_jpg.jpg", f.shownSize = QSize(1600, 1200);
+        f.shownRef = "web/my%20photo_jpg.jpg", f.shownSize = QSize(1200, 1600);
+        f.indexLink = "index.html", f.position = 2, f.count = 3;
         PageComposer(s, MakeBodyString(s)).Compose(pages["copy"], f);
         s.lBackGround = true;
         PageComposer(s, MakeBodyString(s)).Compose(pages["background"], f);
-        const std::vector<IndexEntry> entries{
+        s.lBackGround = s.lLinx = false; // the index link alone, then no link at all
+        PageComposer(s, MakeBodyString(s)).Compose(pages["links off"], f);
+        f.indexLink = {};
+        PageComposer(s, MakeBodyString(s)).Compose(pages["links off, no index"], f);
+        CompareWithGolden("web-ready", pages, {});
+        std::vector<IndexEntry> entries{
             {"Family", "Family/index.html", "Family/thumbs/a_jpg.jpg", {}, {240, 180}, {}, 1, 12},
             {"Kids & Garden", "Kids%20%26%20Garden/index.html", {}, {}, {}, {}, 1, 1},
             {"a.jpg", "a_jpg.html", "thumbs/a_jpg.jpg", {}, {240, 120}, "6/16/23", 2, 0}};
-        pages["index.html"] = ComposeIndexPages(s, MakeBodyString(s),
-                                                {"holiday", 240, "../index.html", {}}, entries)[0];
-        CompareWithGolden("web-ready", pages, {});
+        entries[0].dateRange = "5/2/24 - 5/9/24";
+        const IndexLayout layout{"holiday", 240, "../index.html", {}};
+        for (const auto& [name, web, dates] : {std::tuple("index.html", true, true),
+                                               {"no dates", true, false},
+                                               {"not web-ready", false, true}}) {
+            s.lWebReady = web, s.lFDate = dates;
+            indexes[name] = ComposeIndexPages(s, MakeBodyString(s), layout, entries)[0];
+        }
+        CompareWithGolden("web-ready-index", indexes, {});
     }
 
     // An index of that many images with an up link, in full-path links: its pages' outlines.
@@ -271,20 +289,27 @@ private Q_SLOTS:
                 links << QByteArray::number(k) + ".html";
             return links.join(' ');
         };
-        const auto page = [](const char* prev, const char* next, const char* last,
+        // The head's links, then those at the top and bottom.
+        const auto page = [](const char* head, const char* prev, const char* next, const char* last,
                              const QByteArray& entries) {
             const QByteArray nav = QByteArray("first=/o/index.html prev=/o/") + prev + " next=/o/" +
                                    next + " last=/o/" + last;
-            return "up=/u.html " + nav + ' ' + entries + ' ' + nav;
+            return head + QByteArray("up=/u.html nav up=/u.html ") + nav + " /nav " + entries +
+                   " nav " + nav + " /nav";
         };
         Row("one page", false, 450, QByteArrayList{"up=/u.html " + in(1, 450)});
         Row("web-ready: 200 a page", true, 450,
-            QByteArrayList{page("index.html", "index-2.html", "index-3.html", in(1, 200)),
-                           page("index.html", "index-3.html", "index-3.html", in(201, 400)),
-                           page("index-2.html", "index-3.html", "index-3.html", in(401, 450))});
+            QByteArrayList{page("next=/o/index-2.html ", "index.html", "index-2.html",
+                                "index-3.html", in(1, 200)),
+                           page("prev=/o/index.html next=/o/index-3.html ", "index.html",
+                                "index-3.html", "index-3.html", in(201, 400)),
+                           page("prev=/o/index-2.html ", "index-2.html", "index-3.html",
+                                "index-3.html", in(401, 450))});
         Row("two full pages", true, 400,
-            QByteArrayList{page("index.html", "index-2.html", "index-2.html", in(1, 200)),
-                           page("index.html", "index-2.html", "index-2.html", in(201, 400))});
+            QByteArrayList{page("next=/o/index-2.html ", "index.html", "index-2.html",
+                                "index-2.html", in(1, 200)),
+                           page("prev=/o/index.html ", "index.html", "index-2.html", "index-2.html",
+                                in(201, 400))});
     }
     void indexPages() {
         QFETCH(bool, webReady);
