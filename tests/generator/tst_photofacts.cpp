@@ -86,6 +86,8 @@ private Q_SLOTS:
         Row("a 64 KB text, cut between characters",
             QByteArrayList{"MM|Description=a" + QByteArray("😀").repeated(16000)}, "",
             "a" + QString("😀").repeated(999), "");
+        Row("a 300-character make", QByteArrayList{"MM|Make=" + QByteArray(300, 'M')}, "", "",
+            QString(200, 'M'));
         Row("wrong types",
             QByteArrayList{
                 "MM|Taken:S=2021|ISO:a=400|FNumber:S=4|Exposure:A=1/250000|Make:S=16706|Lens=L"},
