@@ -74,7 +74,9 @@ private Q_SLOTS:
             QByteArrayList{"xmp|<rdf:li xml:lang='x-default'> &#10; </rdf:li>",
                            "MM|Description=Quay"},
             "", "Quay", "");
-        Row("only NULs", QByteArrayList{"MM|Description:a=" + QByteArray(8, '\0')}, "", "", "");
+        Row("only NULs; what follows a NUL",
+            QByteArrayList{"MM|Description:a=" + QByteArray(8, '\0') + "|Make=Canon\0old"_ba}, "",
+            "", "Canon");
         Row("Exif directory back at the first", QByteArrayList{"MM|Make=Canon|Exif=8"}, "", "",
             "Canon");
         Row("Exif directory past the end", QByteArrayList{"MM|Make=Canon|Exif=60000"}, "", "",
