@@ -16,8 +16,8 @@ constexpr int kIptcResource = 0x0404;
 constexpr char kIptcTag = 0x1C;
 
 // The character of an XML reference's name ("amp", "#233", "#xE9"); empty for a number that is
-// no character (a NUL is dropped later with the other control characters), none for a name XML does
-// not define.
+// no character, none for a name XML does not define. A NUL goes later, with the other control
+// characters.
 std::optional<QString> Referenced(QStringView name) {
     static const std::pair<QLatin1String, char> kNamed[] = {{QLatin1String("amp"), '&'},
                                                             {QLatin1String("lt"), '<'},
@@ -46,13 +46,12 @@ QString XmlText(QByteArrayView data) {
     QString decoded;
     decoded.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype end = text[i] == QLatin1Char('&')
-                                  ? QStringView(text)
-                                        .sliced(i, qMin(kLongestReference + 1, text.size() - i))
-                                        .indexOf(QLatin1Char(';'))
-                                  : -1;
+        const QStringView ahead =
+            QStringView(text).sliced(i, qMin(kLongestReference, text.size() - i));
+        const qsizetype end =
+            ahead.startsWith(QLatin1Char('&')) ? ahead.indexOf(QLatin1Char(';')) : -1;
         const std::optional<QString> c =
-            end > 1 ? Referenced(QStringView(text).sliced(i + 1, end - 1)) : std::nullopt;
+            end > 1 ? Referenced(ahead.sliced(1, end - 1)) : std::nullopt;
         if (c) {
             decoded += *c;
             i += end;
