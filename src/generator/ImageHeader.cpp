@@ -1,5 +1,8 @@
 #include "generator/ImageHeader.h"
 
+#include "generator/ByteOrder.h"
+#include "generator/HeaderMetadata.h"
+
 #include <QDeadlineTimer>
 #include <cerrno>
 #include <unistd.h>
@@ -39,43 +42,6 @@ private:
     QByteArray window_;
 };
 
-int Byte(QByteArrayView b, qsizetype i) {
-    return static_cast<unsigned char>(b[i]);
-}
-int BigEndian16(QByteArrayView b, qsizetype i) {
-    return Byte(b, i) << 8 | Byte(b, i + 1);
-}
-
-// The orientation tag of an EXIF segment's first directory (the segment after "Exif\0\0").
-int ExifOrientation(QByteArrayView tiff) {
-    if (tiff.size() < 8)
-        return 1;
-    const bool big = tiff.startsWith("MM");
-    if (!big && !tiff.startsWith("II"))
-        return 1;
-    auto u16 = [&](qsizetype i) {
-        return big ? BigEndian16(tiff, i) : Byte(tiff, i) | Byte(tiff, i + 1) << 8;
-    };
-    auto u32 = [&](qsizetype i) {
-        return big ? static_cast<qint64>(u16(i)) << 16 | u16(i + 2)
-                   : static_cast<qint64>(u16(i + 2)) << 16 | u16(i);
-    };
-    const qint64 directory = u32(4);
-    if (directory < 8 || directory + 2 > tiff.size())
-        return 1;
-    const int entries = u16(directory);
-    for (int k = 0; k < entries; ++k) {
-        const qint64 entry = directory + 2 + qint64(12) * k;
-        if (entry + 12 > tiff.size())
-            break;
-        if (u16(entry) == 0x0112) {
-            const int value = u16(entry + 8);
-            return value >= 1 && value <= 8 ? value : 1;
-        }
-    }
-    return 1;
-}
-
 bool IsFrameStart(int marker) {
     // SOF0 to SOF15, but DHT (C4), JPG (C8) and DAC (CC) share the range.
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
@@ -86,9 +52,9 @@ bool IsFrameStart(int marker) {
 constexpr qint64 kMaxScanned = qint64(32) << 20;
 constexpr int kMaxScanMs = 2000;
 
-ImageHeader ParseJpeg(Bytes& bytes) {
+ImageHeader ParseJpeg(Bytes& bytes, bool facts) {
     ImageHeader header;
-    bool exifSeen = false; // only the first EXIF segment tells the orientation
+    HeaderMetadata metadata(facts);
     const QDeadlineTimer deadline(kMaxScanMs);
     for (qint64 at = 2; at < kMaxScanned && !deadline.hasExpired();) {
         QByteArrayView mark = bytes.At(at, 4);
@@ -115,16 +81,17 @@ ImageHeader ParseJpeg(Bytes& bytes) {
             header.stored = QSize(BigEndian16(frame, 3), BigEndian16(frame, 1));
             header.components = Byte(frame, 5);
             header.progressive = (marker & 0x03) == 0x02; // SOF2, SOF6, SOF10, SOF14
+            header.orientation = metadata.Orientation();
+            if (facts)
+                header.facts = metadata.Facts();
             return header;
         }
-        if (marker == 0xE1 || marker == 0xFE) {
+        if (marker == 0xFE || metadata.Reads(marker)) {
             const QByteArrayView body = bytes.At(at + 4, length - 2);
-            if (marker == 0xFE) {
+            if (marker == 0xFE)
                 header.comment += body;
-            } else if (!exifSeen && body.startsWith(QByteArrayView("Exif\0\0", 6))) {
-                header.orientation = ExifOrientation(body.sliced(6));
-                exifSeen = true;
-            }
+            else
+                metadata.Segment(marker, body);
         }
         at += 2 + length;
     }
@@ -151,10 +118,10 @@ QByteArray GifComment(Bytes& bytes) {
     }
 }
 
-ImageHeader Parse(Bytes& bytes) {
+ImageHeader Parse(Bytes& bytes, bool facts) {
     const QByteArrayView start = bytes.At(0, 10);
     if (start.size() >= 2 && Byte(start, 0) == 0xFF && Byte(start, 1) == 0xD8)
-        return ParseJpeg(bytes);
+        return ParseJpeg(bytes, facts);
     ImageHeader header;
     if (start.size() == 10 && (start.startsWith("GIF87a") || start.startsWith("GIF89a"))) {
         header.format = ImageFormat::Gif;
@@ -185,14 +152,14 @@ qint64 ImageHeader::DecodeBytes(int longest) const {
     return side * side * 4 * 2;
 }
 
-ImageHeader ReadImageHeader(int fd) {
+ImageHeader ReadImageHeader(int fd, bool facts) {
     Bytes bytes(fd);
-    return Parse(bytes);
+    return Parse(bytes, facts);
 }
 
-ImageHeader ParseImageHeader(QByteArrayView memory) {
+ImageHeader ParseImageHeader(QByteArrayView memory, bool facts) {
     Bytes bytes(memory);
-    return Parse(bytes);
+    return Parse(bytes, facts);
 }
 
 } // namespace tuk

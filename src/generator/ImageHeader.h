@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generator/PhotoFacts.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QSize>
@@ -22,6 +24,8 @@ struct ImageHeader {
     int components = 0;                        // colour components of a JPEG
     // The JPEG's comment segments, joined; a GIF's comment right after its colour table.
     QByteArray comment;
+    // What a JPEG's EXIF, XMP and IPTC blocks say of the photo; read only when asked for.
+    PhotoFacts facts;
 
     bool Valid() const { return format != ImageFormat::Unknown && !stored.isEmpty(); }
     // The size as shown: the EXIF orientations 5 to 8 turn the picture a quarter.
@@ -36,9 +40,12 @@ struct ImageHeader {
 // of what lies between the start and the picture data, so a file of any size costs a few reads;
 // a frame further than tens of MiB into the file, or not found within two seconds, is none.
 // The orientation comes from the first directory of the first EXIF segment alone; the decoder
-// turns the picture by it, so the pages and the pictures agree on the upright size.
-ImageHeader ReadImageHeader(int fd);
+// turns the picture by it, so the pages and the pictures agree on the upright size. With
+// `facts`, the metadata segments on the way are read too: what they hold costs no further
+// read when it lies in the first 64 KiB, and a block that is broken is ignored, never a
+// failure.
+ImageHeader ReadImageHeader(int fd, bool facts = false);
 // The same from bytes in memory (the file's first bytes, or all of it).
-ImageHeader ParseImageHeader(QByteArrayView bytes);
+ImageHeader ParseImageHeader(QByteArrayView bytes, bool facts = false);
 
 } // namespace tuk

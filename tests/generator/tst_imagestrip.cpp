@@ -32,7 +32,7 @@ QByteArray Exif(bool big, int orientation) {
 }
 // A JPEG with segments after its start, a fill byte before its end marker, bytes after it.
 QByteArray Jpeg(const QByteArray& segments, bool progressive = false, const char* after = "") {
-    const QByteArray jpeg = TwoColourJpeg(48, 32, 0, progressive);
+    const QByteArray jpeg = TwoColourJpeg(48, 32, {}, progressive);
     return jpeg.left(2) + segments + jpeg.chopped(2).mid(2) + "\xff\xff\xd9" + after;
 }
 // The markers of the segments before the first scan ("e0 db"), and what follows them.

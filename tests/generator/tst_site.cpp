@@ -17,7 +17,7 @@ QByteArray PrivateJpeg() {
     const QByteArray xmp = "http://ns.adobe.com/xap/1.0/" + QByteArray(1, '\0') + "SECRET";
     QByteArray app1("\xff\xe1\x00\x00", 4);
     app1[3] = char(xmp.size() + 2);
-    return TwoColourJpeg(600, 400, "MM6")
+    return TwoColourJpeg(600, 400, {"MM|Orientation=6"})
         .insert(2, QByteArray("\xff\xfe\x00\x08SECRET", 10) + app1 + xmp);
 }
 

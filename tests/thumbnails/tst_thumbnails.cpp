@@ -131,29 +131,31 @@ private Q_SLOTS:
     }
 
     void orientation_data() {
-        // exif: the APP1 segments (see App1Segment); corners: the thumbnail's (see Corners).
+        // exif: the segments (see MetadataSegment) between blanks; corners: the thumbnail's (see
+        // Corners).
         Columns<QString, int, QString>("exif", "orientation", "corners");
-        Row("2: mirrored", "MM2", 2, "BYRB");
-        Row("3: half a turn", "MM3", 3, "BRYB");
-        Row("4: upside down", "MM4", 4, "RBBY");
-        Row("5: mirrored along the falling diagonal", "MM5", 5, "YRBB");
-        Row("6: a quarter clockwise", "MM6", 6, "RYBB");
-        Row("7: mirrored along the rising diagonal", "MM7", 7, "BBYR");
-        Row("8: a quarter counter-clockwise", "MM8", 8, "BBRY");
-        Row("only in the embedded thumbnail's directory", "MM/6", 1, "YBBR");
-        Row("XMP before EXIF", "xmp II8", 8, "BBRY");
-        Row("1, then 6", "MM1 MM6", 1, "YBBR");
-        Row("6, then 3", "MM6 II3", 6, "RYBB");
-        Row("0", "MM0", 1, "YBBR");
-        Row("9", "II9", 1, "YBBR");
-        Row("255", "MM255", 1, "YBBR");
+        Row("2: mirrored", "MM|Orientation=2", 2, "BYRB");
+        Row("3: half a turn", "MM|Orientation=3", 3, "BRYB");
+        Row("4: upside down", "MM|Orientation=4", 4, "RBBY");
+        Row("5: mirrored along the falling diagonal", "MM|Orientation=5", 5, "YRBB");
+        Row("6: a quarter clockwise", "MM|Orientation=6", 6, "RYBB");
+        Row("7: mirrored along the rising diagonal", "MM|Orientation=7", 7, "BBYR");
+        Row("8: a quarter counter-clockwise", "MM|Orientation=8", 8, "BBRY");
+        Row("only in the embedded thumbnail's directory", "MM|Resolution=2|/Orientation=6", 1,
+            "YBBR");
+        Row("XMP before EXIF", "xmp II|Orientation=8", 8, "BBRY");
+        Row("1, then 6", "MM|Orientation=1 MM|Orientation=6", 1, "YBBR");
+        Row("6, then 3", "MM|Orientation=6 II|Orientation=3", 6, "RYBB");
+        Row("0", "MM|Orientation=0", 1, "YBBR");
+        Row("9", "II|Orientation=9", 1, "YBBR");
+        Row("255", "MM|Orientation=255", 1, "YBBR");
     }
     // The header's orientation is the one pages and pictures follow: the thumbnail and the
     // screen-sized copy have the upright size the header gives and stand as it says.
     void orientation() {
         QFETCH(QString, exif);
         QFETCH(int, orientation);
-        const QByteArray jpeg = TwoColourJpeg(400, 200, exif);
+        const QByteArray jpeg = TwoColourJpeg(400, 200, exif.toLatin1().split(' '));
         QCOMPARE(ParseImageHeader(jpeg).orientation, orientation);
         const QSize upright = orientation >= 5 ? QSize(200, 400) : QSize(400, 200); // its pictures
         QTemporaryDir dir;

@@ -1,0 +1,189 @@
+#include "app/TableRows.h"
+#include "generator/ImageHeader.h"
+#include "thumbnails/PictureSupport.h"
+
+#include <QTemporaryFile>
+#include <QTest>
+
+using namespace tuk;
+using namespace tuktest;
+
+namespace {
+
+// What a small JPEG with the segments says (see MetadataSegment).
+PhotoFacts FactsOf(const QByteArrayList& segments) {
+    return ParseImageHeader(TwoColourJpeg(16, 16, segments), true).facts;
+}
+
+const QByteArray kCanon = "MM|Make=Canon|Model=Canon EOS R5|Lens=RF24-105mm F4 L IS USM|Focal=50/1|"
+                          "Exposure=1/250|FNumber=4/1|ISO=400|Orientation=6";
+const QByteArray kXmp = "xmp|<rdf:li xml:lang='x-default'>From XMP</rdf:li>";
+
+} // namespace
+
+class TestPhotoFacts : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void facts_data() {
+        // segments: in the file's order; taken: ISO 8601, with the offset when one is known.
+        Columns<QByteArrayList, QString, QString, QString>("segments", "taken", "caption", "line");
+        Row("big-endian, every fact",
+            QByteArrayList{kCanon + "|Taken=2021:06:01 12:30:05|Offset=+02:00"},
+            "2021-06-01T12:30:05+02:00", "",
+            "Canon EOS R5, RF24-105mm F4 L IS USM, 50 mm, 1/250 s, f/4, ISO 400");
+        Row("little-endian, the make's first word, ISO as LONG",
+            QByteArrayList{
+                "II|Make=NIKON CORPORATION|Model=NIKON D850|Focal=247/10|Exposure=10/2500|"
+                "FNumber=28/10|ISO:L=64|Taken=2019:12:31 23:59:59|Offset=-05:30"},
+            "2019-12-31T23:59:59-05:30", "", "NIKON D850, 24.7 mm, 1/250 s, f/2.8, ISO 64");
+        Row("Exif directory far, no offset",
+            QByteArrayList{"MM|Make=SONY|Model=ILCE-7M3|Pad=30000|Taken=2020:02:29 00:00:00"},
+            "2020-02-29T00:00:00", "", "SONY ILCE-7M3");
+        Row("texts without their NUL, inline", QByteArrayList{"II|Make:a=Sony|Model:a=A7"}, "", "",
+            "Sony A7");
+        Row("beyond the first 64 KiB",
+            QByteArrayList{"xmp|" + QByteArray(60000, ' '), "MM|Make=Canon|Pad=6000|ISO=100"}, "",
+            "", "Canon, ISO 100");
+        Row("XMP: x-default, references",
+            QByteArrayList{"xmp|<rdf:li xml:lang='de'>Brücke</rdf:li><rdf:li xml:lang='x-default'>"
+                           "Bridge &amp; r&#233;ver &#x263A; &lt;3 &bogus; &#xD800;</rdf:li>"},
+            "", "Bridge & réver ☺ <3 &bogus;", "");
+        Row("XMP: the first language",
+            QByteArrayList{
+                "xmp|<rdf:li xml:lang='fr'>Pont</rdf:li><rdf:li xml:lang='de'>Brücke</rdf:li>"},
+            "", "Pont", "");
+        Row("XMP before EXIF", QByteArrayList{kXmp, "II|Description=From EXIF|Make=Canon"}, "",
+            "From XMP", "Canon");
+        Row("all three", QByteArrayList{"II|Description=From EXIF", "iptc|From IPTC", kXmp}, "",
+            "From XMP", "");
+        Row("IPTC over EXIF", QByteArrayList{"MM|Description=From EXIF", "iptc|From IPTC"}, "",
+            "From IPTC", "");
+        Row("IPTC in UTF-8", QByteArrayList{"iptc8|Caf\xc3\xa9 au lait"}, "", "Café au lait", "");
+        Row("IPTC in Latin-1", QByteArrayList{"iptc|Caf\xe9"}, "", "Café", "");
+        Row("IPTC undeclared UTF-8", QByteArrayList{"iptc|Caf\xc3\xa9"}, "", "Café", "");
+        Row("IPTC declared UTF-8, not", QByteArrayList{"iptc8|Caf\xe9"}, "", "Caf\uFFFD", "");
+        Row("EXIF in UTF-8", QByteArrayList{"MM|Description=Caf\xc3\xa9"}, "", "Café", "");
+        Row("EXIF in Latin-1", QByteArrayList{"II|Description=Caf\xe9"}, "", "Café", "");
+        Row("white space folded, controls dropped",
+            QByteArrayList{"iptc|  Line one\r\n\tline\x01 two  "}, "", "Line one line two", "");
+        Row("a placeholder", QByteArrayList{"MM|Description=Olympus Digital Camera"}, "", "", "");
+        Row("a placeholder, then IPTC",
+            QByteArrayList{"xmp|<rdf:li xml:lang='x-default'> SONY DSC </rdf:li>", "iptc|Quay"}, "",
+            "Quay", "");
+        Row("blank, then EXIF",
+            QByteArrayList{"xmp|<rdf:li xml:lang='x-default'> &#10; </rdf:li>",
+                           "MM|Description=Quay"},
+            "", "Quay", "");
+        Row("only NULs; what follows a NUL",
+            QByteArrayList{"MM|Description:a=" + QByteArray(8, '\0') + "|Make=Canon\0old"_ba}, "",
+            "", "Canon");
+        Row("Exif directory back at the first", QByteArrayList{"MM|Make=Canon|Exif=8"}, "", "",
+            "Canon");
+        Row("Exif directory past the end", QByteArrayList{"MM|Make=Canon|Exif=60000"}, "", "",
+            "Canon");
+        Row("a value past the end", QByteArrayList{"II|Make@60000=Canon|Model=EOS R5"}, "", "",
+            "EOS R5");
+        Row("a count of 1,000,000", QByteArrayList{"MM|Description#1000000=Hello there|ISO=200"},
+            "", "", "ISO 200");
+        Row("a 64 KB text, cut between characters",
+            QByteArrayList{"MM|Description=a" + QByteArray("😀").repeated(16000)}, "",
+            "a" + QString("😀").repeated(999), "");
+        Row("a 300-character make", QByteArrayList{"MM|Make=" + QByteArray(300, 'M')}, "", "",
+            QString(200, 'M'));
+        Row("wrong types",
+            QByteArrayList{
+                "MM|Taken:S=2021|ISO:a=400|FNumber:S=4|Exposure:A=1/250000|Make:S=16706|Lens=L"},
+            "", "", "L");
+    }
+    // What the metadata of a header says, read only when asked for, in memory or from a file.
+    void facts() {
+        QFETCH(QByteArrayList, segments);
+        const QByteArray jpeg = TwoColourJpeg(16, 16, segments);
+        const ImageHeader header = ParseImageHeader(jpeg, true);
+        QTEST(header.facts.taken.toString(Qt::ISODate), "taken");
+        QTEST(header.facts.caption, "caption");
+        QTEST(header.facts.CameraLine(), "line");
+        QCOMPARE(header.orientation, ParseImageHeader(jpeg).orientation);
+        QVERIFY(ParseImageHeader(jpeg).facts == PhotoFacts());
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.write(jpeg) == jpeg.size() && file.flush());
+        QVERIFY(ReadImageHeader(file.handle(), true).facts == header.facts);
+    }
+
+    // When a photo was taken, or none for what cannot be a time.
+    void captureTimes() {
+        const QString local = "2021-06-01T12:30:05";
+        for (const auto& [fields, taken] :
+             {std::pair("2021:06:01 12:30:05|Offset=+02:00", local + "+02:00"),
+              {"2021:06:01 12:30:05|Offset=+14:00", local + "+14:00"},
+              {"2021:06:01 12:30:05|Offset=+2", local},
+              {"2021:06:01 12:30:05|Offset=+15:00", local},
+              {"2021:06:01 12:30:05|Offset=+01:60", local},
+              {"2021:06:01 12:30:05|Offset=   :  ", local},
+              {"1800:01:01 00:00:00", "1800-01-01T00:00:00"},
+              {"2200:12:31 23:59:59", "2200-12-31T23:59:59"},
+              {"0000:00:00 00:00:00", ""},
+              {"2021:13:01 00:00:00", ""},
+              {"2021:02:29 00:00:00", ""},
+              {"2021:01:32 00:00:00", ""},
+              {"2021:01:01 24:00:00", ""},
+              {"2021:01:01 23:60:00", ""},
+              {"1799:12:31 23:59:59", ""},
+              {"2201:01:01 00:00:00", ""},
+              {"    :  :     :  :  ", ""},
+              {"2021-06-01 12:30:05", ""},
+              {"2021:06:01", ""}}) {
+            const RowName row(fields);
+            QCOMPARE(FactsOf({"MM|Taken=" + QByteArray(fields)}).taken.toString(Qt::ISODate),
+                     taken);
+        }
+    }
+
+    // How the camera's numbers and names are shown.
+    void cameraLine() {
+        for (const auto& [fields, line] : {std::pair("Exposure=1/2", "0.5 s"),
+                                           {"Exposure=2/1", "2 s"},
+                                           {"Exposure=120/1", "120 s"},
+                                           {"Exposure=13/10", "1.3 s"},
+                                           {"Exposure=3/10", "0.3 s"},
+                                           {"Exposure=1/4", "1/4 s"},
+                                           {"Exposure=166667/10000000", "1/60 s"},
+                                           {"Exposure=8/100", "0.08 s"},
+                                           {"Exposure=0/1", ""},
+                                           {"Exposure=1/0", ""},
+                                           {"FNumber=14/10", "f/1.4"},
+                                           {"FNumber=11/1", "f/11"},
+                                           {"FNumber=279/100", "f/2.8"},
+                                           {"FNumber=0/0", ""},
+                                           {"Focal=47/10", "4.7 mm"},
+                                           {"Focal=0/1", ""},
+                                           {"ISO=0", ""},
+                                           {"ISO:L=102400", "ISO 102400"},
+                                           {"Make=Apple|Model=iPhone 12", "Apple iPhone 12"},
+                                           {"Model=X100V", "X100V"},
+                                           {"Make=FUJIFILM", "FUJIFILM"},
+                                           {"Make=Canon|Model=canon eos 5d", "canon eos 5d"}}) {
+            const RowName row(fields);
+            QCOMPARE(FactsOf({"II|" + QByteArray(fields)}).CameraLine(), QString(line));
+        }
+    }
+
+    // Any byte of the blocks changed: never a read outside them, a crash or a caption that is
+    // not clean text.
+    void damagedBlocks() {
+        const QByteArray jpeg =
+            TwoColourJpeg(16, 16, {kCanon + "|Taken=2021:06:01 12:30:05", kXmp, "iptc8|From IPTC"});
+        const qsizetype end = jpeg.indexOf("\xff\xdb");
+        for (qsizetype i = 2; i < end; ++i) {
+            for (const char value : {'\0', '\x7f', '\xff'}) {
+                QByteArray damaged = jpeg;
+                damaged[i] = value;
+                const QString caption = ParseImageHeader(damaged, true).facts.caption;
+                QVERIFY(caption.size() <= 2000 && !caption.contains(QChar(0)));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPhotoFacts)
+#include "tst_photofacts.moc"
