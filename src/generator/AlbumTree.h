@@ -1,7 +1,9 @@
 #pragma once
 
 #include "base/FsName.h"
+#include "generator/PhotoFacts.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,8 @@ struct Album {
     // The album whose first image is this album's cover: itself, or its first sub-album
     // with images, down the tree; -1 when nothing below it has images.
     int cover = -1;
+    std::vector<PhotoFacts> facts{}; // of each image, in list order, when the run shows them
+    QDate firstDay{}, lastDay{};     // when its photos and those below it were taken, if known
 };
 
 // A photo tree in the order the folder tree shows it: a folder, then each of its subfolders

@@ -176,7 +176,9 @@ QString FolderRun::AddImages() {
         entry.thumbLink = entry.thumb2xLink = outPrefix_;
         AppendLink(entry.thumbLink, PicturePath(stem, PictureKind::Thumb));
         AppendLink(entry.thumb2xLink, PicturePath(stem, PictureKind::Thumb2x));
-        entry.date = state_.dates.Text(st.st_mtim.tv_sec).toByteArray();
+        entry.date = DateOf(k, st).toByteArray();
+        if (const PhotoFacts* photo = PhotoOf(k); photo && state_.run.settings.lCaptions)
+            entry.caption = photo->caption;
         entry.kiloBytes = PageKiloBytes(st.st_size);
         QByteArray imageRef = imagePrefix_;
         AppendLink(imageRef, image.bytes);
@@ -202,6 +204,7 @@ void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRe
     IndexEntry entry;
     entry.image = ShownText(below.chopped(1));
     entry.albumImages = album_.imagesBelow;
+    entry.dateRange = state_.dates.Range(album_.firstDay, album_.lastDay);
     // Full paths when the pages are elsewhere, else links from the parent's folder down.
     const bool full = output_.FullPaths();
     const QByteArray down = full ? outPrefix_ : QByteArray();
@@ -465,6 +468,18 @@ QString FolderRun::WritePage(int k) {
     return QString();
 }
 
+const PhotoFacts* FolderRun::PhotoOf(int k) const {
+    return album_.facts.empty() ? nullptr : &album_.facts[size_t(k)];
+}
+
+// When the photo was taken, with capture dates and when it says so; else its file's date.
+QByteArrayView FolderRun::DateOf(int k, const struct stat& st) {
+    const PhotoFacts* photo = PhotoOf(k);
+    if (photo && state_.run.settings.lCaptureDates && photo->taken.isValid())
+        return state_.dates.Text(photo->taken.date());
+    return state_.dates.Text(st.st_mtim.tv_sec);
+}
+
 // What page k shows; the facts point at texts of this folder run, valid until the next page.
 PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
     const FsName& image = album_.images.at(k);
@@ -488,7 +503,16 @@ PageFacts FolderRun::FactsOf(int k, const struct stat& st) {
     facts.prevLink = prevLink_;
     facts.nextLink = nextLink_;
     facts.lastLink = lastLink_;
-    facts.date = state_.dates.Text(st.st_mtim.tv_sec);
+    facts.date = DateOf(k, st);
+    const PageSettings& s = state_.run.settings;
+    if (const PhotoFacts* photo = PhotoOf(k)) {
+        if (s.lCaptions)
+            facts.caption = photo->caption;
+        if (s.lCamera) {
+            cameraLine_ = photo->CameraLine();
+            facts.camera = cameraLine_;
+        }
+    }
     facts.folderName = folderName_;
     facts.kiloBytes = PageKiloBytes(st.st_size);
     facts.position = k + 1;

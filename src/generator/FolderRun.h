@@ -64,6 +64,8 @@ private:
     bool TakeBackNewestPage();
     void TakeBackPagesOfGoneImages();
     PageFacts FactsOf(int k, const struct stat& st);
+    const PhotoFacts* PhotoOf(int k) const; // null when the run reads none
+    QByteArrayView DateOf(int k, const struct stat& st);
     QByteArrayView IndexLinkOf(int k);
     // The link to page k, or to the last page of the unbroken row from the first when page k
     // does not exist.
@@ -96,7 +98,7 @@ private:
     QByteArray folderName_;              // the folder line's name, encoded
     QByteArray firstLink_, lastLink_, prevLink_, nextLink_, imageRef_, shownRef_, indexLink_;
     QByteArray pageIndexLink_;
-    QString lowerName_;
+    QString lowerName_, cameraLine_;
     bool shownBroken_ = false; // the page being made has no picture: its image is broken
 };
 

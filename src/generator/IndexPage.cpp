@@ -88,6 +88,10 @@ void AppendEntry(QByteArray& out, const IndexEntry& e, const PageSettings& s, in
     }
     AppendLiteral(out, "\r\n<a href=\"");
     out.append(e.pageLink);
+    if (!e.caption.isEmpty()) {
+        AppendLiteral(out, "\" title=\"");
+        AppendPageText(out, e.caption);
+    }
     AppendLiteral(out, "\">");
     if (!e.thumb.isEmpty()) {
         AppendPicture(out, e);

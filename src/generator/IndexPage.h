@@ -34,6 +34,7 @@ struct IndexEntry {
     // A sub-album's first and last photo dates ("5/2/24 - 5/9/24"), shown on web-ready indexes
     // with the date flag; empty when unknown.
     QByteArray dateRange{};
+    QString caption{}; // the photo's own words, the entry's title; empty for none
 };
 
 // What the index pages of one folder share besides the page options.

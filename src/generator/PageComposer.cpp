@@ -92,6 +92,11 @@ void AppendImageLine(QByteArray& page, const PageFacts& f, QByteArrayView shown,
     AppendLiteral(page, "<img src=\"");
     page.append(shown);
     page.append('"');
+    if (!f.caption.isEmpty()) {
+        AppendLiteral(page, " alt=\"");
+        AppendPageText(page, f.caption);
+        page.append('"');
+    }
     if (webReady && !f.shownSize.isEmpty()) {
         AppendLiteral(page, " width=");
         AppendDecimal(page, f.shownSize.width());
@@ -177,6 +182,11 @@ void PageComposer::AppendFacts(QByteArray& page, const PageFacts& f) const {
         AppendDecimal(page, f.count);
         AppendLiteral(page, "]\r\n");
     }
+    if (!f.camera.isEmpty()) {
+        AppendLiteral(page, " :: ");
+        AppendPageName(page, f.camera);
+        AppendLiteral(page, kEol);
+    }
 }
 
 // The head after the title. A web-ready page names its neighbours where it has them (the first
@@ -194,7 +204,7 @@ void PageComposer::AppendHead(QByteArray& page, const PageFacts& f, QByteArrayVi
     links.up = f.indexLink;
     QByteArray fit;
     if (!lBackGround_ && !shown.isEmpty())
-        AppendPictureFit(fit, f.shownSize);
+        AppendPictureFit(fit, f.shownSize, int(!f.camera.isEmpty()) + int(!f.caption.isEmpty()));
     AppendHeadEnd(page, true, links, fit);
 }
 
@@ -242,6 +252,11 @@ void PageComposer::Compose(QByteArray& page, const PageFacts& f) const {
     AppendLiteral(page, "<hr>\r\n");
     if (!lBackGround_ && !shown.isEmpty()) // no picture: a site could not hold the image
         AppendImageLine(page, f, shown, lWebReady_);
+    if (!f.caption.isEmpty()) {
+        AppendLiteral(page, "<p>");
+        AppendPageName(page, f.caption);
+        AppendLiteral(page, "</p>\r\n");
+    }
     page.append(tail_);
 }
 

@@ -26,6 +26,8 @@ struct PageFacts {
     QByteArrayView indexLink; // the index page; empty when there is none
     QByteArrayView date;
     QByteArrayView folderName; // as FolderNameText gives it: the folder line's name
+    // The photo's own words and its camera facts, as plain text; empty for none.
+    QStringView caption, camera;
     qint64 kiloBytes = 1;
     int position = 1; // 1-based place of the image in the list
     int count = 1;    // images in the list

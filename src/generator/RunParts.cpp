@@ -37,13 +37,28 @@ FolderHandle& FolderHandle::operator=(FolderHandle&& other) noexcept {
 QByteArrayView DateTexts::Text(time_t seconds) {
     struct tm local {};
     localtime_r(&seconds, &local);
-    const QDate date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    return Text(QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday));
+}
+
+QByteArrayView DateTexts::Text(QDate date) {
     if (date != last_ || text_.isEmpty()) {
         last_ = date;
         text_.resize(0);
         AppendPageText(text_, locale_.toString(date, QLocale::ShortFormat));
     }
     return text_;
+}
+
+QByteArray DateTexts::Range(QDate first, QDate last) const {
+    QByteArray text;
+    if (!first.isValid() || !last.isValid())
+        return text;
+    AppendPageText(text, locale_.toString(first, QLocale::ShortFormat));
+    if (last != first) {
+        text.append(" - ");
+        AppendPageText(text, locale_.toString(last, QLocale::ShortFormat));
+    }
+    return text;
 }
 
 QString MissingPicturesText(const PageRunResult& r) {

@@ -30,12 +30,15 @@ private:
     int fd_ = -1;
 };
 
-// The date part of a file time in local time, as page text; dates repeat, so the last one
-// is kept.
+// The date part of a file time in local time, or a day, as page text in the locale's short
+// form; dates repeat, so the last one is kept.
 class DateTexts {
 public:
     explicit DateTexts(const QLocale& locale) : locale_(locale) {}
     QByteArrayView Text(time_t seconds);
+    QByteArrayView Text(QDate date);
+    // "5/2/24 - 5/9/24", or the one day when both are the same; empty when unknown.
+    QByteArray Range(QDate first, QDate last) const;
 
 private:
     QLocale locale_;

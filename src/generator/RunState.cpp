@@ -1,6 +1,7 @@
 #include "generator/RunState.h"
 
 #include "base/PathNames.h"
+#include "generator/AlbumFacts.h"
 #include "generator/FolderRun.h"
 
 #include <QtGlobal>
@@ -10,14 +11,20 @@ namespace tuk {
 
 namespace {
 
-// With subfolders, the tree below the folder; else the folder alone with the images given.
+// With subfolders, the tree below the folder; else the folder alone with the images given. The
+// photos' own facts are read when the pages show any of them.
 AlbumTree TreeOf(const PageRun& run) {
-    if (run.settings.lSubfolders)
-        return ListAlbumTree(run.sFolder);
     AlbumTree tree;
-    const int count = int(qMin<qsizetype>(run.images.size(), INT_MAX));
-    tree.albums.push_back(
-        {WithTrailingSeparator(run.sFolder), QByteArray(), run.images, -1, {}, count, 0});
+    if (run.settings.lSubfolders) {
+        tree = ListAlbumTree(run.sFolder);
+    } else {
+        const int count = int(qMin<qsizetype>(run.images.size(), INT_MAX));
+        tree.albums.push_back(
+            {WithTrailingSeparator(run.sFolder), QByteArray(), run.images, -1, {}, count, 0});
+    }
+    const PageSettings& s = run.settings;
+    if (s.lCaptureDates || s.lCaptions || s.lCamera)
+        ReadTreeFacts(tree, s.lCaptureDates);
     return tree;
 }
 

@@ -29,11 +29,12 @@ constexpr char kScript[] =
     "if(Math.abs(dx)>50&&Math.abs(dx)>2*Math.abs(t.clientY-y)&&"
     "!((window.visualViewport||{}).scale>1.01))go(dx<0?'next':'prev')})}</script>";
 
-// The height left for a page's picture: the window's, less what the lines above it take at
-// most (the button row, the name and facts, the rule under them) in the page's font. First of
-// the whole window, then of the part a phone shows with its address bar, which the browsers
-// that know that unit take instead.
-constexpr const char* kPictureRooms[] = {"100vh - 3em - 64px", "100svh - 3em - 64px"};
+// The height left for a page's picture: the window's, less what the lines around it take at
+// most (the button row, the name and facts, the rule under them: 3em and 64px; 1.2em more for
+// each line of camera facts or caption) in the page's font. First of the whole window, then of
+// the part a phone shows with its address bar, which the browsers that know that unit take
+// instead.
+constexpr const char* kPictureRooms[] = {"100vh", "100svh"};
 
 void AppendHeadLink(QByteArray& out, const char* rel, QByteArrayView link) {
     if (link.isEmpty())
@@ -64,9 +65,11 @@ void AppendHeadEnd(QByteArray& out, bool webReady, const HeadLinks& links,
     AppendLiteral(out, "</head>\r\n");
 }
 
-void AppendPictureFit(QByteArray& style, QSize shown) {
+void AppendPictureFit(QByteArray& style, QSize shown, int moreLines) {
     AppendLiteral(style, "img{");
-    for (const char* room : kPictureRooms) {
+    for (const char* window : kPictureRooms) {
+        const QByteArray room = window + QByteArrayLiteral(" - ") +
+                                QByteArray::number(3 + 1.2 * moreLines, 'g', 3) + "em - 64px";
         AppendLiteral(style, "max-height:calc(");
         style.append(room);
         AppendLiteral(style, ");");

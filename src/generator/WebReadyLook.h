@@ -24,8 +24,9 @@ void AppendHeadEnd(QByteArray& out, bool webReady, const HeadLinks& links = {},
 
 // The rules that fit a page's picture into the window, below the lines above it: never wider
 // than the page, never taller than the window, at most its own size, and with a known size
-// its box laid out at the right proportions before the picture arrives.
-void AppendPictureFit(QByteArray& style, QSize shown);
+// its box laid out at the right proportions before the picture arrives. moreLines: lines
+// beyond the name and the file's facts (camera facts, a caption) that should show with it.
+void AppendPictureFit(QByteArray& style, QSize shown, int moreLines = 0);
 
 // A row of link lines: on web-ready pages "<nav>" before the first link line and "</nav>"
 // after the last one, which show the links as buttons; nothing on other pages.

@@ -280,6 +280,31 @@ private Q_SLOTS:
         CompareWithGolden("web-ready-index", indexes, {});
     }
 
+    // A photo's caption (under the picture and as its alt text; on the index the entry's title)
+    // and its camera line, on a plain page, a web-ready one and over a background.
+    void photoFacts() {
+        PageSettings s = DefaultPageSettings();
+        PageFacts f;
+        f.image = u"img_1.jpg", f.imageRef = f.originalRef = "IMG_1.jpg";
+        f.date = "5/2/24", f.folderName = "Trip";
+        f.firstLink = f.prevLink = f.nextLink = f.lastLink = "a.html";
+        f.caption = u"Quay & \"boats\" <at> dawn", f.camera = u"Canon EOS R5, 50 mm, f/4";
+        QMap<QByteArray, QByteArray> pages;
+        for (const auto& [name, web, background] : {std::tuple("plain", false, false),
+                                                    {"web-ready", true, false},
+                                                    {"background", false, true}}) {
+            s.lWebReady = web, s.lBackGround = background;
+            PageComposer(s, MakeBodyString(s)).Compose(pages[name], f);
+        }
+        std::vector<IndexEntry> entries{{"img_1.jpg", "img_1_jpg.html", "thumbs/img_1_jpg.jpg",
+                                         {}, {240, 160}, "5/2/24", 2, 0}};
+        entries[0].caption = f.caption.toString();
+        s.lWebReady = true, s.lBackGround = false;
+        const IndexLayout layout{"trip", 240, {}, {}};
+        pages["index.html"] = ComposeIndexPages(s, MakeBodyString(s), layout, entries)[0];
+        CompareWithGolden("photo-facts", pages, {});
+    }
+
     // An index of that many images with an up link, in full-path links: its pages' outlines.
     void indexPages_data() {
         Columns<bool, int, QByteArrayList>("webReady", "images", "outlines");

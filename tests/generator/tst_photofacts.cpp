@@ -1,6 +1,9 @@
+#include "RunFixture.h"
 #include "app/TableRows.h"
 #include "generator/ImageHeader.h"
 #include "thumbnails/PictureSupport.h"
+
+#include <QTemporaryDir>
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -166,6 +169,77 @@ private Q_SLOTS:
             const RowName row(fields);
             QCOMPARE(FactsOf({"II|" + QByteArray(fields)}).CameraLine(), QString(line));
         }
+    }
+
+    // A run with each option: the order of the pages and of the index, the date line, the
+    // caption (escaped, under the picture, as its alt text and the entry's title) and the camera
+    // line. Trip/ holds a.jpg (taken 2 June), b.jpg (taken 1 June, with a caption and camera
+    // facts) and c.jpg, which says nothing and dates from 2020 by its file; Top/ holds Trip/.
+    void pagesOfARun_data() {
+        Columns<QString, QString, QStringList, QStringList>("options", "file", "present",
+                                                            "absent");
+        Row("off: name order, file dates", "", "Trip/b_jpg.html",
+            QStringList{"a_jpg.html\">first", "c_jpg.html\">next", " :: 3/3/22"},
+            QStringList{"Quay", "Canon", "6/1/21", " alt="});
+        Row("capture dates: time order", "dates", "Trip/b_jpg.html",
+            QStringList{"c_jpg.html\">first", "c_jpg.html\">prev", "a_jpg.html\">next",
+                        " :: 6/1/21\r\n"},
+            QStringList{"Quay", "Canon", "3/3/22"});
+        Row("capture dates: the file's date without one", "dates", "Trip/c_jpg.html",
+            QStringList{" :: 1/1/20\r\n", "c_jpg.html\">first"}, QStringList{});
+        Row("capture dates: the index", "dates", "Trip/index.html",
+            QStringList{"c_jpg.html.*b_jpg.html.*a_jpg.html"}, QStringList{});
+        Row("capture dates: an album's range", "dates web", "index.html",
+            QStringList{"<br>1/1/20 - 6/2/21\r\n"}, QStringList{});
+        Row("captions", "captions", "Trip/b_jpg.html",
+            QStringList{"<p>Quay &amp; &lt;b&gt;boats&lt;/b&gt;</p>",
+                        " alt=\"Quay &amp; &lt;b&gt;boats&lt;/b&gt;\">"},
+            QStringList{"Canon", "<b>boats"});
+        Row("captions: the entry's title", "captions", "Trip/index.html",
+            QStringList{"b_jpg.html\" title=\"Quay &amp; &lt;b&gt;boats&lt;/b&gt;\">"},
+            QStringList{"a_jpg.html\" title"});
+        Row("captions: none of its own", "captions", "Trip/a_jpg.html", QStringList{},
+            QStringList{"<p>", " alt="});
+        Row("camera", "camera", "Trip/b_jpg.html",
+            QStringList{"\r\n :: Canon EOS R5, 50 mm, 1/250 s, f/4, ISO 400\r\n<hr>"},
+            QStringList{"Quay"});
+        Row("camera: the model alone", "camera", "Trip/a_jpg.html",
+            QStringList{"\r\n :: X100V\r\n<hr>"}, QStringList{});
+    }
+    void pagesOfARun() {
+        QFETCH(QString, options);
+        QTemporaryDir dir;
+        const QString top = dir.path() + "/Top/", trip = top + "Trip/";
+        QVERIFY(MakeFolder(trip));
+        const QByteArray camera =
+            "MM|Make=Canon|Model=Canon EOS R5|Focal=50/1|Exposure=1/250|FNumber=4/1|ISO=400";
+        for (const auto& [name, segments] :
+             {std::pair("a.jpg", QByteArrayList{"II|Model=X100V|Taken=2021:06:02 10:00:00"}),
+              {"b.jpg", QByteArrayList{camera + "|Taken=2021:06:01 09:00:00",
+                                       "iptc|Quay & <b>boats</b>"}},
+              {"c.jpg", QByteArrayList{}}}) {
+            QVERIFY(WriteFile(trip + name, TwoColourJpeg(32, 16, segments)));
+            // noon UTC: the same day in every zone the tests run in
+            QVERIFY(SetFileTime((trip + name).toUtf8(), *name == 'c' ? 1577880000 : 1646308800));
+        }
+        PageRun run = FixedDiskRun(top);
+        PageSettings& s = run.settings;
+        s.lSubfolders = s.lIndex = s.lFDate = s.lLinx = true;
+        s.lCaptureDates = options.contains("dates");
+        s.lCaptions = options.contains("captions");
+        s.lCamera = options.contains("camera");
+        s.lWebReady = options.contains("web");
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QFETCH(QString, file);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        const QString page = QString::fromLatin1(ReadFile(top + file));
+        for (const QString& pattern : present) // in the order given, anywhere
+            QVERIFY2(page.contains(QRegularExpression(
+                         pattern, QRegularExpression::DotMatchesEverythingOption)),
+                     qPrintable(pattern));
+        for (const QString& text : absent)
+            QVERIFY2(!page.contains(text), qPrintable(text));
     }
 
     // Any byte of the blocks changed: never a read outside them, a crash or a caption that is

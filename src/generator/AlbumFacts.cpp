@@ -1,0 +1,90 @@
+#include "generator/AlbumFacts.h"
+
+#include "generator/ImageHeader.h"
+#include "generator/RunParts.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <fcntl.h>
+#include <numeric>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tuk {
+
+namespace {
+
+// An image's facts and when it counts as taken, in milliseconds since the epoch.
+struct ReadFacts {
+    PhotoFacts facts;
+    qint64 when = 0;
+};
+
+ReadFacts ReadImageFacts(int folderFd, const QByteArray& name) {
+    ReadFacts read;
+    // O_NONBLOCK: a FIFO under an image's name must not stall the run.
+    const int fd = openat(folderFd, name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return read;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        read.facts = ReadImageHeader(fd, true).facts;
+        read.when = read.facts.taken.isValid() ? read.facts.taken.toMSecsSinceEpoch()
+                                               : qint64(st.st_mtim.tv_sec) * 1000 +
+                                                     st.st_mtim.tv_nsec / 1000000;
+    }
+    close(fd);
+    return read;
+}
+
+QDate DayOf(const ReadFacts& read) {
+    if (read.facts.taken.isValid())
+        return read.facts.taken.date(); // the day where it was taken
+    return QDateTime::fromMSecsSinceEpoch(read.when).date();
+}
+
+void ReadAlbumFacts(Album& album, bool byCaptureTime) {
+    const FolderHandle folder(album.folder.bytes);
+    std::vector<ReadFacts> read;
+    read.reserve(size_t(album.images.size()));
+    for (const FsName& image : album.images)
+        read.push_back(folder.fd() < 0 ? ReadFacts() : ReadImageFacts(folder.fd(), image.bytes));
+    std::vector<size_t> order(read.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    // The list is in name order already: a stable sort keeps it among photos of one moment.
+    if (byCaptureTime)
+        std::stable_sort(order.begin(), order.end(),
+                         [&read](size_t a, size_t b) { return read[a].when < read[b].when; });
+    QList<FsName> images;
+    images.reserve(album.images.size());
+    album.facts.clear();
+    album.facts.reserve(read.size());
+    for (size_t k : order) {
+        images.append(album.images.at(qsizetype(k)));
+        album.facts.push_back(std::move(read[k].facts));
+        if (!byCaptureTime || read[k].when == 0)
+            continue;
+        const QDate day = DayOf(read[k]);
+        album.firstDay = album.firstDay.isValid() ? qMin(album.firstDay, day) : day;
+        album.lastDay = qMax(album.lastDay, day);
+    }
+    album.images = std::move(images);
+}
+
+} // namespace
+
+void ReadTreeFacts(AlbumTree& tree, bool byCaptureTime) {
+    for (Album& album : tree.albums)
+        ReadAlbumFacts(album, byCaptureTime);
+    // Albums follow their parents in the tree: from the last up, each passes its days on.
+    for (auto album = tree.albums.rbegin(); album != tree.albums.rend(); ++album) {
+        if (album->parent < 0 || !album->firstDay.isValid())
+            continue;
+        Album& parent = tree.albums[size_t(album->parent)];
+        parent.firstDay =
+            parent.firstDay.isValid() ? qMin(parent.firstDay, album->firstDay) : album->firstDay;
+        parent.lastDay = qMax(parent.lastDay, album->lastDay);
+    }
+}
+
+} // namespace tuk
