@@ -266,14 +266,36 @@ function checkWidth(seen, width, where, buttons) {
     check(nav.length === buttons && nav.every(([, w, h]) => w >= 44 && h >= 44), `${where}: buttons ${nav}`);
 }
 
-// A portrait's copy fits a desktop's window whole, with its proportions.
+// The JPEG with an EXIF segment holding these texts of its first directory ({tag: text}, tags
+// ascending, each text 4 bytes or more).
+function withExif(jpeg, fields) {
+    const entries = Object.entries(fields);
+    const ifd = Buffer.alloc(2 + 12 * entries.length + 4);
+    let values = Buffer.alloc(0);
+    ifd.writeUInt16BE(entries.length, 0);
+    entries.forEach(([tag, text], i) => {
+        const value = Buffer.from(`${text}\0`, 'latin1');
+        ifd.writeUInt16BE(Number(tag), 2 + 12 * i);
+        ifd.writeUInt16BE(2, 4 + 12 * i); // ASCII
+        ifd.writeUInt32BE(value.length, 6 + 12 * i);
+        ifd.writeUInt32BE(8 + ifd.length + values.length, 10 + 12 * i);
+        values = Buffer.concat([values, value]);
+    });
+    const body = Buffer.concat([Buffer.from('Exif\0\0MM\0\x2a\0\0\0\x08', 'latin1'), ifd, values]);
+    const marker = Buffer.from([0xff, 0xe1, (body.length + 2) >> 8, (body.length + 2) & 0xff]);
+    return Buffer.concat([jpeg.subarray(0, 2), marker, body, jpeg.subarray(2)]);
+}
+
+// A portrait's copy fits a desktop's window whole, with its proportions, and so does the caption
+// under it.
 async function checkFit(browser, url) {
     const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
     await page.goto(url);
     const b = await page.evaluate(() => ({ ...document.querySelector('img').getBoundingClientRect().toJSON(),
-        natural: document.querySelector('img').naturalWidth }));
+        natural: document.querySelector('img').naturalWidth, caption: document.querySelector('p')?.getBoundingClientRect().bottom }));
     check(b.top >= 0 && b.left >= 0 && b.bottom <= 800 && b.right <= 1280 && b.height > 600 &&
-        Math.abs(b.width / b.height - 0.75) < 0.01 && b.natural === 1200, `a portrait at 1280 x 800: ${JSON.stringify(b)}`);
+        Math.abs(b.width / b.height - 0.75) < 0.01 && b.natural === 1200 && b.caption <= 800,
+        `a portrait at 1280 x 800: ${JSON.stringify(b)}`);
     await page.close();
 }
 
@@ -284,7 +306,8 @@ const swipe = (page, [dx, dy]) => page.evaluate(([dx, dy]) => {
     document.body.dispatchEvent(new TouchEvent('touchend', { bubbles: true, touches: [], changedTouches: at(200 + dx, 400 + dy) }));
 }, [dx, dy]);
 
-// A web-ready album with a sub-album: the portrait fits; on a phone the "up"
+// A web-ready album with a sub-album, with captions and camera facts: the portrait and its
+// caption fit; on a phone the "up"
 // link is a button, the index shows its name as heading and its album as a stack, and the keys
 // and swipes [dx, dy] of the tour go where they should, nowhere at an end or from a text field
 // (a page with "field" gets one, focused).
@@ -292,8 +315,9 @@ async function walkWebLook(browser) {
     console.log('- web-ready: the picture fitted, keys, swipes and buttons');
     const tall = path.join(os.tmpdir(), `tu_k-e2e-${process.pid}.jpg`);
     execFileSync('convert', ['-size', '1500x2000', 'gradient:navy-orange', tall]);
+    fs.writeFileSync(tall, withExif(fs.readFileSync(tall), { 0x010E: 'Harbour steps at dawn', 0x010F: 'Canon', 0x0110: 'Canon EOS R5' }));
     const own = [{ source: tall, bytes: 'Tall.jpg' }, ...byText('Beach.Day.JPG', 'Harbour at dusk.jpg')];
-    const run = make({}, { args: ['-r', '--index', '--web-ready', '--web-size', '1600'],
+    const run = make({}, { args: ['-r', '--index', '--web-ready', '--web-size', '1600', '--captions', '--camera'],
         layout: [['', own], ['Trip', byText('Fish & Chips.gif')]] });
     fs.rmSync(tall);
     const url = (file) => fileUrl(path.join(run.folder, file));
