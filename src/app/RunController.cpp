@@ -4,6 +4,7 @@
 #include "app/StatusPanels.h"
 #include "base/FolderReader.h"
 #include "base/Volumes.h"
+#include "generator/FactsCache.h"
 #include "generator/ImageList.h"
 #include "generator/MadePages.h"
 #include "generator/PageGenerator.h"
@@ -148,6 +149,7 @@ void RunController::MakePages(const QString& body) {
     run.settings = Program().page;
     run.body = body;
     run.pictures = &thumbnails_;
+    run.factsCache = DefaultFactsCacheFolder();
     PreparedRun prepared = PrepareWaiting(std::move(run));
     if (prepared.Refused() != RunEnd::Finished) {
         dialogs_.Tell(prepared.Refusal());

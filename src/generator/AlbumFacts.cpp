@@ -1,5 +1,6 @@
 #include "generator/AlbumFacts.h"
 
+#include "generator/FactsCache.h"
 #include "generator/ImageHeader.h"
 #include "generator/RunParts.h"
 
@@ -20,20 +21,34 @@ struct ReadFacts {
     qint64 when = 0;
 };
 
-ReadFacts ReadImageFacts(int folderFd, const QByteArray& name) {
-    ReadFacts read;
+// The facts of a photo from its header; a local capture time gets its offset from UTC, as the
+// cache keeps it.
+PhotoFacts ReadHeaderFacts(int folderFd, const QByteArray& name, const struct stat& known) {
     // O_NONBLOCK: a FIFO under an image's name must not stall the run.
     const int fd = openat(folderFd, name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return read;
+        return {};
+    PhotoFacts facts;
     struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        read.facts = ReadImageHeader(fd, true).facts;
-        read.when = read.facts.taken.isValid() ? read.facts.taken.toMSecsSinceEpoch()
-                                               : qint64(st.st_mtim.tv_sec) * 1000 +
-                                                     st.st_mtim.tv_nsec / 1000000;
-    }
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_ino == known.st_ino)
+        facts = ReadImageHeader(fd, true).facts;
     close(fd);
+    if (facts.taken.isValid() && facts.taken.timeSpec() == Qt::LocalTime)
+        facts.taken = facts.taken.toOffsetFromUtc(facts.taken.offsetFromUtc());
+    return facts;
+}
+
+ReadFacts ReadImageFacts(int folderFd, const QByteArray& name, FactsCache& cache) {
+    ReadFacts read;
+    struct stat st {};
+    if (fstatat(folderFd, name.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return read;
+    if (!cache.Find(name, st, read.facts))
+        read.facts = ReadHeaderFacts(folderFd, name, st);
+    cache.Keep(name, st, read.facts);
+    read.when = read.facts.taken.isValid()
+                    ? read.facts.taken.toMSecsSinceEpoch()
+                    : qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
     return read;
 }
 
@@ -43,12 +58,19 @@ QDate DayOf(const ReadFacts& read) {
     return QDateTime::fromMSecsSinceEpoch(read.when).date();
 }
 
-void ReadAlbumFacts(Album& album, bool byCaptureTime) {
+void ReadAlbumFacts(Album& album, bool byCaptureTime, const QString& cacheFolder) {
     const FolderHandle folder(album.folder.bytes);
+    struct stat st {};
+    if (folder.fd() < 0 || fstat(folder.fd(), &st) != 0) {
+        album.facts.assign(size_t(album.images.size()), PhotoFacts());
+        return;
+    }
+    FactsCache cache(cacheFolder, st);
     std::vector<ReadFacts> read;
     read.reserve(size_t(album.images.size()));
     for (const FsName& image : album.images)
-        read.push_back(folder.fd() < 0 ? ReadFacts() : ReadImageFacts(folder.fd(), image.bytes));
+        read.push_back(ReadImageFacts(folder.fd(), image.bytes, cache));
+    cache.Save();
     std::vector<size_t> order(read.size());
     std::iota(order.begin(), order.end(), size_t(0));
     // The list is in name order already: a stable sort keeps it among photos of one moment.
@@ -73,9 +95,9 @@ void ReadAlbumFacts(Album& album, bool byCaptureTime) {
 
 } // namespace
 
-void ReadTreeFacts(AlbumTree& tree, bool byCaptureTime) {
+void ReadTreeFacts(AlbumTree& tree, bool byCaptureTime, const QString& cacheFolder) {
     for (Album& album : tree.albums)
-        ReadAlbumFacts(album, byCaptureTime);
+        ReadAlbumFacts(album, byCaptureTime, cacheFolder);
     // Albums follow their parents in the tree: from the last up, each passes its days on.
     for (auto album = tree.albums.rbegin(); album != tree.albums.rend(); ++album) {
         if (album->parent < 0 || !album->firstDay.isValid())

@@ -12,7 +12,8 @@ namespace tuk {
 namespace {
 
 // Bytes of a file at any offset: a window read once and kept, another read only when asked
-// for bytes outside it.
+// for bytes outside it. The first window is small: most headers end within it, and copying
+// what lies beyond costs more than the read itself.
 class Bytes {
 public:
     explicit Bytes(int fd) : fd_(fd) {}
@@ -21,7 +22,7 @@ public:
     // Up to n bytes at the offset; fewer at the end of the file.
     QByteArrayView At(qint64 offset, qsizetype n) {
         if (fd_ >= 0 && (offset < start_ || offset + n > start_ + window_.size())) {
-            window_.resize(qMax<qsizetype>(n, kWindow));
+            window_.resize(qMax<qsizetype>(n, window_.isEmpty() ? kFirstWindow : kWindow));
             ssize_t got;
             do
                 got = pread(fd_, window_.data(), static_cast<size_t>(window_.size()), offset);
@@ -36,7 +37,7 @@ public:
     }
 
 private:
-    static constexpr qsizetype kWindow = 65536;
+    static constexpr qsizetype kFirstWindow = 4096, kWindow = 65536;
     int fd_ = -1;
     qint64 start_ = 0;
     QByteArray window_;

@@ -41,9 +41,8 @@ struct ImageHeader {
 // a frame further than tens of MiB into the file, or not found within two seconds, is none.
 // The orientation comes from the first directory of the first EXIF segment alone; the decoder
 // turns the picture by it, so the pages and the pictures agree on the upright size. With
-// `facts`, the metadata segments on the way are read too: what they hold costs no further
-// read when it lies in the first 64 KiB, and a block that is broken is ignored, never a
-// failure.
+// `facts`, the metadata segments on the way are read too, each in one read at most, and a block
+// that is broken is ignored, never a failure.
 ImageHeader ReadImageHeader(int fd, bool facts = false);
 // The same from bytes in memory (the file's first bytes, or all of it).
 ImageHeader ParseImageHeader(QByteArrayView bytes, bool facts = false);

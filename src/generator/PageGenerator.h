@@ -91,6 +91,9 @@ struct PageRun {
     // How a name is tried on the output's file system before the first page (see NameProbe);
     // empty: by creating it there.
     std::function<int(const QByteArray& name)> tryName;
+    // Where the photos' own facts are kept between runs (see DefaultFactsCacheFolder); empty:
+    // nowhere, each run reads every header.
+    QString factsCache;
 };
 
 enum class RunEnd {

@@ -24,7 +24,7 @@ AlbumTree TreeOf(const PageRun& run) {
     }
     const PageSettings& s = run.settings;
     if (s.lCaptureDates || s.lCaptions || s.lCamera)
-        ReadTreeFacts(tree, s.lCaptureDates);
+        ReadTreeFacts(tree, s.lCaptureDates, run.factsCache);
     return tree;
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/FsName.h"
 #include "base/Volumes.h"
+#include "generator/FactsCache.h"
 #include "generator/ImageList.h"
 #include "generator/PageGenerator.h"
 #include "generator/PreparedRun.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
         return code;
     PictureWorkers pictures;
     run.pictures = &pictures;
+    run.factsCache = DefaultFactsCacheFolder();
     PreparedRun prepared = PreparedRun::Prepare(run);
     if (prepared.Refused() != RunEnd::Finished) {
         Error(prepared.Refusal());

@@ -242,6 +242,50 @@ private Q_SLOTS:
             QVERIFY2(!page.contains(text), qPrintable(text));
     }
 
+    // The facts kept between runs stand in for a photo's header only while the photo is the
+    // same; a cache that is damaged, or not there, costs only reads.
+    void keptFacts() {
+        for (const QString change : {"nothing", "caption rewritten, same size and time",
+                                     "cache damaged", "cache a folder", "photo removed"}) {
+            const RowName row(change);
+            QTemporaryDir dir;
+            const QString photos = dir.path() + "/Photos/", cache = dir.path() + "/cache";
+            QVERIFY(MakeFolder(photos));
+            const auto photo = [&](const char* name, const QByteArray& caption) {
+                QVERIFY(WriteFile(photos + name, TwoColourJpeg(32, 16, {"iptc|" + caption})));
+                QVERIFY(SetFileTime((photos + name).toUtf8(), 1646308800));
+            };
+            photo("a\tb%.jpg", "Quay"); // a name with the cache's own separators
+            photo("c.jpg", "Boats");
+            PageRun run = FixedDiskRun(photos);
+            run.settings.lCaptions = true;
+            run.factsCache = cache;
+            QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+            const QStringList kept = QDir(cache).entryList(QDir::Files);
+            QCOMPARE(kept.size(), 1);
+            QCOMPARE(QFileInfo(cache).permissions() & 0x0077, 0); // the user's alone
+            QString caption = "Quay", gone;
+            if (change.startsWith("caption")) {
+                caption = "Pier";
+                photo("a\tb%.jpg", caption.toUtf8());
+            } else if (change == "cache damaged") {
+                QVERIFY(WriteFile(cache + "/" + kept[0], "a\tb%25.jpg\t\t\n\x01\t\t\t\n" +
+                                                            QByteArray(100000, '\t')));
+            } else if (change == "cache a folder") {
+                QVERIFY(QFile::remove(cache + "/" + kept[0]) && MakeFolder(cache + "/" + kept[0]));
+            } else if (change == "photo removed") {
+                QVERIFY(QFile::remove(photos + (gone = "c.jpg")));
+            }
+            run.images = ListFolderImages(run.sFolder.bytes).names;
+            const PageRunResult again = PageGenerator(run);
+            QCOMPARE(again.end, RunEnd::Finished);
+            QCOMPARE(again.pagesWritten, caption == "Quay" && gone.isEmpty() ? 0 : 1);
+            QVERIFY(ReadFile(photos + "a\tb%_jpg.html").contains("<p>" + caption.toUtf8()));
+            if (!gone.isEmpty())
+                QVERIFY(!ReadFile(cache + "/" + kept[0]).contains(gone.toUtf8()));
+        }
+    }
+
     // Any byte of the blocks changed: never a read outside them, a crash or a caption that is
     // not clean text.
     void damagedBlocks() {

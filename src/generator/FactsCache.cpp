@@ -1,0 +1,158 @@
+#include "generator/FactsCache.h"
+
+#include "base/Append.h"
+
+#include <QDateTime>
+#include <array>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace tuk {
+
+namespace {
+
+// Fields are separated by tabs and lines end in a newline; within a field those and "%" are
+// written as "%09", "%0A" and "%25".
+void AppendField(QByteArray& out, QByteArrayView field) {
+    for (const char c : field) {
+        if (c == '\t')
+            out.append("%09");
+        else if (c == '\n')
+            out.append("%0A");
+        else if (c == '%')
+            out.append("%25");
+        else
+            out.append(c);
+    }
+    out.append('\t');
+}
+
+QByteArray FieldText(QByteArrayView field) {
+    return field.contains('%') ? QByteArray::fromPercentEncoding(field.toByteArray())
+                               : field.toByteArray();
+}
+
+// "inode size mtime ctime" in nanoseconds: what changes when the photo may have changed.
+QByteArray Identity(const struct stat& st) {
+    QByteArray id;
+    for (const qint64 value :
+         {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+          qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec}) {
+        AppendDecimal(id, value);
+        id.append(' ');
+    }
+    id.chop(1);
+    return id;
+}
+
+} // namespace
+
+FactsCache::FactsCache(const QString& folder, const struct stat& imageFolder) {
+    if (folder.isEmpty())
+        return;
+    file_ = folder + QStringLiteral("/%1-%2").arg(qulonglong(imageFolder.st_dev), 0, 16)
+                         .arg(qulonglong(imageFolder.st_ino), 0, 16);
+    QFile file(file_);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    read_ = file.readAll();
+    for (qsizetype at = 0; at < read_.size();) {
+        qsizetype end = read_.indexOf('\n', at);
+        if (end < 0)
+            end = read_.size();
+        const QByteArrayView line = QByteArrayView(read_).sliced(at, end - at);
+        const qsizetype tab = line.indexOf('\t');
+        if (tab > 0)
+            old_.insert(line.first(tab), line.sliced(tab + 1));
+        at = end + 1;
+    }
+}
+
+bool FactsCache::Find(const QByteArray& name, const struct stat& st, PhotoFacts& facts) const {
+    QByteArrayView encoded = name;
+    QByteArray escaped;
+    if (name.contains('\t') || name.contains('\n') || name.contains('%')) {
+        AppendField(escaped, name);
+        escaped.chop(1);
+        encoded = escaped;
+    }
+    const auto found = old_.constFind(encoded);
+    if (found == old_.cend())
+        return false;
+    // identity, taken ("msecs offset", or empty), then the seven texts
+    std::array<QByteArrayView, 9> fields;
+    QByteArrayView rest = *found;
+    for (size_t k = 0; k + 1 < fields.size(); ++k) {
+        const qsizetype tab = rest.indexOf('\t');
+        if (tab < 0)
+            return false;
+        fields[k] = rest.first(tab);
+        rest = rest.sliced(tab + 1);
+    }
+    fields.back() = rest;
+    if (fields[0] != Identity(st))
+        return false;
+    facts = PhotoFacts();
+    if (!fields[1].isEmpty()) {
+        const qsizetype blank = fields[1].indexOf(' ');
+        if (blank < 0)
+            return false;
+        facts.taken = QDateTime::fromMSecsSinceEpoch(fields[1].first(blank).toLongLong(),
+                                                     Qt::OffsetFromUTC,
+                                                     fields[1].sliced(blank + 1).toInt());
+    }
+    QString* texts[] = {&facts.caption,     &facts.camera,   &facts.lens, &facts.focalLength,
+                        &facts.exposure,    &facts.aperture, &facts.iso};
+    for (size_t k = 0; k < std::size(texts); ++k)
+        *texts[k] = QString::fromUtf8(FieldText(fields[k + 2]));
+    return true;
+}
+
+void FactsCache::Keep(const QByteArray& name, const struct stat& st, const PhotoFacts& facts) {
+    if (file_.isEmpty())
+        return;
+    const qsizetype start = kept_.size();
+    AppendField(kept_, name);
+    const qsizetype values = kept_.size();
+    AppendField(kept_, Identity(st));
+    QByteArray taken;
+    if (facts.taken.isValid()) {
+        AppendDecimal(taken, facts.taken.toMSecsSinceEpoch());
+        taken.append(' ');
+        AppendDecimal(taken, facts.taken.offsetFromUtc());
+    }
+    AppendField(kept_, taken);
+    for (const QString* text : {&facts.caption, &facts.camera, &facts.lens, &facts.focalLength,
+                                &facts.exposure, &facts.aperture, &facts.iso})
+        AppendField(kept_, text->toUtf8());
+    kept_.back() = '\n';
+    const QByteArrayView line = QByteArrayView(kept_).sliced(start);
+    const auto old = old_.constFind(line.first(values - start - 1));
+    changed_ = changed_ || old == old_.cend() || *old != line.sliced(values - start).chopped(1);
+}
+
+void FactsCache::Save() {
+    if (file_.isEmpty() || (!changed_ && kept_.size() == read_.size()))
+        return;
+    // The captions of a user's photos are theirs alone: the folder is the user's only.
+    const QString folder = QFileInfo(file_).path();
+    if (!QDir().mkpath(folder) ||
+        !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner))
+        return;
+    QSaveFile file(file_);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(kept_);
+        (void)file.commit(); // a cache that cannot be written is read again next time
+    }
+}
+
+QString DefaultFactsCacheFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Tarnwick/Tu_K/facts");
+}
+
+} // namespace tuk
