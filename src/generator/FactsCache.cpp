@@ -3,12 +3,12 @@
 #include "base/Append.h"
 
 #include <QDateTime>
-#include <array>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <array>
 
 namespace tuk {
 
@@ -38,9 +38,9 @@ QByteArray FieldText(QByteArrayView field) {
 // "inode size mtime ctime" in nanoseconds: what changes when the photo may have changed.
 QByteArray Identity(const struct stat& st) {
     QByteArray id;
-    for (const qint64 value :
-         {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-          qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec}) {
+    for (const qint64 value : {qint64(st.st_ino), qint64(st.st_size),
+                               qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                               qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec}) {
         AppendDecimal(id, value);
         id.append(' ');
     }
@@ -53,7 +53,8 @@ QByteArray Identity(const struct stat& st) {
 FactsCache::FactsCache(const QString& folder, const struct stat& imageFolder) {
     if (folder.isEmpty())
         return;
-    file_ = folder + QStringLiteral("/%1-%2").arg(qulonglong(imageFolder.st_dev), 0, 16)
+    file_ = folder + QStringLiteral("/%1-%2")
+                         .arg(qulonglong(imageFolder.st_dev), 0, 16)
                          .arg(qulonglong(imageFolder.st_ino), 0, 16);
     QFile file(file_);
     if (!file.open(QIODevice::ReadOnly))
@@ -100,12 +101,12 @@ bool FactsCache::Find(const QByteArray& name, const struct stat& st, PhotoFacts&
         const qsizetype blank = fields[1].indexOf(' ');
         if (blank < 0)
             return false;
-        facts.taken = QDateTime::fromMSecsSinceEpoch(fields[1].first(blank).toLongLong(),
-                                                     Qt::OffsetFromUTC,
-                                                     fields[1].sliced(blank + 1).toInt());
+        facts.taken =
+            QDateTime::fromMSecsSinceEpoch(fields[1].first(blank).toLongLong(), Qt::OffsetFromUTC,
+                                           fields[1].sliced(blank + 1).toInt());
     }
-    QString* texts[] = {&facts.caption,     &facts.camera,   &facts.lens, &facts.focalLength,
-                        &facts.exposure,    &facts.aperture, &facts.iso};
+    QString* texts[] = {&facts.caption,  &facts.camera,   &facts.lens, &facts.focalLength,
+                        &facts.exposure, &facts.aperture, &facts.iso};
     for (size_t k = 0; k < std::size(texts); ++k)
         *texts[k] = QString::fromUtf8(FieldText(fields[k + 2]));
     return true;

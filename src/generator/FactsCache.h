@@ -27,9 +27,9 @@ public:
 
 private:
     QString file_;
-    QByteArray read_;                         // the file as read
+    QByteArray read_;                           // the file as read
     QHash<QByteArrayView, QByteArrayView> old_; // the lines of read_, by their name
-    QByteArray kept_;                         // the lines of the photos now
+    QByteArray kept_;                           // the lines of the photos now
     bool changed_ = false;
 };
 

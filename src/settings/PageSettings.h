@@ -34,11 +34,11 @@ struct PageSettings {
     bool lSubfolders = false;
     bool lIntoTarget = false;
     bool lWebReady = false;
-    bool lOriginals = false; // a site holds the originals and links them
+    bool lOriginals = false;    // a site holds the originals and links them
     bool lCaptureDates = false; // pages show and go in the order of when photos were taken
     bool lCaptions = false;     // a caption line from the photo's own description
     bool lCamera = false;       // a line of camera facts
-    quint16 nWebSize = 0;    // longest edge of a web-ready page's picture
+    quint16 nWebSize = 0;       // longest edge of a web-ready page's picture
     QString TargetFolder;
 
     // Component 0 (red), 1 (green) or 2 (blue) of a slot.

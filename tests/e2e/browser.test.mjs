@@ -70,7 +70,7 @@ function make(options, { parent = null, target = null, into = null, args = [], l
     if (target) fs.mkdirSync(target = path.join(root, target));
     if (into) args = [...args, '--into', path.join(root, into)];
     execFileSync(maker, ['--yes', '--quiet', ...args, ...(target ? ['--target', target] : []), folder],
-        { env: { ...process.env, XDG_CONFIG_HOME: config }, stdio: ['ignore', 'pipe', 'inherit'] });
+        { env: { ...process.env, XDG_CONFIG_HOME: config, XDG_CACHE_HOME: path.join(root, 'cache') }, stdio: ['ignore', 'pipe', 'inherit'] });
     return { root, folder, pages: target ?? folder };
 }
 

@@ -51,6 +51,12 @@ struct PictureStop : Interrupter {
     bool StopRequested() override { return Interrupter::StopRequested() || stoppedNow(); }
 };
 
+// Capture dates, captions and camera facts, on in half the combinations: with and without
+// each other option and before every cut.
+bool WithFacts(int options) {
+    return (options ^ options >> 3) & 1;
+}
+
 } // namespace
 
 class TestInterruptions : public QObject {
@@ -69,9 +75,10 @@ private Q_SLOTS:
                                                     {Cut::AlbumMoved, "album moved"}};
         for (int options = 0; options < 32; ++options)
             for (const auto& [cut, name] : cuts)
-                QTest::addRow("%s%s%s%s%s, %s", options & 16 ? "again: " : "",
+                QTest::addRow("%s%s%s%s%s%s, %s", options & 16 ? "again: " : "",
                               options & 1 ? "index " : "", options & 2 ? "subfolders " : "",
-                              options & 4 ? "into " : "", options & 8 ? "web-ready" : "", name)
+                              options & 4 ? "into " : "", options & 8 ? "web-ready " : "",
+                              WithFacts(options) ? "facts" : "", name)
                     << options << cut;
     }
 
@@ -85,9 +92,14 @@ private Q_SLOTS:
         if (cut == Cut::FullDisk && !disk.emplace(output, 256).Ok())
             QSKIP("no tmpfs for a full disk here");
         QVERIFY(MakeFolder(top + "Sub") && MakeFolder(site));
-        const QByteArray photo = TwoColourJpeg(96, 64);
-        for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"})
+        // Taken in the order e, d, b, a: with capture dates the pages go the other way round.
+        for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"}) {
+            const QByteArray day = QByteArray::number(9 - name[qstrlen(name) - 5] % 8);
+            const QByteArray photo = TwoColourJpeg(
+                96, 64,
+                {"MM|Make=Canon|ISO=100|Taken=2021:06:0" + day + " 10:00:00", "iptc|A day"});
             QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && name[0] == 'b' ? "x" : photo));
+        }
         QVERIFY(WriteFile(top + "c.gif", QByteArray("GIF89a\x08\x00\x08\x00", 10)));
         PictureWorkers maker({}, cut == Cut::NoDecoder     ? QStringLiteral("/nonexistent")
                                  : cut == Cut::DecoderDies ? QStringLiteral("/bin/true")
@@ -97,6 +109,9 @@ private Q_SLOTS:
         run.settings.lIntoTarget = options & 4, run.settings.lWebReady = options & 8;
         run.settings.TargetFolder = site, run.settings.nWebSize = 64, run.thumbSize = 32;
         run.pictures = &maker;
+        run.settings.lCaptureDates = run.settings.lCaptions = run.settings.lCamera =
+            WithFacts(options);
+        run.factsCache = dir.path() + "/cache";
         if (options & 16) { // the same run once before, in bold
             run.settings.lBold = true;
             PageGenerator(run);

@@ -93,9 +93,10 @@ private Q_SLOTS:
         row("twins", image + QString(246, 'x') + tooLong.arg(257).arg("page"), "Image: 1 / 5 -- ");
         row("thumbnail", image + QString(245, 'x') + tooLong.arg(256).arg("thumbnail"),
             "Image: 1 / 4 -- ");
-        row("refused", image + "b:c.jpg\": the file system of %1 does not take : in a file name. "
-                               "Rename the image, or choose another target folder. No page was "
-                               "written.",
+        row("refused",
+            image + "b:c.jpg\": the file system of %1 does not take : in a file name. "
+                    "Rename the image, or choose another target folder. No page was "
+                    "written.",
             "Image: 1 / 4 -- ");
     }
     void failedRun() {

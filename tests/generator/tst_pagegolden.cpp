@@ -296,8 +296,14 @@ private Q_SLOTS:
             s.lWebReady = web, s.lBackGround = background;
             PageComposer(s, MakeBodyString(s)).Compose(pages[name], f);
         }
-        std::vector<IndexEntry> entries{{"img_1.jpg", "img_1_jpg.html", "thumbs/img_1_jpg.jpg",
-                                         {}, {240, 160}, "5/2/24", 2, 0}};
+        std::vector<IndexEntry> entries{{"img_1.jpg",
+                                         "img_1_jpg.html",
+                                         "thumbs/img_1_jpg.jpg",
+                                         {},
+                                         {240, 160},
+                                         "5/2/24",
+                                         2,
+                                         0}};
         entries[0].caption = f.caption.toString();
         s.lWebReady = true, s.lBackGround = false;
         const IndexLayout layout{"trip", 240, {}, {}};

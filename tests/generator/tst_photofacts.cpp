@@ -176,8 +176,7 @@ private Q_SLOTS:
     // line. Trip/ holds a.jpg (taken 2 June), b.jpg (taken 1 June, with a caption and camera
     // facts) and c.jpg, which says nothing and dates from 2020 by its file; Top/ holds Trip/.
     void pagesOfARun_data() {
-        Columns<QString, QString, QStringList, QStringList>("options", "file", "present",
-                                                            "absent");
+        Columns<QString, QString, QStringList, QStringList>("options", "file", "present", "absent");
         Row("off: name order, file dates", "", "Trip/b_jpg.html",
             QStringList{"a_jpg.html\">first", "c_jpg.html\">next", " :: 3/3/22"},
             QStringList{"Quay", "Canon", "6/1/21", " alt="});
@@ -215,8 +214,8 @@ private Q_SLOTS:
             "MM|Make=Canon|Model=Canon EOS R5|Focal=50/1|Exposure=1/250|FNumber=4/1|ISO=400";
         for (const auto& [name, segments] :
              {std::pair("a.jpg", QByteArrayList{"II|Model=X100V|Taken=2021:06:02 10:00:00"}),
-              {"b.jpg", QByteArrayList{camera + "|Taken=2021:06:01 09:00:00",
-                                       "iptc|Quay & <b>boats</b>"}},
+              {"b.jpg",
+               QByteArrayList{camera + "|Taken=2021:06:01 09:00:00", "iptc|Quay & <b>boats</b>"}},
               {"c.jpg", QByteArrayList{}}}) {
             QVERIFY(WriteFile(trip + name, TwoColourJpeg(32, 16, segments)));
             // noon UTC: the same day in every zone the tests run in
@@ -269,8 +268,8 @@ private Q_SLOTS:
                 caption = "Pier";
                 photo("a\tb%.jpg", caption.toUtf8());
             } else if (change == "cache damaged") {
-                QVERIFY(WriteFile(cache + "/" + kept[0], "a\tb%25.jpg\t\t\n\x01\t\t\t\n" +
-                                                            QByteArray(100000, '\t')));
+                QVERIFY(WriteFile(cache + "/" + kept[0],
+                                  "a\tb%25.jpg\t\t\n\x01\t\t\t\n" + QByteArray(100000, '\t')));
             } else if (change == "cache a folder") {
                 QVERIFY(QFile::remove(cache + "/" + kept[0]) && MakeFolder(cache + "/" + kept[0]));
             } else if (change == "photo removed") {

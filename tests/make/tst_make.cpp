@@ -258,22 +258,26 @@ private Q_SLOTS:
     // that exist, no page showing a copy that is not there, even after SIGKILL; the program then
     // ends as the signal would. Ctrl-C and hang-ups reach decoders.
     void stopsOnSignal_data() {
-        Columns<int, bool, QString>("signo", "group", "option");
-        Row("Ctrl-C", SIGINT, true, "--index");
-        Row("SIGTERM", SIGTERM, false, "--index");
-        Row("hang-up", SIGHUP, true, "--index");
-        Row("Ctrl-C, web-ready", SIGINT, true, "--web-ready");
-        Row("SIGKILL, web-ready", SIGKILL, false, "--web-ready");
+        Columns<int, bool, QStringList>("signo", "group", "options");
+        Row("Ctrl-C", SIGINT, true, QStringList{"--index"});
+        Row("SIGTERM", SIGTERM, false, QStringList{"--index"});
+        Row("hang-up", SIGHUP, true, QStringList{"--index"});
+        Row("Ctrl-C, web-ready", SIGINT, true, QStringList{"--web-ready"});
+        Row("SIGKILL, web-ready", SIGKILL, false, QStringList{"--web-ready"});
+        Row("SIGTERM, web-ready, photo facts", SIGTERM, true,
+            QStringList{"--web-ready", "--capture-dates", "--captions", "--camera"});
     }
     void stopsOnSignal() {
         QFETCH(int, signo);
         QFETCH(bool, group);
-        QFETCH(QString, option);
+        QFETCH(QStringList, options);
+        const QString option = options.first();
         QVERIFY(MakeImages(folder_, {}) && WriteFile(folder_ + "0.jpg", SlowJpeg(2000)));
         for (const QString& name : NumberedImages(3))
             QVERIFY(WriteFile(folder_ + name, TwoColourJpeg(600, 400)));
         QProcess make;
-        QVERIFY(Start(make, {"--yes", option, "--web-size", "480", folder_}));
+        QVERIFY(Start(make,
+                      QStringList{"--yes"} + options + QStringList{"--web-size", "480", folder_}));
         const auto pid = static_cast<pid_t>(make.processId());
         const QString tasks = QString("/proc/%1/task/").arg(pid);
         const QDeadlineTimer deadline(60000);
@@ -336,6 +340,7 @@ private:
     void Prepare(QProcess& make) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config_);
+        env.insert("XDG_CACHE_HOME", config_ + "/cache");
         env.insert("HOME", home_->path());
         make.setProcessEnvironment(env);
     }
