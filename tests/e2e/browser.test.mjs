@@ -269,21 +269,16 @@ function checkWidth(seen, width, where, buttons) {
 // The JPEG with an EXIF segment holding these texts of its first directory ({tag: text}, tags
 // ascending, each text 4 bytes or more).
 function withExif(jpeg, fields) {
-    const entries = Object.entries(fields);
-    const ifd = Buffer.alloc(2 + 12 * entries.length + 4);
-    let values = Buffer.alloc(0);
-    ifd.writeUInt16BE(entries.length, 0);
-    entries.forEach(([tag, text], i) => {
+    const entries = Object.entries(fields), ifd = Buffer.alloc(2 + 12 * entries.length + 4);
+    let values = Buffer.alloc(ifd.writeUInt16BE(entries.length, 0) && 0);
+    entries.forEach(([tag, text], i) => { // each an ASCII value after the directory
         const value = Buffer.from(`${text}\0`, 'latin1');
-        ifd.writeUInt16BE(Number(tag), 2 + 12 * i);
-        ifd.writeUInt16BE(2, 4 + 12 * i); // ASCII
-        ifd.writeUInt32BE(value.length, 6 + 12 * i);
-        ifd.writeUInt32BE(8 + ifd.length + values.length, 10 + 12 * i);
+        [[tag, 2], [2, 4]].forEach(([n, at]) => ifd.writeUInt16BE(Number(n), at + 12 * i));
+        [[value.length, 6], [8 + ifd.length + values.length, 10]].forEach(([n, at]) => ifd.writeUInt32BE(n, at + 12 * i));
         values = Buffer.concat([values, value]);
     });
     const body = Buffer.concat([Buffer.from('Exif\0\0MM\0\x2a\0\0\0\x08', 'latin1'), ifd, values]);
-    const marker = Buffer.from([0xff, 0xe1, (body.length + 2) >> 8, (body.length + 2) & 0xff]);
-    return Buffer.concat([jpeg.subarray(0, 2), marker, body, jpeg.subarray(2)]);
+    return Buffer.concat([jpeg.subarray(0, 2), Buffer.from([0xff, 0xe1, (body.length + 2) >> 8, (body.length + 2) & 0xff]), body, jpeg.subarray(2)]);
 }
 
 // A portrait's copy fits a desktop's window whole, with its proportions, and so does the caption

@@ -51,8 +51,7 @@ struct PictureStop : Interrupter {
     bool StopRequested() override { return Interrupter::StopRequested() || stoppedNow(); }
 };
 
-// Capture dates, captions and camera facts, on in half the combinations: with and without
-// each other option and before every cut.
+// Capture dates, captions and camera facts: with and without each other option, before every cut.
 bool WithFacts(int options) {
     return (options ^ options >> 3) & 1;
 }
@@ -92,13 +91,12 @@ private Q_SLOTS:
         if (cut == Cut::FullDisk && !disk.emplace(output, 256).Ok())
             QSKIP("no tmpfs for a full disk here");
         QVERIFY(MakeFolder(top + "Sub") && MakeFolder(site));
-        // Taken in the order e, d, b, a: with capture dates the pages go the other way round.
-        for (const char* name : {"a.jpg", "b.jpg", "Sub/d.jpg", "Sub/e.jpg"}) {
-            const QByteArray day = QByteArray::number(9 - name[qstrlen(name) - 5] % 8);
-            const QByteArray photo = TwoColourJpeg(
-                96, 64,
-                {"MM|Make=Canon|ISO=100|Taken=2021:06:0" + day + " 10:00:00", "iptc|A day"});
-            QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && name[0] == 'b' ? "x" : photo));
+        // Taken on the 8th, 7th, 5th and 4th: with capture dates the pages go the other way.
+        for (const auto& [name, day] :
+             {std::pair("a.jpg", "8"), {"b.jpg", "7"}, {"Sub/d.jpg", "5"}, {"Sub/e.jpg", "4"}}) {
+            const QByteArray taken = "MM|ISO=100|Taken=2021:06:0" + QByteArray(day) + " 10:00:00";
+            const QByteArray photo = TwoColourJpeg(96, 64, {taken, "iptc|A day"});
+            QVERIFY(WriteFile(top + name, cut == Cut::BrokenImage && *name == 'b' ? "x" : photo));
         }
         QVERIFY(WriteFile(top + "c.gif", QByteArray("GIF89a\x08\x00\x08\x00", 10)));
         PictureWorkers maker({}, cut == Cut::NoDecoder     ? QStringLiteral("/nonexistent")
