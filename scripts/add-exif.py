@@ -21,7 +21,7 @@ first = [(0x010E, 2, len(text(caption)), text(caption)), (0x010F, 2, 6, text('Ca
 exif_at = 8 + len(directory(first, 8))
 first[3] = (0x8769, 4, 1, struct.pack('>I', exif_at))
 second = [(0x829A, 5, 1, ratio(1, 320)), (0x829D, 5, 1, ratio(56, 10)), (0x8827, 3, 1, struct.pack('>H', 200)),
-          (0x9003, 2, 20, text(taken)), (0x920A, 5, 1, ratio(35, 1)), (0xA434, 2, 16, text('RF24-105mm F4L'))]
+          (0x9003, 2, 20, text(taken)), (0x920A, 5, 1, ratio(35, 1)), (0xA434, 2, 15, text('RF24-105mm F4L'))]
 tiff = b'MM\0\x2a' + struct.pack('>I', 8) + directory(first, 8) + directory(second, exif_at)
 body = b'Exif\0\0' + tiff
 jpeg = open(path, 'rb').read()
