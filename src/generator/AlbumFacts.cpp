@@ -21,30 +21,30 @@ struct ReadFacts {
     qint64 when = 0;
 };
 
-// The facts of a photo from its header; a local capture time gets its offset from UTC, as the
-// cache keeps it.
-PhotoFacts ReadHeaderFacts(int folderFd, const QByteArray& name, const struct stat& known) {
+// The facts of a photo from its header and what the file system says of it; false when it is no
+// file that can be read. A local capture time gets its offset from UTC, as the cache keeps it.
+bool ReadHeaderFacts(int folderFd, const QByteArray& name, struct stat& st, PhotoFacts& facts) {
     // O_NONBLOCK: a FIFO under an image's name must not stall the run.
     const int fd = openat(folderFd, name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return {};
-    PhotoFacts facts;
-    struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_ino == known.st_ino)
+        return false;
+    const bool file = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (file)
         facts = ReadImageHeader(fd, true).facts;
     close(fd);
     if (facts.taken.isValid() && facts.taken.timeSpec() == Qt::LocalTime)
         facts.taken = facts.taken.toOffsetFromUtc(facts.taken.offsetFromUtc());
-    return facts;
+    return file;
 }
 
+// A photo the cache knows costs a look at its file times alone while it is unchanged.
 ReadFacts ReadImageFacts(int folderFd, const QByteArray& name, FactsCache& cache) {
     ReadFacts read;
     struct stat st {};
-    if (fstatat(folderFd, name.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+    const bool kept = cache.Knows(name) && fstatat(folderFd, name.constData(), &st, 0) == 0 &&
+                      S_ISREG(st.st_mode) && cache.Find(name, st, read.facts);
+    if (!kept && !ReadHeaderFacts(folderFd, name, st, read.facts))
         return read;
-    if (!cache.Find(name, st, read.facts))
-        read.facts = ReadHeaderFacts(folderFd, name, st);
     cache.Keep(name, st, read.facts);
     read.when = read.facts.taken.isValid()
                     ? read.facts.taken.toMSecsSinceEpoch()
@@ -83,12 +83,12 @@ void ReadAlbumFacts(Album& album, bool byCaptureTime, const QString& cacheFolder
     album.facts.reserve(read.size());
     for (size_t k : order) {
         images.append(album.images.at(qsizetype(k)));
+        if (byCaptureTime && read[k].when != 0) {
+            const QDate day = DayOf(read[k]);
+            album.firstDay = album.firstDay.isValid() ? qMin(album.firstDay, day) : day;
+            album.lastDay = qMax(album.lastDay, day);
+        }
         album.facts.push_back(std::move(read[k].facts));
-        if (!byCaptureTime || read[k].when == 0)
-            continue;
-        const QDate day = DayOf(read[k]);
-        album.firstDay = album.firstDay.isValid() ? qMin(album.firstDay, day) : day;
-        album.lastDay = qMax(album.lastDay, day);
     }
     album.images = std::move(images);
 }

@@ -72,15 +72,24 @@ FactsCache::FactsCache(const QString& folder, const struct stat& imageFolder) {
     }
 }
 
-bool FactsCache::Find(const QByteArray& name, const struct stat& st, PhotoFacts& facts) const {
-    QByteArrayView encoded = name;
+// The entry read for the name, if any.
+QHash<QByteArrayView, QByteArrayView>::const_iterator
+FactsCache::EntryOf(const QByteArray& name) const {
+    if (old_.isEmpty())
+        return old_.cend();
+    if (!name.contains('\t') && !name.contains('\n') && !name.contains('%'))
+        return old_.constFind(name);
     QByteArray escaped;
-    if (name.contains('\t') || name.contains('\n') || name.contains('%')) {
-        AppendField(escaped, name);
-        escaped.chop(1);
-        encoded = escaped;
-    }
-    const auto found = old_.constFind(encoded);
+    AppendField(escaped, name);
+    return old_.constFind(QByteArrayView(escaped).chopped(1));
+}
+
+bool FactsCache::Knows(const QByteArray& name) const {
+    return EntryOf(name) != old_.cend();
+}
+
+bool FactsCache::Find(const QByteArray& name, const struct stat& st, PhotoFacts& facts) const {
+    const auto found = EntryOf(name);
     if (found == old_.cend())
         return false;
     // identity, taken ("msecs offset", or empty), then the seven texts

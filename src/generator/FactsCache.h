@@ -18,6 +18,8 @@ public:
     // folder: the cache's own folder, empty for none; image: the photos' folder, as opened.
     FactsCache(const QString& folder, const struct stat& imageFolder);
 
+    // Whether an entry for the name was read, holding or not.
+    bool Knows(const QByteArray& name) const;
     // The photo's facts when the entry for its name still holds.
     bool Find(const QByteArray& name, const struct stat& st, PhotoFacts& facts) const;
     // The facts of every photo the folder holds now; written only when they differ from what was
@@ -26,6 +28,8 @@ public:
     void Save();
 
 private:
+    QHash<QByteArrayView, QByteArrayView>::const_iterator EntryOf(const QByteArray& name) const;
+
     QString file_;
     QByteArray read_;                           // the file as read
     QHash<QByteArrayView, QByteArrayView> old_; // the lines of read_, by their name

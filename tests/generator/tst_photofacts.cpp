@@ -172,7 +172,7 @@ private Q_SLOTS:
     // caption (escaped, under the picture, as its alt text and the entry's title) and the camera
     // line. Trip/ holds a.jpg (taken 2 June), b.jpg (taken 1 June, with a caption and camera
     // facts) and c.jpg, which says nothing and dates from 2020 by its file, and Trip/Later/ d.jpg
-    // (taken 4 July 2022); Top/ holds Trip/.
+    // (taken late on 4 July 2022 west of UTC); Top/ holds Trip/.
     void pagesOfARun_data() {
         // present: patterns, in their order; absent: texts; each separated by "|"
         Columns<QString, QString, QString, QString>("options", "file", "present", "absent");
@@ -208,7 +208,7 @@ private Q_SLOTS:
               {"b.jpg",
                QByteArrayList{camera + "|Taken=2021:06:01 09:00:00", "iptc|Quay & <b>boats</b>"}},
               {"c.jpg", QByteArrayList{}},
-              {"Later/d.jpg", QByteArrayList{"II|Taken=2022:07:04 10:00:00"}}}) {
+              {"Later/d.jpg", QByteArrayList{"II|Taken=2022:07:04 23:30:00|Offset=-10:00"}}}) {
             QVERIFY(WriteFile(trip + name, TwoColourJpeg(32, 16, segments)));
             // noon UTC: the same day in every zone the tests run in
             QVERIFY(SetFileTime((trip + name).toUtf8(), *name == 'c' ? 1577880000 : 1646308800));
