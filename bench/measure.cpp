@@ -11,7 +11,9 @@
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,9 +67,13 @@ int main(int argc, char** argv) {
     rusage usage{};
     long treePeak = 0;
     pid_t ended = 0;
+    // The memory is looked at every 20 ms, but the end is seen at once (through a descriptor of
+    // the child, where the kernel has them), so a short run is not timed in steps of 20 ms.
+    const int childFd = child > 0 ? static_cast<int>(syscall(SYS_pidfd_open, child, 0)) : -1;
     while (child > 0 && (ended = wait4(child, &status, WNOHANG, &usage)) == 0) {
         treePeak = std::max(treePeak, GroupResidentKb(child));
-        usleep(20000);
+        if (pollfd childEnd{childFd, POLLIN, 0}; childFd < 0 || poll(&childEnd, 1, 20) < 0)
+            usleep(20000);
     }
     if (child < 0 || ended != child) {
         std::perror("fork/wait");
