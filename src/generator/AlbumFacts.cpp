@@ -42,10 +42,12 @@ ReadFacts ReadImageFacts(int folderFd, const QByteArray& name, FactsCache& cache
     ReadFacts read;
     struct stat st {};
     const bool kept = cache.Knows(name) && fstatat(folderFd, name.constData(), &st, 0) == 0 &&
-                      S_ISREG(st.st_mode) && cache.Find(name, st, read.facts);
-    if (!kept && !ReadHeaderFacts(folderFd, name, st, read.facts))
-        return read;
-    cache.Keep(name, st, read.facts);
+                      S_ISREG(st.st_mode) && cache.Reuse(name, st, read.facts);
+    if (!kept) {
+        if (!ReadHeaderFacts(folderFd, name, st, read.facts))
+            return read;
+        cache.Keep(name, st, read.facts);
+    }
     read.when = read.facts.taken.isValid()
                     ? read.facts.taken.toMSecsSinceEpoch()
                     : qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;

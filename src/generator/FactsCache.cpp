@@ -2,13 +2,14 @@
 
 #include "base/Append.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <array>
+#include <cstdio>
 
 namespace tuk {
 
@@ -17,6 +18,11 @@ namespace {
 // Fields are separated by tabs and lines end in a newline; within a field those and "%" are
 // written as "%09", "%0A" and "%25".
 void AppendField(QByteArray& out, QByteArrayView field) {
+    if (!field.contains('\t') && !field.contains('\n') && !field.contains('%')) {
+        out.append(field);
+        out.append('\t');
+        return;
+    }
     for (const char c : field) {
         if (c == '\t')
             out.append("%09");
@@ -88,7 +94,7 @@ bool FactsCache::Knows(const QByteArray& name) const {
     return EntryOf(name) != old_.cend();
 }
 
-bool FactsCache::Find(const QByteArray& name, const struct stat& st, PhotoFacts& facts) const {
+bool FactsCache::Reuse(const QByteArray& name, const struct stat& st, PhotoFacts& facts) {
     const auto found = EntryOf(name);
     if (found == old_.cend())
         return false;
@@ -118,6 +124,10 @@ bool FactsCache::Find(const QByteArray& name, const struct stat& st, PhotoFacts&
                         &facts.exposure, &facts.aperture, &facts.iso};
     for (size_t k = 0; k < std::size(texts); ++k)
         *texts[k] = QString::fromUtf8(FieldText(fields[k + 2]));
+    kept_.append(found.key());
+    kept_.append('\t');
+    kept_.append(found.value());
+    kept_.append('\n');
     return true;
 }
 
@@ -153,11 +163,16 @@ void FactsCache::Save() {
         !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ExeOwner))
         return;
-    QSaveFile file(file_);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(kept_);
-        (void)file.commit(); // a cache that cannot be written is read again next time
-    }
+    // Written beside and renamed over the old file, without waiting for the disk: after a crash
+    // a cache may be lost or damaged, which costs only the reads it would have saved.
+    QFile file(file_ + QStringLiteral(".new-%1").arg(QCoreApplication::applicationPid()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    const bool written = file.write(kept_) == kept_.size() && file.flush();
+    file.close();
+    if (!written || std::rename(QFile::encodeName(file.fileName()).constData(),
+                                QFile::encodeName(file_).constData()) != 0)
+        file.remove();
 }
 
 QString DefaultFactsCacheFolder() {

@@ -20,10 +20,10 @@ public:
 
     // Whether an entry for the name was read, holding or not.
     bool Knows(const QByteArray& name) const;
-    // The photo's facts when the entry for its name still holds.
-    bool Find(const QByteArray& name, const struct stat& st, PhotoFacts& facts) const;
-    // The facts of every photo the folder holds now; written only when they differ from what was
-    // read.
+    // The photo's facts when the entry for its name still holds; the entry is kept as it is.
+    bool Reuse(const QByteArray& name, const struct stat& st, PhotoFacts& facts);
+    // The facts of each other photo the folder holds now. The file is written only when what is
+    // kept differs from what was read.
     void Keep(const QByteArray& name, const struct stat& st, const PhotoFacts& facts);
     void Save();
 
