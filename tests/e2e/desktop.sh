@@ -223,10 +223,10 @@ echo "desktop test: scale 3 fits; Escape stopped a long run; its pages are whole
 
 # The Html menu's options by their access keys (the menu shown open), kept by Ctrl+S.
 start_window
-keys alt+h s alt+h t alt+h r alt+h && sleep 0.5 && shot html-options
+keys alt+h s alt+h t alt+h r alt+h c alt+h p alt+h f alt+h && sleep 0.5 && shot html-options
 keys Escape Escape ctrl+s && sleep 0.5
 close_from_menu
-[ "$(grep -cx 'l\(Subfolders\|IntoTarget\|WebReady\)=True' "$store")" = 3 ] ||
+[ "$(grep -cx 'l\(Subfolders\|IntoTarget\|WebReady\|CaptureDates\|Captions\|Camera\)=True' "$store")" = 6 ] ||
     fail "the Html menu's options were not kept: $(grep '^l' "$store")"
 echo "desktop test: the Html menu's options by their access keys, kept by Ctrl+S"
 
