@@ -44,9 +44,10 @@ ReadFacts ReadImageFacts(int folderFd, const QByteArray& name, FactsCache& cache
     const bool kept = cache.Knows(name) && fstatat(folderFd, name.constData(), &st, 0) == 0 &&
                       S_ISREG(st.st_mode) && cache.Reuse(name, st, read.facts);
     if (!kept) {
-        if (!ReadHeaderFacts(folderFd, name, st, read.facts))
-            return read;
-        cache.Keep(name, st, read.facts);
+        if (ReadHeaderFacts(folderFd, name, st, read.facts))
+            cache.Keep(name, st, read.facts);
+        else if (fstatat(folderFd, name.constData(), &st, 0) != 0) // unreadable: by its time
+            return read; // gone: making its page tells why
     }
     read.when = read.facts.taken.isValid()
                     ? read.facts.taken.toMSecsSinceEpoch()
