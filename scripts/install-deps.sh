@@ -5,7 +5,10 @@ set -euo pipefail
 mode=${1:-start}
 
 # libqt6svg6 carries Qt's SVG image and icon plugins: the window draws its pictures from SVG.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6)
+# qt6-tools-dev and qt6-l10n-tools turn the translations into the files the programs read;
+# qt6-translations-l10n holds Qt's own (the standard dialogs' buttons).
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 if [ "$mode" = test ]; then
     packages+=(clang-format clang-tidy xvfb xauth xdotool x11-utils openbox imagemagick chromium
         fonts-dejavu-core dpkg-dev file lintian desktop-file-utils appstream dosfstools)

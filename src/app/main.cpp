@@ -1,6 +1,7 @@
 #include "app/Run.h"
 #include "app/start/StartArguments.h"
 #include "base/FsName.h"
+#include "base/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
         break;
     }
     QApplication app(argc, argv);
+    tuk::InstallTranslations(app);
     const QString folder = request.folder.isEmpty()
                                ? QString()
                                : tuk::FolderFromArgument(request.folder, QDir::currentPath());

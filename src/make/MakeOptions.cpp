@@ -1,6 +1,7 @@
 #include "make/MakeOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace tuk {
 
@@ -25,28 +26,44 @@ struct Choice {
 
 constexpr Choice kChoices[] = {
     {"recursive", "r", &PageSettings::lSubfolders,
-     "Make the pages of every folder below FOLDER too, whatever the saved choice.",
-     "Make the pages of FOLDER alone, whatever the saved choice."},
+     QT_TRANSLATE_NOOP(
+         "tu_k-make",
+         "Make the pages of every folder below FOLDER too, whatever the saved choice."),
+     QT_TRANSLATE_NOOP("tu_k-make", "Make the pages of FOLDER alone, whatever the saved choice.")},
     {"index", "", &PageSettings::lIndex,
-     "Make the index page with thumbnails, whatever the saved choice.",
-     "Make no index page, whatever the saved choice."},
+     QT_TRANSLATE_NOOP("tu_k-make",
+                       "Make the index page with thumbnails, whatever the saved choice."),
+     QT_TRANSLATE_NOOP("tu_k-make", "Make no index page, whatever the saved choice.")},
     {"web-ready", "", &PageSettings::lWebReady,
-     "Make web-ready pages (screen-sized copies of the photos, pages that fit a phone), "
-     "whatever the saved choice.",
-     "Make plain pages, not web-ready ones, whatever the saved choice."},
+     QT_TRANSLATE_NOOP(
+         "tu_k-make",
+         "Make web-ready pages (screen-sized copies of the photos, pages that fit a phone), "
+         "whatever the saved choice."),
+     QT_TRANSLATE_NOOP("tu_k-make",
+                       "Make plain pages, not web-ready ones, whatever the saved choice.")},
     {"originals", "", &PageSettings::lOriginals,
-     "Put the original photos into a site too, linked from their pictures, whatever the saved "
-     "choice.",
-     "Leave the originals out of a site, whatever the saved choice."},
+     QT_TRANSLATE_NOOP(
+         "tu_k-make",
+         "Put the original photos into a site too, linked from their pictures, whatever the saved "
+         "choice."),
+     QT_TRANSLATE_NOOP("tu_k-make",
+                       "Leave the originals out of a site, whatever the saved choice.")},
     {"capture-dates", "", &PageSettings::lCaptureDates,
-     "Show when each photo was taken and order the pages by it, whatever the saved choice.",
-     "Show the files' dates and order the pages by name, whatever the saved choice."},
+     QT_TRANSLATE_NOOP(
+         "tu_k-make",
+         "Show when each photo was taken and order the pages by it, whatever the saved choice."),
+     QT_TRANSLATE_NOOP(
+         "tu_k-make",
+         "Show the files' dates and order the pages by name, whatever the saved choice.")},
     {"captions", "", &PageSettings::lCaptions,
-     "Show the caption written into each photo, whatever the saved choice.",
-     "Show no captions, whatever the saved choice."},
+     QT_TRANSLATE_NOOP("tu_k-make",
+                       "Show the caption written into each photo, whatever the saved choice."),
+     QT_TRANSLATE_NOOP("tu_k-make", "Show no captions, whatever the saved choice.")},
     {"camera", "", &PageSettings::lCamera,
-     "Show the camera, lens and exposure of each photo, whatever the saved choice.",
-     "Show no camera facts, whatever the saved choice."},
+     QT_TRANSLATE_NOOP(
+         "tu_k-make",
+         "Show the camera, lens and exposure of each photo, whatever the saved choice."),
+     QT_TRANSLATE_NOOP("tu_k-make", "Show no camera facts, whatever the saved choice.")},
 };
 
 void AddChoices(QCommandLineParser& parser) {
@@ -54,9 +71,9 @@ void AddChoices(QCommandLineParser& parser) {
         QStringList names{QLatin1String(choice.name)};
         if (*choice.shortName)
             names.prepend(QLatin1String(choice.shortName));
-        parser.addOption({names, QLatin1String(choice.onHelp)});
-        parser.addOption(
-            {QStringLiteral("no-") + QLatin1String(choice.name), QLatin1String(choice.offHelp)});
+        parser.addOption({names, QCoreApplication::translate("tu_k-make", choice.onHelp)});
+        parser.addOption({QStringLiteral("no-") + QLatin1String(choice.name),
+                          QCoreApplication::translate("tu_k-make", choice.offHelp)});
     }
 }
 

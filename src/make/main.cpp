@@ -3,6 +3,7 @@
 // cannot be found or holds no images, 2 bad usage or a settings file that cannot be used.
 
 #include "base/FsName.h"
+#include "base/Translations.h"
 #include "base/Volumes.h"
 #include "generator/FactsCache.h"
 #include "generator/ImageList.h"
@@ -140,6 +141,7 @@ int MakePages(const MakeOptions& options, PreparedRun& prepared) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    tuk::InstallTranslations(app);
     QCoreApplication::setApplicationName(QStringLiteral("tu_k-make"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TUK_VERSION));
     // A file size limit then ends a page write with an error instead of killing the program.
