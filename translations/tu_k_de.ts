@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>frmTu_K</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Html</source>
+        <translation>&amp;Html</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh File List</source>
+        <translation>Dateiliste &amp;neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Body</source>
+        <translation>BODY &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Load &amp;Default</source>
+        <translation>Stan&amp;dard laden</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke</source>
+        <translation>&amp;Erstellen</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Folders</source>
+        <translation>&amp;Zuletzt gewählte Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Index Page</source>
+        <translation>Ü&amp;bersichtsseite</translation>
+    </message>
+    <message>
+        <source>Include &amp;Subfolders</source>
+        <translation>&amp;Unterordner einbeziehen</translation>
+    </message>
+    <message>
+        <source>Pages into &amp;Target Folder</source>
+        <translation>Seiten in den &amp;Zielordner</translation>
+    </message>
+    <message>
+        <source>Web-&amp;Ready Pages</source>
+        <translation>&amp;Webfertige Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Originals in Site</source>
+        <translation>&amp;Originale in der Website</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Dates</source>
+        <translation>Aufnahme&amp;daten</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ptions</source>
+        <translation>Bildunter&amp;schriften</translation>
+    </message>
+    <message>
+        <source>Camera &amp;Facts</source>
+        <translation>&amp;Kameradaten</translation>
+    </message>
+</context>
+<context>
     <name>tu_k-make</name>
     <message>
         <source>Make the pages of every folder below FOLDER too, whatever the saved choice.</source>

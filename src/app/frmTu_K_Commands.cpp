@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -36,26 +37,33 @@ struct EntryDesign {
     void (frmTu_K::*handler)();
 };
 
-constexpr MenuDesign kMenus[] = {
-    {"mnuFile", "&File"}, {"mnuSettings", "&Settings"}, {"mnuHtml", "&Html"}};
+// A text of the window marked for translation where it is designed.
+QString Translated(const char* text) {
+    return QCoreApplication::translate("frmTu_K", text);
+}
+
+constexpr MenuDesign kMenus[] = {{"mnuFile", QT_TRANSLATE_NOOP("frmTu_K", "&File")},
+                                 {"mnuSettings", QT_TRANSLATE_NOOP("frmTu_K", "&Settings")},
+                                 {"mnuHtml", QT_TRANSLATE_NOOP("frmTu_K", "&Html")}};
 
 // The entries' availability is not designed here: CommandAllowed decides it.
 const EntryDesign kEntries[] = {
-    {0, "mnuFileRefresh", "&Refresh File List", Qt::CTRL | Qt::Key_R, ToolKey::Refresh,
-     &frmTu_K::mnuFileRefresh_Click},
-    {0, "mnuFileAbout", "&About", Qt::CTRL | Qt::Key_A, ToolKey::About,
-     &frmTu_K::mnuFileAbout_Click},
-    {0, "mnuFileExit", "E&xit", Qt::CTRL | Qt::Key_Q, ToolKey::Exit, &frmTu_K::mnuFileExit_Click},
-    {1, "mnuSettingsCopy", "Copy &Body", Qt::CTRL | Qt::Key_B, ToolKey::Copy,
-     &frmTu_K::mnuSettingsCopy_Click},
-    {1, "mnuSettingsSave", "&Save", Qt::CTRL | Qt::Key_S, ToolKey::Save,
-     &frmTu_K::mnuSettingsSave_Click},
-    {1, "mnuSettingsDefault", "Load &Default", Qt::CTRL | Qt::Key_D, ToolKey::Default,
-     &frmTu_K::mnuSettingsDefault_Click},
-    {2, "mnuHtmlMake", "Ma&ke", Qt::CTRL | Qt::Key_K, ToolKey::HtmlMake,
-     &frmTu_K::mnuHtmlMake_Click},
-    {2, "mnuHtmlView", "Vie&w", Qt::CTRL | Qt::Key_W, ToolKey::HtmlView,
-     &frmTu_K::mnuHtmlView_Click},
+    {0, "mnuFileRefresh", QT_TRANSLATE_NOOP("frmTu_K", "&Refresh File List"), Qt::CTRL | Qt::Key_R,
+     ToolKey::Refresh, &frmTu_K::mnuFileRefresh_Click},
+    {0, "mnuFileAbout", QT_TRANSLATE_NOOP("frmTu_K", "&About"), Qt::CTRL | Qt::Key_A,
+     ToolKey::About, &frmTu_K::mnuFileAbout_Click},
+    {0, "mnuFileExit", QT_TRANSLATE_NOOP("frmTu_K", "E&xit"), Qt::CTRL | Qt::Key_Q, ToolKey::Exit,
+     &frmTu_K::mnuFileExit_Click},
+    {1, "mnuSettingsCopy", QT_TRANSLATE_NOOP("frmTu_K", "Copy &Body"), Qt::CTRL | Qt::Key_B,
+     ToolKey::Copy, &frmTu_K::mnuSettingsCopy_Click},
+    {1, "mnuSettingsSave", QT_TRANSLATE_NOOP("frmTu_K", "&Save"), Qt::CTRL | Qt::Key_S,
+     ToolKey::Save, &frmTu_K::mnuSettingsSave_Click},
+    {1, "mnuSettingsDefault", QT_TRANSLATE_NOOP("frmTu_K", "Load &Default"), Qt::CTRL | Qt::Key_D,
+     ToolKey::Default, &frmTu_K::mnuSettingsDefault_Click},
+    {2, "mnuHtmlMake", QT_TRANSLATE_NOOP("frmTu_K", "Ma&ke"), Qt::CTRL | Qt::Key_K,
+     ToolKey::HtmlMake, &frmTu_K::mnuHtmlMake_Click},
+    {2, "mnuHtmlView", QT_TRANSLATE_NOOP("frmTu_K", "Vie&w"), Qt::CTRL | Qt::Key_W,
+     ToolKey::HtmlView, &frmTu_K::mnuHtmlView_Click},
 };
 
 } // namespace
@@ -63,11 +71,11 @@ const EntryDesign kEntries[] = {
 void frmTu_K::BuildMenus() {
     QMenu* menus[std::size(kMenus)] = {};
     for (size_t m = 0; m < std::size(kMenus); ++m) {
-        menus[m] = menuBar()->addMenu(QLatin1String(kMenus[m].caption));
+        menus[m] = menuBar()->addMenu(Translated(kMenus[m].caption));
         menus[m]->setObjectName(QLatin1String(kMenus[m].name));
     }
     for (const EntryDesign& entry : kEntries) {
-        QAction* action = menus[entry.menu]->addAction(QLatin1String(entry.caption));
+        QAction* action = menus[entry.menu]->addAction(Translated(entry.caption));
         action->setObjectName(QLatin1String(entry.name));
         if (entry.shortcut != QKeyCombination())
             action->setShortcut(QKeySequence(entry.shortcut));
@@ -75,7 +83,7 @@ void frmTu_K::BuildMenus() {
         connect(action, &QAction::triggered, this, entry.handler);
     }
     // The folders chosen before, above Exit; the list is read again whenever it opens.
-    recentMenu_ = new QMenu(QStringLiteral("Recent &Folders"), menus[0]);
+    recentMenu_ = new QMenu(QCoreApplication::translate("frmTu_K", "Recent &Folders"), menus[0]);
     recentMenu_->setObjectName(QStringLiteral("mnuFileRecent"));
     menus[0]->insertMenu(MenuEntry(QStringLiteral("mnuFileExit")), recentMenu_);
     connect(recentMenu_, &QMenu::aboutToShow, this, &frmTu_K::ShowRecentFolders);
@@ -86,7 +94,7 @@ void frmTu_K::BuildMenus() {
     for (const SettingRow& row : kSettings) {
         if (row.control != SettingControl::HtmlMenu)
             continue;
-        QAction* entry = menus[2]->addAction(QLatin1String(row.caption));
+        QAction* entry = menus[2]->addAction(Translated(row.caption));
         entry->setObjectName(QLatin1String(row.controlName));
         entry->setCheckable(true);
         entry->setChecked(*PageFlagOf(row, Program().page));
