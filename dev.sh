@@ -35,6 +35,7 @@ fi
 
 scripts/check-format.sh
 build build
+scripts/check-translations.sh build
 scripts/check-tidy.sh build
 # The slow cases (ctest label "slow") run once, in CI, as a step of their own.
 ctest --test-dir build --output-on-failure -j "$jobs" -LE slow
