@@ -55,6 +55,12 @@ ReadFacts ReadImageFacts(int folderFd, const QByteArray& name, FactsCache& cache
     return read;
 }
 
+// Widens the days an album's photos were taken on to take in first to last.
+void TakeDays(Album& album, QDate first, QDate last) {
+    album.firstDay = album.firstDay.isValid() ? qMin(album.firstDay, first) : first;
+    album.lastDay = qMax(album.lastDay, last);
+}
+
 QDate DayOf(const ReadFacts& read) {
     if (read.facts.taken.isValid())
         return read.facts.taken.date(); // the day where it was taken
@@ -88,8 +94,7 @@ void ReadAlbumFacts(Album& album, bool byCaptureTime, const QString& cacheFolder
         images.append(album.images.at(qsizetype(k)));
         if (byCaptureTime && read[k].when != 0) {
             const QDate day = DayOf(read[k]);
-            album.firstDay = album.firstDay.isValid() ? qMin(album.firstDay, day) : day;
-            album.lastDay = qMax(album.lastDay, day);
+            TakeDays(album, day, day);
         }
         album.facts.push_back(std::move(read[k].facts));
     }
@@ -105,10 +110,7 @@ void ReadTreeFacts(AlbumTree& tree, bool byCaptureTime, const QString& cacheFold
     for (auto album = tree.albums.rbegin(); album != tree.albums.rend(); ++album) {
         if (album->parent < 0 || !album->firstDay.isValid())
             continue;
-        Album& parent = tree.albums[size_t(album->parent)];
-        parent.firstDay =
-            parent.firstDay.isValid() ? qMin(parent.firstDay, album->firstDay) : album->firstDay;
-        parent.lastDay = qMax(parent.lastDay, album->lastDay);
+        TakeDays(tree.albums[size_t(album->parent)], album->firstDay, album->lastDay);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "generator/FactsCache.h"
 
 #include "base/Append.h"
+#include "generator/PictureStamp.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -41,17 +42,10 @@ QByteArray FieldText(QByteArrayView field) {
                                : field.toByteArray();
 }
 
-// "inode size mtime ctime" in nanoseconds: what changes when the photo may have changed.
-QByteArray Identity(const struct stat& st) {
-    QByteArray id;
-    for (const qint64 value : {qint64(st.st_ino), qint64(st.st_size),
-                               qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                               qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec}) {
-        AppendDecimal(id, value);
-        id.append(' ');
-    }
-    id.chop(1);
-    return id;
+// The texts of the facts, in the order a line keeps them.
+template <typename Facts> auto Texts(Facts& f) {
+    return std::array{&f.caption,  &f.camera,   &f.lens, &f.focalLength,
+                      &f.exposure, &f.aperture, &f.iso};
 }
 
 } // namespace
@@ -109,7 +103,7 @@ bool FactsCache::Reuse(const QByteArray& name, const struct stat& st, PhotoFacts
         rest = rest.sliced(tab + 1);
     }
     fields.back() = rest;
-    if (fields[0] != Identity(st))
+    if (fields[0] != PictureStamp::Identity(st))
         return false;
     facts = PhotoFacts();
     if (!fields[1].isEmpty()) {
@@ -120,9 +114,8 @@ bool FactsCache::Reuse(const QByteArray& name, const struct stat& st, PhotoFacts
             QDateTime::fromMSecsSinceEpoch(fields[1].first(blank).toLongLong(), Qt::OffsetFromUTC,
                                            fields[1].sliced(blank + 1).toInt());
     }
-    QString* texts[] = {&facts.caption,  &facts.camera,   &facts.lens, &facts.focalLength,
-                        &facts.exposure, &facts.aperture, &facts.iso};
-    for (size_t k = 0; k < std::size(texts); ++k)
+    const auto texts = Texts(facts);
+    for (size_t k = 0; k < texts.size(); ++k)
         *texts[k] = QString::fromUtf8(FieldText(fields[k + 2]));
     kept_.append(found.key());
     kept_.append('\t');
@@ -137,7 +130,7 @@ void FactsCache::Keep(const QByteArray& name, const struct stat& st, const Photo
     const qsizetype start = kept_.size();
     AppendField(kept_, name);
     const qsizetype values = kept_.size();
-    AppendField(kept_, Identity(st));
+    AppendField(kept_, PictureStamp::Identity(st));
     QByteArray taken;
     if (facts.taken.isValid()) {
         AppendDecimal(taken, facts.taken.toMSecsSinceEpoch());
@@ -145,8 +138,7 @@ void FactsCache::Keep(const QByteArray& name, const struct stat& st, const Photo
         AppendDecimal(taken, facts.taken.offsetFromUtc());
     }
     AppendField(kept_, taken);
-    for (const QString* text : {&facts.caption, &facts.camera, &facts.lens, &facts.focalLength,
-                                &facts.exposure, &facts.aperture, &facts.iso})
+    for (const QString* text : Texts(facts))
         AppendField(kept_, text->toUtf8());
     kept_.back() = '\n';
     const QByteArrayView line = QByteArrayView(kept_).sliced(start);

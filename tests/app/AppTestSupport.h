@@ -53,6 +53,7 @@ inline void IsolateUserFolders() {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", QFile::encodeName(root + "/home"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + "/config"));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + "/cache"));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + "/runtime"));
 }
 inline QString StorePath() {

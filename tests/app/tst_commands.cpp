@@ -247,7 +247,8 @@ private Q_SLOTS:
         Columns<QString, int, bool>("focus", "key", "webReady");
         Row("Stop button", "RunStop", int(Qt::Key_Space), false);
         Row("Escape in the font box", "cboFontFace", int(Qt::Key_Escape), false);
-        Row("Escape among copies", "cboFontFace", int(Qt::Key_Escape), true);
+        Row("Escape among copies, with the photos' facts", "cboFontFace", int(Qt::Key_Escape),
+            true);
     }
     void stopARun() {
         QFETCH(QString, focus);
@@ -257,6 +258,7 @@ private Q_SLOTS:
             Images("stop" + focus + QString::number(webReady), webReady ? 0 : 20);
         QVERIFY(!webReady || WriteFile(folder + "big.jpg", TwoColourJpeg(900, 600)));
         Page().lWebReady = webReady, Page().nWebSize = 480;
+        Page().lCaptureDates = Page().lCaptions = Page().lCamera = webReady;
         Choose(folder);
         w_->activateWindow();
         const QSize size = w_->size();
