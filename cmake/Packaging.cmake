@@ -86,8 +86,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tarnwick.example/tu_k/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 # Qt's Wayland platform plugin lets the window run natively on a Wayland desktop; without
-# it the window falls back to XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# it the window falls back to XWayland. Qt's translations put the standard dialogs' buttons in
+# the user's language beside the program's own translated texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides

@@ -15,10 +15,10 @@ bad() { echo "package check: $*" >&2; status=1; }
 for f in usr/bin/tu_k usr/bin/tu_k-make usr/share/applications/tu_k.desktop \
     usr/share/metainfo/example.tarnwick.tu_k.metainfo.xml usr/share/man/man1/tu_k{,-make}.1.gz \
     usr/share/doc/tu-k/{copyright,changelog.gz} usr/share/icons/hicolor/{16x16,32x32,48x48}/apps/tu_k.png \
-    usr/share/icons/hicolor/scalable/apps/tu_k.svg; do
+    usr/share/icons/hicolor/scalable/apps/tu_k.svg usr/share/tu_k/translations/tu_k_{de,fr}.qm; do
     [ -s "$scratch/root/$f" ] || bad "missing $f"
 done
-for want in Depends:libqt6core6 Depends:libqt6widgets6 Depends:qt6-qpa-plugins Recommends:qt6-wayland; do
+for want in Depends:libqt6core6 Depends:libqt6widgets6 Depends:qt6-qpa-plugins Recommends:qt6-wayland Recommends:qt6-translations-l10n; do
     value=$(dpkg-deb -f "$deb" "${want%%:*}")
     [[ "$value" == *"${want#*:}"* ]] || bad "${want%%:*} lacks ${want#*:}: $value"
 done
@@ -50,6 +50,9 @@ appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarnwic
     bad "the metainfo does not validate"
 version=$("$scratch/root/usr/bin/tu_k-make" --version)
 [[ "$version" == *1.0* ]] || bad "installed tu_k-make --version said: $version"
+# The installed maker finds its installed translations.
+LANGUAGE=de "$scratch/root/usr/bin/tu_k-make" --help | grep -q '^Aufruf: tu_k-make' ||
+    bad "the installed tu_k-make does not speak German under LANGUAGE=de"
 # The installed maker finds its installed decoder: a photo larger than a thumbnail gets one.
 mkdir "$scratch/photo"
 convert -size 600x400 plasma: "$scratch/photo/p.jpg"
