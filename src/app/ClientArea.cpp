@@ -5,6 +5,7 @@
 #include "style/widgets/ColorEditor.h"
 #include "style/widgets/TextOptions.h"
 
+#include <QCoreApplication>
 #include <QLayout>
 #include <QListWidget>
 #include <QScrollArea>
@@ -90,14 +91,14 @@ void ClientArea::BuildTreeAndList() {
     tv_ = new FolderTree(this);
     tv_->setObjectName(QStringLiteral("TV"));
     tv_->setGeometry(Scaled(scale_, kTV).translated(panelExtra_, 0));
-    tv_->setAccessibleName(QStringLiteral("Folders"));
+    tv_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Folders"));
     tv_->setFocus(); // picking a folder comes first: typing its name finds it
 
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));
     file1_->setGeometry(Scaled(scale_, kFile1));
     file1_->setUniformItemSizes(true);
-    file1_->setAccessibleName(QStringLiteral("Images of the folder"));
+    file1_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Images of the folder"));
 }
 
 void ClientArea::SetTreeMargins() {

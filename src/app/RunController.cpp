@@ -114,7 +114,8 @@ void RunController::CheckFolderStillThere() {
     folderImages_.clear();
     hasSubfolder_ = false;
     lHtmlView_ = false;
-    status_.SetPanelText(StatusPanel::Count, QStringLiteral("Folder removed"));
+    status_.SetPanelText(StatusPanel::Count,
+                         QCoreApplication::translate("frmTu_K", "Folder removed"));
     changed_();
 }
 
@@ -130,8 +131,10 @@ void RunController::RefreshImageList() {
     file1_.addItems(ShownTexts(images.names));
     folderImages_ = std::move(images.names);
     hasSubfolder_ = HasSubfolder(sFolder_);
-    status_.SetPanelText(StatusPanel::Count,
-                         QString::number(folderImages_.size()) + QStringLiteral(" Images"));
+    //: The status bar's count of the images the chosen folder holds.
+    status_.SetPanelText(
+        StatusPanel::Count,
+        QCoreApplication::translate("frmTu_K", "%n Images", nullptr, int(folderImages_.size())));
     firstPagePath_ = folderImages_.isEmpty()
                          ? QString()
                          : PageMadeBefore(FsName(sFolder_), folderImages_.constFirst(),
@@ -182,12 +185,16 @@ void RunController::MakePages(const QString& body) {
 
 void RunController::ViewPages() {
     if (!QFileInfo::exists(firstPagePath_)) {
-        dialogs_.Tell(QStringLiteral("The page %1 no longer exists.").arg(firstPagePath_));
+        //: %1 is the path of the page View would open.
+        dialogs_.Tell(QCoreApplication::translate("frmTu_K", "The page %1 no longer exists.")
+                          .arg(firstPagePath_));
         return;
     }
     if (!dialogs_.OpenPage(firstPagePath_))
+        //: %1 is the path of the page View opens in the desktop's browser.
         dialogs_.Tell(
-            QStringLiteral("No program could be started to show %1.").arg(firstPagePath_));
+            QCoreApplication::translate("frmTu_K", "No program could be started to show %1.")
+                .arg(firstPagePath_));
 }
 
 void RunController::Stop() {

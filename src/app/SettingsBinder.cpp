@@ -6,6 +6,7 @@
 #include "style/widgets/ColorEditor.h"
 #include "style/widgets/TextOptions.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace tuk {
@@ -20,7 +21,9 @@ SettingsBinder::~SettingsBinder() = default;
 void SettingsBinder::Open() {
     store_ = std::make_unique<SettingsStore>();
     if (store_->Unreadable()) {
-        throw StepFailure(QStringLiteral("The settings file could not be read: %1. Tu_K starts "
+        //: %1 is the reason the system gives.
+        throw StepFailure(QCoreApplication::translate(
+                              "frmTu_K", "The settings file could not be read: %1. Tu_K starts "
                                          "with the default settings and leaves the file as it "
                                          "is.")
                               .arg(store_->Problem()));
@@ -31,12 +34,16 @@ void SettingsBinder::Open() {
     QString error;
     const QString copy = store_->KeepMalformedCopy(&error);
     if (copy.isEmpty())
-        throw StepFailure(QStringLiteral("The settings file %1 is not a valid settings file, "
+        //: %1 is the settings file's path, %2 the reason the system gives.
+        throw StepFailure(QCoreApplication::translate(
+                              "frmTu_K", "The settings file %1 is not a valid settings file, "
                                          "and its content could not be kept aside: %2. Tu_K "
                                          "starts with the default settings and leaves the "
                                          "file as it is.")
                               .arg(store_->FileName(), error));
-    throw StepFailure(QStringLiteral("The settings file %1 is not a valid settings file. Its "
+    //: %1 is the settings file's path, %2 the path of the copy of its content.
+    throw StepFailure(QCoreApplication::translate(
+                          "frmTu_K", "The settings file %1 is not a valid settings file. Its "
                                      "content is kept in %2, and Tu_K starts with the "
                                      "default settings.")
                           .arg(store_->FileName(), copy));
@@ -86,7 +93,9 @@ void SettingsBinder::WriteFolderHistory(const FolderHistory& history) {
 void SettingsBinder::Flush() {
     const QString reason = store_->Flush();
     if (!reason.isEmpty())
-        dialogs_.Tell(QStringLiteral("The settings were not saved: %1.").arg(reason));
+        //: %1 is the reason the system gives.
+        dialogs_.Tell(
+            QCoreApplication::translate("frmTu_K", "The settings were not saved: %1.").arg(reason));
 }
 
 void SettingsBinder::ShowTextOptions() {

@@ -3,6 +3,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/UserFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <cerrno>
@@ -37,7 +38,10 @@ SingleInstance::Lock SingleInstance::TryAcquire() {
         return Lock::OtherCopy;
     problem_ = WriteProblem(path_);
     if (problem_.isEmpty())
-        problem_ = QStringLiteral("%1 could not be made (the reason is not known)").arg(path_);
+        //: Why the lock is missing; %1 is the lock file's path.
+        problem_ =
+            QCoreApplication::translate("frmTu_K", "%1 could not be made (the reason is not known)")
+                .arg(path_);
     return Lock::Unavailable;
 }
 
@@ -57,12 +61,16 @@ void SingleInstance::Release() {
 }
 
 QString AlreadyRunningText(const QString& programPath) {
-    return QFileInfo(programPath).completeBaseName() + QStringLiteral(" is already running!");
+    //: %1 is the program's name.
+    return QCoreApplication::translate("frmTu_K", "%1 is already running!")
+        .arg(QFileInfo(programPath).completeBaseName());
 }
 
 QString NoLockText(const QString& problem) {
-    return QStringLiteral("Tu_K could not make the lock that keeps a second copy from "
-                          "starting: %1. It starts all the same.")
+    //: %1 says why: a reason the system gives or a sentence of its own.
+    return QCoreApplication::translate("frmTu_K",
+                                       "Tu_K could not make the lock that keeps a second copy "
+                                       "from starting: %1. It starts all the same.")
         .arg(problem);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/PlainToolTip.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHelpEvent>
 #include <QLabel>
@@ -78,15 +79,21 @@ QLabel* ClockPanel(QWidget* parent) {
     return panel;
 }
 
+// The end of a stopped run's status text, as wide as the run's messages make it.
+QString StoppedRunSample() {
+    //: A sample that sets the narrowest width of the run's status panel: the end of a
+    //: stopped run's status text, with the word the run's status uses for Stopped.
+    return QCoreApplication::translate("frmTu_K", "12.345 -- Stopped");
+}
+
 } // namespace
 
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("Status"));
     // The run's text comes first: it gets room for all of it where the bar has that, and
     // always for its end, the elapsed time and the outcome. The folder takes what is left.
-    texts_ = {
-        new ElidedPanel(Qt::ElideMiddle, QStringLiteral("/med\u2026CIM/"), false, this),
-        new ElidedPanel(Qt::ElideLeft, QStringLiteral("\u202612.345 -- Stopped"), true, this)};
+    texts_ = {new ElidedPanel(Qt::ElideMiddle, QStringLiteral("/med\u2026CIM/"), false, this),
+              new ElidedPanel(Qt::ElideLeft, QChar(0x2026) + StoppedRunSample(), true, this)};
     clock_panels_ = {ClockPanel(this), ClockPanel(this)};
     for (int i = 0; i < 4; ++i) {
         QWidget* panel = i < 2 ? static_cast<QWidget*>(texts_[i]) : clock_panels_[i - 2];
@@ -111,15 +118,17 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
 void StatusPanels::AddRunControls() {
     runBar_ = new QProgressBar(this);
     runBar_->setObjectName(QStringLiteral("RunProgress"));
-    runBar_->setAccessibleName(QStringLiteral("Progress of the run"));
+    runBar_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Progress of the run"));
     runBar_->setTextVisible(false);
     runBar_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     runBar_->setMaximumHeight(fontMetrics().height());
     stop_ = new QToolButton(this);
     stop_->setObjectName(QStringLiteral("RunStop"));
-    stop_->setText(QStringLiteral("Stop"));
-    stop_->setAccessibleName(QStringLiteral("Stop the run"));
-    stop_->setToolTip(QStringLiteral("Stop after the current page or thumbnail (Esc)"));
+    //: The button that stops a run.
+    stop_->setText(QCoreApplication::translate("frmTu_K", "Stop"));
+    stop_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Stop the run"));
+    stop_->setToolTip(
+        QCoreApplication::translate("frmTu_K", "Stop after the current page or thumbnail (Esc)"));
     connect(stop_, &QToolButton::clicked, this, &StatusPanels::StopClicked);
     // Active only while the button shows.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), stop_);

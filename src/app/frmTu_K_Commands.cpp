@@ -195,7 +195,8 @@ void frmTu_K::SaveSettings() {
 }
 
 void frmTu_K::LoadDefaultValues() {
-    if (dialogs_.Ask(QStringLiteral("Load Default Values?")) == Dialogs::Answer::Yes)
+    if (dialogs_.Ask(QCoreApplication::translate("frmTu_K", "Load Default Values?")) ==
+        Dialogs::Answer::Yes)
         settings_->LoadDefaults();
 }
 
@@ -208,9 +209,11 @@ void frmTu_K::PageGenerator() {
 void frmTu_K::PickTargetFolder() {
     QString& target = Program().page.TargetFolder;
     // The folder is kept as it was on cancel: on Linux another letter case names another folder.
-    const QString prompt = QStringLiteral("Pick a folder for storing HTML's of remote images.\n"
-                                          "Clic Cancel to keep ") +
-                           target;
+    //: The prompt of the folder chooser; %1 is the target folder as it is now.
+    const QString prompt = QCoreApplication::translate(
+                               "frmTu_K", "Pick a folder for storing HTML's of remote images.\n"
+                                          "Clic Cancel to keep %1")
+                               .arg(target);
     const QString chosen = dialogs_.BrowseFolder(prompt, target);
     if (!chosen.isEmpty()) {
         target = WithTrailingSeparator(chosen);
@@ -220,12 +223,15 @@ void frmTu_K::PickTargetFolder() {
 }
 
 void frmTu_K::ShowAbout() {
-    const QString text = QStringLiteral("Copyright %1 %2 %3 <%4>\n%5")
+    //: The about box; %1 is the copyright sign, %2 the year, %3 the maker's name, %4 the
+    //: maker's mail address and %5 the home page.
+    const QString text = QCoreApplication::translate("frmTu_K", "Copyright %1 %2 %3 <%4>\n%5")
                              .arg(QChar(0xA9))
                              .arg(kCopyrightYear)
                              .arg(QLatin1String(kMakerName), QLatin1String(kContactAddress),
                                   QLatin1String(kMakerHomePage));
-    dialogs_.About(QStringLiteral("TU_K :: HTML's out of Images!"), text);
+    //: The about box's title and first line; TU_K is the program's name.
+    dialogs_.About(QCoreApplication::translate("frmTu_K", "TU_K :: HTML's out of Images!"), text);
 }
 
 } // namespace tuk

@@ -3,6 +3,7 @@
 #include "base/PathNames.h"
 #include "foldertree/FolderNames.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -195,12 +196,14 @@ VolumeNode MakeVolumeNode(const MountEntry& mount, const QString& label) {
     const bool labelled = kind == VolumeKind::FixedDisk || kind == VolumeKind::RemoteDisk ||
                           kind == VolumeKind::CdRom;
     const QString inBrackets = QStringLiteral("(") + mount.mountPoint + QStringLiteral(")");
-    if (labelled)
+    if (labelled) {
         node.text = ProperCase(label) + QLatin1Char(' ') + inBrackets;
-    else if (kind == VolumeKind::RemovableDisk)
-        node.text = QStringLiteral("Floppy ") + inBrackets;
-    else
+    } else if (kind == VolumeKind::RemovableDisk) {
+        //: A removable volume's node in the folder tree; %1 is where it is mounted.
+        node.text = QCoreApplication::translate("frmTu_K", "Floppy (%1)").arg(mount.mountPoint);
+    } else {
         node.text = inBrackets;
+    }
     node.listedOnClick = !labelled;
     return node;
 }

@@ -35,22 +35,22 @@ int ColorPart(int part, ColorValue colour) {
 }
 
 const std::array<PresetColor, 16> PresetColors{{
-    {0x000000, "BLACK"},
-    {0x800000, "BLUE"},
-    {0x008000, "GREEN"},
-    {0x808000, "CYAN"},
-    {0x000080, "RED"},
-    {0x800080, "MAGENTA"},
-    {0x008080, "YELLOW"},
-    {0xC0C0C0, "WHITE"},
-    {0x808080, "GRAY"},
-    {0xFF0000, "LT BLUE"},
-    {0x00FF00, "LT GREEN"},
-    {0xFFFF00, "LT CYAN"},
-    {0x0000FF, "LT RED"},
-    {0xFF00FF, "LT MAGENTA"},
-    {0x00FFFF, "LT YELLOW"},
-    {0xFFFFFF, "LT WHITE"},
+    {0x000000, QT_TRANSLATE_NOOP("frmTu_K", "BLACK")},
+    {0x800000, QT_TRANSLATE_NOOP("frmTu_K", "BLUE")},
+    {0x008000, QT_TRANSLATE_NOOP("frmTu_K", "GREEN")},
+    {0x808000, QT_TRANSLATE_NOOP("frmTu_K", "CYAN")},
+    {0x000080, QT_TRANSLATE_NOOP("frmTu_K", "RED")},
+    {0x800080, QT_TRANSLATE_NOOP("frmTu_K", "MAGENTA")},
+    {0x008080, QT_TRANSLATE_NOOP("frmTu_K", "YELLOW")},
+    {0xC0C0C0, QT_TRANSLATE_NOOP("frmTu_K", "WHITE")},
+    {0x808080, QT_TRANSLATE_NOOP("frmTu_K", "GRAY")},
+    {0xFF0000, QT_TRANSLATE_NOOP("frmTu_K", "LT BLUE")},
+    {0x00FF00, QT_TRANSLATE_NOOP("frmTu_K", "LT GREEN")},
+    {0xFFFF00, QT_TRANSLATE_NOOP("frmTu_K", "LT CYAN")},
+    {0x0000FF, QT_TRANSLATE_NOOP("frmTu_K", "LT RED")},
+    {0xFF00FF, QT_TRANSLATE_NOOP("frmTu_K", "LT MAGENTA")},
+    {0x00FFFF, QT_TRANSLATE_NOOP("frmTu_K", "LT YELLOW")},
+    {0xFFFFFF, QT_TRANSLATE_NOOP("frmTu_K", "LT WHITE")},
 }};
 
 QString QBColorName(ColorValue colour) {

@@ -33,7 +33,7 @@ int ColorPart(int part, ColorValue colour);
 
 struct PresetColor {
     ColorValue value;
-    const char* name;
+    const char* name; // English, as QBColorName gives it; marked for the window's translation
 };
 
 // The sixteen preset colours, in the order of the classic 16-colour console table.

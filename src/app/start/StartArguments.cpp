@@ -5,6 +5,7 @@
 #include "base/SystemError.h"
 #include "generator/ImageList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -111,20 +112,25 @@ QString FolderProblem(const QString& path) {
     if (!path.startsWith(QChar(kPathSeparator))) {
         reason = ErrorText(ENOENT);
     } else if (FsName(bytes).text != path) {
-        reason = QStringLiteral("its name is not UTF-8 text");
+        //: Why a folder cannot be opened, after a colon.
+        reason = QCoreApplication::translate("frmTu_K", "its name is not UTF-8 text");
     } else if (const int fd = open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd < 0) {
         const int error = errno;
-        reason = error == ENOTDIR && QFileInfo::exists(path) ? QStringLiteral("it is not a folder")
-                                                             : ErrorText(error);
+        //: Why a folder cannot be opened, after a colon.
+        reason = error == ENOTDIR && QFileInfo::exists(path)
+                     ? QCoreApplication::translate("frmTu_K", "it is not a folder")
+                     : ErrorText(error);
     } else {
         // Listing its images reads every entry's kind as well: that needs search permission.
         const bool searchable = faccessat(fd, ".", X_OK, AT_EACCESS) == 0;
         reason = searchable ? QString() : ErrorText(errno);
         close(fd);
     }
-    return reason.isEmpty() ? QString()
-                            : QStringLiteral("Tu_K cannot open the folder %1: %2.")
-                                  .arg(ShownText(bytes), reason);
+    //: %1 is the folder's path, %2 why it cannot be opened.
+    return reason.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("frmTu_K", "Tu_K cannot open the folder %1: %2.")
+                     .arg(ShownText(bytes), reason);
 }
 
 QString DroppedFolder(const QList<QUrl>& urls) {

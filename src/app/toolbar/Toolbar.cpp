@@ -5,6 +5,7 @@
 #include "settings/PageSettings.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QKeySequence>
@@ -20,34 +21,45 @@ struct ToolDesign {
     const char* tooltip;        // also the button's name for screen readers
 };
 
-constexpr char kTargetTip[] = "Set folder for remote images";
+constexpr char kTargetTip[] = QT_TRANSLATE_NOOP("frmTu_K", "Set folder for remote images");
 
 // The toolbar from left to right. The "target" tooltip tells the target folder too.
 constexpr ToolDesign kTools[] = {
-    {ToolKey::Exit, "Close TU_K"},
+    {ToolKey::Exit, QT_TRANSLATE_NOOP("frmTu_K", "Close TU_K")},
     {std::nullopt, nullptr},
-    {ToolKey::Refresh, "Refresh file list"},
+    {ToolKey::Refresh, QT_TRANSLATE_NOOP("frmTu_K", "Refresh file list")},
     {std::nullopt, nullptr},
     {ToolKey::Target, kTargetTip},
-    {ToolKey::Copy, "Copy body to clipboard"},
-    {ToolKey::Save, "Save settings"},
-    {ToolKey::Default, "Load default settings"},
+    {ToolKey::Copy, QT_TRANSLATE_NOOP("frmTu_K", "Copy body to clipboard")},
+    {ToolKey::Save, QT_TRANSLATE_NOOP("frmTu_K", "Save settings")},
+    {ToolKey::Default, QT_TRANSLATE_NOOP("frmTu_K", "Load default settings")},
     {std::nullopt, nullptr},
-    {ToolKey::HtmlMake, "Make HTML's"},
-    {ToolKey::HtmlView, "View HTML's"},
+    {ToolKey::HtmlMake, QT_TRANSLATE_NOOP("frmTu_K", "Make HTML's")},
+    {ToolKey::HtmlView, QT_TRANSLATE_NOOP("frmTu_K", "View HTML's")},
     {std::nullopt, nullptr},
-    {ToolKey::About, "About TU_K"},
+    {ToolKey::About, QT_TRANSLATE_NOOP("frmTu_K", "About TU_K")},
 };
 
 // The target command has no menu entry; this key runs it.
 constexpr QKeyCombination kTargetShortcut = Qt::CTRL | Qt::Key_T;
 
-// The "target" tooltip: the command, the target folder behind the separator (": " at
-// start-up, " - Current: " once the user has picked one) and the shortcut.
-QString TargetToolTip(const char* separator) {
-    return QLatin1String(kTargetTip) + QLatin1String(separator) + Program().page.TargetFolder +
-           QStringLiteral(" (") + QKeySequence(kTargetShortcut).toString(QKeySequence::NativeText) +
-           QLatin1Char(')');
+QString TargetShortcutText() {
+    return QKeySequence(kTargetShortcut).toString(QKeySequence::NativeText);
+}
+
+// The "target" tooltip at start-up: the command, the target folder and the shortcut.
+QString TargetToolTip() {
+    //: The target button's tooltip; %1 is the target folder, %2 the button's shortcut.
+    return QCoreApplication::translate("frmTu_K", "Set folder for remote images: %1 (%2)")
+        .arg(Program().page.TargetFolder, TargetShortcutText());
+}
+
+// The "target" tooltip once the user has picked a target folder.
+QString PickedTargetToolTip() {
+    //: The target button's tooltip once the user has picked a target folder; %1 is the
+    //: folder, %2 the button's shortcut.
+    return QCoreApplication::translate("frmTu_K", "Set folder for remote images - Current: %1 (%2)")
+        .arg(Program().page.TargetFolder, TargetShortcutText());
 }
 
 } // namespace
@@ -68,9 +80,9 @@ void Toolbar::BuildButtons() {
             continue;
         }
         const bool target = *tool.key == ToolKey::Target;
-        QAction* button =
-            AddButton(*tool.key, target ? TargetToolTip(": ") : QLatin1String(tool.tooltip));
-        button->setText(QLatin1String(tool.tooltip)); // not shown: the buttons show their image
+        const QString command = QCoreApplication::translate("frmTu_K", tool.tooltip);
+        QAction* button = AddButton(*tool.key, target ? TargetToolTip() : command);
+        button->setText(command); // not shown: the buttons show their image
         if (target)
             button->setShortcut(kTargetShortcut);
     }
@@ -89,7 +101,7 @@ QAction* Toolbar::AddButton(ToolKey key, const QString& tooltip) {
 
 void Toolbar::ShowPickedTargetFolder() {
     if (QAction* button = findChild<QAction*>(ToolKeyName(ToolKey::Target)))
-        button->setToolTip(TargetToolTip(" - Current: "));
+        button->setToolTip(PickedTargetToolTip());
 }
 
 bool Toolbar::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include "foldertree/FolderNames.h"
 #include "foldertree/widgets/images/DirTreeImages.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -139,11 +140,15 @@ void FolderTree::BuildFolderTree() {
 
     QList<QTreeWidgetItem*> addingOrder;
     QTreeWidgetItem* desktop =
-        NewNode(kDesktopKey, QStringLiteral("Desktop"), QStringLiteral("desk"), {});
+        //: The folder tree's top node.
+        NewNode(kDesktopKey, QCoreApplication::translate("frmTu_K", "Desktop"),
+                QStringLiteral("desk"), {});
     addTopLevelItem(desktop);
     addingOrder.append(desktop);
     QTreeWidgetItem* computer =
-        NewNode(kComputerKey, QStringLiteral("Local PC"), computerImage, {});
+        //: The folder tree's node of this computer, above its volumes.
+        NewNode(kComputerKey, QCoreApplication::translate("frmTu_K", "Local PC"), computerImage,
+                {});
     desktop->addChild(computer);
     addingOrder.append(computer);
 

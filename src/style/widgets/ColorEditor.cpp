@@ -5,6 +5,7 @@
 #include "style/widgets/GrowToText.h"
 #include "style/widgets/Swatches.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -26,13 +27,28 @@ struct SlotDesign {
 };
 
 constexpr std::array<SlotDesign, kColorSlotCount> kSlots{{
-    {"optBack", "&B", "Background colour", "Set BACKGROUND color", 1860, nullptr, nullptr, 0},
-    {"optText", "&T", "Text colour", "Set TEXT color", 2160, "lblText", "Normal Text", 360},
-    {"optLink", "&L", "Link colour", "Set LINK color", 2460, "lblLink", "Link to Visit", 660},
-    {"optVLink", "&V", "Visited link colour", "Set VISITED LINK color", 2760, "lblVLink",
-     "Visited Link", 960},
-    {"optALink", "&A", "Active link colour", "Set ACTIVE LINK color", 3060, "lblALink",
-     "Active Link", 1260},
+    //: The option of the background colour shows only its accelerator letter.
+    {"optBack", QT_TRANSLATE_NOOP("frmTu_K", "&B"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Background colour"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Set BACKGROUND color"), 1860, nullptr, nullptr, 0},
+    //: The option of the text colour shows only its accelerator letter.
+    {"optText", QT_TRANSLATE_NOOP("frmTu_K", "&T"), QT_TRANSLATE_NOOP("frmTu_K", "Text colour"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Set TEXT color"), 2160, "lblText",
+     QT_TRANSLATE_NOOP("frmTu_K", "Normal Text"), 360},
+    //: The option of the colour of links shows only its accelerator letter.
+    {"optLink", QT_TRANSLATE_NOOP("frmTu_K", "&L"), QT_TRANSLATE_NOOP("frmTu_K", "Link colour"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Set LINK color"), 2460, "lblLink",
+     QT_TRANSLATE_NOOP("frmTu_K", "Link to Visit"), 660},
+    //: The option of the colour of visited links shows only its accelerator letter.
+    {"optVLink", QT_TRANSLATE_NOOP("frmTu_K", "&V"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Visited link colour"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Set VISITED LINK color"), 2760, "lblVLink",
+     QT_TRANSLATE_NOOP("frmTu_K", "Visited Link"), 960},
+    //: The option of the colour of active links shows only its accelerator letter.
+    {"optALink", QT_TRANSLATE_NOOP("frmTu_K", "&A"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Active link colour"),
+     QT_TRANSLATE_NOOP("frmTu_K", "Set ACTIVE LINK color"), 3060, "lblALink",
+     QT_TRANSLATE_NOOP("frmTu_K", "Active Link"), 1260},
 }};
 
 struct BarDesign {
@@ -47,9 +63,15 @@ struct BarDesign {
 };
 
 constexpr std::array<BarDesign, 3> kBars{{
-    {"Label3", "R", "hscR", "Red", "lblR", "RED value", "lblHR", 840},
-    {"Label2", "G", "hscG", "Green", "lblG", "GREEN value", "lblHG", 1140},
-    {"Label1", "B", "hscB", "Blue", "lblB", "BLUE value", "lblHB", 1440},
+    //: The letter beside the bar of the red part of a colour.
+    {"Label3", QT_TRANSLATE_NOOP("frmTu_K", "R"), "hscR", QT_TRANSLATE_NOOP("frmTu_K", "Red"),
+     "lblR", QT_TRANSLATE_NOOP("frmTu_K", "RED value"), "lblHR", 840},
+    //: The letter beside the bar of the green part of a colour.
+    {"Label2", QT_TRANSLATE_NOOP("frmTu_K", "G"), "hscG", QT_TRANSLATE_NOOP("frmTu_K", "Green"),
+     "lblG", QT_TRANSLATE_NOOP("frmTu_K", "GREEN value"), "lblHG", 1140},
+    //: The letter beside the bar of the blue part of a colour.
+    {"Label1", QT_TRANSLATE_NOOP("frmTu_K", "B"), "hscB", QT_TRANSLATE_NOOP("frmTu_K", "Blue"),
+     "lblB", QT_TRANSLATE_NOOP("frmTu_K", "BLUE value"), "lblHB", 1440},
 }};
 
 // The BODY string's label. Its text is black, or red with the background option, whatever
@@ -94,17 +116,19 @@ QColor ToQColor(ColorValue value) {
     return QColor(ColorPart(0, value), ColorPart(1, value), ColorPart(2, value));
 }
 
+//: The caption of the frame of the page's colours.
 ColorEditor::ColorEditor(PageSettings& page, const TwipScale& tw, QWidget* parent)
-    : CaptionFrame(QStringLiteral("Colors"), parent), page_(page) {
+    : CaptionFrame(QCoreApplication::translate("frmTu_K", "Colors"), parent), page_(page) {
     setObjectName(QStringLiteral("Frame4"));
     setGeometry(tw.Rect(0, 0, 2715, 4455));
 
     swatches_ = new SwatchRow(tw, this);
     swatches_->move(tw.Px(120), tw.Px(240));
-    swatches_->setAccessibleName(QStringLiteral("Preset colours"));
+    swatches_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Preset colours"));
     connect(swatches_, &SwatchRow::Picked, this, &ColorEditor::lblQB_Click);
     auto* preset = Make<QLabel>(this, "Label6", tw.Rect(2100, 360, 495, 195));
-    preset->setText(QStringLiteral("PreSet"));
+    //: The label beside the swatches of the preset colours.
+    preset->setText(QCoreApplication::translate("frmTu_K", "PreSet"));
     BuildBars(tw);
     BuildPreview(tw);
     BuildBodyLabel(tw);
@@ -126,18 +150,18 @@ void ColorEditor::BuildBars(const TwipScale& tw) {
     for (size_t c = 0; c < kBars.size(); ++c) {
         const BarDesign& d = kBars[c];
         Make<QLabel>(this, d.letterName, tw.Rect(120, d.top, 195, 255))
-            ->setText(QLatin1String(d.letter));
+            ->setText(QCoreApplication::translate("frmTu_K", d.letter));
         auto* bar = new FocusBar(0, 255, 255, this);
         bar->setObjectName(QLatin1String(d.bar));
         bar->setGeometry(tw.Rect(360, d.top, 1380, 230));
-        bar->setAccessibleName(QLatin1String(d.name));
+        bar->setAccessibleName(QCoreApplication::translate("frmTu_K", d.name));
         connect(bar, &QScrollBar::valueChanged, this, barHandlers[c]);
         bars_[c] = bar;
 
         auto* decimal = Make<QLabel>(this, d.decimal, tw.Rect(1740, d.top, 450, 220));
         decimal->setText(QStringLiteral("255"));
         decimal->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        decimal->setToolTip(QLatin1String(d.decimalTip));
+        decimal->setToolTip(QCoreApplication::translate("frmTu_K", d.decimalTip));
         decimal_[c] = decimal;
 
         auto* hex = Make<QLabel>(this, d.hex, tw.Rect(2220, d.top, 450, 220));
@@ -156,8 +180,8 @@ void ColorEditor::BuildPreview(const TwipScale& tw) {
     picBack_ = Make<ClickPanel>(this, "picBack", tw.Rect(120, 1740, 1935, 1635));
     picBack_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picBack_->setAutoFillBackground(true);
-    picBack_->setToolTip(QLatin1String(kSlots[0].tooltip));
-    picBack_->setAccessibleName(QStringLiteral("Preview"));
+    picBack_->setToolTip(QCoreApplication::translate("frmTu_K", kSlots[0].tooltip));
+    picBack_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Preview"));
     connect(picBack_, &ClickPanel::Clicked, this, &ColorEditor::picBack_Click);
 
     constexpr std::array<Handler, kColorSlotCount> optionHandlers{
@@ -170,9 +194,9 @@ void ColorEditor::BuildPreview(const TwipScale& tw) {
     for (size_t s = 0; s < kSlots.size(); ++s) {
         const SlotDesign& d = kSlots[s];
         auto* option = Make<QRadioButton>(this, d.option, tw.Rect(2145, d.top, 400, 220));
-        option->setText(QLatin1String(d.caption));
-        option->setToolTip(QLatin1String(d.tooltip));
-        option->setAccessibleName(QLatin1String(d.name));
+        option->setText(QCoreApplication::translate("frmTu_K", d.caption));
+        option->setToolTip(QCoreApplication::translate("frmTu_K", d.tooltip));
+        option->setAccessibleName(QCoreApplication::translate("frmTu_K", d.name));
         connect(option, &QRadioButton::clicked, this, optionHandlers[s]);
         options_[s] = option;
         if (!d.sample)
@@ -180,8 +204,8 @@ void ColorEditor::BuildPreview(const TwipScale& tw) {
         auto* sample = Make<ClickLabel>(
             picBack_, d.sample,
             QRect(inner.left(), inner.top() + tw.Px(d.sampleTop), inner.width(), tw.Px(290)));
-        sample->setText(QLatin1String(d.sampleText));
-        sample->setToolTip(QLatin1String(d.tooltip));
+        sample->setText(QCoreApplication::translate("frmTu_K", d.sampleText));
+        sample->setToolTip(QCoreApplication::translate("frmTu_K", d.tooltip));
         sample->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         connect(sample, &ClickLabel::Clicked, this, sampleHandlers[s - 1]);
         samples_[s - 1] = sample;
@@ -195,7 +219,7 @@ void ColorEditor::BuildBodyLabel(const TwipScale& tw) {
     lblBody_->setTextFormat(Qt::PlainText);
     lblBody_->setWordWrap(true);
     lblBody_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblBody_->setToolTip(QStringLiteral("Current BODY string"));
+    lblBody_->setToolTip(QCoreApplication::translate("frmTu_K", "Current BODY string"));
 }
 
 // The BODY string has to fit its box even in bold. Its box reaches down to the frame's line;
@@ -222,10 +246,15 @@ void ColorEditor::FitBodyFont() {
 
 void ColorEditor::SetUpSwatches() {
     for (int i = 0; i < SwatchRow::kCount; ++i) {
-        const ColorValue value = PresetColors[static_cast<size_t>(i)].value;
-        SetColor(swatches_->At(i), QPalette::Window, ToQColor(value));
-        swatches_->At(i)->setToolTip(QStringLiteral("Click to pick ") + QBColorName(value));
-        swatches_->At(i)->setAccessibleName(QStringLiteral("Preset: ") + QBColorName(value));
+        const PresetColor& preset = PresetColors[static_cast<size_t>(i)];
+        SetColor(swatches_->At(i), QPalette::Window, ToQColor(preset.value));
+        const QString name = QCoreApplication::translate("frmTu_K", preset.name);
+        //: %1 is the name of a preset colour, as BLACK or LT BLUE.
+        swatches_->At(i)->setToolTip(
+            QCoreApplication::translate("frmTu_K", "Click to pick %1").arg(name));
+        //: The name of a preset colour's swatch for screen readers; %1 is the colour's name.
+        swatches_->At(i)->setAccessibleName(
+            QCoreApplication::translate("frmTu_K", "Preset: %1").arg(name));
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -64,10 +65,12 @@ QFont::StyleHint HintOf(const QString& family) {
 TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel,
                          ColorEditor* preview)
     : QObject(panel), page_(page), preview_(preview) {
-    auto* text = new CaptionFrame(QStringLiteral("Text"), panel);
+    //: The caption of the frame of the font options.
+    auto* text = new CaptionFrame(QCoreApplication::translate("frmTu_K", "Text"), panel);
     text->setObjectName(QStringLiteral("Frame1"));
     text->setGeometry(tw.Rect(2760, 0, 1155, 1935));
-    auto* pageFrame = new CaptionFrame(QStringLiteral("Page"), panel);
+    //: The caption of the frame of the options for what a page holds.
+    auto* pageFrame = new CaptionFrame(QCoreApplication::translate("frmTu_K", "Page"), panel);
     pageFrame->setObjectName(QStringLiteral("Frame2"));
     pageFrame->setGeometry(tw.Rect(2760, 1980, 1155, 2475));
     BuildFontControls(tw, text);
@@ -82,8 +85,8 @@ void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
     cboFontFace_->setCompleter(nullptr);
     cboFontFace_->setInsertPolicy(QComboBox::NoInsert);
     cboFontFace_->setEditText(QStringLiteral("Arial"));
-    cboFontFace_->setToolTip(QStringLiteral("Set HTML font"));
-    cboFontFace_->setAccessibleName(QStringLiteral("Font face"));
+    cboFontFace_->setToolTip(QCoreApplication::translate("frmTu_K", "Set HTML font"));
+    cboFontFace_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Font face"));
     cboFontFace_->lineEdit()->setAccessibleName(cboFontFace_->accessibleName());
     // On Linux screen readers name a combo box by its label and give its text as the name;
     // the frame has no room for a label, so this one has no size: only they find it.
@@ -97,12 +100,12 @@ void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
     lblFontSize_->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblFontSize_->setAlignment(Qt::AlignCenter);
     lblFontSize_->setText(QStringLiteral("2"));
-    lblFontSize_->setToolTip(QStringLiteral("HTML font size"));
+    lblFontSize_->setToolTip(QCoreApplication::translate("frmTu_K", "HTML font size"));
 
     hscFontSize_ = new FocusBar(kMinFontSize, kMaxFontSize, 2, text);
     hscFontSize_->setObjectName(QStringLiteral("hscFontSize"));
     hscFontSize_->setGeometry(tw.Rect(720, 600, 300, 300));
-    hscFontSize_->setAccessibleName(QStringLiteral("Font size"));
+    hscFontSize_->setAccessibleName(QCoreApplication::translate("frmTu_K", "Font size"));
     connect(hscFontSize_, &QScrollBar::valueChanged, this, &TextOptions::hscFontSize_Change);
 }
 
@@ -115,8 +118,8 @@ void TextOptions::BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, Captio
         CaptionFrame* frame = at.inTextFrame ? text : pageFrame;
         auto* box =
             Make<QCheckBox>(frame, row.controlName, tw.Rect(at.left, at.top, at.width, at.height));
-        box->setText(QLatin1String(row.caption));
-        box->setToolTip(QLatin1String(row.tooltip));
+        box->setText(QCoreApplication::translate("frmTu_K", row.caption));
+        box->setToolTip(QCoreApplication::translate("frmTu_K", row.tooltip));
         connect(box, &QCheckBox::stateChanged, this, [this, i] { FlagClick(i); });
         boxes_[i] = box;
         boxRows_[i] = &row;
