@@ -81,6 +81,29 @@ void AddChoices(QCommandLineParser& parser) {
     }
 }
 
+// The sizes of the pictures, each in its bounds.
+void AddSizes(QCommandLineParser& parser) {
+    parser.addOptions({
+        Valued({QStringLiteral("thumb-size")},
+               //: %1 and %2 are the smallest and largest size, %3 the default one.
+               QCoreApplication::translate(
+                   "tu_k-make", "Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
+                   .arg(kMinThumbSize)
+                   .arg(kMaxThumbSize)
+                   .arg(kDefaultThumbSize),
+               "N"),
+        Valued({QStringLiteral("web-size")},
+               //: %1 and %2 are the smallest and largest size, %3 the default one.
+               QCoreApplication::translate("tu_k-make",
+                                           "Longest edge of a web-ready page's picture in pixels, "
+                                           "%1 to %2 (default: the saved size, else %3).")
+                   .arg(kMinWebSize)
+                   .arg(kMaxWebSize)
+                   .arg(kDefaultWebSize),
+               "N"),
+    });
+}
+
 // The options and their help texts; each is asked for by its long name.
 void AddOptions(QCommandLineParser& parser) {
     //: FOLDER is the argument's name in the usage line: keep it as it is.
@@ -114,24 +137,8 @@ void AddOptions(QCommandLineParser& parser) {
         Flag({QStringLiteral("q"), QStringLiteral("quiet")},
              QT_TRANSLATE_NOOP("tu_k-make",
                                "Show neither the progress, the final status nor notes.")),
-        Valued({QStringLiteral("thumb-size")},
-               //: %1 and %2 are the smallest and largest size, %3 the default one.
-               QCoreApplication::translate(
-                   "tu_k-make", "Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
-                   .arg(kMinThumbSize)
-                   .arg(kMaxThumbSize)
-                   .arg(kDefaultThumbSize),
-               "N"),
-        Valued({QStringLiteral("web-size")},
-               //: %1 and %2 are the smallest and largest size, %3 the default one.
-               QCoreApplication::translate("tu_k-make",
-                                           "Longest edge of a web-ready page's picture in pixels, "
-                                           "%1 to %2 (default: the saved size, else %3).")
-                   .arg(kMinWebSize)
-                   .arg(kMaxWebSize)
-                   .arg(kDefaultWebSize),
-               "N"),
     });
+    AddSizes(parser);
     AddChoices(parser);
     parser.addPositionalArgument(
         QStringLiteral("FOLDER"),
