@@ -8,9 +8,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
 #include <algorithm>
 #include <ctime>
@@ -19,6 +21,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <utime.h>
 
 namespace tuktest {
@@ -232,5 +235,17 @@ inline tuk::MountEntry Mount(const QString& line) {
     m.removable = f.value(4) == QLatin1String("removable");
     return m;
 }
+
+// A language for the tests: the given texts of one context translated, every other as written.
+struct TestLanguage : QTranslator {
+    TestLanguage(const char* context, QHash<QString, QString> texts)
+        : context_(context), texts_(std::move(texts)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return context_ == context ? texts_.value(QString::fromUtf8(source)) : QString();
+    }
+    QByteArray context_;
+    QHash<QString, QString> texts_;
+};
 
 } // namespace tuktest

@@ -474,6 +474,14 @@ private Q_SLOTS:
             QVERIFY2(r.kind == kind && (r.folder + r.text).left(qstrlen(start)) == start,
                      arguments);
         }
+        // In another language the texts of the help change, the options' column does not.
+        TestLanguage german("tu_k", {{"Options:", "Optionen:"},
+                                     {"Displays version information.", "Zeigt die Version."}});
+        QVERIFY(QCoreApplication::installTranslator(&german));
+        const QString help = ParseStartArguments({"-h"}).text;
+        QVERIFY2(help.contains("\nOptionen:\n  -h, --help     Displays help on commandline "
+                               "options.\n  -v, --version  Zeigt die Version.\n"),
+                 qPrintable(help));
     }
 
     // Paths and file:// addresses name full paths; only a folder that can be read is taken.

@@ -7,23 +7,31 @@
 #include <QDir>
 #include <cstdio>
 
-// The arguments are read before the application object exists: --help, --version and bad
-// usage need no display.
+namespace {
+
+// Prints what the command line asked for instead of a window; the exit status.
+int Answer(const tuk::StartRequest& request) {
+    const QByteArray text = request.text.toLocal8Bit();
+    if (request.kind == tuk::StartRequest::Kind::BadUsage) {
+        (void)std::fprintf(stderr, "%s\n", text.constData());
+        return 2;
+    }
+    return std::fputs(text.constData(), stdout) < 0 ? 1 : 0;
+}
+
+} // namespace
+
+// --help, --version and bad usage need no display: they are answered with a core application
+// only, which brings the user's language; the arguments are read again with it.
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << tuk::EscapedText(argv[i]);
     const tuk::StartRequest request = tuk::ParseStartArguments(arguments);
-    const QByteArray text = request.text.toLocal8Bit();
-    switch (request.kind) {
-    case tuk::StartRequest::Kind::Help:
-    case tuk::StartRequest::Kind::Version:
-        return std::fputs(text.constData(), stdout) < 0 ? 1 : 0;
-    case tuk::StartRequest::Kind::BadUsage:
-        (void)std::fprintf(stderr, "%s\n", text.constData());
-        return 2;
-    case tuk::StartRequest::Kind::Start:
-        break;
+    if (request.kind != tuk::StartRequest::Kind::Start) {
+        QCoreApplication app(argc, argv);
+        tuk::InstallTranslations(app);
+        return Answer(tuk::ParseStartArguments(arguments));
     }
     QApplication app(argc, argv);
     tuk::InstallTranslations(app);

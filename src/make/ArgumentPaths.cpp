@@ -3,6 +3,7 @@
 #include "base/PathNames.h"
 #include "base/SystemError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -19,8 +20,10 @@ QString AbsoluteFolder(const QString& argument, FsName& folder) {
         // A current folder longer than a path may be could not be opened by its full path.
         char current[PATH_MAX];
         if (!getcwd(current, sizeof current))
-            return QStringLiteral("cannot tell where the relative path %1 leads: the current "
-                                  "folder cannot be found (%2); give a full path")
+            //: %1 is the path given, %2 the system's reason.
+            return QCoreApplication::translate(
+                       "tu_k-make", "cannot tell where the relative path %1 leads: the current "
+                                    "folder cannot be found (%2); give a full path")
                 .arg(ShownText(EscapedBytes(argument)),
                      ErrorText(errno == ERANGE ? ENAMETOOLONG : errno));
         path = EscapedText(current) + QLatin1Char('/') + path;
@@ -35,26 +38,33 @@ QString FolderProblem(const FsName& folder, int error) {
         path.chop(1);
     struct stat st {};
     if (error == ENOTDIR && stat(path.constData(), &st) == 0 && !S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is not a folder").arg(ShownText(path));
+        return QCoreApplication::translate("tu_k-make", "%1 is not a folder").arg(ShownText(path));
     if (error == ENOENT || error == ENOTDIR)
-        return QStringLiteral("the folder %1 does not exist").arg(folder.text);
-    return QStringLiteral("the folder %1 cannot be read: %2").arg(folder.text, ErrorText(error));
+        return QCoreApplication::translate("tu_k-make", "the folder %1 does not exist")
+            .arg(folder.text);
+    //: %1 is the folder, %2 the system's reason.
+    return QCoreApplication::translate("tu_k-make", "the folder %1 cannot be read: %2")
+        .arg(folder.text, ErrorText(error));
 }
 
-QString ReadProblem(const QString& file) {
+QString SettingsReadProblem(const QString& file) {
     // O_NONBLOCK: a FIFO at the store's place must not stall the program.
     const int fd =
         open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return ErrorText(errno);
-    struct stat st {};
-    const bool known = fstat(fd, &st) == 0;
-    close(fd);
-    if (known && S_ISDIR(st.st_mode))
-        return ErrorText(EISDIR);
-    if (known && !S_ISREG(st.st_mode))
-        return QStringLiteral("not a regular file");
-    return ErrorText(EACCES);
+    int error = errno;
+    if (fd >= 0) {
+        struct stat st {};
+        const bool known = fstat(fd, &st) == 0;
+        close(fd);
+        if (known && !S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode))
+            return QCoreApplication::translate(
+                       "tu_k-make", "the settings file %1 cannot be read: not a regular file")
+                .arg(file);
+        error = known && S_ISDIR(st.st_mode) ? EISDIR : EACCES;
+    }
+    //: %1 is the settings file, %2 the system's reason.
+    return QCoreApplication::translate("tu_k-make", "the settings file %1 cannot be read: %2")
+        .arg(file, ErrorText(error));
 }
 
 } // namespace tuk

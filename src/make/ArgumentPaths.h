@@ -15,7 +15,7 @@ QString AbsoluteFolder(const QString& argument, FsName& folder);
 // Why a folder cannot be listed, from the error of listing it.
 QString FolderProblem(const FsName& folder, int error);
 
-// Why a file that exists cannot be read.
-QString ReadProblem(const QString& file);
+// Why the settings file, which exists, cannot be read: the whole message, naming the file.
+QString SettingsReadProblem(const QString& file);
 
 } // namespace tuk

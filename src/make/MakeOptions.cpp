@@ -7,8 +7,12 @@ namespace tuk {
 
 namespace {
 
+QString Translated(const char* text) {
+    return QCoreApplication::translate("tu_k-make", text);
+}
+
 QCommandLineOption Flag(const QStringList& names, const char* help) {
-    return {names, QLatin1String(help)};
+    return {names, Translated(help)};
 }
 
 QCommandLineOption Valued(const QStringList& names, const QString& help, const char* value) {
@@ -71,15 +75,40 @@ void AddChoices(QCommandLineParser& parser) {
         QStringList names{QLatin1String(choice.name)};
         if (*choice.shortName)
             names.prepend(QLatin1String(choice.shortName));
-        parser.addOption({names, QCoreApplication::translate("tu_k-make", choice.onHelp)});
-        parser.addOption({QStringLiteral("no-") + QLatin1String(choice.name),
-                          QCoreApplication::translate("tu_k-make", choice.offHelp)});
+        parser.addOption({names, Translated(choice.onHelp)});
+        parser.addOption(
+            {QStringLiteral("no-") + QLatin1String(choice.name), Translated(choice.offHelp)});
     }
+}
+
+// The sizes of the pictures, each in its bounds.
+void AddSizes(QCommandLineParser& parser) {
+    parser.addOptions({
+        Valued({QStringLiteral("thumb-size")},
+               //: %1 and %2 are the smallest and largest size, %3 the default one.
+               QCoreApplication::translate(
+                   "tu_k-make", "Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
+                   .arg(kMinThumbSize)
+                   .arg(kMaxThumbSize)
+                   .arg(kDefaultThumbSize),
+               "N"),
+        Valued({QStringLiteral("web-size")},
+               //: %1 and %2 are the smallest and largest size, %3 the default one.
+               QCoreApplication::translate("tu_k-make",
+                                           "Longest edge of a web-ready page's picture in pixels, "
+                                           "%1 to %2 (default: the saved size, else %3).")
+                   .arg(kMinWebSize)
+                   .arg(kMaxWebSize)
+                   .arg(kDefaultWebSize),
+               "N"),
+    });
 }
 
 // The options and their help texts; each is asked for by its long name.
 void AddOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
+    //: FOLDER is the argument's name in the usage line: keep it as it is.
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tu_k-make",
         "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, and with -r of every\n"
         "folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed\n"
         "disk go next to its images; pages of a folder on any other volume go to the target\n"
@@ -89,34 +118,31 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOptions({
         Valued({QStringLiteral("t"), QStringLiteral("target")},
-               QStringLiteral("Target folder for this run, instead of the saved one."), "DIR"),
+               QCoreApplication::translate("tu_k-make",
+                                           "Target folder for this run, instead of the saved one."),
+               "DIR"),
         Valued({QStringLiteral("into")},
-               QStringLiteral("Make a site in DIR: a folder named after FOLDER that holds the "
-                              "pages and everything they show, with relative links, whatever "
-                              "volume FOLDER is on."),
+               //: DIR and FOLDER are the names of the option's value and of the argument.
+               QCoreApplication::translate(
+                   "tu_k-make", "Make a site in DIR: a folder named after FOLDER that holds the "
+                                "pages and everything they show, with relative links, whatever "
+                                "volume FOLDER is on."),
                "DIR"),
         Flag({QStringLiteral("no-into")},
-             "Put the pages where they go without a site, whatever the saved choice."),
-        Flag({QStringLiteral("y"), QStringLiteral("yes")}, "Make the pages without asking."),
+             QT_TRANSLATE_NOOP(
+                 "tu_k-make",
+                 "Put the pages where they go without a site, whatever the saved choice.")),
+        Flag({QStringLiteral("y"), QStringLiteral("yes")},
+             QT_TRANSLATE_NOOP("tu_k-make", "Make the pages without asking.")),
         Flag({QStringLiteral("q"), QStringLiteral("quiet")},
-             "Show neither the progress, the final status nor notes."),
-        Valued({QStringLiteral("thumb-size")},
-               QStringLiteral("Longest edge of a thumbnail in pixels, %1 to %2 (default %3).")
-                   .arg(kMinThumbSize)
-                   .arg(kMaxThumbSize)
-                   .arg(kDefaultThumbSize),
-               "N"),
-        Valued({QStringLiteral("web-size")},
-               QStringLiteral("Longest edge of a web-ready page's picture in pixels, %1 to %2 "
-                              "(default: the saved size, else %3).")
-                   .arg(kMinWebSize)
-                   .arg(kMaxWebSize)
-                   .arg(kDefaultWebSize),
-               "N"),
+             QT_TRANSLATE_NOOP("tu_k-make",
+                               "Show neither the progress, the final status nor notes.")),
     });
+    AddSizes(parser);
     AddChoices(parser);
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("The folder whose images get pages."));
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QCoreApplication::translate("tu_k-make", "The folder whose images get pages."));
 }
 
 // Each choice given, on or off; refused when both are.
@@ -124,7 +150,9 @@ bool ReadChoices(const QCommandLineParser& parser, MakeOptions& options, QString
     for (const Choice& choice : kChoices) {
         const QString on = QLatin1String(choice.name), off = QStringLiteral("no-") + on;
         if (parser.isSet(on) && parser.isSet(off)) {
-            error = QStringLiteral("give either --%1 or --%2, not both").arg(on, off);
+            //: %1 and %2 are an option's name and its opposite's, such as index and no-index.
+            error = QCoreApplication::translate("tu_k-make", "give either --%1 or --%2, not both")
+                        .arg(on, off);
             return false;
         }
         if (parser.isSet(on) || parser.isSet(off))
@@ -141,7 +169,9 @@ bool ReadSize(const QCommandLineParser& parser, const QString& name, int min, in
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < min || value > max) {
-        error = QStringLiteral("--%1 needs a whole number from %2 to %3, not \"%4\"")
+        //: %1 is the option's name, %2 to %3 the sizes it takes, %4 what was given.
+        error = QCoreApplication::translate("tu_k-make",
+                                            "--%1 needs a whole number from %2 to %3, not \"%4\"")
                     .arg(name)
                     .arg(min)
                     .arg(max)
@@ -156,19 +186,22 @@ bool ReadSize(const QCommandLineParser& parser, const QString& name, int min, in
 bool ReadTarget(const QCommandLineParser& parser, MakeOptions& options, QString& error) {
     const QString target = QStringLiteral("target"), into = QStringLiteral("into");
     if (parser.isSet(target) && parser.isSet(into)) {
-        error = QStringLiteral("give either --target or --into, not both");
+        error =
+            QCoreApplication::translate("tu_k-make", "give either --target or --into, not both");
         return false;
     }
     options.noInto = parser.isSet(QStringLiteral("no-into"));
     if (options.noInto && parser.isSet(into)) {
-        error = QStringLiteral("give either --into or --no-into, not both");
+        error =
+            QCoreApplication::translate("tu_k-make", "give either --into or --no-into, not both");
         return false;
     }
     options.into = parser.isSet(into);
     const QString& given = options.into ? into : target;
     options.target = parser.value(given);
     if (parser.isSet(given) && options.target.isEmpty()) {
-        error = QStringLiteral("--%1 needs a folder").arg(given);
+        //: %1 is the option's name, target or into.
+        error = QCoreApplication::translate("tu_k-make", "--%1 needs a folder").arg(given);
         return false;
     }
     return true;
@@ -180,14 +213,17 @@ QString ParseMakeOptions(const QStringList& arguments, MakeOptions& options) {
     QCommandLineParser parser;
     AddOptions(parser);
     if (!parser.parse(arguments))
-        return parser.errorText() + QStringLiteral(" (see tu_k-make --help)");
+        //: %1 is why the command line is refused, a sentence of Qt's.
+        return QCoreApplication::translate("tu_k-make", "%1 (see tu_k-make --help)")
+            .arg(parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     const QStringList folders = parser.positionalArguments();
     if (folders.size() != 1 || folders.constFirst().isEmpty())
-        return QStringLiteral("give exactly one folder (see tu_k-make --help)");
+        return QCoreApplication::translate("tu_k-make",
+                                           "give exactly one folder (see tu_k-make --help)");
     options = MakeOptions{};
     options.folder = folders.constFirst();
     options.yes = parser.isSet(QStringLiteral("yes"));

@@ -2,6 +2,7 @@
 
 #include "base/SystemError.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <csignal>
 
@@ -25,7 +26,9 @@ QStringList CatchStopSignals() {
     QStringList failures;
     for (int signo : {SIGINT, SIGTERM, SIGHUP}) {
         if (sigaction(signo, &action, nullptr) != 0)
-            failures << QStringLiteral(
+            //: %1 is the signal's number, %2 the system's reason.
+            failures << QCoreApplication::translate(
+                            "tu_k-make",
                             "signal %1 cannot be caught (%2); it ends the program at once")
                             .arg(signo)
                             .arg(ErrorText(errno));

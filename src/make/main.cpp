@@ -51,17 +51,19 @@ int ParseOptions(int argc, char** argv, MakeOptions& options) {
 int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     const SettingsStore store;
     if (store.Malformed()) {
-        Error(QStringLiteral("%1 is not a valid settings file").arg(store.FileName()));
+        Error(QCoreApplication::translate("tu_k-make", "%1 is not a valid settings file")
+                  .arg(store.FileName()));
         return kBadUsage;
     }
     if (store.Unreadable()) {
-        Error(QStringLiteral("the settings file %1 cannot be read: %2")
-                  .arg(store.FileName(), ReadProblem(store.FileName())));
+        Error(SettingsReadProblem(store.FileName()));
         return kBadUsage;
     }
     const LoadOutcome loaded = LoadPageSettings(store, run.settings);
     if (!loaded.ok) {
-        Error(QStringLiteral("the settings file %1 holds a value that does not convert: %2")
+        //: %1 is the settings file, %2 the value and why it does not convert.
+        Error(QCoreApplication::translate(
+                  "tu_k-make", "the settings file %1 holds a value that does not convert: %2")
                   .arg(store.FileName(), loaded.Message()));
         return kBadUsage;
     }
@@ -76,7 +78,8 @@ int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     }
     // The target folder is kept as text, as the window keeps it.
     if (target.text.toUtf8() != target.bytes) {
-        Error(QStringLiteral("the target folder %1 has a name that is not UTF-8; choose another")
+        Error(QCoreApplication::translate(
+                  "tu_k-make", "the target folder %1 has a name that is not UTF-8; choose another")
                   .arg(target.text));
         return kBadUsage;
     }
@@ -105,12 +108,14 @@ int ListRunImages(const MakeOptions& options, PageRun& run) {
 // Notes a target folder that does not apply, then asks unless told not to.
 bool ConfirmRun(const MakeOptions& options, const PreparedRun& prepared, const PageRun& run) {
     if (!options.target.isEmpty() && !prepared.Output().lRemote && !options.quiet)
-        Error(QStringLiteral("--target has no effect: %1 is on a fixed disk, so its pages go "
-                             "next to its images")
+        //: %1 is the folder whose pages are made.
+        Error(QCoreApplication::translate("tu_k-make",
+                                          "--target has no effect: %1 is on a fixed disk, so its "
+                                          "pages go next to its images")
                   .arg(run.sFolder.text));
     if (options.yes || AskYes(prepared.Question(), std::cin, std::cerr, !isatty(STDIN_FILENO)))
         return true;
-    Error(QStringLiteral("nothing was made"));
+    Error(QCoreApplication::translate("tu_k-make", "nothing was made"));
     return false;
 }
 
@@ -132,7 +137,9 @@ int MakePages(const MakeOptions& options, PreparedRun& prepared) {
     Error(result.message);
     if (const int signo = CaughtStopSignal(); result.end == RunEnd::Stopped && signo != 0) {
         EndAsSignal(signo); // where that fails the run still ends as failed
-        Error(QStringLiteral("signal %1 could not end the program").arg(signo));
+        //: %1 is the number of the signal that stopped the run.
+        Error(QCoreApplication::translate("tu_k-make", "signal %1 could not end the program")
+                  .arg(signo));
     }
     return kRunFailed;
 }
@@ -146,7 +153,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(TUK_VERSION));
     // A file size limit then ends a page write with an error instead of killing the program.
     if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR)
-        Error(QStringLiteral("a file size limit would end the program at once"));
+        Error(QCoreApplication::translate("tu_k-make",
+                                          "a file size limit would end the program at once"));
 
     MakeOptions options;
     if (const int code = ParseOptions(argc, argv, options); code >= 0)

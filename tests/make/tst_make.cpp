@@ -3,6 +3,7 @@
 #include "base/PathNames.h"
 #include "generator/RunFixture.h"
 #include "make/MakeOptions.h"
+#include "make/Prompt.h"
 #include "make/StopSignals.h"
 #include "make/TerminalProgress.h"
 #include "settings/StoredSettings.h"
@@ -238,6 +239,26 @@ private Q_SLOTS:
         std::ostringstream thumbs;
         TerminalProgress(&thumbs).ThumbProgress(1, 9, "Thumbnails: 1 / 9");
         QCOMPARE(thumbs.str(), "\rThumbnails: 1 / 9\r" + std::string(17, ' ') + "\r");
+    }
+
+    // The question offers the letter of the user's language, and takes it and its word as well
+    // as the English answers, in any case.
+    void promptAnswers() {
+        TestLanguage german("tu_k-make", {{"[y/N]", "[j/N]"}, {"yes", "Ja"}});
+        const std::tuple<bool, const char*, bool> rows[] = {
+            {false, "y", true}, {false, "yes", true}, {false, "j", false}, {false, "ja", false},
+            {true, "j", true},  {true, " JA ", true}, {true, "Y", true},   {true, "yes", true},
+            {true, "n", false}, {true, "", false}};
+        for (const auto& [translated, answer, yes] : rows) {
+            const RowName row(translated, answer);
+            if (translated)
+                QVERIFY(QCoreApplication::installTranslator(&german));
+            std::istringstream in(answer + std::string("\n"));
+            std::ostringstream out;
+            QCOMPARE(AskYes("Go?", in, out, false), yes);
+            QCOMPARE(out.str(), translated ? "Go? [j/N] " : "Go? [y/N] ");
+            QCoreApplication::removeTranslator(&german);
+        }
     }
 
     // SIGTERM during a run ends it after the page being made; the signal only notes itself.

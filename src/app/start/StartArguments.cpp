@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tuk {
 
@@ -41,25 +42,36 @@ int QtOptionLength(const QString& arg) {
     return 0;
 }
 
-StartRequest BadUsage(const QString& what) {
-    return {
-        StartRequest::Kind::BadUsage, {}, QStringLiteral("tu_k: %1 (see tu_k --help)").arg(what)};
+StartRequest BadUsage(const QString& why) {
+    return {StartRequest::Kind::BadUsage, {}, QStringLiteral("tu_k: ") + why};
 }
 
+// The lines of the help, laid out as Qt's own: the lead of a line (an option's names) is no text
+// to translate, so that the texts keep their column in any language.
+constexpr std::pair<const char*, const char*> kHelpLines[] = {
+    //: FOLDER is the argument's name: keep it as it is.
+    {"", QT_TRANSLATE_NOOP("tu_k", "Usage: tu_k [options] [FOLDER]")},
+    //: FOLDER is the argument's name: keep it as it is.
+    {"", QT_TRANSLATE_NOOP("tu_k", "Opens the Tu_K window, which turns a folder of images into "
+                                   "static web pages.\nFOLDER, a path or a file:// address, is "
+                                   "chosen in the folder tree at start;\nwhen Tu_K runs already, "
+                                   "its window takes FOLDER and comes to the front.")},
+    {"", ""},
+    {"", QT_TRANSLATE_NOOP("tu_k", "Options:")},
+    {"  -h, --help     ", QT_TRANSLATE_NOOP("tu_k", "Displays help on commandline options.")},
+    {"  -v, --version  ", QT_TRANSLATE_NOOP("tu_k", "Displays version information.")},
+    {"", QT_TRANSLATE_NOOP(
+             "tu_k", "Qt's own options (-style NAME, -platform NAME, ...) are taken as well.")},
+    {"", ""},
+    {"", QT_TRANSLATE_NOOP("tu_k", "Arguments:")},
+    {"  FOLDER         ", QT_TRANSLATE_NOOP("tu_k", "The folder to choose.")},
+};
+
 QString HelpText() {
-    return QStringLiteral(
-        "Usage: tu_k [options] [FOLDER]\n"
-        "Opens the Tu_K window, which turns a folder of images into static web pages.\n"
-        "FOLDER, a path or a file:// address, is chosen in the folder tree at start;\n"
-        "when Tu_K runs already, its window takes FOLDER and comes to the front.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help     Displays help on commandline options.\n"
-        "  -v, --version  Displays version information.\n"
-        "Qt's own options (-style NAME, -platform NAME, ...) are taken as well.\n"
-        "\n"
-        "Arguments:\n"
-        "  FOLDER         The folder to choose.\n");
+    QString help;
+    for (const auto& [lead, text] : kHelpLines)
+        help += QLatin1String(lead) + QCoreApplication::translate("tu_k", text) + QLatin1Char('\n');
+    return help;
 }
 
 } // namespace
@@ -78,11 +90,15 @@ StartRequest ParseStartArguments(const QStringList& arguments) {
         } else if (options && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
             const int length = QtOptionLength(arg);
             if (length == 0 || i + length > arguments.size())
-                return BadUsage(length == 0 ? QStringLiteral("Unknown option '%1'.").arg(arg)
-                                            : QStringLiteral("%1 needs a value.").arg(arg));
+                return BadUsage((length == 0 ? QCoreApplication::translate(
+                                                   "tu_k", "Unknown option '%1'. (see tu_k --help)")
+                                             : QCoreApplication::translate(
+                                                   "tu_k", "%1 needs a value. (see tu_k --help)"))
+                                    .arg(arg));
             i += length - 1;
         } else if (!request.folder.isEmpty() || arg.isEmpty()) {
-            return BadUsage(QStringLiteral("give at most one folder."));
+            return BadUsage(
+                QCoreApplication::translate("tu_k", "give at most one folder. (see tu_k --help)"));
         } else {
             request.folder = arg;
         }
@@ -106,31 +122,33 @@ QString FolderFromArgument(const QString& argument, const QString& currentFolder
     return QDir::cleanPath(path);
 }
 
+// Shown in the window: a box at start, or when a folder is handed over.
 QString FolderProblem(const QString& path) {
     const QByteArray bytes = EscapedBytes(path);
-    QString reason;
+    int error = 0;
     if (!path.startsWith(QChar(kPathSeparator))) {
-        reason = ErrorText(ENOENT);
+        error = ENOENT;
     } else if (FsName(bytes).text != path) {
-        //: Why a folder cannot be opened, after a colon.
-        reason = QCoreApplication::translate("frmTu_K", "its name is not UTF-8 text");
+        return QCoreApplication::translate("frmTu_K",
+                                           "Tu_K cannot open the folder %1: its name is not UTF-8 "
+                                           "text.")
+            .arg(ShownText(bytes));
     } else if (const int fd = open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd < 0) {
-        const int error = errno;
-        //: Why a folder cannot be opened, after a colon.
-        reason = error == ENOTDIR && QFileInfo::exists(path)
-                     ? QCoreApplication::translate("frmTu_K", "it is not a folder")
-                     : ErrorText(error);
+        error = errno;
+        if (error == ENOTDIR && QFileInfo::exists(path))
+            return QCoreApplication::translate(
+                       "frmTu_K", "Tu_K cannot open the folder %1: it is not a folder.")
+                .arg(ShownText(bytes));
     } else {
         // Listing its images reads every entry's kind as well: that needs search permission.
-        const bool searchable = faccessat(fd, ".", X_OK, AT_EACCESS) == 0;
-        reason = searchable ? QString() : ErrorText(errno);
+        error = faccessat(fd, ".", X_OK, AT_EACCESS) == 0 ? 0 : errno;
         close(fd);
     }
-    //: %1 is the folder's path, %2 why it cannot be opened.
-    return reason.isEmpty()
+    //: %1 is the folder, %2 the system's reason.
+    return error == 0
                ? QString()
                : QCoreApplication::translate("frmTu_K", "Tu_K cannot open the folder %1: %2.")
-                     .arg(ShownText(bytes), reason);
+                     .arg(ShownText(bytes), ErrorText(error));
 }
 
 QString DroppedFolder(const QList<QUrl>& urls) {
