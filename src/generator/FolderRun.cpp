@@ -1,6 +1,5 @@
 #include "generator/FolderRun.h"
 
-#include "base/Append.h"
 #include "base/FolderIdentity.h"
 #include "base/SystemError.h"
 #include "generator/ImagePlacement.h"

@@ -7,8 +7,11 @@ namespace tuk {
 
 // The failure descriptions the program shows for a stored value it cannot take, in English;
 // SettingDescription gives the text shown.
+//: why a stored setting is refused: its text is no number or flag
 inline const char* const kTypeMismatch = QT_TRANSLATE_NOOP("Settings", "Type mismatch");
+//: why a stored setting is refused: its number is out of range
 inline const char* const kOverflow = QT_TRANSLATE_NOOP("Settings", "Overflow");
+//: why a stored setting is refused: its value is not one the setting takes
 inline const char* const kInvalidPropertyValue =
     QT_TRANSLATE_NOOP("Settings", "Invalid property value");
 QString SettingDescription(const char* description);

@@ -20,6 +20,7 @@ int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct s
         return -1;
     }
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        //: why an image cannot be read
         why = QCoreApplication::translate("Run", "not a regular file");
         close(fd);
         return -1;
