@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLatin1String>
-#include <QString>
 #include <charconv>
 #include <cstddef>
 
@@ -19,12 +17,6 @@ inline void AppendDecimal(QByteArray& out, qint64 value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, end - digits);
-}
-
-inline void AppendDecimal(QString& out, qint64 value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(QLatin1String(digits, end - digits));
 }
 
 } // namespace tuk

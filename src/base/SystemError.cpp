@@ -2,6 +2,7 @@
 
 #include "base/FsName.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -19,15 +20,21 @@ QString MakeFolderPath(const QByteArray& folder, mode_t mode) {
     for (qsizetype end = path.indexOf('/', 1);; end = path.indexOf('/', end + 1)) {
         const QByteArray part = end < 0 ? path : path.left(end);
         struct stat st {};
-        if (stat(part.constData(), &st) == 0) {
+        const int error = stat(part.constData(), &st) == 0 ? 0 : errno;
+        if (error == 0) {
             if (!S_ISDIR(st.st_mode))
-                return QStringLiteral("%1 is not a folder").arg(ShownText(part));
-        } else if (errno != ENOENT) {
-            return QStringLiteral("the folder %1 cannot be reached (%2)")
-                .arg(ShownText(part), ErrorText(errno));
+                //: why a folder cannot be made: %1 a path on the way to it
+                return QCoreApplication::translate("Run", "%1 is not a folder")
+                    .arg(ShownText(part));
+        } else if (error != ENOENT) {
+            //: why a folder cannot be made: %1 a folder on the way, %2 the system's reason
+            return QCoreApplication::translate("Run", "the folder %1 cannot be reached (%2)")
+                .arg(ShownText(part), ErrorText(error));
         } else if (mkdir(part.constData(), mode) != 0 && errno != EEXIST) {
-            return QStringLiteral("the folder %1 cannot be made (%2)")
-                .arg(ShownText(part), ErrorText(errno));
+            const int made = errno;
+            //: why a folder cannot be made: %1 a folder on the way, %2 the system's reason
+            return QCoreApplication::translate("Run", "the folder %1 cannot be made (%2)")
+                .arg(ShownText(part), ErrorText(made));
         }
         if (end < 0)
             return {};

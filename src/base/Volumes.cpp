@@ -2,6 +2,7 @@
 
 #include "base/PathNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -105,21 +106,22 @@ QList<MountEntry> SystemMountTable::Mounts() const {
 QString DriveTypeName(VolumeKind kind) {
     switch (kind) {
     case VolumeKind::NotExisting:
-        return QStringLiteral("Not Existing Drive");
+        return QCoreApplication::translate("Volumes", "Not Existing Drive");
     case VolumeKind::RemovableDisk:
-        return QStringLiteral("Removable Disk");
+        return QCoreApplication::translate("Volumes", "Removable Disk");
     case VolumeKind::FixedDisk:
-        return QStringLiteral("Fixed Disk");
+        return QCoreApplication::translate("Volumes", "Fixed Disk");
     case VolumeKind::RemoteDisk:
-        return QStringLiteral("Remote Disk");
+        return QCoreApplication::translate("Volumes", "Remote Disk");
     case VolumeKind::CdRom:
-        return QStringLiteral("CD-ROM");
+        return QCoreApplication::translate("Volumes", "CD-ROM");
     case VolumeKind::RamDisk:
-        return QStringLiteral("RAM Disk");
+        return QCoreApplication::translate("Volumes", "RAM Disk");
     case VolumeKind::Unknown:
         break;
     }
-    return QStringLiteral("Unknown Medium ");
+    //: a kind of drive the system does not tell; ends with a blank, as the other kinds do not
+    return QCoreApplication::translate("Volumes", "Unknown Medium ");
 }
 
 VolumeKind VolumeKindOf(const MountEntry& mount) {

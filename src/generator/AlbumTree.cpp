@@ -7,6 +7,7 @@
 #include "generator/ImageList.h"
 #include "generator/Pictures.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
@@ -193,15 +194,24 @@ AlbumTree ListAlbumTree(const FsName& top) {
 
 QString LeftOutText(const AlbumTree& tree) {
     const std::pair<const QStringList*, const char*> kinds[] = {
-        {&tree.unreadable, "%1 folder(s) could not be read and were left out: %2."},
-        {&tree.otherVolumes, "%1 folder(s) on other volumes were left out: %2."},
-        {&tree.hidden, "%1 hidden folder(s) with images were left out: %2."},
-        {&tree.linked, "%1 symbolic link(s) to folders with images were left out: %2."}};
+        {&tree.unreadable,
+         //: %1 the folders, each with the system's reason
+         QT_TRANSLATE_N_NOOP("Run", "%n folder(s) could not be read and were left out: %1.")},
+        {&tree.otherVolumes,
+         //: %1 the folders
+         QT_TRANSLATE_N_NOOP("Run", "%n folder(s) on other volumes were left out: %1.")},
+        {&tree.hidden,
+         //: %1 the folders
+         QT_TRANSLATE_N_NOOP("Run", "%n hidden folder(s) with images were left out: %1.")},
+        {&tree.linked,
+         //: %1 the links
+         QT_TRANSLATE_N_NOOP("Run",
+                             "%n symbolic link(s) to folders with images were left out: %1.")}};
     QStringList sentences;
     for (const auto& [folders, sentence] : kinds) {
         if (!folders->isEmpty())
-            sentences << QString::fromLatin1(sentence).arg(QString::number(folders->size()),
-                                                           folders->join(QLatin1String(", ")));
+            sentences << QCoreApplication::translate("Run", sentence, nullptr, int(folders->size()))
+                             .arg(folders->join(QLatin1String(", ")));
     }
     return sentences.join(QLatin1Char(' '));
 }

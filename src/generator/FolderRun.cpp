@@ -1,6 +1,5 @@
 #include "generator/FolderRun.h"
 
-#include "base/Append.h"
 #include "base/FolderIdentity.h"
 #include "base/SystemError.h"
 #include "generator/ImagePlacement.h"
@@ -10,6 +9,7 @@
 #include "generator/RunState.h"
 #include "generator/StaleFiles.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,6 +18,27 @@
 
 namespace tuk {
 
+namespace {
+
+// Why an image gets no page when its page's name, or its thumbnail's (longer by `longest`),
+// does not fit the file system's names.
+QString TooLongName(const QString& image, qsizetype page, qsizetype longest, qsizetype nameMax) {
+    if (page <= nameMax)
+        //: %1 the image's name, %2 and %3 numbers of bytes
+        return QCoreApplication::translate(
+                   "Run", "Cannot make a page for the image \"%1\": its thumbnail name would be "
+                          "%2 bytes long, longer than the %3 bytes a file name can have. No page "
+                          "was written.")
+            .arg(image, QString::number(page + longest), QString::number(nameMax));
+    //: %1 the image's name, %2 and %3 numbers of bytes
+    return QCoreApplication::translate(
+               "Run", "Cannot make a page for the image \"%1\": its page name would be %2 bytes "
+                      "long, longer than the %3 bytes a file name can have. No page was written.")
+        .arg(image, QString::number(page), QString::number(nameMax));
+}
+
+} // namespace
+
 FolderRun::FolderRun(RunState& state, const Album& album, const OutputChoice& output)
     : state_(state), album_(album), output_(output) {}
 
@@ -25,18 +46,21 @@ QString FolderRun::Check() {
     const PageRun& run = state_.run;
     QString badImage;
     if (!pageNames_.Build(album_.images, badImage))
-        return QStringLiteral("Cannot make a page for the image \"%1\": it is not a plain file "
-                              "name. No page was written.")
+        return QCoreApplication::translate("Run", "Cannot make a page for the image \"%1\": it is "
+                                                  "not a plain file name. No page was written.")
             .arg(badImage);
     imageFolder_ = FolderHandle(album_.folder.bytes);
-    if (imageFolder_.fd() < 0)
-        return state_.Failure(QStringLiteral("open the image folder"), album_.folder.text,
-                              ErrorText(errno));
+    if (imageFolder_.fd() < 0) {
+        const int error = errno;
+        //: %1 the folder, %2 the system's reason, %3 how many pages were written
+        return state_.Failure(
+            QCoreApplication::translate("Run", "Cannot open the image folder %1: %2. %3"),
+            album_.folder.text, ErrorText(error));
+    }
     // A target folder not made yet holds nothing of the user's.
     outFolder_ = FolderHandle(output_.sOutFolder.bytes);
     if (outFolder_.fd() < 0 && (!output_.lRemote || errno != ENOENT))
-        return state_.Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
-                              ErrorText(errno));
+        return OutputFolderFailure();
     // A name the file system cannot take would stop the run half way, with the pages written
     // so far linking to pages that never come: the run is refused before the first page. The
     // thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
@@ -47,14 +71,7 @@ QString FolderRun::Check() {
         const qsizetype page = pageNames_.at(k).size();
         if (page + longest <= nameMax)
             continue;
-        const bool pageFits = page <= nameMax;
-        return QStringLiteral("Cannot make a page for the image \"%1\": its %2 name would be %3 "
-                              "bytes long, longer than the %4 bytes a file name can have. No "
-                              "page was written.")
-            .arg(album_.images.at(k).text,
-                 pageFits ? QStringLiteral("thumbnail") : QStringLiteral("page"))
-            .arg(pageFits ? page + longest : page)
-            .arg(nameMax);
+        return TooLongName(album_.images.at(k).text, page, longest, nameMax);
     }
     if (QString refused = RefusedNames(); !refused.isEmpty())
         return refused;
@@ -89,9 +106,11 @@ QString FolderRun::RefusedNames() const {
     const qsizetype each = (twins ? 1 : 0) + (output_.site ? 1 : 0); // extra names per image
     const qsizetype image =
         refused.index < PageCount() ? refused.index : (refused.index - PageCount()) / each;
-    return QStringLiteral("Cannot make a page for the image \"%1\": the file system of %2 does "
-                          "not take %3 in a file name. Rename the image, or choose another "
-                          "target folder. No page was written.")
+    //: %1 the image's name, %2 the output folder, %3 the characters refused
+    return QCoreApplication::translate(
+               "Run", "Cannot make a page for the image \"%1\": the file system of %2 does not "
+                      "take %3 in a file name. Rename the image, or choose another target "
+                      "folder. No page was written.")
         .arg(album_.images.at(image).text, output_.sOutFolder.text, ShownText(refused.characters));
 }
 
@@ -100,12 +119,13 @@ QString FolderRun::OpenOutputFolders() {
     if (outFolder_.fd() < 0) { // a target folder that does not exist yet, parents included
         const QString problem = MakeFolderPath(output_.sOutFolder.bytes, 0777);
         if (!problem.isEmpty())
-            return QStringLiteral("Cannot make the output folder %1: %2. No page was written.")
+            //: %1 the folder, %2 why it cannot be made
+            return QCoreApplication::translate(
+                       "Run", "Cannot make the output folder %1: %2. No page was written.")
                 .arg(output_.sOutFolder.text, problem);
         outFolder_ = FolderHandle(output_.sOutFolder.bytes);
         if (outFolder_.fd() < 0)
-            return state_.Failure(QStringLiteral("open the output folder"), output_.sOutFolder.text,
-                                  ErrorText(errno));
+            return OutputFolderFailure();
     }
     writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), state_.run.unnamedFiles);
     writer_->ReadFolder();
@@ -118,7 +138,8 @@ QString FolderRun::OpenOutputFolders() {
             continue;
         *folder = MakeChildFolder(outFolder_.fd(), name, output_.sOutFolder.text, failure);
         if (folder->fd() < 0)
-            return failure + QLatin1String(" No page was written.");
+            return failure + QLatin1Char(' ') +
+                   QCoreApplication::translate("Run", "No page was written.");
     }
     return QString();
 }
@@ -238,16 +259,10 @@ QString FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
 }
 
 RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
-    // "Image: k / n", over the whole run, rebuilt in place for every page.
-    const QString ofTotal = QLatin1String(" / ") + QString::number(state_.total);
-    QString status;
     pagesMade_ = 0;
     for (int k = 0; k < PageCount(); ++k) {
-        status.resize(0);
-        status.append(QLatin1String("Image: "));
-        AppendDecimal(status, state_.position);
-        status.append(ofTotal);
-        events.Progress(state_.position, state_.total, status);
+        events.Progress(state_.position, state_.total,
+                        ImageStatusText(state_.position, state_.total));
         message = WritePage(k);
         if (!message.isEmpty())
             return RunEnd::Failed;
@@ -256,7 +271,8 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
         if (state_.position == state_.total)
             break;
         if (events.StopRequested()) {
-            message = QStringLiteral("Stopped on request. %1")
+            //: %1 how many pages were written
+            message = QCoreApplication::translate("Run", "Stopped on request. %1")
                           .arg(CountSentence(state_.result, state_.total));
             return RunEnd::Stopped;
         }
@@ -364,9 +380,9 @@ bool FolderRun::StillInPlace(QString& why) const {
     for (const auto& [fd, folder] : {std::pair{imageFolder_.fd(), &album_.folder},
                                      std::pair{outFolder_.fd(), &output_.sOutFolder}}) {
         if (fd >= 0 && !SameFolder(fd, folder->bytes)) {
-            why = QStringLiteral("The folder %1 was moved or removed while the run made its "
-                                 "pages; its album is left out of the index above it. Make the "
-                                 "pages again.")
+            why = QCoreApplication::translate(
+                      "Run", "The folder %1 was moved or removed while the run made its pages; "
+                             "its album is left out of the index above it. Make the pages again.")
                       .arg(folder->text);
             return false;
         }
@@ -405,9 +421,19 @@ QString FolderRun::ImageFailure(const FsName& image) const {
     const int error = errno;
     struct stat st {};
     const bool found = fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) == 0;
-    return state_.Failure(QStringLiteral("read the date and size of the image"),
-                          album_.folder.text + image.text,
-                          found ? QStringLiteral("not a regular file") : ErrorText(error));
+    //: %1 the image, %2 the reason, %3 how many pages were written
+    return state_.Failure(
+        QCoreApplication::translate("Run", "Cannot read the date and size of the image %1: %2. %3"),
+        album_.folder.text + image.text,
+        found ? QCoreApplication::translate("Run", "not a regular file") : ErrorText(error));
+}
+
+QString FolderRun::OutputFolderFailure() const {
+    const int error = errno;
+    //: %1 the folder, %2 the system's reason, %3 how many pages were written
+    return state_.Failure(
+        QCoreApplication::translate("Run", "Cannot open the output folder %1: %2. %3"),
+        output_.sOutFolder.text, ErrorText(error));
 }
 
 // In a site, the image a page shows as it is lies beside the page, placed before the page is
@@ -432,8 +458,10 @@ QString FolderRun::Place(int k, const struct stat& st) {
     case Placement::Failed:
         break;
     }
-    return state_.Failure(QStringLiteral("place the image in the site"),
-                          output_.sOutFolder.text + album_.images.at(k).text, ErrorText(error));
+    //: %1 the image's place in the site, %2 the system's reason, %3 how many pages were written
+    return state_.Failure(
+        QCoreApplication::translate("Run", "Cannot place the image in the site %1: %2. %3"),
+        output_.sOutFolder.text + album_.images.at(k).text, ErrorText(error));
 }
 
 QString FolderRun::WritePage(int k) {
@@ -461,9 +489,10 @@ QString FolderRun::WritePage(int k) {
         unchanged_[size_t(k)] = !again || unchanged_[size_t(k)];
         break;
     case PageFileWriter::Outcome::Failed:
-        return state_.Failure(QStringLiteral("write the page"),
-                              output_.sOutFolder.text + ShownText(pageNames_.at(k)),
-                              ErrorText(writer_->error()));
+        //: %1 the page, %2 the system's reason, %3 how many pages were written
+        return state_.Failure(
+            QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
+            output_.sOutFolder.text + ShownText(pageNames_.at(k)), ErrorText(writer_->error()));
     }
     return QString();
 }

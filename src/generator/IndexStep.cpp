@@ -5,6 +5,8 @@
 #include "generator/PageGenerator.h"
 #include "generator/PictureStep.h"
 
+#include <QCoreApplication>
+
 namespace tuk {
 
 IndexStep::IndexStep(const PageRun& run, const PictureStep& pictures, QString title,
@@ -58,7 +60,8 @@ QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>&
     for (size_t k = 0; k < pages.size(); ++k) {
         const QByteArray name = IndexPageName(int(k) + 1); // NUL-terminated, as the writer needs
         if (writer.Write(name, pages[k]) == PageFileWriter::Outcome::Failed)
-            return QStringLiteral("Cannot write the index page %1%2: %3.")
+            //: %1%2 the index page, %3 the system's reason
+            return QCoreApplication::translate("Run", "Cannot write the index page %1%2: %3.")
                 .arg(outFolder_, QString::fromLatin1(name), ErrorText(writer.error()));
     }
     return QString();

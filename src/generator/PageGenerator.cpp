@@ -6,6 +6,7 @@
 #include "base/Volumes.h"
 #include "generator/PreparedRun.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace tuk {
@@ -34,17 +35,33 @@ OutputChoice ChooseOutputFolder(const FsName& sFolder, VolumeKind driveType,
 
 QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFolder, int subfolders,
                      bool site) {
-    QString question = QLatin1String(site ? "Make HTML's into " : "Make HTML's in ") + sOutFolder +
-                       QLatin1String(" for ") + QString::number(nImages) +
-                       QLatin1String(" Image(s) in ") + sFolder;
+    // One pass over the arguments each, so a folder whose name holds "%3" is shown as it is.
+    if (site && subfolders > 0)
+        //: %1 the site's folder, %n the images, %2 the folder they are in, %3 its subfolders
+        return QCoreApplication::translate(
+                   "Run", "Make HTML's into %1 for %n Image(s) in %2 and %3 subfolder(s)?", nullptr,
+                   nImages)
+            .arg(sOutFolder, sFolder, QString::number(subfolders));
     if (subfolders > 0)
-        question += QStringLiteral(" and %1 subfolder(s)").arg(subfolders);
-    return question + QLatin1Char('?');
+        //: %1 where the pages go, %n the images, %2 the folder they are in, %3 its subfolders
+        return QCoreApplication::translate(
+                   "Run", "Make HTML's in %1 for %n Image(s) in %2 and %3 subfolder(s)?", nullptr,
+                   nImages)
+            .arg(sOutFolder, sFolder, QString::number(subfolders));
+    if (site)
+        //: %1 the site's folder, %n the images, %2 the folder they are in
+        return QCoreApplication::translate("Run", "Make HTML's into %1 for %n Image(s) in %2?",
+                                           nullptr, nImages)
+            .arg(sOutFolder, sFolder);
+    //: %1 where the pages go, %n the images, %2 the folder they are in
+    return QCoreApplication::translate("Run", "Make HTML's in %1 for %n Image(s) in %2?", nullptr,
+                                       nImages)
+        .arg(sOutFolder, sFolder);
 }
 
 QString ImageStatusText(int k, int n) {
-    return QLatin1String("Image: ") + QString::number(k) + QLatin1String(" / ") +
-           QString::number(n);
+    //: the status line while the pages are made: page %1 of %2
+    return QCoreApplication::translate("Run", "Image: %1 / %2").arg(k).arg(n);
 }
 
 QString FormatElapsed(double seconds, const QLocale& locale) {

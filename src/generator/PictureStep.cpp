@@ -2,6 +2,9 @@
 
 #include "generator/ImageHeader.h"
 #include "generator/PageGenerator.h"
+#include "generator/RunParts.h"
+
+#include <QCoreApplication>
 
 #include <optional>
 
@@ -13,7 +16,7 @@ namespace {
 constexpr int kNamesShown = 20;
 
 // Why an image is shown without its pictures, and where the result counts it; none when it
-// has them or the run ends before they are made.
+// has them or the run ends before they are made. The reason follows the image's name.
 struct Missing {
     const char* reason;
     int PageRunResult::*count;
@@ -22,13 +25,20 @@ struct Missing {
 std::optional<Missing> MissingReason(PictureState state) {
     switch (state) {
     case PictureState::TooLarge:
-        return Missing{"too large", &PageRunResult::picturesTooLarge};
+        //: why an image has no thumbnail, after its name
+        return Missing{QT_TRANSLATE_NOOP("Run", "too large"), &PageRunResult::picturesTooLarge};
     case PictureState::Undecodable:
-        return Missing{"could not be decoded", &PageRunResult::picturesUndecodable};
+        //: why an image has no thumbnail, after its name
+        return Missing{QT_TRANSLATE_NOOP("Run", "could not be decoded"),
+                       &PageRunResult::picturesUndecodable};
     case PictureState::TooSlow:
-        return Missing{"too slow to decode", &PageRunResult::picturesTooSlow};
+        //: why an image has no thumbnail, after its name
+        return Missing{QT_TRANSLATE_NOOP("Run", "too slow to decode"),
+                       &PageRunResult::picturesTooSlow};
     case PictureState::Crashed:
-        return Missing{"crashed the decoder", &PageRunResult::picturesCrashed};
+        //: why an image has no thumbnail, after its name
+        return Missing{QT_TRANSLATE_NOOP("Run", "crashed the decoder"),
+                       &PageRunResult::picturesCrashed};
     default:
         return std::nullopt;
     }
@@ -74,7 +84,7 @@ RunEnd PictureStep::Make(const std::function<bool(int, int)>& progress, QString&
     run_.pictures->Make(sources_, sizes_, plans_, progress, stopped);
     for (const PicturePlan& plan : plans_) {
         if (plan.state == PictureState::Failed) {
-            failure = plan.failure + QLatin1Char('.');
+            failure = plan.failure;
             return RunEnd::Failed;
         }
     }
@@ -119,10 +129,9 @@ void PictureStep::Report(PageRunResult& result) const {
             result.picturesMissing +=
                 QStringLiteral("%1%2 (%3)")
                     .arg(result.picturesMissing.isEmpty() ? QString() : QStringLiteral(", "),
-                         sources_[k].shown, QLatin1String(missing->reason));
+                         sources_[k].shown, QCoreApplication::translate("Run", missing->reason));
     }
-    if (named > kNamesShown)
-        result.picturesMissing += QStringLiteral(" and %1 more").arg(named - kNamesShown);
+    result.picturesMissing = AndMore(result.picturesMissing, named - kNamesShown);
 }
 
 } // namespace tuk

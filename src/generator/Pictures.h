@@ -81,7 +81,7 @@ struct PicturePlan {
     int orientation = 1;                     // EXIF orientation the header gives (Pending)
     std::array<QSize, kPictureKinds> size{}; // each picture's size; empty: the image serves
     qint64 decodeBytes = 0;                  // what decoding it may take (Pending)
-    QString failure;     // Failed: "Cannot write the thumbnail /a/thumbs/b_jpg.jpg: Disk full"
+    QString failure;     // Failed: "Cannot write the thumbnail /a/thumbs/b_jpg.jpg: Disk full."
     QByteArray identity; // TooSlow: the image as the maker found it, for its record of them
 
     bool Ready() const { return state == PictureState::Ready; }

@@ -9,6 +9,7 @@
 #include "generator/RunState.h"
 #include "generator/SiteSteps.h"
 
+#include <QCoreApplication>
 #include <sys/resource.h>
 
 namespace tuk {
@@ -16,10 +17,11 @@ namespace tuk {
 namespace {
 
 QString NoImagesText(const RunState& s) {
-    QString text = s.run.settings.lSubfolders
-                       ? QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1 or its "
-                                        "subfolders.")
-                       : QStringLiteral("There are no images (.gif, .jpg, .jpeg) in %1.");
+    QString text =
+        s.run.settings.lSubfolders
+            ? QCoreApplication::translate(
+                  "Run", "There are no images (.gif, .jpg, .jpeg) in %1 or its subfolders.")
+            : QCoreApplication::translate("Run", "There are no images (.gif, .jpg, .jpeg) in %1.");
     text = text.arg(s.tree.albums.front().folder.text);
     if (const QString leftOut = LeftOutText(s.tree); !leftOut.isEmpty())
         text += QLatin1Char(' ') + leftOut;
@@ -32,15 +34,18 @@ QString Check(RunState& s) {
     for (const Album& album : s.tree.albums)
         images += album.images.size();
     if (images > INT_MAX)
-        return QStringLiteral("A run of more than %1 images is too large. No page was written.")
+        return QCoreApplication::translate(
+                   "Run", "A run of more than %1 images is too large. No page was written.")
             .arg(INT_MAX);
     const Album& top = s.tree.albums.front();
     // Pages written inside the tree they are made of would become part of it: told by what is
     // on disk, so a link or a bind mount to the tree counts.
     if (s.output.lRemote && (s.run.settings.lSubfolders || s.run.settings.lIntoTarget) &&
         IsSameOrInsideFolder(s.output.sOutFolder.bytes, top.folder.bytes))
-        return QStringLiteral("The target folder %1 lies inside %2, whose pages it would hold; "
-                              "choose a folder outside it. No page was written.")
+        //: %1 the target folder, %2 the folder whose pages are made
+        return QCoreApplication::translate(
+                   "Run", "The target folder %1 lies inside %2, whose pages it would hold; choose "
+                          "a folder outside it. No page was written.")
             .arg(s.output.sOutFolder.text, top.folder.text);
     for (const Album& album : s.tree.albums) {
         OutputChoice output = s.output;
@@ -130,7 +135,8 @@ RunEnd MakePictures(RunState& s, PageRunListener& events, QString& failure) {
         return RunEnd::Finished;
     QString status;
     auto progress = [&](int k, int n) {
-        status = QStringLiteral("Thumbnails: %1 / %2").arg(k).arg(n);
+        //: the status line while the pictures are made: %1 of %2 images done
+        status = QCoreApplication::translate("Run", "Thumbnails: %1 / %2").arg(k).arg(n);
         events.ThumbProgress(k, n, status);
         events.Yield();
         return !events.StopRequested();
@@ -139,11 +145,12 @@ RunEnd MakePictures(RunState& s, PageRunListener& events, QString& failure) {
     if (end != RunEnd::Stopped)
         return end;
     if (s.pictures.Sizes().web <= 0)
-        failure = QStringLiteral("Stopped on request while making thumbnails; the index page "
-                                 "shows those made so far.");
+        failure = QCoreApplication::translate("Run", "Stopped on request while making thumbnails; "
+                                                     "the index page shows those made so far.");
     else
-        failure = QStringLiteral("Stopped on request while making pictures; pages whose "
-                                 "screen-sized copy was not made show the image itself.");
+        failure = QCoreApplication::translate(
+            "Run", "Stopped on request while making pictures; pages whose screen-sized copy was "
+                   "not made show the image itself.");
     return end;
 }
 
@@ -186,16 +193,33 @@ QString SkippedFolders(const RunState& s) {
     if (const QString leftOut = LeftOutText(s.tree); !leftOut.isEmpty())
         parts << leftOut;
     if (!s.result.picturesMissing.isEmpty())
-        parts << QStringLiteral("No thumbnail for %1.").arg(s.result.picturesMissing);
+        //: %1 the images, each with why it has none
+        parts << QCoreApplication::translate("Run", "No thumbnail for %1.")
+                     .arg(s.result.picturesMissing);
     if (s.result.notPlaced > 0)
-        parts << QStringLiteral("%1 image(s) are not whole and were left out of the site, their "
-                                "pages showing no picture: %2%3.")
-                     .arg(s.result.notPlaced)
-                     .arg(s.result.notPlacedNames.join(QLatin1String(", ")),
-                          s.result.notPlaced > 20
-                              ? QStringLiteral(" and %1 more").arg(s.result.notPlaced - 20)
-                              : QString());
+        //: %1 the images' names
+        parts << QCoreApplication::translate("Run",
+                                             "%n image(s) are not whole and were left out of the "
+                                             "site, their pages showing no picture: %1.",
+                                             nullptr, s.result.notPlaced)
+                     .arg(AndMore(s.result.notPlacedNames.join(QLatin1String(", ")),
+                                  s.result.notPlaced - int(s.result.notPlacedNames.size())));
     return parts.join(QLatin1Char(' '));
+}
+
+// The status line's last item.
+QString EndWord(RunEnd end) {
+    switch (end) {
+    case RunEnd::Finished:
+        //: the status line's end: the run made everything
+        return QCoreApplication::translate("Run", "OK");
+    case RunEnd::Stopped:
+        //: the status line's end: the run was stopped
+        return QCoreApplication::translate("Run", "Stopped");
+    default:
+        //: the status line's end: the run failed
+        return QCoreApplication::translate("Run", "Failed");
+    }
 }
 
 PageRunResult Report(RunState& s, RunEnd end, const QString& message) {
@@ -207,16 +231,18 @@ PageRunResult Report(RunState& s, RunEnd end, const QString& message) {
     if (end == RunEnd::Finished && s.run.settings.lIndex)
         r.indexPath = s.output.sOutFolder.text + QLatin1String(kIndexFileName);
     r.elapsedSeconds = static_cast<double>(s.clock.nsecsElapsed()) / 1e9;
-    const char* word = end == RunEnd::Finished  ? " -- OK"
-                       : end == RunEnd::Stopped ? " -- Stopped"
-                                                : " -- Failed";
-    r.statusText = ImageStatusText(s.position, s.total) + QLatin1String(" -- ");
+    // The status line's items, each after " -- ": the images, the pictures missing, the
+    // seconds, the files removed, how the run ended.
+    const QLatin1String between(" -- ");
+    r.statusText = ImageStatusText(s.position, s.total) + between;
     if (const QString missing = MissingPicturesText(r); !missing.isEmpty())
-        r.statusText += missing + QLatin1String(" -- ");
+        r.statusText += missing + between;
     r.statusText += FormatElapsed(r.elapsedSeconds, s.run.locale);
     if (r.removed > 0)
-        r.statusText += QStringLiteral(" -- %1 removed").arg(r.removed);
-    r.statusText += QLatin1String(word);
+        //: the status line: files of an earlier run that were removed
+        r.statusText +=
+            between + QCoreApplication::translate("Run", "%n removed", nullptr, r.removed);
+    r.statusText += between + EndWord(end);
     return r;
 }
 

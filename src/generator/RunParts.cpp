@@ -5,6 +5,7 @@
 #include "generator/IndexPage.h"
 #include "generator/PageEncoding.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -62,23 +63,42 @@ QByteArray DateTexts::Range(QDate first, QDate last) const {
 }
 
 QString MissingPicturesText(const PageRunResult& r) {
+    const std::pair<int, const char*> kinds[] = {
+        //: the status line: images shown without their pictures
+        {r.picturesTooLarge, QT_TRANSLATE_N_NOOP("Run", "%n too large")},
+        //: the status line: images shown without their pictures
+        {r.picturesUndecodable, QT_TRANSLATE_N_NOOP("Run", "%n could not be decoded")},
+        //: the status line: images shown without their pictures
+        {r.picturesTooSlow, QT_TRANSLATE_N_NOOP("Run", "%n too slow to decode")},
+        //: the status line: images shown without their pictures
+        {r.picturesCrashed, QT_TRANSLATE_N_NOOP("Run", "%n crashed the decoder")}};
     QStringList parts;
-    if (r.picturesTooLarge > 0)
-        parts << QStringLiteral("%1 too large").arg(r.picturesTooLarge);
-    if (r.picturesUndecodable > 0)
-        parts << QStringLiteral("%1 could not be decoded").arg(r.picturesUndecodable);
-    if (r.picturesTooSlow > 0)
-        parts << QStringLiteral("%1 too slow to decode").arg(r.picturesTooSlow);
-    if (r.picturesCrashed > 0)
-        parts << QStringLiteral("%1 crashed the decoder").arg(r.picturesCrashed);
+    for (const auto& [count, text] : kinds) {
+        if (count > 0)
+            parts << QCoreApplication::translate("Run", text, nullptr, count);
+    }
     return parts.join(QLatin1String(", "));
 }
 
 QString CountSentence(const PageRunResult& r, int total) {
-    QString text = QStringLiteral("%1 of %2 pages were written").arg(r.pagesWritten).arg(total);
     if (r.pagesUnchanged > 0)
-        text += QStringLiteral(" and %1 left unchanged").arg(r.pagesUnchanged);
-    return text + QLatin1String(" before the run stopped.");
+        //: %n the pages written, %1 the pages of the whole run, %2 the pages left as they were
+        return QCoreApplication::translate("Run",
+                                           "%n of %1 pages were written and %2 left unchanged "
+                                           "before the run stopped.",
+                                           nullptr, r.pagesWritten)
+            .arg(QString::number(total), QString::number(r.pagesUnchanged));
+    //: %n the pages written, %1 the pages of the whole run
+    return QCoreApplication::translate("Run", "%n of %1 pages were written before the run stopped.",
+                                       nullptr, r.pagesWritten)
+        .arg(total);
+}
+
+QString AndMore(const QString& shown, int more) {
+    if (more <= 0)
+        return shown;
+    //: %1 the names shown, %n how many more there are
+    return QCoreApplication::translate("Run", "%1 and %n more", nullptr, more).arg(shown);
 }
 
 qsizetype NameMax(int folderFd) {
@@ -118,16 +138,22 @@ QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web) 
     struct stat st {};
     if (index && fstatat(outFd, kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
         !IsOwnIndexFile(outFd))
-        return QStringLiteral("%1%2 was not made by Tu_K and is left as it is; move it away "
-                              "or turn the index page off. No page was written.")
+        //: %1 the output folder, %2 the index page's file name
+        return QCoreApplication::translate("Run", "%1%2 was not made by Tu_K and is left as it "
+                                                  "is; move it away or turn the index page off. "
+                                                  "No page was written.")
             .arg(outFolder, QLatin1String(kIndexFileName));
     if (index && IsThereButNoFolder(outFd, kThumbsFolderName))
-        return QStringLiteral("%1%2 is not a folder, so the thumbnails have no place; move it "
-                              "away or turn the index page off. No page was written.")
+        //: %1 the output folder, %2 the thumbnails' folder name
+        return QCoreApplication::translate("Run", "%1%2 is not a folder, so the thumbnails have "
+                                                  "no place; move it away or turn the index page "
+                                                  "off. No page was written.")
             .arg(outFolder, QLatin1String(kThumbsFolderName));
     if (web && IsThereButNoFolder(outFd, kWebFolderName))
-        return QStringLiteral("%1%2 is not a folder, so the screen-sized copies have no place; "
-                              "move it away or turn web-ready pages off. No page was written.")
+        //: %1 the output folder, %2 the copies' folder name
+        return QCoreApplication::translate("Run", "%1%2 is not a folder, so the screen-sized "
+                                                  "copies have no place; move it away or turn "
+                                                  "web-ready pages off. No page was written.")
             .arg(outFolder, QLatin1String(kWebFolderName));
     return QString();
 }
@@ -135,14 +161,19 @@ QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web) 
 FolderHandle MakeChildFolder(int parentFd, const char* name, const QString& shownParent,
                              QString& failure) {
     if (mkdirat(parentFd, name, 0777) != 0 && errno != EEXIST) {
-        failure = QStringLiteral("Cannot make the folder %1%2: %3.")
-                      .arg(shownParent, QLatin1String(name), ErrorText(errno));
+        const int error = errno;
+        //: %1%2 the folder, %3 the system's reason
+        failure = QCoreApplication::translate("Run", "Cannot make the folder %1%2: %3.")
+                      .arg(shownParent, QLatin1String(name), ErrorText(error));
         return FolderHandle();
     }
     FolderHandle folder(parentFd, name);
-    if (folder.fd() < 0)
-        failure = QStringLiteral("Cannot open the folder %1%2: %3.")
-                      .arg(shownParent, QLatin1String(name), ErrorText(errno));
+    if (folder.fd() < 0) {
+        const int error = errno;
+        //: %1%2 the folder, %3 the system's reason
+        failure = QCoreApplication::translate("Run", "Cannot open the folder %1%2: %3.")
+                      .arg(shownParent, QLatin1String(name), ErrorText(error));
+    }
     return folder;
 }
 

@@ -50,6 +50,8 @@ private:
 QString MissingPicturesText(const PageRunResult& r);
 // "3 of 9 pages were written before the run stopped."
 QString CountSentence(const PageRunResult& r, int total);
+// A list of names shown in part: "a, b and 3 more"; the list alone when none is left out.
+QString AndMore(const QString& shown, int more);
 
 // The longest file name the folder takes.
 qsizetype NameMax(int folderFd);

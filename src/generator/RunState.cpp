@@ -68,9 +68,9 @@ void RunState::Enter(RunPhase next) {
     phase_ = next;
 }
 
-QString RunState::Failure(const QString& what, const QString& name, const QString& reason) const {
-    return QStringLiteral("Cannot %1 %2: %3. %4")
-        .arg(what, name, reason, CountSentence(result, total));
+QString RunState::Failure(const QString& sentence, const QString& name,
+                          const QString& reason) const {
+    return sentence.arg(name, reason, CountSentence(result, total));
 }
 
 } // namespace tuk

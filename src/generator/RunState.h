@@ -42,8 +42,9 @@ struct RunState {
     void Enter(RunPhase next);
     RunPhase Phase() const { return phase_; }
 
-    // "Cannot <what> <name>: <reason>. N of M pages were written before the run stopped."
-    QString Failure(const QString& what, const QString& name, const QString& reason) const;
+    // A translated sentence's %1 the file or folder, %2 the reason, %3 the sentence that tells
+    // how many pages were written before the run stopped.
+    QString Failure(const QString& sentence, const QString& name, const QString& reason) const;
 
     const PageRun run;
     const AlbumTree tree;

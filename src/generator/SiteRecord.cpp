@@ -3,6 +3,7 @@
 #include "base/SystemError.h"
 #include "generator/PageFile.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,7 +77,8 @@ std::optional<SiteRecord> ReadSiteRecord(int topFd) {
 QString WriteSiteRecord(PageFileWriter& writer, const SiteRecord& record, const QString& top) {
     if (writer.Write(kSiteRecordName, record.Text()) != PageFileWriter::Outcome::Failed)
         return QString();
-    return QStringLiteral("Cannot write the site's record %1%2: %3.")
+    //: %1%2 the record's file, %3 the system's reason
+    return QCoreApplication::translate("Run", "Cannot write the site's record %1%2: %3.")
         .arg(top, QLatin1String(kSiteRecordName), ErrorText(writer.error()));
 }
 

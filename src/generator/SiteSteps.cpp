@@ -6,6 +6,7 @@
 #include "generator/RunState.h"
 #include "generator/SiteRecord.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -20,9 +21,10 @@ QString CheckSiteSource(RunState& s) {
     const QByteArray source = s.tree.albums.front().folder.bytes;
     if (!s.siteRecord || s.siteRecord->IsSource(source))
         return QString();
-    return QStringLiteral("%1 holds the site of %2, and a site holds the pages of one folder: "
-                          "choose another target folder, or remove that site. No page was "
-                          "written.")
+    //: %1 the target folder, %2 the folder whose site it holds
+    return QCoreApplication::translate(
+               "Run", "%1 holds the site of %2, and a site holds the pages of one folder: choose "
+                      "another target folder, or remove that site. No page was written.")
         .arg(s.output.sOutFolder.text, ShownText(s.siteRecord->source));
 }
 

@@ -1,5 +1,6 @@
 #include "settings/SettingTexts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace tuk {
@@ -23,15 +24,19 @@ bool ParseNumber(const QString& text, double& value) {
 
 } // namespace
 
+QString SettingDescription(const char* description) {
+    return QCoreApplication::translate("Settings", description);
+}
+
 bool ParseInRange(const QString& text, double low, double high, double& value,
                   QString& description) {
     if (!ParseNumber(text, value)) {
-        description = QLatin1String(kTypeMismatch);
+        description = SettingDescription(kTypeMismatch);
         return false;
     }
     value = std::nearbyint(value); // half to even: "2.5" is 2
     if (value < low || value > high) {
-        description = QLatin1String(kOverflow);
+        description = SettingDescription(kOverflow);
         return false;
     }
     return true;
@@ -57,7 +62,7 @@ bool ParseFlag(const QString& text, bool& value, QString& description) {
     }
     double number = 0;
     if (!ParseNumber(trimmed, number)) {
-        description = QLatin1String(kTypeMismatch);
+        description = SettingDescription(kTypeMismatch);
         return false;
     }
     value = number != 0; // "0.4" is true: only zero is false

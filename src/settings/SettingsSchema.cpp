@@ -71,7 +71,7 @@ QString StoredText(const SettingRow& row, const PageSettings& page, const Window
 
 bool ParseSetting(const SettingRow& row, const QString& text, PageSettings& page,
                   WindowPlacement& place, QString& description) {
-    description = QLatin1String(kInvalidPropertyValue);
+    description = SettingDescription(kInvalidPropertyValue);
     double number = 0;
     switch (row.kind) {
     case SettingKind::Number:

@@ -5,6 +5,7 @@
 #include "settings/IniText.h"
 #include "settings/UserFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -64,13 +65,18 @@ QString SettingsStore::KeepMalformedCopy(QString* error) {
                 return copy_;
             }
             if (!exists) {
-                problem = QStringLiteral("%1 cannot be written (%2)").arg(aside, problem);
+                //: %1 the file, %2 the system's reason
+                problem = QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
+                              .arg(aside, problem);
                 break;
             }
         }
     }
     if (error)
-        *error = problem.isEmpty() ? QStringLiteral("every name for a copy is taken") : problem;
+        *error = problem.isEmpty()
+                     //: why a damaged settings file cannot be kept aside
+                     ? QCoreApplication::translate("Settings", "every name for a copy is taken")
+                     : problem;
     return {};
 }
 
@@ -92,14 +98,19 @@ QString SettingsStore::ReadSetting(const char* section, const char* key,
 void SettingsStore::ReplaceMalformedFile() {
     QString error;
     if (KeepMalformedCopy(&error).isEmpty()) {
-        refused_ = QStringLiteral("%1 is not a valid settings file and its content could not "
-                                  "be kept aside (%2), so it is left as it is")
+        //: %1 the settings file, %2 the reason
+        refused_ = QCoreApplication::translate(
+                       "Settings", "%1 is not a valid settings file and its content could not be "
+                                   "kept aside (%2), so it is left as it is")
                        .arg(path_, error);
         return;
     }
     if (unlink(QFile::encodeName(path_).constData()) != 0 && errno != ENOENT) {
-        refused_ = QStringLiteral("%1 is not a valid settings file and cannot be replaced (%2)")
-                       .arg(path_, ErrorText(errno));
+        const int unlinked = errno;
+        //: %1 the settings file, %2 the system's reason
+        refused_ = QCoreApplication::translate(
+                       "Settings", "%1 is not a valid settings file and cannot be replaced (%2)")
+                       .arg(path_, ErrorText(unlinked));
         return;
     }
     malformed_ = false;
@@ -110,7 +121,9 @@ void SettingsStore::WriteSetting(const char* section, const char* key, const QSt
     if (malformed_ && refused_.isEmpty())
         ReplaceMalformedFile();
     if (Unreadable() && refused_.isEmpty())
-        refused_ = QStringLiteral("%1 could not be read, so it is left as it is").arg(path_);
+        refused_ =
+            QCoreApplication::translate("Settings", "%1 could not be read, so it is left as it is")
+                .arg(path_);
     if (!refused_.isEmpty())
         return;
     settings_->setValue(QLatin1String(section) + QLatin1Char('/') + QLatin1String(key), text);
@@ -130,9 +143,10 @@ QString SettingsStore::Flush() {
     if (!failed_)
         return {};
     const QString problem = WriteProblem(path_);
-    return problem.isEmpty()
-               ? QStringLiteral("%1 could not be written (the reason is not known)").arg(path_)
-               : problem;
+    return problem.isEmpty() ? QCoreApplication::translate(
+                                   "Settings", "%1 could not be written (the reason is not known)")
+                                   .arg(path_)
+                             : problem;
 }
 
 } // namespace tuk

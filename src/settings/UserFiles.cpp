@@ -2,6 +2,7 @@
 
 #include "base/SystemError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -11,39 +12,58 @@
 
 namespace tuk {
 
+namespace {
+
+QString CannotRead(const QString& path, int error) {
+    //: %1 the file, %2 the system's reason
+    return QCoreApplication::translate("Settings", "%1 cannot be read (%2)")
+        .arg(path, ErrorText(error));
+}
+
+QString CannotWrite(const QString& path, int error) {
+    //: %1 the file, %2 the system's reason
+    return QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
+        .arg(path, ErrorText(error));
+}
+
+} // namespace
+
 QString NotARegularFile(const QString& path) {
     struct stat st {};
     if (stat(QFile::encodeName(path).constData(), &st) != 0) {
         // Nothing there (or a file where a folder of the path belongs): nothing to open.
         if (errno == ENOENT || errno == ENOTDIR)
             return {};
-        return QStringLiteral("%1 cannot be reached (%2)").arg(path, ErrorText(errno));
+        const int error = errno;
+        //: %1 the file, %2 the system's reason
+        return QCoreApplication::translate("Settings", "%1 cannot be reached (%2)")
+            .arg(path, ErrorText(error));
     }
     if (S_ISREG(st.st_mode))
         return {};
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is a folder, not a file").arg(path);
-    return QStringLiteral("%1 is not a regular file").arg(path);
+        return QCoreApplication::translate("Settings", "%1 is a folder, not a file").arg(path);
+    return QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path);
 }
 
 bool ReadRegularFile(const QString& path, QByteArray& bytes, QString& problem) {
     const int fd =
         open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        problem = QStringLiteral("%1 cannot be read (%2)").arg(path, ErrorText(errno));
+        problem = CannotRead(path, errno);
         return false;
     }
     struct stat st {};
     bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     if (!ok)
-        problem = QStringLiteral("%1 is not a regular file").arg(path);
+        problem = QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path);
     char buffer[16384];
     for (ssize_t got = 1; ok && got > 0;) {
         got = read(fd, buffer, sizeof buffer);
         if (got > 0)
             bytes.append(buffer, got);
         else if (got < 0 && errno != EINTR) {
-            problem = QStringLiteral("%1 cannot be read (%2)").arg(path, ErrorText(errno));
+            problem = CannotRead(path, errno);
             ok = false;
         }
     }
@@ -78,18 +98,20 @@ QString WriteProblem(const QString& path) {
     const QString folder = QFileInfo(path).path();
     const QString folderProblem = MakeFolders(folder);
     if (!folderProblem.isEmpty())
-        return QStringLiteral("%1 cannot be created: %2").arg(path, folderProblem);
+        //: %1 the file, %2 why its folder cannot be made
+        return QCoreApplication::translate("Settings", "%1 cannot be created: %2")
+            .arg(path, folderProblem);
     // Opening for writing without truncating changes nothing.
     const int existing =
         open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (existing >= 0)
         close(existing);
     else if (errno != ENOENT)
-        return QStringLiteral("%1 cannot be written (%2)").arg(path, ErrorText(errno));
+        return CannotWrite(path, errno);
     QByteArray probe = QFile::encodeName(path + QStringLiteral(".probe-XXXXXX"));
     const int fd = mkstemp(probe.data());
     if (fd < 0)
-        return QStringLiteral("%1 cannot be written (%2)").arg(path, ErrorText(errno));
+        return CannotWrite(path, errno);
     // As much as a store or a lock ever holds, and on to the disk, so a full disk shows.
     const QByteArray bytes(4096, 'x');
     int error = 0;
@@ -101,7 +123,7 @@ QString WriteProblem(const QString& path) {
         error = errno;
     unlink(probe.constData());
     if (error != 0)
-        return QStringLiteral("%1 cannot be written (%2)").arg(path, ErrorText(error));
+        return CannotWrite(path, error);
     return {};
 }
 

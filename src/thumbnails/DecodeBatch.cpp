@@ -5,6 +5,7 @@
 #include "generator/PictureStamp.h"
 #include "thumbnails/ImageFiles.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace tuk {
@@ -13,6 +14,16 @@ namespace {
 
 constexpr auto kProgressPace = std::chrono::milliseconds(40);
 constexpr auto kTryDecoder = std::chrono::seconds(5); // to answer a request without an image
+
+QString WriteFailure(const QString& picture, bool copy, int error) {
+    if (copy)
+        //: %1 the picture's file, %2 the system's reason
+        return QCoreApplication::translate("Run", "Cannot write the screen-sized copy %1: %2.")
+            .arg(picture, ErrorText(error));
+    //: %1 the picture's file, %2 the system's reason
+    return QCoreApplication::translate("Run", "Cannot write the thumbnail %1: %2.")
+        .arg(picture, ErrorText(error));
+}
 
 } // namespace
 
@@ -52,7 +63,9 @@ void DecodeBatch::One(DecoderProcess& process, const PictureSource& source, Pict
     QString why;
     const Fd image(OpenRegular(source.imageFolderFd, source.name, true, st, why));
     if (image.get() < 0)
-        return Fail(plan, QStringLiteral("Cannot read the image %1: %2").arg(source.shown, why));
+        //: %1 the image, %2 the reason
+        return Fail(plan, QCoreApplication::translate("Run", "Cannot read the image %1: %2.")
+                              .arg(source.shown, why));
     const std::vector<PictureKind> kinds = NeededKinds(sizes_, plan.image, IsGif(source));
     if (!budget_.Take(plan.decodeBytes, stop_))
         return;
@@ -122,19 +135,22 @@ void DecodeBatch::BlameImageOrDecoder(DecoderProcess& process, PicturePlan& plan
     case DecoderProcess::Answer::CannotStart:
         return CannotStart(plan, error);
     case DecoderProcess::Answer::TimedOut:
-        return Fail(
-            plan,
-            QStringLiteral("The image decoder %1 does not work: it does not answer").arg(decoder_));
+        //: %1 the decoder program
+        return Fail(plan, QCoreApplication::translate(
+                              "Run", "The image decoder %1 does not work: it does not answer.")
+                              .arg(decoder_));
     case DecoderProcess::Answer::Died:
-        return Fail(plan, QStringLiteral("The image decoder %1 does not work: it ended "
-                                         "without answering (%2)")
+        //: %1 the decoder program, %2 how it ended
+        return Fail(plan, QCoreApplication::translate("Run", "The image decoder %1 does not work: "
+                                                             "it ended without answering (%2).")
                               .arg(decoder_, process.EndText()));
     }
 }
 
 void DecodeBatch::CannotStart(PicturePlan& plan, int error) {
-    Fail(plan,
-         QStringLiteral("Cannot start the image decoder %1: %2").arg(decoder_, ErrorText(error)));
+    //: %1 the decoder program, %2 the system's reason
+    Fail(plan, QCoreApplication::translate("Run", "Cannot start the image decoder %1: %2.")
+                   .arg(decoder_, ErrorText(error)));
 }
 
 void DecodeBatch::Keep(const PictureSource& source, const std::vector<PictureKind>& kinds,
@@ -148,12 +164,9 @@ void DecodeBatch::Keep(const PictureSource& source, const std::vector<PictureKin
         }
         const QByteArray name = PictureFileName(source.stem, kinds[i]);
         if (writer->Write(name, reply.jpegs[i]) == PageFileWriter::Outcome::Failed)
-            return Fail(plan,
-                        QStringLiteral("Cannot write the %1 %2: %3")
-                            .arg(kinds[i] == PictureKind::Web ? QStringLiteral("screen-sized copy")
-                                                              : QStringLiteral("thumbnail"),
-                                 source.shownFolder + ShownText(PicturePath(source.stem, kinds[i])),
-                                 ErrorText(writer->error())));
+            return Fail(plan, WriteFailure(source.shownFolder +
+                                               ShownText(PicturePath(source.stem, kinds[i])),
+                                           kinds[i] == PictureKind::Web, writer->error()));
         plan.size[static_cast<size_t>(kinds[i])] = reply.sizes[i];
     }
     plan.state = PictureState::Ready;

@@ -2,6 +2,7 @@
 
 #include "thumbnails/DecodeProtocol.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <csignal>
@@ -75,11 +76,15 @@ void DecoderProcess::Kill() {
 QString DecoderProcess::EndText() const {
     if (WIFSIGNALED(status_)) {
         const char* name = sigdescr_np(WTERMSIG(status_)); // strsignal is not thread-safe
-        return QStringLiteral("killed by signal %1, %2")
-            .arg(WTERMSIG(status_))
-            .arg(QString::fromLocal8Bit(name ? name : "unknown"));
+        //: the name of a signal the system has no name for
+        const QString shown =
+            name ? QString::fromLocal8Bit(name) : QCoreApplication::translate("Run", "unknown");
+        //: how the image decoder ended: %1 the signal's number, %2 its name
+        return QCoreApplication::translate("Run", "killed by signal %1, %2")
+            .arg(QString::number(WTERMSIG(status_)), shown);
     }
-    return QStringLiteral("exit status %1").arg(WEXITSTATUS(status_));
+    //: how the image decoder ended: %1 its exit status
+    return QCoreApplication::translate("Run", "exit status %1").arg(WEXITSTATUS(status_));
 }
 
 DecoderProcess::Answer DecoderProcess::Ask(const QByteArray& request, int imageFd,

@@ -3,6 +3,7 @@
 #include "base/SystemError.h"
 #include "generator/ImageHeader.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -19,7 +20,8 @@ int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct s
         return -1;
     }
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        why = QStringLiteral("not a regular file");
+        //: why an image cannot be read
+        why = QCoreApplication::translate("Run", "not a regular file");
         close(fd);
         return -1;
     }

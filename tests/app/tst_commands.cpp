@@ -175,6 +175,8 @@ private Q_SLOTS:
             "folder(s) with images were left out: @.E/.");
         Row("into the target folder", tree, "I", true,
             "Make HTML's into /srv/f/ for 1 Image(s) in @?");
+        Row("into the target folder, with subfolders", tree, "SI", true,
+            "Make HTML's into /srv/f/ for 3 Image(s) in @ and 3 subfolder(s)?");
     }
     void makeOptions() {
         QFETCH(QStringList, files);

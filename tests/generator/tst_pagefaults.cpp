@@ -286,6 +286,10 @@ private Q_SLOTS:
         QCOMPARE(PagesIn(folder), QStringList({"a_jpg.html", "b_jpg.html"}));
         StopAfter atTheEnd(5); // a request after the last page changes nothing
         QCOMPARE(PageGenerator(run, &atTheEnd).end, RunEnd::Finished);
+        StopAfter again(2); // the pages are there from the runs before
+        QCOMPARE(PageGenerator(run, &again).message,
+                 QString("Stopped on request. 0 of 5 pages were written and 2 left unchanged "
+                         "before the run stopped."));
     }
 };
 

@@ -79,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(result.end, RunEnd::Finished);
         QCOMPARE(result.pagesWritten, 3);
         QCOMPARE(recorder.positions, QList<int>({1, 2, 3}));
-        QCOMPARE(recorder.texts.last(), QString("Image: 3 / 3"));
+        QCOMPARE(recorder.texts.first(), QString("Image: 1 / 3"));
         QCOMPARE(recorder.total, 3);
         QCOMPARE(recorder.yields, 3);
         QVERIFY2(result.statusText.contains(

@@ -343,6 +343,7 @@ private Q_SLOTS:
             QCOMPARE(kill.killed, change.endsWith("killed"));
             QCOMPARE(result.picturesMissing,
                      step.missing ? folder + "slow.jpg (too slow to decode)" : QString());
+            QCOMPARE(result.statusText.contains(" -- 1 too slow to decode -- "), step.missing);
             QCOMPARE(FolderEntries(folder + "thumbs").contains(".tu_k-too-slow"), step.missing);
         }
 
