@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTest>
@@ -246,6 +247,20 @@ struct TestLanguage : QTranslator {
     }
     QByteArray context_;
     QHash<QString, QString> texts_;
+};
+
+// A shipped translation installed for as long as it lives, as the program loads it for a user
+// of that language; an empty language installs nothing.
+struct Translation : QTranslator {
+    Translation(const QString& language, const char* name, const QString& folder) {
+        if (language.isEmpty())
+            return;
+        if (!load(QLocale(language), QLatin1String(name), QStringLiteral("_"), folder))
+            qWarning("no %s translation for %s in %s", name, qPrintable(language),
+                     qPrintable(folder));
+        QCoreApplication::installTranslator(this);
+    }
+    ~Translation() override { QCoreApplication::removeTranslator(this); }
 };
 
 } // namespace tuktest

@@ -119,16 +119,54 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(StorePath()));
     }
 
-    // Every menu entry has an access key that no other entry of its menu has.
-    void accessKeys() {
+    // In each shipped language the window speaks it, every access key is unique where it
+    // works (in each menu; the menu titles with the boxes and options of the window) and no
+    // caption of the style panel is cut. The designed English shares F between the File menu
+    // and the Folder box (Alt+F opens the menu).
+    void languages_data() {
+        Columns<QString, QString, QString, QString>("language", "file", "bold", "question");
+        Row("English", "", "&File", "B&old", "Load Default Values?");
+        Row("German", "de", "&Datei", "&Fett", "Standardwerte laden?");
+        Row("French", "fr", "&Fichier", "&Gras", "Charger les valeurs par d\u00e9faut ?");
+    }
+    void languages() {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        QFETCH(QString, bold);
+        QFETCH(QString, question);
+        const Translation own(language, "tu_k",
+                              QCoreApplication::applicationDirPath() + "/../share/tu_k/translations");
+        const Translation qt(language, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        Open();
+        QCOMPARE(w_->menuBar()->actions().constFirst()->text(), file);
+        QCOMPARE(Get<QCheckBox>("chkBold")->text(), bold);
+        w_->MenuEntry("mnuSettingsDefault")->trigger();
+        QCOMPARE(dialogs_.asked, QStringList{question});
+
+        QStringList windowKeys;
+        auto unique = [](const QString& caption, QStringList& keys) {
+            const QString key = QKeySequence::mnemonic(caption).toString();
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(caption));
+            keys << key;
+        };
+        for (const QAction* title : w_->menuBar()->actions())
+            unique(title->text(), windowKeys);
+        if (language.isEmpty())
+            windowKeys.removeAll("Alt+F");
+        for (const QAbstractButton* button : Get("picCtrl")->findChildren<QAbstractButton*>()) {
+            if (button->text().contains('&'))
+                unique(button->text(), windowKeys);
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        }
+        for (const QLabel* label : Get("picCtrl")->findChildren<QLabel*>())
+            QVERIFY2(label->wordWrap() || label->size().isEmpty() || // a name for screen readers
+                         label->width() >= label->sizeHint().width(),
+                     qPrintable(label->objectName() + ": " + label->text()));
         for (const QMenu* menu : w_->menuBar()->findChildren<QMenu*>()) {
             QStringList keys;
-            for (const QAction* entry : menu->actions()) {
-                const QString key = QKeySequence::mnemonic(entry->text()).toString();
-                QVERIFY2(entry->isSeparator() || (!key.isEmpty() && !keys.contains(key)),
-                         qPrintable(entry->text()));
-                keys << key;
-            }
+            for (const QAction* entry : menu->actions())
+                if (!entry->isSeparator())
+                    unique(entry->text(), keys);
         }
     }
 

@@ -37,6 +37,7 @@ private Q_SLOTS:
         QVERIFY(home_->isValid());
         config_ = home_->path() + "/config";
         folder_ = home_->path() + "/Pics/";
+        environment_.clear();
     }
 
     // Pages of a RAM disk go to --target, else to the stored target folder; made if missing.
@@ -178,6 +179,40 @@ private Q_SLOTS:
             QVERIFY(PagesIn(home_->path()).isEmpty() && PagesIn(folder_).isEmpty());
         if (kind == "not UTF-8") // a name the temporary folder cannot remove
             QCOMPARE(rename(images, home + "/Pics/"), 0);
+    }
+
+    // The user's language, as the desktop's variables name it, for the help, the question, the
+    // progress and the messages; LANGUAGE before the others, English where it says so.
+    void speaksTheUsersLanguage_data() {
+        Columns<QString, QStringList, QString, int, QString>("variables", "args", "input", "code",
+                                                             "said");
+        using L = QStringList;
+        Row("help, LANGUAGE=de", "LANGUAGE=de", L{"--help"}, "", 0,
+            "-y, --yes           Die Seiten ohne R\u00fcckfrage erstellen.");
+        Row("question, LC_ALL=fr", "LC_ALL=fr_FR.UTF-8", L{"-r", "@"}, "o\n", 0,
+            "Cr\u00e9er les pages HTML dans @/ pour 2 images contenues dans @/ et ses "
+            "sous-dossiers (1) ? [o/N] ");
+        Row("answer ja, LC_MESSAGES=de", "LC_MESSAGES=de_DE.UTF-8", L{"@"}, "ja\n", 0,
+            "HTML-Seiten f\u00fcr 1 Bild aus @/ in @/ erstellen? [j/N] ja\nBild: 1 / 1 -- ");
+        Row("no images, LANG=fr", "LANG=fr_FR.UTF-8", L{"--yes", "@/Sub/Sub"}, "", 1,
+            "Il n'y a aucune image (.gif, .jpg, .jpeg) dans @/Sub/Sub/.");
+        Row("bad size, LANGUAGE=de over LANG=fr", "LANG=fr_FR.UTF-8 LANGUAGE=de",
+            L{"--thumb-size", "31", "@"}, "", 2, "nicht \u201e31\u201c");
+        Row("LANGUAGE=en over LANG=de", "LANG=de_DE.UTF-8 LANGUAGE=en", L{"@", "@"}, "", 2,
+            "tu_k-make: give exactly one folder");
+    }
+    void speaksTheUsersLanguage() {
+        QFETCH(QString, variables);
+        QFETCH(QStringList, args);
+        QFETCH(QString, input);
+        QFETCH(QString, said);
+        QVERIFY(MakeImages(folder_, {"a.jpg", "Sub/", "Sub/b.gif", "Sub/Sub/"}));
+        environment_ = variables.split(' ');
+        const QString folder = WithoutTrailingSeparator(folder_);
+        const Outcome result = Run(args.replaceInStrings("@", folder), input.toUtf8());
+        QTEST(result.code, "code");
+        QVERIFY2((result.err + result.out).contains(said.replace("@", folder)),
+                 qPrintable(result.err + result.out));
     }
 
     // The command line over saved options (all off, or all on with 2000): "r" subfolders, "i"
@@ -363,6 +398,12 @@ private:
         env.insert("XDG_CONFIG_HOME", config_);
         env.insert("XDG_CACHE_HOME", config_ + "/cache");
         env.insert("HOME", home_->path());
+        // English unless a test names another language.
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(variable);
+        env.insert("LANG", "C.UTF-8");
+        for (const QString& variable : environment_)
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
         make.setProcessEnvironment(env);
     }
     // In a process group of its own, as a shell starts a command.
@@ -397,6 +438,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> home_;
     QString config_, folder_;
+    QStringList environment_;
 };
 
 QTEST_GUILESS_MAIN(TestMake)

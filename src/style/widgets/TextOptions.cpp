@@ -76,6 +76,11 @@ TextOptions::TextOptions(PageSettings& page, const TwipScale& tw, QWidget* panel
     BuildFontControls(tw, text);
     BuildFlagBoxes(tw, text, pageFrame);
     WidenForFaces(tw, {text, pageFrame});
+    // Wider than designed when the font or the language needs it, up to the frame's edge
+    // (widened for the faces); the boxes stand 20 pixels (300 twips) apart.
+    for (QCheckBox* box : boxes_)
+        GrowToText(box, static_cast<CaptionFrame*>(box->parentWidget())->InnerRect().right(),
+                   tw.Px(300) - 1);
 }
 
 void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
@@ -123,9 +128,6 @@ void TextOptions::BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, Captio
         connect(box, &QCheckBox::stateChanged, this, [this, i] { FlagClick(i); });
         boxes_[i] = box;
         boxRows_[i] = &row;
-        // Wider than designed when the font needs it, up to the frame's edge; the boxes
-        // stand 20 pixels (300 twips) apart.
-        GrowToText(box, frame->InnerRect().right(), tw.Px(300) - 1);
         ++i;
     }
 }
