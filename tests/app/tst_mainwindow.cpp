@@ -135,8 +135,10 @@ private Q_SLOTS:
         QFETCH(QString, bold);
         QFETCH(QString, question);
         const Translation own(language, "tu_k",
-                              QCoreApplication::applicationDirPath() + "/../share/tu_k/translations");
-        const Translation qt(language, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+                              QCoreApplication::applicationDirPath() +
+                                  "/../share/tu_k/translations");
+        const Translation qt(language, "qtbase",
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         Open();
         QCOMPARE(w_->menuBar()->actions().constFirst()->text(), file);
         QCOMPARE(Get<QCheckBox>("chkBold")->text(), bold);
