@@ -3,7 +3,7 @@
 # stick and a home folder, and nothing of the machine the picture is taken on. Runs as root
 # in a private mount namespace: the root seen by the window is an overlay of "/" that hides
 # the folders a desktop machine has not, and the stick is a loop-mounted file system marked
-# removable. Usage: sudo scripts/screenshot.sh [BUILD_DIR] [OUT.png]
+# removable. Usage: sudo [LANGUAGE=de] [QT_SCALE_FACTOR=2] scripts/screenshot.sh [BUILD_DIR] [OUT.png]
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$repo/build}" && pwd)
@@ -56,13 +56,20 @@ cp -r "$repo/tests/e2e/sample-images/." "$home/Desktop/MY PICS/"
 printf '[Window]\nDefL=0\nDefT=0\nDefW=10500\nDefH=8400\n' >"$home/.config/Tarnwick/Tu_K.conf"
 mkdir -p "$root/run/user/1000" && chmod 700 "$root/run/user/1000"
 cp "$build/bin/tu_k" "$root/usr/local/bin/tu_k"
+mkdir -p "$root/usr/local/share/tu_k"
+cp -r "$build/share/tu_k/translations" "$root/usr/local/share/tu_k/"
 
 mkdir -p "$root/media/alex/USB STICK"
 mount "$loop" "$root/media/alex/USB STICK"
 cp "$repo/tests/e2e/sample-images/"*.jpg "$root/media/alex/USB STICK/"
 
+# The question's Yes in the window's language: Alt and the letter of Qt's own translation.
+case "${LANGUAGE:-en}" in de*) yes=alt+j ;; fr*) yes=alt+o ;; *) yes=alt+y ;; esac
+printf 'export LANGUAGE=%q QT_SCALE_FACTOR=%q\nyes=%q\n' "${LANGUAGE:-en}" "${QT_SCALE_FACTOR:-1}" \
+    "$yes" >"$root/tmp/language.sh"
 cat >"$root/tmp/shot.sh" <<'EOF'
 set -euo pipefail
+. /tmp/language.sh
 trap 'kill $(jobs -p) 2>/dev/null' EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
@@ -74,14 +81,14 @@ cd /home/alex && tu_k >/tmp/tu_k.log 2>&1 &
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^tu_k$' | head -1)
 sleep 1.5
 # Pick the folder in the tree by typing the start of its name, make its pages, answer Yes.
-xdotool mousemove --window "$window" 330 62 click 1
+xdotool mousemove --window "$window" $((330 * QT_SCALE_FACTOR)) $((62 * QT_SCALE_FACTOR)) click 1
 sleep 0.3
 xdotool type --delay 60 "my p"
 sleep 1
 xdotool key ctrl+k
 timeout 10 xdotool search --sync --name '^Tu_K$' >/dev/null
 sleep 0.3
-xdotool key alt+y
+xdotool key "$yes"
 sleep 2
 import -window "$window" /tmp/shot.png
 EOF

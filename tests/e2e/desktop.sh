@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real window under Xvfb and openbox as a user would: mouse and keys, keyboard alone,
 # SIGTERM during a run, starts with a message, placement at two scales, a long run stopped with
-# Escape on a small screen at scale 3, the Html menu's options, albums of a tree; checks pages
-# and the store; screenshots in BUILD/e2e-shots.
+# Escape on a small screen at scale 3, the Html menu's options, albums of a tree, German at scale
+# 1 and 2; checks pages and the store; screenshots in BUILD/e2e-shots.
 # Usage: desktop.sh BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -59,7 +59,8 @@ keys() { xdotool key --delay 100 "$@"; } # one key at a time, as a user types th
 
 tu_k() { # the program in the test's home; run in a subshell, which becomes the program
     cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
-        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${scale:-1} exec "$build/bin/tu_k" "$@"
+        PATH=$scratch/bin:$PATH QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${scale:-1} \
+        LANGUAGE=${language:-en} exec "$build/bin/tu_k" "$@"
 }
 # Starts the window (with "${args[@]}"), first answering the start-up message with Enter if
 # "message"; sets app, window.
@@ -261,3 +262,20 @@ for _ in $(seq 20); do xdotool key ctrl+w; wait_until 5 test -s "$scratch/opened
 shot albums-made
 close_from_menu
 echo "desktop test: albums of a tree by keyboard, an index in each, View on the top one"
+
+# In German at scale 1 and 2: the question takes Qt's German Yes (Alt+J), Datei > Beenden (Alt+D B)
+# closes the window; the screenshots show every caption whole.
+for scale in 1 2; do
+    rm -f "$pics"/*.html
+    args=("$pics") && language=de start_window && args=()
+    shot "german-$scale"
+    xdotool key ctrl+k
+    wait_until 100 box_active || fail "no question box in German at scale $scale"
+    shot "german-question-$scale"
+    xdotool key alt+j
+    wait_until 50 pages_in "$pics" 7 || fail "the German Ja made no pages at scale $scale"
+    sleep 0.3
+    keys alt+d b
+    wait_until 100 ended || fail "Datei > Beenden did not close the window at scale $scale"
+done
+echo "desktop test: in German at scale 1 and 2, the question answered Ja and closed from Datei"
