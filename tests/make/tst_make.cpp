@@ -181,8 +181,8 @@ private Q_SLOTS:
             QCOMPARE(rename(images, home + "/Pics/"), 0);
     }
 
-    // The user's language, as the desktop's variables name it, for the help, the question, the
-    // progress and the messages; LANGUAGE before the others, English where it says so.
+    // The user's language, as the desktop's variables name it, for the help (of both programs),
+    // the question, the progress and the messages; LANGUAGE before the others.
     void speaksTheUsersLanguage_data() {
         Columns<QString, QStringList, QString, int, QString>("variables", "args", "input", "code",
                                                              "said");
@@ -198,6 +198,8 @@ private Q_SLOTS:
             "Il n'y a aucune image (.gif, .jpg, .jpeg) dans @/Sub/Sub/.");
         Row("bad size, LANGUAGE=de over LANG=fr", "LANG=fr_FR.UTF-8 LANGUAGE=de",
             L{"--thumb-size", "31", "@"}, "", 2, "nicht \u201e31\u201c");
+        Row("tu_k --help, LANGUAGE=fr", "LANGUAGE=fr", L{"tu_k", "--help"}, "", 0,
+            "Ouvre la fen\u00eatre de Tu_K");
         Row("LANGUAGE=en over LANG=de", "LANG=de_DE.UTF-8 LANGUAGE=en", L{"@", "@"}, "", 2,
             "tu_k-make: give exactly one folder");
     }
@@ -209,7 +211,10 @@ private Q_SLOTS:
         QVERIFY(MakeImages(folder_, {"a.jpg", "Sub/", "Sub/b.gif", "Sub/Sub/"}));
         environment_ = variables.split(' ');
         const QString folder = WithoutTrailingSeparator(folder_);
-        const Outcome result = Run(args.replaceInStrings("@", folder), input.toUtf8());
+        QString program = TUK_MAKE_PATH; // or the window's, beside it
+        if (args.constFirst() == "tu_k")
+            program = QFileInfo(program).dir().filePath(args.takeFirst());
+        const Outcome result = Run(args.replaceInStrings("@", folder), input.toUtf8(), {}, program);
         QTEST(result.code, "code");
         QVERIFY2((result.err + result.out).contains(said.replace("@", folder)),
                  qPrintable(result.err + result.out));
