@@ -51,7 +51,7 @@ appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarnwic
 version=$("$scratch/root/usr/bin/tu_k-make" --version)
 [[ "$version" == *1.0* ]] || bad "installed tu_k-make --version said: $version"
 # The installed maker finds its installed translations.
-LANGUAGE=de "$scratch/root/usr/bin/tu_k-make" --help | grep -q '^Aufruf: tu_k-make' ||
+LANGUAGE=de "$scratch/root/usr/bin/tu_k-make" --help | grep -q 'Die Seiten ohne Rückfrage erstellen' ||
     bad "the installed tu_k-make does not speak German under LANGUAGE=de"
 # The installed maker finds its installed decoder: a photo larger than a thumbnail gets one.
 mkdir "$scratch/photo"
