@@ -260,9 +260,9 @@ QString FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
 
 RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
     pagesMade_ = 0;
+    const QString status = ImageStatusForm(state_.total);
     for (int k = 0; k < PageCount(); ++k) {
-        events.Progress(state_.position, state_.total,
-                        ImageStatusText(state_.position, state_.total));
+        events.Progress(state_.position, state_.total, status.arg(state_.position));
         message = WritePage(k);
         if (!message.isEmpty())
             return RunEnd::Failed;

@@ -59,9 +59,14 @@ QString MakeQuestion(const QString& sOutFolder, int nImages, const QString& sFol
         .arg(sOutFolder, sFolder);
 }
 
-QString ImageStatusText(int k, int n) {
+QString ImageStatusForm(int n) {
     //: the status line while the pages are made: page %1 of %2
-    return QCoreApplication::translate("Run", "Image: %1 / %2").arg(k).arg(n);
+    return QCoreApplication::translate("Run", "Image: %1 / %2")
+        .arg(QStringLiteral("%1"), QString::number(n));
+}
+
+QString ImageStatusText(int k, int n) {
+    return ImageStatusForm(n).arg(k);
 }
 
 QString FormatElapsed(double seconds, const QLocale& locale) {

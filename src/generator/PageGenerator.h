@@ -42,6 +42,9 @@ QString PageFolderName(const QString& sFolder);
 
 // "Image: k / n"
 QString ImageStatusText(int k, int n);
+// The same with n filled in and %1 left for k: translated once, so a run's page loop only
+// fills in the page's number.
+QString ImageStatusForm(int n);
 
 // Seconds with the pattern "###,###,##0.0##": groups of three with the locale's group mark,
 // its decimal mark, one to three decimals (0.5, 12.0, 3.461, 1,234.5).
