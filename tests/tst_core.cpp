@@ -12,9 +12,11 @@
 #include "generator/PageEncoding.h"
 #include "generator/PageNames.h"
 #include "generator/Pictures.h"
+#include "settings/SettingsStore.h"
 
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/fsuid.h>
@@ -517,19 +519,32 @@ private Q_SLOTS:
             QVERIFY2(DroppedFolder(refused).isEmpty(), qPrintable(refused.last().toString()));
     }
 
-    // The latest first, eight at most, a run of keyboard moves as one visit.
+    // The latest first, eight at most, a run of keyboard moves as one visit; kept under their keys
+    // of section "Window", read back, a shorter list leaving no old entry behind.
     void folderHistory() {
         FolderHistory history;
+        const QString file = dir_.path() + "/history.conf";
+        const auto written = [&] { // keys spelt apart from the program's
+            SettingsStore store(file);
+            history.Write(store);
+            QSettings ini(file, QSettings::IniFormat);
+            QStringList stored{store.Flush(), ini.value("Window/sLastFolder").toString()};
+            for (int n = 1; n <= 8; ++n)
+                stored << ini.value("Window/sRecent" + QString::number(n)).toString();
+            FolderHistory read;
+            read.Read(store);
+            return stored.join(' ') + " | " + read.Last() + " " + read.Recent().join(' ');
+        };
         for (const char* folder : {"/0/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"})
             history.Chosen(folder, false);
         history.Chosen("/3/", false);
         for (const char* passed : {"/a/", "/b/", "/c/"})
             history.Chosen(passed, true);
-        QCOMPARE(history.Recent(),
-                 (QStringList{"/c/", "/3/", "/8/", "/7/", "/6/", "/5/", "/4/", "/2/"}));
+        QCOMPARE(written(),
+                 " /c/ /c/ /3/ /8/ /7/ /6/ /5/ /4/ /2/ | /c/ /c/ /3/ /8/ /7/ /6/ /5/ /4/ /2/");
         history.DropGone([](const QString& f) { return f != "/8/" && f != "/c/"; });
         history.Chosen("/d/", true);
-        QCOMPARE(history.Recent(), (QStringList{"/d/", "/3/", "/7/", "/6/", "/5/", "/4/", "/2/"}));
+        QCOMPARE(written(), " /d/ /d/ /3/ /7/ /6/ /5/ /4/ /2/  | /d/ /d/ /3/ /7/ /6/ /5/ /4/ /2/");
     }
 
     // Labels come from links to the device, also when the mount names it through another link.

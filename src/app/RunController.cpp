@@ -95,7 +95,7 @@ RunController::~RunController() = default;
 
 CommandState RunController::State() const {
     const bool subfolders = Program().page.lSubfolders && hasSubfolder_;
-    return {Program().lMaking, !folderImages_.isEmpty() || subfolders, lHtmlView_};
+    return {lMaking_, !folderImages_.isEmpty() || subfolders, lHtmlView_};
 }
 
 void RunController::ChooseFolder(const QString& folder) {
@@ -108,7 +108,7 @@ void RunController::ChooseFolder(const QString& folder) {
 
 // A run that loses its folder says so itself, and is left to end.
 void RunController::CheckFolderStillThere() {
-    if (sFolder_.isEmpty() || Program().lMaking || QFileInfo(sFolder_).isDir())
+    if (sFolder_.isEmpty() || lMaking_ || QFileInfo(sFolder_).isDir())
         return;
     file1_.clear();
     folderImages_.clear();
@@ -164,12 +164,12 @@ void RunController::MakePages(const QString& body) {
     lHtmlView_ = false;
     closing_ = false;
     stop_ = false;
-    Program().lMaking = true;
+    lMaking_ = true;
     changed_();
     WindowRun listener(status_, file1_, stop_);
     const PageRunResult result = prepared.Make(listener);
     status_.EndRun();
-    Program().lMaking = false;
+    lMaking_ = false;
     if (!closing_) { // else the window is closing: no messages, nothing saved
         status_.SetPanelText(StatusPanel::Count, result.statusText);
         // View opens the index page when the run made one.
@@ -198,12 +198,12 @@ void RunController::ViewPages() {
 }
 
 void RunController::Stop() {
-    if (Program().lMaking)
+    if (lMaking_)
         stop_ = true;
 }
 
 void RunController::StopForClose() {
-    if (Program().lMaking)
+    if (lMaking_)
         closing_ = stop_ = true;
 }
 

@@ -20,9 +20,8 @@ class StatusPanels;
 // The current folder, its image list and the runs of the page generator from the window:
 // lists the folder's images in File1 with the folder and the count in the status bar, makes
 // the pages after the question with progress in the status bar (with Include Subfolders, of
-// the whole tree below the folder), and opens the first page of
-// the last run (its index page when it made one). The process-wide lMaking flag is set here for the
-// length of a run.
+// the whole tree below the folder), and opens the first page of the last run (its index page
+// when it made one). The window asks State().making whether a run is under way.
 class RunController {
 public:
     // changed() runs whenever State() may have changed: the window then makes its commands
@@ -64,6 +63,7 @@ private:
     QList<FsName> folderImages_; // the names File1 shows, as the folder holds them
     bool hasSubfolder_ = false;  // Make has a tree to walk with Include Subfolders on
     bool lHtmlView_ = false;
+    bool lMaking_ = false;  // a run is under way
     QString firstPagePath_; // first page of the last finished run
     bool closing_ = false;
     bool stop_ = false;

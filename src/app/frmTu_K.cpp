@@ -199,6 +199,10 @@ bool frmTu_K::lHtmlView() const {
     return run_->State().hasPages;
 }
 
+bool frmTu_K::lMaking() const {
+    return run_->State().making;
+}
+
 void frmTu_K::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     placement_->FitToFrame();

@@ -54,9 +54,10 @@ public:
     ColorEditor* Colors() const;
     TextOptions* Text() const;
 
-    // State of the current folder and of the last run.
+    // State of the current folder and of the runs.
     const QString& sFolder() const;
     bool lHtmlView() const;
+    bool lMaking() const;
 
 public Q_SLOTS:
     void mnuFileRefresh_Click() { RunCommand(ToolKey::Refresh); }

@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace tuk {
 
@@ -66,6 +67,32 @@ const EntryDesign kEntries[] = {
      ToolKey::HtmlView, &frmTu_K::mnuHtmlView_Click},
 };
 
+// A page option without a box in the style panel: a checked entry of the Html menu, named by
+// the option's stored key.
+struct OptionEntry {
+    const char* key;
+    const char* name;
+    const char* caption;
+};
+
+constexpr OptionEntry kOptionEntries[] = {
+    {"lIndex", "mnuHtmlIndex", QT_TRANSLATE_NOOP("frmTu_K", "&Index Page")},
+    {"lSubfolders", "mnuHtmlSubfolders", QT_TRANSLATE_NOOP("frmTu_K", "Include &Subfolders")},
+    {"lIntoTarget", "mnuHtmlIntoTarget", QT_TRANSLATE_NOOP("frmTu_K", "Pages into &Target Folder")},
+    {"lWebReady", "mnuHtmlWebReady", QT_TRANSLATE_NOOP("frmTu_K", "Web-&Ready Pages")},
+    {"lOriginals", "mnuHtmlOriginals", QT_TRANSLATE_NOOP("frmTu_K", "&Originals in Site")},
+    {"lCaptureDates", "mnuHtmlCaptureDates", QT_TRANSLATE_NOOP("frmTu_K", "&Capture Dates")},
+    {"lCaptions", "mnuHtmlCaptions", QT_TRANSLATE_NOOP("frmTu_K", "Ca&ptions")},
+    {"lCamera", "mnuHtmlCamera", QT_TRANSLATE_NOOP("frmTu_K", "Camera &Facts")},
+};
+static_assert(std::ranges::all_of(kOptionEntries,
+                                  [](const OptionEntry& e) { return IsPageFlagKey(e.key); }));
+
+// The page option an entry shows.
+bool& OptionOf(const OptionEntry& entry) {
+    return *PageFlagOf(*RowOfKey(entry.key), Program().page);
+}
+
 } // namespace
 
 void frmTu_K::BuildMenus() {
@@ -91,15 +118,13 @@ void frmTu_K::BuildMenus() {
     // option whenever the menu opens (a load or Load Default may change it). A line sets them
     // apart from the commands above them. Include Subfolders decides whether Make is available.
     menus[2]->addSeparator();
-    for (const SettingRow& row : kSettings) {
-        if (row.control != SettingControl::HtmlMenu)
-            continue;
-        QAction* entry = menus[2]->addAction(Translated(row.caption));
-        entry->setObjectName(QLatin1String(row.controlName));
+    for (const OptionEntry& option : kOptionEntries) {
+        QAction* entry = menus[2]->addAction(Translated(option.caption));
+        entry->setObjectName(QLatin1String(option.name));
         entry->setCheckable(true);
-        entry->setChecked(*PageFlagOf(row, Program().page));
-        connect(entry, &QAction::toggled, this, [this, &row](bool on) {
-            *PageFlagOf(row, Program().page) = on;
+        entry->setChecked(OptionOf(option));
+        connect(entry, &QAction::toggled, this, [this, &option](bool on) {
+            OptionOf(option) = on;
             ShowCommandState();
         });
     }
@@ -107,10 +132,8 @@ void frmTu_K::BuildMenus() {
 }
 
 void frmTu_K::ShowMenuOptions() {
-    for (const SettingRow& row : kSettings) {
-        if (row.control == SettingControl::HtmlMenu)
-            MenuEntry(QLatin1String(row.controlName))->setChecked(*PageFlagOf(row, Program().page));
-    }
+    for (const OptionEntry& option : kOptionEntries)
+        MenuEntry(QLatin1String(option.name))->setChecked(OptionOf(option));
     // Only a site holds originals.
     MenuEntry(QStringLiteral("mnuHtmlOriginals"))->setEnabled(Program().page.lIntoTarget);
 }

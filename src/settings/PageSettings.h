@@ -96,12 +96,10 @@ constexpr bool HasDesignedSize(const WindowPlacement& place) {
 // Twips per inch; 15 twips make one pixel at 96 dpi.
 inline constexpr int kTwipsPerInch = 1440;
 
-// The process-wide state of the program: the one PageSettings, the saved window placement
-// and the flag of a page run in progress.
+// The process-wide state of the program: the one PageSettings and the saved window placement.
 struct ProgramState {
     PageSettings page;
     WindowPlacement placement;
-    bool lMaking = false;
 };
 
 ProgramState& Program();

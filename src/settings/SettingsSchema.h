@@ -3,8 +3,10 @@
 #include "settings/PageSettings.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <array>
 #include <span>
+#include <string_view>
 #include <variant>
 
 namespace tuk {
@@ -19,25 +21,15 @@ enum class SettingKind {
     Folder,   // a full path; empty stands for the default target folder
 };
 
-// Where a setting shows in the window.
-enum class SettingControl {
-    None,
-    Box,        // a check box of the style panel; a change is applied when the pages are made
-    PreviewBox, // a check box of the style panel whose change shows in the preview at once
-    HtmlMenu,   // a checked entry of the Html menu
-};
-
 // The field a setting fills: one of the page options or of the window placement.
 using SettingField =
     std::variant<qint16 PageSettings::*, quint8 PageSettings::*, quint16 PageSettings::*,
                  bool PageSettings::*, QString PageSettings::*, qint16 WindowPlacement::*,
                  bool WindowPlacement::*>;
 
-// One stored setting, everything about it in one row: its place in the store, how its text
-// converts, its field and default, and the control that shows it (object name, caption,
-// tooltip). The caption and tooltip are English, marked for the window's translation and
-// translated where the control shows them. A new page option is its field in PageSettings
-// and one row here.
+// One stored setting, everything the store needs of it in one row: its place in the store, how
+// its text converts, its field and default. A new page option is its field in PageSettings,
+// one row here and, when the window shows it, one row of the control that does.
 struct SettingRow {
     const char* section;
     const char* key;
@@ -45,14 +37,6 @@ struct SettingRow {
     SettingField field;
     int byDefault = 0; // numbers and flags; a font face defaults to "Arial", a folder to
                        // DefaultTargetFolder()
-    SettingControl control = SettingControl::None;
-    const char* controlName = nullptr;
-    const char* caption = nullptr;
-    const char* tooltip = nullptr;
-
-    constexpr bool IsBox() const {
-        return control == SettingControl::Box || control == SettingControl::PreviewBox;
-    }
     constexpr bool InWindowSection() const {
         return std::holds_alternative<qint16 WindowPlacement::*>(field) ||
                std::holds_alternative<bool WindowPlacement::*>(field);
@@ -84,72 +68,54 @@ inline constexpr std::array kSettings{
     SettingRow{"Colors", "AlinkB", SettingKind::Number, &PageSettings::ALinkB, 0},
     SettingRow{"Text", "sFontFace", SettingKind::FontFace, &PageSettings::sFontFace},
     SettingRow{"Text", "nFontSize", SettingKind::FontSize, &PageSettings::nFontSize, 2},
-    SettingRow{"Text", "lCenter", SettingKind::Flag, &PageSettings::lCenter, false,
-               SettingControl::PreviewBox, "chkCenter", QT_TRANSLATE_NOOP("frmTu_K", "C&enter"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Center Body")},
-    SettingRow{"Text", "lBold", SettingKind::Flag, &PageSettings::lBold, false,
-               SettingControl::PreviewBox, "chkBold", QT_TRANSLATE_NOOP("frmTu_K", "B&old"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Set font BOLD")},
-    SettingRow{"Text", "lItal", SettingKind::Flag, &PageSettings::lItal, false,
-               SettingControl::PreviewBox, "chkItal", QT_TRANSLATE_NOOP("frmTu_K", "&Italic"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Set font ITALIC")},
-    SettingRow{"Others", "lLinx", SettingKind::Flag, &PageSettings::lLinx, true,
-               SettingControl::Box, "chkLinx", QT_TRANSLATE_NOOP("frmTu_K", "Lin&ks"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Include links to other images in current folder")},
-    SettingRow{"Others", "lFolder", SettingKind::Flag, &PageSettings::lFolder, true,
-               SettingControl::Box, "chkFolder", QT_TRANSLATE_NOOP("frmTu_K", "&Folder"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Include folder name")},
-    SettingRow{"Others", "lFDate", SettingKind::Flag, &PageSettings::lFDate, true,
-               SettingControl::Box, "chkFDate", QT_TRANSLATE_NOOP("frmTu_K", "&Date"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Include image date")},
-    SettingRow{"Others", "lFSize", SettingKind::Flag, &PageSettings::lFSize, true,
-               SettingControl::Box, "chkFSize", QT_TRANSLATE_NOOP("frmTu_K", "Si&ze"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Include image size (kb)")},
-    SettingRow{"Others", "lBackGround", SettingKind::Flag, &PageSettings::lBackGround, false,
-               SettingControl::PreviewBox, "chkBackground", QT_TRANSLATE_NOOP("frmTu_K", "Bk&Grnd"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Set image as HTML background")},
-    SettingRow{"Others", "lText", SettingKind::Flag, &PageSettings::lText, false,
-               SettingControl::PreviewBox, "chkText", QT_TRANSLATE_NOOP("frmTu_K", "Te&xt"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Include sample text for testing background")},
-    SettingRow{"Others", "lCopyr", SettingKind::Flag, &PageSettings::lCopyr, true,
-               SettingControl::Box, "chkCopyr", QT_TRANSLATE_NOOP("frmTu_K", "Cop&yr"),
-               QT_TRANSLATE_NOOP("frmTu_K", "Include copyright line")},
-    SettingRow{"Others", "lIndex", SettingKind::Flag, &PageSettings::lIndex, false,
-               SettingControl::HtmlMenu, "mnuHtmlIndex",
-               QT_TRANSLATE_NOOP("frmTu_K", "&Index Page")},
-    SettingRow{"Others", "lSubfolders", SettingKind::Flag, &PageSettings::lSubfolders, false,
-               SettingControl::HtmlMenu, "mnuHtmlSubfolders",
-               QT_TRANSLATE_NOOP("frmTu_K", "Include &Subfolders")},
-    SettingRow{"Others", "lIntoTarget", SettingKind::Flag, &PageSettings::lIntoTarget, false,
-               SettingControl::HtmlMenu, "mnuHtmlIntoTarget",
-               QT_TRANSLATE_NOOP("frmTu_K", "Pages into &Target Folder")},
-    SettingRow{"Others", "lWebReady", SettingKind::Flag, &PageSettings::lWebReady, false,
-               SettingControl::HtmlMenu, "mnuHtmlWebReady",
-               QT_TRANSLATE_NOOP("frmTu_K", "Web-&Ready Pages")},
-    SettingRow{"Others", "lOriginals", SettingKind::Flag, &PageSettings::lOriginals, false,
-               SettingControl::HtmlMenu, "mnuHtmlOriginals",
-               QT_TRANSLATE_NOOP("frmTu_K", "&Originals in Site")},
-    SettingRow{"Others", "lCaptureDates", SettingKind::Flag, &PageSettings::lCaptureDates, false,
-               SettingControl::HtmlMenu, "mnuHtmlCaptureDates",
-               QT_TRANSLATE_NOOP("frmTu_K", "&Capture Dates")},
-    SettingRow{"Others", "lCaptions", SettingKind::Flag, &PageSettings::lCaptions, false,
-               SettingControl::HtmlMenu, "mnuHtmlCaptions",
-               QT_TRANSLATE_NOOP("frmTu_K", "Ca&ptions")},
-    SettingRow{"Others", "lCamera", SettingKind::Flag, &PageSettings::lCamera, false,
-               SettingControl::HtmlMenu, "mnuHtmlCamera",
-               QT_TRANSLATE_NOOP("frmTu_K", "Camera &Facts")},
+    SettingRow{"Text", "lCenter", SettingKind::Flag, &PageSettings::lCenter, false},
+    SettingRow{"Text", "lBold", SettingKind::Flag, &PageSettings::lBold, false},
+    SettingRow{"Text", "lItal", SettingKind::Flag, &PageSettings::lItal, false},
+    SettingRow{"Others", "lLinx", SettingKind::Flag, &PageSettings::lLinx, true},
+    SettingRow{"Others", "lFolder", SettingKind::Flag, &PageSettings::lFolder, true},
+    SettingRow{"Others", "lFDate", SettingKind::Flag, &PageSettings::lFDate, true},
+    SettingRow{"Others", "lFSize", SettingKind::Flag, &PageSettings::lFSize, true},
+    SettingRow{"Others", "lBackGround", SettingKind::Flag, &PageSettings::lBackGround, false},
+    SettingRow{"Others", "lText", SettingKind::Flag, &PageSettings::lText, false},
+    SettingRow{"Others", "lCopyr", SettingKind::Flag, &PageSettings::lCopyr, true},
+    SettingRow{"Others", "lIndex", SettingKind::Flag, &PageSettings::lIndex, false},
+    SettingRow{"Others", "lSubfolders", SettingKind::Flag, &PageSettings::lSubfolders, false},
+    SettingRow{"Others", "lIntoTarget", SettingKind::Flag, &PageSettings::lIntoTarget, false},
+    SettingRow{"Others", "lWebReady", SettingKind::Flag, &PageSettings::lWebReady, false},
+    SettingRow{"Others", "lOriginals", SettingKind::Flag, &PageSettings::lOriginals, false},
+    SettingRow{"Others", "lCaptureDates", SettingKind::Flag, &PageSettings::lCaptureDates, false},
+    SettingRow{"Others", "lCaptions", SettingKind::Flag, &PageSettings::lCaptions, false},
+    SettingRow{"Others", "lCamera", SettingKind::Flag, &PageSettings::lCamera, false},
     SettingRow{"Others", "nWebSize", SettingKind::WebSize, &PageSettings::nWebSize,
                kDefaultWebSize},
     SettingRow{"Others", "TargetFolder", SettingKind::Folder, &PageSettings::TargetFolder},
 };
 
-// How many rows have a check box in the style panel.
-inline constexpr int kStyleBoxCount = [] {
-    int boxes = 0;
-    for (const SettingRow& row : kSettings)
-        boxes += row.IsBox() ? 1 : 0;
-    return boxes;
-}();
+// The row stored under a key, or null; no two rows share a key, whatever their sections.
+constexpr const SettingRow* RowOfKey(std::string_view key) {
+    for (const SettingRow& row : kSettings) {
+        if (key == row.key)
+            return &row;
+    }
+    return nullptr;
+}
+static_assert(std::ranges::all_of(kSettings,
+                                  [](const SettingRow& row) { return RowOfKey(row.key) == &row; }));
+
+// Whether a key names a stored page option that is on or off.
+constexpr bool IsPageFlagKey(std::string_view key) {
+    const SettingRow* row = RowOfKey(key);
+    return row && std::holds_alternative<bool PageSettings::*>(row->field);
+}
+
+// The folders chosen before (the window's FolderHistory), kept beside the placement and
+// written with it at the close: the last one, then the recent ones, the latest first. Their
+// texts are stored as they are, and every key is written, the unused ones empty.
+inline constexpr const char* kFolderHistorySection = "Window";
+inline constexpr const char* kLastFolderKey = "sLastFolder";
+inline constexpr std::array kRecentFolderKeys{"sRecent1", "sRecent2", "sRecent3", "sRecent4",
+                                              "sRecent5", "sRecent6", "sRecent7", "sRecent8"};
+static_assert(!RowOfKey(kLastFolderKey) && std::ranges::none_of(kRecentFolderKeys, RowOfKey));
 
 // The row of a field; every field of PageSettings and WindowPlacement has one.
 template <typename Field> constexpr const SettingRow& RowOf(Field field) {

@@ -97,22 +97,35 @@ inline QString ShownToolTip(QWidget* widget) {
     return document.toPlainText();
 }
 
-// The option each style box and Html entry shows, written apart from the program's table.
+// The option each style box and Html entry shows, and its caption and tooltip, written apart
+// from the program's tables.
 using P = tuk::PageSettings;
 struct OptionControl {
     const char* name;
     bool P::*field;
+    const char* caption;
+    const char* tooltip = "";
 };
 inline const QList<OptionControl> kBoxes{
-    {"chkCenter", &P::lCenter}, {"chkBold", &P::lBold},
-    {"chkItal", &P::lItal},     {"chkLinx", &P::lLinx},
-    {"chkFolder", &P::lFolder}, {"chkFDate", &P::lFDate},
-    {"chkFSize", &P::lFSize},   {"chkBackground", &P::lBackGround},
-    {"chkText", &P::lText},     {"chkCopyr", &P::lCopyr}};
-inline const QList<OptionControl> kMenuOptions{{"mnuHtmlIndex", &P::lIndex},
-                                               {"mnuHtmlSubfolders", &P::lSubfolders},
-                                               {"mnuHtmlIntoTarget", &P::lIntoTarget},
-                                               {"mnuHtmlWebReady", &P::lWebReady}};
+    {"chkCenter", &P::lCenter, "C&enter", "Center Body"},
+    {"chkBold", &P::lBold, "B&old", "Set font BOLD"},
+    {"chkItal", &P::lItal, "&Italic", "Set font ITALIC"},
+    {"chkLinx", &P::lLinx, "Lin&ks", "Include links to other images in current folder"},
+    {"chkFolder", &P::lFolder, "&Folder", "Include folder name"},
+    {"chkFDate", &P::lFDate, "&Date", "Include image date"},
+    {"chkFSize", &P::lFSize, "Si&ze", "Include image size (kb)"},
+    {"chkBackground", &P::lBackGround, "Bk&Grnd", "Set image as HTML background"},
+    {"chkText", &P::lText, "Te&xt", "Include sample text for testing background"},
+    {"chkCopyr", &P::lCopyr, "Cop&yr", "Include copyright line"}};
+inline const QList<OptionControl> kMenuOptions{
+    {"mnuHtmlIndex", &P::lIndex, "&Index Page"},
+    {"mnuHtmlSubfolders", &P::lSubfolders, "Include &Subfolders"},
+    {"mnuHtmlIntoTarget", &P::lIntoTarget, "Pages into &Target Folder"},
+    {"mnuHtmlWebReady", &P::lWebReady, "Web-&Ready Pages"},
+    {"mnuHtmlOriginals", &P::lOriginals, "&Originals in Site"},
+    {"mnuHtmlCaptureDates", &P::lCaptureDates, "&Capture Dates"},
+    {"mnuHtmlCaptions", &P::lCaptions, "Ca&ptions"},
+    {"mnuHtmlCamera", &P::lCamera, "Camera &Facts"}};
 
 // Each control that shows a page option, set against that option: "hscG shows 99, not 0".
 inline QString ControlMismatches(const tuk::frmTu_K& w) {

@@ -119,7 +119,7 @@ private Q_SLOTS:
         QVERIFY(Count().startsWith("Image: 5 / 5 -- ") && Count().endsWith(" -- OK"));
         QVERIFY(w_->lHtmlView() && w_->MenuEntry("mnuHtmlView")->isEnabled());
         QCOMPARE(w_->File1()->currentRow(), 4);
-        QVERIFY(!Program().lMaking);
+        QVERIFY(!w_->lMaking());
         const QMap<QByteArray, QByteArray> fromWindow = PageContents(folder);
         QCOMPARE(fromWindow.size(), 5);
         QVERIFY(fromWindow.value("z\xff_jpg.html").contains("<img src=\"z%FF.jpg\">"));
@@ -147,7 +147,6 @@ private Q_SLOTS:
         QAction* index = w_->MenuEntry("mnuHtmlIndex");
         QVERIFY(index->isCheckable() && !index->isChecked());
         index->trigger();
-        QVERIFY(Page().lIndex);
         Make();
         QVERIFY(Count().endsWith(" -- OK") && w_->StatusText(StatusPanel::Folder) == folder);
         // One bar for the run, full at its end (these images decode to no thumbnail).
@@ -205,7 +204,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->clear();
         bool ran = false;
         DuringRun([&] {
-            ran = Program().lMaking;
+            ran = w_->lMaking();
             Choose(other);
             w_->TakeHandedFolder(handed); // chosen once the run has ended
             QCOMPARE(w_->sFolder(), folder);
@@ -234,7 +233,7 @@ private Q_SLOTS:
         Choose(folder);
         DuringRun([&] { w_->close(); });
         Make();
-        QVERIFY(!w_->isVisible() && !Program().lMaking && dialogs_.told.isEmpty());
+        QVERIFY(!w_->isVisible() && !w_->lMaking() && dialogs_.told.isEmpty());
         QVERIFY(!QFile::exists(StorePath()));
         const QMap<QByteArray, QByteArray> pages = PageContents(folder);
         QVERIFY(pages.size() < 50);
@@ -292,7 +291,7 @@ private Q_SLOTS:
         Make();
         QCOMPARE(dialogs_.told.size(), 1);
         QVERIFY(dialogs_.told[0].contains("img001_jpg.html"));
-        QVERIFY(!Count().endsWith("OK") && !Program().lMaking);
+        QVERIFY(!Count().endsWith("OK") && !w_->lMaking());
         QVERIFY(w_->lHtmlView() && QFile::exists(folder + "img000_jpg.html"));
     }
 

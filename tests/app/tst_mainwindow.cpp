@@ -77,28 +77,34 @@ private Q_SLOTS:
         }
     }
 
-    // Each box sets its own flag (the index page is a menu entry); the style and sample-text
+    // Each box sets its own flag and shows its own caption and tooltip; the style and sample-text
     // boxes show in the preview at once.
     void checkBoxes() {
         for (const OptionControl& option : kBoxes) {
             QSignalSpy applied(w_->Text(), &TextOptions::TextOptionsApplied);
             PageSettings expected = Page();
             expected.*option.field = !(Page().*option.field);
-            QTest::mouseClick(Get<QCheckBox>(option.name), Qt::LeftButton);
-            QVERIFY2(Page() == expected, option.name);
+            auto* box = Get<QCheckBox>(option.name);
+            QTest::mouseClick(box, Qt::LeftButton);
+            QVERIFY2(Page() == expected && box->text() == option.caption &&
+                         box->toolTip() == option.tooltip,
+                     option.name);
             const bool shown = QByteArray("CenterBoldItalBackgroundText").contains(option.name + 3);
             QVERIFY2((applied.size() == 1) == shown, option.name);
         }
     }
 
-    // Load Default asks first; on Yes every option but the target folder is its default again,
-    // and every control shows it.
+    // Each Html option turns its own flag on and shows its caption. Load Default asks first; on
+    // Yes every option but the target folder is its default again, and every control shows it.
     void loadDefaults() {
         Pick("optBack");
         Bar("hscR")->setValue(3);
         Bar("hscG")->setValue(99);
-        for (const OptionControl& option : kMenuOptions)
-            w_->MenuEntry(option.name)->trigger();
+        for (const OptionControl& option : kMenuOptions) { // toggle() reaches a greyed entry
+            w_->MenuEntry(option.name)->toggle();
+            QVERIFY2(Page().*option.field && w_->MenuEntry(option.name)->text() == option.caption,
+                     option.name);
+        }
         Bar("hscFontSize")->setValue(6);
         Page().sFontFace = "Times";
         Get<QComboBox>("cboFontFace")->setEditText("Times");

@@ -4,16 +4,6 @@
 
 namespace tuk {
 
-namespace {
-
-constexpr char kSection[] = "Window";
-
-QByteArray RecentKey(int n) {
-    return "sRecent" + QByteArray::number(n);
-}
-
-} // namespace
-
 void FolderHistory::Chosen(const QString& folder, bool passing) {
     last_ = folder;
     if (passing && headPassing_ && !recent_.isEmpty())
@@ -33,10 +23,10 @@ void FolderHistory::DropGone(const std::function<bool(const QString&)>& exists) 
 }
 
 void FolderHistory::Read(const SettingsStore& store) {
-    last_ = store.ReadSetting(kSection, "sLastFolder", QString());
+    last_ = store.ReadSetting(kFolderHistorySection, kLastFolderKey, QString());
     recent_.clear();
-    for (int n = 1; n <= kMaxRecent; ++n) {
-        const QString folder = store.ReadSetting(kSection, RecentKey(n).constData(), QString());
+    for (const char* key : kRecentFolderKeys) {
+        const QString folder = store.ReadSetting(kFolderHistorySection, key, QString());
         if (!folder.isEmpty() && !recent_.contains(folder))
             recent_.append(folder);
     }
@@ -45,9 +35,10 @@ void FolderHistory::Read(const SettingsStore& store) {
 
 // Every key is written, the unused ones empty, so a shorter list leaves no old entries behind.
 void FolderHistory::Write(SettingsStore& store) const {
-    store.WriteSetting(kSection, "sLastFolder", last_);
-    for (int n = 1; n <= kMaxRecent; ++n)
-        store.WriteSetting(kSection, RecentKey(n).constData(), recent_.value(n - 1));
+    store.WriteSetting(kFolderHistorySection, kLastFolderKey, last_);
+    for (size_t n = 0; n < kRecentFolderKeys.size(); ++n)
+        store.WriteSetting(kFolderHistorySection, kRecentFolderKeys[n],
+                           recent_.value(qsizetype(n)));
 }
 
 } // namespace tuk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsSchema.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -9,11 +11,11 @@ namespace tuk {
 class SettingsStore;
 
 // The folders chosen before: the last one, chosen again at the next start, and the recent
-// ones File -> Recent Folders lists, the latest first. Kept in section "Window" of the store
-// (sLastFolder, sRecent1 ... sRecent8), written with the placement at the close.
+// ones File -> Recent Folders lists, the latest first. Kept in the store under the keys the
+// settings schema names for them (kLastFolderKey, kRecentFolderKeys).
 class FolderHistory {
 public:
-    static constexpr int kMaxRecent = 8;
+    static constexpr int kMaxRecent = int(kRecentFolderKeys.size());
 
     // A folder (ending with "/") became the current one. `passing`: by a move of the tree's
     // selection with the keyboard; a run of such moves is one visit, so only the folder

@@ -23,28 +23,6 @@ namespace tuk {
 
 namespace {
 
-// Where each check box stands, in twips inside its frame, in the order of the settings with a
-// box; the rest of its design is its setting's row.
-struct BoxPlace {
-    bool inTextFrame; // else in the "Page" frame
-    int left, top, width, height;
-};
-
-constexpr auto kBoxPlaces = std::to_array<BoxPlace>({
-    {true, 120, 960, 780, 220},
-    {true, 120, 1260, 660, 220},
-    {true, 120, 1560, 660, 220},
-    {false, 120, 240, 900, 200},
-    {false, 120, 540, 900, 200},
-    {false, 120, 840, 900, 200},
-    {false, 120, 1140, 900, 200},
-    {false, 120, 1440, 900, 200},
-    {false, 120, 1740, 900, 200},
-    {false, 120, 2040, 900, 200},
-});
-// A setting with a box needs a place for it.
-static_assert(kBoxPlaces.size() == size_t(kStyleBoxCount));
-
 template <typename W> W* Make(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
     widget->setObjectName(QLatin1String(name));
@@ -115,20 +93,16 @@ void TextOptions::BuildFontControls(const TwipScale& tw, CaptionFrame* text) {
 }
 
 void TextOptions::BuildFlagBoxes(const TwipScale& tw, CaptionFrame* text, CaptionFrame* pageFrame) {
-    size_t i = 0;
-    for (const SettingRow& row : kSettings) {
-        if (!row.IsBox())
-            continue;
-        const BoxPlace& at = kBoxPlaces[i];
-        CaptionFrame* frame = at.inTextFrame ? text : pageFrame;
-        auto* box =
-            Make<QCheckBox>(frame, row.controlName, tw.Rect(at.left, at.top, at.width, at.height));
-        box->setText(QCoreApplication::translate("frmTu_K", row.caption));
-        box->setToolTip(QCoreApplication::translate("frmTu_K", row.tooltip));
+    for (size_t i = 0; i < std::size(kOptionBoxes); ++i) {
+        const OptionBox& design = kOptionBoxes[i];
+        CaptionFrame* frame = design.frame == BoxFrame::Text ? text : pageFrame;
+        auto* box = Make<QCheckBox>(frame, design.objectName,
+                                    tw.Rect(design.left, design.top, design.width, design.height));
+        box->setText(QCoreApplication::translate("frmTu_K", design.caption));
+        box->setToolTip(QCoreApplication::translate("frmTu_K", design.tooltip));
         connect(box, &QCheckBox::stateChanged, this, [this, i] { FlagClick(i); });
         boxes_[i] = box;
-        boxRows_[i] = &row;
-        ++i;
+        boxRows_[i] = RowOfKey(design.key);
     }
 }
 
@@ -238,9 +212,8 @@ void TextOptions::hscFontSize_Change() {
 
 void TextOptions::FlagClick(size_t index) {
     // A greyed box counts as unchecked.
-    const SettingRow& row = *boxRows_[index];
-    *PageFlagOf(row, page_) = boxes_[index]->checkState() == Qt::Checked;
-    if (row.control == SettingControl::PreviewBox)
+    *PageFlagOf(*boxRows_[index], page_) = boxes_[index]->checkState() == Qt::Checked;
+    if (kOptionBoxes[index].previewed)
         ApplyTextOptions();
 }
 

@@ -2,6 +2,7 @@
 
 #include "settings/PageSettings.h"
 #include "settings/SettingsSchema.h"
+#include "style/widgets/OptionBoxes.h"
 #include "style/widgets/TwipScale.h"
 
 #include <QObject>
@@ -66,8 +67,8 @@ private:
     QComboBox* cboFontFace_ = nullptr;
     QLabel* lblFontSize_ = nullptr;
     QScrollBar* hscFontSize_ = nullptr;
-    std::array<QCheckBox*, kStyleBoxCount> boxes_{};
-    std::array<const SettingRow*, kStyleBoxCount> boxRows_{}; // the setting of each box
+    std::array<QCheckBox*, std::size(kOptionBoxes)> boxes_{};
+    std::array<const SettingRow*, std::size(kOptionBoxes)> boxRows_{}; // the setting of each box
 };
 
 } // namespace tuk
