@@ -15,6 +15,11 @@ namespace tuk {
 // profile and Adobe colour transform, and its EXIF orientation, rewritten as an EXIF segment of
 // that one tag; what follows its end (an appended video) goes. A GIF keeps its pictures with
 // their colour tables and timing, and the looping of an animation.
+// Empty for a kind that the site holds as it is.
 QByteArray StrippedImage(QByteArrayView image, ImageFormat format, QByteArrayView stamp);
+
+// The strippers of each kind that the format table names.
+QByteArray StrippedJpeg(QByteArrayView image, QByteArrayView stamp);
+QByteArray StrippedGif(QByteArrayView image, QByteArrayView stamp);
 
 } // namespace tuk
