@@ -226,7 +226,7 @@ private Q_SLOTS:
                                             {"t.jpg", false},
                                             {"a_jpg-@2x.jpg", false},
                                             {"a_png.jpg", false},
-                                            {"ajpg.jpg", false}})
+                                            {"beachjpg.jpg", false}})
             QVERIFY2(IsPictureFileName(name) == picture, name);
     }
 
