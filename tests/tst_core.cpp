@@ -227,7 +227,8 @@ private Q_SLOTS:
                                             {"a_jpeg.jpg", true},
                                             {"t.jpg", false},
                                             {"a_jpg-@2x.jpg", false},
-                                            {"a_png.jpg", false}})
+                                            {"a_png.jpg", false},
+                                            {"beachjpg.jpg", false}})
             QVERIFY2(IsPictureFileName(name) == picture, name);
     }
 

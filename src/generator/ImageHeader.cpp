@@ -1,47 +1,14 @@
 #include "generator/ImageHeader.h"
 
 #include "generator/ByteOrder.h"
+#include "generator/HeaderBytes.h"
 #include "generator/HeaderMetadata.h"
 
 #include <QDeadlineTimer>
-#include <cerrno>
-#include <unistd.h>
 
 namespace tuk {
 
 namespace {
-
-// Bytes of a file at any offset: a window read once and kept, another read only when asked
-// for bytes outside it. The first window is small: most headers end within it, and copying
-// what lies beyond costs more than the read itself.
-class Bytes {
-public:
-    explicit Bytes(int fd) : fd_(fd) {}
-    explicit Bytes(QByteArrayView memory) : window_(memory.toByteArray()) {}
-
-    // Up to n bytes at the offset; fewer at the end of the file.
-    QByteArrayView At(qint64 offset, qsizetype n) {
-        if (fd_ >= 0 && (offset < start_ || offset + n > start_ + window_.size())) {
-            window_.resize(qMax<qsizetype>(n, window_.isEmpty() ? kFirstWindow : kWindow));
-            ssize_t got;
-            do
-                got = pread(fd_, window_.data(), static_cast<size_t>(window_.size()), offset);
-            while (got < 0 && errno == EINTR);
-            window_.resize(got > 0 ? got : 0);
-            start_ = offset;
-        }
-        const qint64 from = offset - start_;
-        if (from < 0 || from >= window_.size())
-            return {};
-        return QByteArrayView(window_).sliced(from, qMin<qint64>(n, window_.size() - from));
-    }
-
-private:
-    static constexpr qsizetype kFirstWindow = 4096, kWindow = 65536;
-    int fd_ = -1;
-    qint64 start_ = 0;
-    QByteArray window_;
-};
 
 bool IsFrameStart(int marker) {
     // SOF0 to SOF15, but DHT (C4), JPG (C8) and DAC (CC) share the range.
@@ -53,7 +20,7 @@ bool IsFrameStart(int marker) {
 constexpr qint64 kMaxScanned = qint64(32) << 20;
 constexpr int kMaxScanMs = 2000;
 
-ImageHeader ParseJpeg(Bytes& bytes, bool facts) {
+ImageHeader ParseJpeg(HeaderBytes& bytes, bool facts) {
     ImageHeader header;
     HeaderMetadata metadata(facts);
     const QDeadlineTimer deadline(kMaxScanMs);
@@ -101,7 +68,7 @@ ImageHeader ParseJpeg(Bytes& bytes, bool facts) {
 
 // A comment extension right behind the GIF's screen descriptor and colour table: where the
 // program puts its own.
-QByteArray GifComment(Bytes& bytes) {
+QByteArray GifComment(HeaderBytes& bytes) {
     const QByteArrayView screen = bytes.At(10, 1);
     if (screen.isEmpty())
         return {};
@@ -119,10 +86,17 @@ QByteArray GifComment(Bytes& bytes) {
     }
 }
 
-ImageHeader Parse(Bytes& bytes, bool facts) {
+} // namespace
+
+ImageHeader ReadJpegHeader(HeaderBytes& bytes, bool facts) {
+    const QByteArrayView start = bytes.At(0, 2);
+    if (start.size() < 2 || Byte(start, 0) != 0xFF || Byte(start, 1) != 0xD8)
+        return {};
+    return ParseJpeg(bytes, facts);
+}
+
+ImageHeader ReadGifHeader(HeaderBytes& bytes, bool /*facts*/) {
     const QByteArrayView start = bytes.At(0, 10);
-    if (start.size() >= 2 && Byte(start, 0) == 0xFF && Byte(start, 1) == 0xD8)
-        return ParseJpeg(bytes, facts);
     ImageHeader header;
     if (start.size() == 10 && (start.startsWith("GIF87a") || start.startsWith("GIF89a"))) {
         header.format = ImageFormat::Gif;
@@ -133,18 +107,23 @@ ImageHeader Parse(Bytes& bytes, bool facts) {
     return header;
 }
 
-} // namespace
+namespace {
 
-ImageFormat FormatOfName(QByteArrayView name) {
-    const QByteArray lower = name.toByteArray().toLower();
-    if (lower.endsWith(".jpg") || lower.endsWith(".jpeg"))
-        return ImageFormat::Jpeg;
-    return lower.endsWith(".gif") ? ImageFormat::Gif : ImageFormat::Unknown;
+// The header of the first kind whose start the bytes show.
+ImageHeader Parse(HeaderBytes& bytes, bool facts) {
+    for (const ImageFormatRow& row : ImageFormats())
+        if (ImageHeader header = row.readHeader(bytes, facts);
+            header.format != ImageFormat::Unknown)
+            return header;
+    return {};
 }
+
+} // namespace
 
 qint64 ImageHeader::DecodeBytes(int longest) const {
     const qint64 pixels = static_cast<qint64>(stored.width()) * stored.height();
-    if (format == ImageFormat::Gif)
+    const ImageFormatRow* row = FindImageFormat(format);
+    if (row && !row->scaledWhileDecoding)
         return pixels * 8; // the frame and the picture it is drawn on
     if (progressive)
         return pixels * 2 * qMax(components, 1); // a 16-bit coefficient per pixel and component
@@ -154,12 +133,12 @@ qint64 ImageHeader::DecodeBytes(int longest) const {
 }
 
 ImageHeader ReadImageHeader(int fd, bool facts) {
-    Bytes bytes(fd);
+    HeaderBytes bytes(fd);
     return Parse(bytes, facts);
 }
 
 ImageHeader ParseImageHeader(QByteArrayView memory, bool facts) {
-    Bytes bytes(memory);
+    HeaderBytes bytes(memory);
     return Parse(bytes, facts);
 }
 

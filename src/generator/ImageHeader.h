@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/ImageFormats.h"
 #include "generator/PhotoFacts.h"
 
 #include <QByteArray>
@@ -7,13 +8,6 @@
 #include <QSize>
 
 namespace tuk {
-
-// The two kinds of image the program makes pages for; which one a file is comes from its name,
-// and a file whose bytes show another kind is not decoded at all.
-enum class ImageFormat { Unknown, Jpeg, Gif };
-
-// By the name's ending (.jpg, .jpeg, .gif, any letter case).
-ImageFormat FormatOfName(QByteArrayView name);
 
 // What the first bytes of a JPEG or GIF say, read without decoding a pixel.
 struct ImageHeader {
@@ -31,8 +25,8 @@ struct ImageHeader {
     // The size as shown: the EXIF orientations 5 to 8 turn the picture a quarter.
     QSize Upright() const { return orientation >= 5 ? stored.transposed() : stored; }
     // The most memory decoding it may take, in bytes: a progressive JPEG keeps every
-    // coefficient of the picture, a GIF decodes at full size whatever is asked of it, a
-    // baseline JPEG scales while it decodes.
+    // coefficient of the picture, a baseline JPEG scales while it decodes, the other kinds
+    // decode at full size whatever is asked of them.
     qint64 DecodeBytes(int longest) const;
 };
 
@@ -46,5 +40,9 @@ struct ImageHeader {
 ImageHeader ReadImageHeader(int fd, bool facts = false);
 // The same from bytes in memory (the file's first bytes, or all of it).
 ImageHeader ParseImageHeader(QByteArrayView bytes, bool facts = false);
+
+// The readers of each kind that the format table names.
+ImageHeader ReadJpegHeader(HeaderBytes& bytes, bool facts);
+ImageHeader ReadGifHeader(HeaderBytes& bytes, bool facts);
 
 } // namespace tuk

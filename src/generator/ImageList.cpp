@@ -1,18 +1,14 @@
 #include "generator/ImageList.h"
 
 #include "base/FolderReader.h"
+#include "generator/ImageFormats.h"
 
 #include <algorithm>
 
 namespace tuk {
 
 bool HasImageExtension(QByteArrayView name) {
-    const auto endsWith = [name](QByteArrayView ext) {
-        return name.size() >= ext.size() &&
-               qstrnicmp(name.data() + name.size() - ext.size(), ext.data(),
-                         static_cast<size_t>(ext.size())) == 0;
-    };
-    return endsWith(".gif") || endsWith(".jpg") || endsWith(".jpeg");
+    return FormatOfName(name) != ImageFormat::Unknown;
 }
 
 bool ImageNameLess(const FsName& a, const FsName& b) {

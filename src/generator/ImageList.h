@@ -15,12 +15,12 @@ struct FolderImages {
     int error = 0; // why the folder could not be read (errno)
 };
 
-// True for names ending in .gif, .jpg or .jpeg, in any letter case.
+// True for names ending as an image of a kind in the format table does, in any letter case.
 bool HasImageExtension(QByteArrayView name);
 
 // Lists the regular files (or links to regular files) of the folder (its file-system bytes)
-// whose names end in .gif, .jpg or .jpeg, hidden names (starting with ".") left out, sorted
-// by name without regard to case and then by exact name, so the order never depends on the
+// whose names end as an image's do (HasImageExtension), hidden names (starting with ".") left out,
+// sorted by name without regard to case and then by exact name, so the order never depends on the
 // file system. Every name is listed, UTF-8 or not.
 FolderImages ListFolderImages(const QByteArray& folder);
 

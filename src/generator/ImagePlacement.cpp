@@ -90,6 +90,9 @@ Placement CopyOriginal(int imageFolderFd, const QByteArray& name, const struct s
 
 Placement PlaceImage(int imageFolderFd, const QByteArray& name, const struct stat& image,
                      PageFileWriter& site, int siteFd, bool original, int& error) {
+    const ImageFormat format = FormatOfName(name);
+    if (const ImageFormatRow* row = FindImageFormat(format); row && !row->stripped)
+        original = true; // a kind the site holds as it is
     struct stat placed {};
     QByteArray comment;
     const QByteArray stamp = PictureStamp::PlacedText(image);
@@ -107,7 +110,7 @@ Placement PlaceImage(int imageFolderFd, const QByteArray& name, const struct sta
         error = errno;
         return Placement::Failed;
     }
-    const QByteArray stripped = StrippedImage(bytes, FormatOfName(name), stamp);
+    const QByteArray stripped = StrippedImage(bytes, format, stamp);
     if (stripped.isEmpty())
         return Placement::Broken;
     if (site.Write(name, stripped) == PageFileWriter::Outcome::Failed) {

@@ -214,6 +214,8 @@ void AppendComments(QByteArray& out, QByteArrayView stamp) {
     }
 }
 
+} // namespace
+
 QByteArray StrippedJpeg(QByteArrayView image, QByteArrayView stamp) {
     JpegParts parts;
     if (image.size() < 2 || BigEndian16(image, 0) != 0xFF00 + kStartOfImage ||
@@ -240,6 +242,8 @@ QByteArray StrippedJpeg(QByteArrayView image, QByteArrayView stamp) {
 }
 
 // ---- GIF ----
+
+namespace {
 
 constexpr int kImageBlock = 0x2C, kExtension = 0x21, kTrailer = 0x3B;
 constexpr int kGraphicControl = 0xF9, kApplication = 0xFF, kGifComment = 0xFE;
@@ -301,6 +305,8 @@ void AppendGifComment(QByteArray& out, QByteArrayView stamp) {
     out.append('\0');
 }
 
+} // namespace
+
 QByteArray StrippedGif(QByteArrayView image, QByteArrayView stamp) {
     if (image.size() < kScreenEnd || !(image.startsWith("GIF87a") || image.startsWith("GIF89a")))
         return {};
@@ -331,18 +337,9 @@ QByteArray StrippedGif(QByteArrayView image, QByteArrayView stamp) {
     return out;
 }
 
-} // namespace
-
 QByteArray StrippedImage(QByteArrayView image, ImageFormat format, QByteArrayView stamp) {
-    switch (format) {
-    case ImageFormat::Jpeg:
-        return StrippedJpeg(image, stamp);
-    case ImageFormat::Gif:
-        return StrippedGif(image, stamp);
-    case ImageFormat::Unknown:
-        break;
-    }
-    return {};
+    const ImageFormatRow* row = FindImageFormat(format);
+    return row && row->stripped ? row->stripped(image, stamp) : QByteArray();
 }
 
 } // namespace tuk

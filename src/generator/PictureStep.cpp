@@ -1,6 +1,6 @@
 #include "generator/PictureStep.h"
 
-#include "generator/ImageHeader.h"
+#include "generator/ImageFormats.h"
 #include "generator/PageGenerator.h"
 #include "generator/RunParts.h"
 
@@ -107,8 +107,8 @@ bool PictureStep::Needs(int image, PictureKind kind) const {
     if (size_t(image) >= plans_.size())
         return false;
     const PicturePlan& plan = plans_[size_t(image)];
-    return sizes_.Needs(kind, plan.image,
-                        FormatOfName(sources_[size_t(image)].name) == ImageFormat::Gif);
+    const ImageFormatRow* format = FindImageFormat(FormatOfName(sources_[size_t(image)].name));
+    return sizes_.Needs(kind, plan.image, format && format->animated);
 }
 
 QSize PictureStep::SizeOf(int image, PictureKind kind) const {

@@ -1,5 +1,7 @@
 #include "generator/Pictures.h"
 
+#include "generator/ImageFormats.h"
+
 namespace tuk {
 
 int PictureSizes::Longest(PictureKind kind) const {
@@ -14,9 +16,9 @@ int PictureSizes::Longest(PictureKind kind) const {
     return 0;
 }
 
-bool PictureSizes::Needs(PictureKind kind, QSize image, bool gif) const {
+bool PictureSizes::Needs(PictureKind kind, QSize image, bool animated) const {
     const int longest = qMax(image.width(), image.height());
-    if (Longest(kind) <= 0 || (kind == PictureKind::Web && gif))
+    if (Longest(kind) <= 0 || (kind == PictureKind::Web && animated))
         return false;
     // The twin is made when the image has its pixels, the others when it is larger.
     return kind == PictureKind::Thumb2x ? longest >= Longest(kind) : longest > Longest(kind);
@@ -38,13 +40,7 @@ bool IsPictureFileName(QByteArrayView name) {
     name.chop(4);
     if (name.endsWith("@2x"))
         name.chop(3);
-    qsizetype digits = 0;
-    while (digits < name.size() && name[name.size() - 1 - digits] >= '0' &&
-           name[name.size() - 1 - digits] <= '9')
-        ++digits;
-    if (digits > 0 && digits < name.size() && name[name.size() - 1 - digits] == '-')
-        name.chop(digits + 1); // the numbered page of a letter-case twin
-    return name.endsWith("_jpg") || name.endsWith("_jpeg") || name.endsWith("_gif");
+    return IsImageStem(name);
 }
 
 QByteArray PicturePath(const QByteArray& stem, PictureKind kind) {

@@ -23,12 +23,12 @@ inline constexpr PictureKind kPictureKindList[] = {PictureKind::Thumb, PictureKi
 struct PictureSizes {
     int thumb = 0;                 // longest edge of the thumbnail; 0: no thumbnails
     int web = 0;                   // longest edge of the screen-sized copy; 0: no copies
-    quint32 background = 0xffffff; // a transparent GIF's pixels are laid on this colour
+    quint32 background = 0xffffff; // a transparent image's pixels are laid on this colour
 
     int Longest(PictureKind kind) const;
-    // Whether an image of this upright size gets a picture of the kind made for it: a GIF gets
-    // no screen-sized copy (it would lose its animation).
-    bool Needs(PictureKind kind, QSize image, bool gif) const;
+    // Whether an image of this upright size gets a picture of the kind made for it: an animated
+    // kind gets no screen-sized copy (it would lose its motion).
+    bool Needs(PictureKind kind, QSize image, bool animated) const;
 };
 
 // The size of a picture whose longest edge is `longest`, in the image's proportions; the

@@ -4,6 +4,7 @@
 #include "base/FolderIdentity.h"
 #include "base/PathNames.h"
 #include "generator/FolderRun.h"
+#include "generator/ImageFormats.h"
 #include "generator/IndexPage.h"
 #include "generator/PageEncoding.h"
 #include "generator/RunState.h"
@@ -17,12 +18,13 @@ namespace tuk {
 namespace {
 
 QString NoImagesText(const RunState& s) {
-    QString text =
-        s.run.settings.lSubfolders
-            ? QCoreApplication::translate(
-                  "Run", "There are no images (.gif, .jpg, .jpeg) in %1 or its subfolders.")
-            : QCoreApplication::translate("Run", "There are no images (.gif, .jpg, .jpeg) in %1.");
-    text = text.arg(s.tree.albums.front().folder.text);
+    //: %1 the folder, %2 the names' endings of images: ".gif, .jpg, .jpeg"
+    QString text = s.run.settings.lSubfolders
+                       ? QCoreApplication::translate(
+                             "Run", "There are no images (%2) in %1 or its subfolders.")
+                       //: %1 the folder, %2 the names' endings of images: ".gif, .jpg, .jpeg"
+                       : QCoreApplication::translate("Run", "There are no images (%2) in %1.");
+    text = text.arg(s.tree.albums.front().folder.text, ImageExtensionList());
     if (const QString leftOut = LeftOutText(s.tree); !leftOut.isEmpty())
         text += QLatin1Char(' ') + leftOut;
     return text;

@@ -1,6 +1,7 @@
 #include "generator/StaleFiles.h"
 
 #include "base/FolderReader.h"
+#include "generator/ImageFormats.h"
 #include "generator/ImageHeader.h"
 #include "generator/ImageList.h"
 #include "generator/IndexPage.h"
@@ -47,8 +48,7 @@ bool CarriesStamp(int folderFd, const char* name) {
 }
 
 bool IsPageName(QByteArrayView name) {
-    static const QRegularExpression page(QStringLiteral("^.+_(jpg|jpeg|gif)(-[0-9]+)?\\.html$"));
-    return page.match(QLatin1String(name)).hasMatch();
+    return name.endsWith(".html") && IsImageStem(name.chopped(5));
 }
 
 // The number of an index page's name, 0 for other names.

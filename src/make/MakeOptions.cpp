@@ -1,5 +1,7 @@
 #include "make/MakeOptions.h"
 
+#include "generator/ImageFormats.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -106,14 +108,17 @@ void AddSizes(QCommandLineParser& parser) {
 
 // The options and their help texts; each is asked for by its long name.
 void AddOptions(QCommandLineParser& parser) {
-    //: FOLDER is the argument's name in the usage line: keep it as it is.
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "tu_k-make",
-        "Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, and with -r of every\n"
-        "folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed\n"
-        "disk go next to its images; pages of a folder on any other volume go to the target\n"
-        "folder. With --into (or the saved Pages into Target Folder) they make a site there:\n"
-        "a folder you can copy or upload as it is."));
+    //: FOLDER is the argument's name in the usage line: keep it as it is. %1 the names'
+    //: endings of images: ".gif, .jpg, .jpeg"
+    parser.setApplicationDescription(
+        QCoreApplication::translate(
+            "tu_k-make",
+            "Makes one web page per image (%1) of FOLDER, and with -r of every\n"
+            "folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed\n"
+            "disk go next to its images; pages of a folder on any other volume go to the target\n"
+            "folder. With --into (or the saved Pages into Target Folder) they make a site there:\n"
+            "a folder you can copy or upload as it is.")
+            .arg(ImageExtensionList()));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({

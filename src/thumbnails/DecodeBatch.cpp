@@ -66,7 +66,7 @@ void DecodeBatch::One(DecoderProcess& process, const PictureSource& source, Pict
         //: %1 the image, %2 the reason
         return Fail(plan, QCoreApplication::translate("Run", "Cannot read the image %1: %2.")
                               .arg(source.shown, why));
-    const std::vector<PictureKind> kinds = NeededKinds(sizes_, plan.image, IsGif(source));
+    const std::vector<PictureKind> kinds = NeededKinds(sizes_, plan.image, IsAnimated(source));
     if (!budget_.Take(plan.decodeBytes, stop_))
         return;
     QByteArray answer;

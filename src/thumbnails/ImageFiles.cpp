@@ -1,7 +1,7 @@
 #include "thumbnails/ImageFiles.h"
 
 #include "base/SystemError.h"
-#include "generator/ImageHeader.h"
+#include "generator/ImageFormats.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -28,14 +28,15 @@ int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct s
     return fd;
 }
 
-bool IsGif(const PictureSource& source) {
-    return FormatOfName(source.name) == ImageFormat::Gif;
+bool IsAnimated(const PictureSource& source) {
+    const ImageFormatRow* format = FindImageFormat(FormatOfName(source.name));
+    return format && format->animated;
 }
 
-std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, bool gif) {
+std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, bool animated) {
     std::vector<PictureKind> kinds;
     for (PictureKind kind : kPictureKindList)
-        if (sizes.Needs(kind, image, gif))
+        if (sizes.Needs(kind, image, animated))
             kinds.push_back(kind);
     std::stable_sort(kinds.begin(), kinds.end(), [&](PictureKind a, PictureKind b) {
         return sizes.Longest(a) > sizes.Longest(b);
@@ -44,7 +45,8 @@ std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, boo
 }
 
 std::optional<quint32> StampBackground(const PictureSource& source, const PictureSizes& sizes) {
-    if (IsGif(source))
+    if (const ImageFormatRow* format = FindImageFormat(FormatOfName(source.name));
+        format && format->transparent)
         return sizes.background;
     return std::nullopt;
 }

@@ -35,13 +35,14 @@ private:
 int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct stat& st,
                 QString& why);
 
-bool IsGif(const PictureSource& source);
+// Whether the image's kind, by its name, is one whose pictures show only its first frame.
+bool IsAnimated(const PictureSource& source);
 
 // The pictures an image of this size gets made, largest first: each is scaled from the one
 // before it.
-std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, bool gif);
+std::vector<PictureKind> NeededKinds(const PictureSizes& sizes, QSize image, bool animated);
 
-// The colour a GIF's transparent pixels are laid on, which its pictures' stamps tell.
+// The colour a transparent kind's clear pixels are laid on, which its pictures' stamps tell.
 std::optional<quint32> StampBackground(const PictureSource& source, const PictureSizes& sizes);
 
 } // namespace tuk

@@ -51,7 +51,7 @@ PicturePlan KeptPictures(const PictureSource& source, const PictureSizes& sizes,
     if (!told)
         return plan;
     plan.image = told->image;
-    for (PictureKind kind : NeededKinds(sizes, plan.image, IsGif(source))) {
+    for (PictureKind kind : NeededKinds(sizes, plan.image, IsAnimated(source))) {
         const PictureOnDisk picture =
             ReadPicture(source.FolderOf(kind), PictureFileName(source.stem, kind));
         if (picture.size.isEmpty() ||
@@ -90,7 +90,7 @@ PicturePlan PictureWorkers::PlanOne(const PictureSource& source, const PictureSi
     }
     plan.image = header.Upright();
     plan.orientation = header.orientation;
-    const std::vector<PictureKind> kinds = NeededKinds(sizes, plan.image, IsGif(source));
+    const std::vector<PictureKind> kinds = NeededKinds(sizes, plan.image, IsAnimated(source));
     if (kinds.empty()) { // the image serves as its own pictures
         plan.state = PictureState::Ready;
         return plan;

@@ -1,4 +1,5 @@
 #include "app/TableRows.h"
+#include "generator/ImageFormats.h"
 #include "generator/ImageHeader.h"
 #include "generator/RunFixture.h"
 #include "thumbnails/PictureSupport.h"
@@ -238,6 +239,42 @@ private Q_SLOTS:
         const QImage thumb(dir.path() + "/thumbs/a_gif.jpg", "jpeg");
         QCOMPARE(thumb.size(), QSize(8, 8));
         QCOMPARE(Corners(thumb), "RBBR");
+    }
+
+    void everyKind_data() {
+        // decodeBytes: what decoding it for pictures of 60 pixels may take; transparent: a new
+        // page background remakes its thumbnail.
+        Columns<QByteArray, QString, int, qint64, bool>("bytes", "name", "format", "decodeBytes",
+                                                        "transparent");
+        Row("gif", HalfTransparentGif(), "A.GIF", int(ImageFormat::Gif), qint64{16 * 16 * 8}, true);
+        Row("jpeg", TwoColourJpeg(400, 200), "A.JPEG", int(ImageFormat::Jpeg), qint64{60 * 60 * 8},
+            false);
+        for (const ImageFormatRow& kind : ImageFormats()) // a new kind gets its row here
+            QVERIFY2(kind.format == ImageFormat::Gif || kind.format == ImageFormat::Jpeg,
+                     kind.decoder);
+    }
+    // Every kind of the format table, named in capitals: read by its header, its decoding
+    // budgeted as its reader decodes, and its thumbnail remade for a new background only when
+    // its clear pixels show it.
+    void everyKind() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(int, format);
+        const ImageHeader header = ParseImageHeader(bytes);
+        QCOMPARE(int(header.format), format);
+        QCOMPARE(int(FormatOfName(name.toLatin1())), format);
+        QTEST(header.DecodeBytes(60), "decodeBytes");
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.path() + "/" + name, bytes));
+        PictureWorkers maker = Maker();
+        PageRun run = IndexRun(dir.path() + "/", maker, 8);
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        const QString thumb = dir.path() + "/thumbs/" + name.toLower().replace('.', '_') + ".jpg";
+        const qint64 before = Changed(thumb);
+        QVERIFY(before > 0);
+        run.settings.BackR = 0, run.settings.BackG = 0, run.settings.BackB = 200;
+        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+        QTEST(Changed(thumb) != before, "transparent");
     }
 
     void kept_data() {

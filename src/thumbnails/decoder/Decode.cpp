@@ -1,5 +1,6 @@
 #include "thumbnails/decoder/Decode.h"
 
+#include "generator/ImageFormats.h"
 #include "generator/Pictures.h"
 
 #include <QBuffer>
@@ -87,22 +88,20 @@ QImage Upright(const QImage& picture, int orientation) {
 } // namespace
 
 DecodeReply DecodePictures(int fd, const DecodeRequest& request) {
-    const char* format = request.format == ImageFormat::Jpeg  ? "jpeg"
-                         : request.format == ImageFormat::Gif ? "gif"
-                                                              : nullptr;
+    const ImageFormatRow* format = FindImageFormat(request.format);
     QFile file;
     // From the start, whatever a decoder that ended on this image read before.
     if (!format || request.longest.empty() || lseek(fd, 0, SEEK_SET) != 0 ||
         !file.open(fd, QIODevice::ReadOnly))
         return {};
-    QImageReader reader(&file, format);
+    QImageReader reader(&file, format->decoder);
     reader.setAutoDetectImageFormat(false); // the kind the name says, never one the bytes suggest
     reader.setAutoTransform(false);         // the header reader's orientation is the one used
     const QSize stored = reader.size();
     if (!stored.isValid())
         return {};
     // Scaled in the stored orientation; the request's orientation turns the result afterwards.
-    if (request.format == ImageFormat::Jpeg)
+    if (format->scaledWhileDecoding)
         reader.setScaledSize(PictureSize(stored, request.longest.front()));
     QImage picture = reader.read();
     if (picture.isNull())
