@@ -44,6 +44,12 @@ if [ "${CI:-}" = true ]; then
 fi
 build build-asan -DTUK_SANITIZE=ON
 ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
+# ThreadSanitizer over the tests whose runs decode pictures on threads of their own; only their
+# programs are built, which keeps the step short.
+tsan_tests=(tst_thumbnails tst_interruptions tst_site)
+configure build-tsan -DTUK_SANITIZE=thread
+cmake --build build-tsan -j "$jobs" --target "${tsan_tests[@]}"
+ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R "^($(IFS='|' && echo "${tsan_tests[*]}"))\$"
 tests/e2e/run.sh build
 tests/package/check.sh build
 echo "All tests passed."

@@ -24,8 +24,9 @@ extern "C" void WriteSignalByte(int) {
 
 CloseOnSignal::CloseOnSignal(QWidget* window) : QObject(window), window_(window) {
     if (pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        const int error = errno;
         qWarning("tu_k: signals cannot be caught (%s); they end the program without saving",
-                 std::strerror(errno));
+                 std::strerror(error));
         return;
     }
     notifier_ = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
@@ -35,16 +36,20 @@ CloseOnSignal::CloseOnSignal(QWidget* window) : QObject(window), window_(window)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signo : kSignals) {
-        if (sigaction(signo, &action, nullptr) != 0)
+        if (sigaction(signo, &action, nullptr) != 0) {
+            const int error = errno;
             qWarning("tu_k: signal %d cannot be caught (%s); it ends the program without saving",
-                     signo, std::strerror(errno));
+                     signo, std::strerror(error));
+        }
     }
 }
 
 CloseOnSignal::~CloseOnSignal() {
     for (int signo : kSignals) {
-        if (std::signal(signo, SIG_DFL) == SIG_ERR)
-            qWarning("tu_k: signal %d keeps its handler (%s)", signo, std::strerror(errno));
+        if (std::signal(signo, SIG_DFL) == SIG_ERR) {
+            const int error = errno;
+            qWarning("tu_k: signal %d keeps its handler (%s)", signo, std::strerror(error));
+        }
     }
     for (int& fd : g_pipe) {
         if (fd >= 0)

@@ -8,6 +8,7 @@
 #include "app/start/StartArguments.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdlib>
 
 namespace tuk {
@@ -34,17 +35,23 @@ std::optional<int> RefuseSecondInstance(SingleInstance& instance, Dialogs& dialo
     return 1;
 }
 
+void ListenForLaterStarts(HandOverServer& server, const SingleInstance& instance, Dialogs& dialogs,
+                          QObject& context) {
+    const QString problem = instance.Holds() ? server.Listen() : QString();
+    if (!problem.isEmpty())
+        QTimer::singleShot(0, &context,
+                           [&dialogs, text = NoHandOverText(problem)] { dialogs.Tell(text); });
+}
+
 int RunTuK(const QString& folder, const std::function<void(QWidget&)>& started) {
     MessageBoxes boxes;
     SingleInstance instance;
     if (const std::optional<int> status = RefuseSecondInstance(instance, boxes, folder))
         return *status;
-    // Only the lock's holder listens: without the lock another copy may be listening.
     HandOverServer server(HandOverSocketPath(instance.LockPath()));
-    if (const QString problem = instance.Holds() ? server.Listen() : QString(); !problem.isEmpty())
-        qWarning("Folders of later starts cannot reach this window: %s", qPrintable(problem));
     frmTu_K window(boxes);
     boxes.SetParent(&window);
+    ListenForLaterStarts(server, instance, boxes, window);
     QObject::connect(&server, &HandOverServer::Requested, &window, &frmTu_K::TakeHandedFolder);
     window.SetStartFolder(folder);
     window.Form_Load();

@@ -4,11 +4,13 @@
 #include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 namespace tuk {
 
 class Dialogs;
+class HandOverServer;
 class SingleInstance;
 
 // Start-up's first step: the exit status when another copy of the program already runs for
@@ -20,6 +22,13 @@ class SingleInstance;
 // goes on.
 std::optional<int> RefuseSecondInstance(SingleInstance& instance, Dialogs& dialogs,
                                         const QString& folder = {});
+
+// Listens for later starts while this process holds the lock (without it another copy may be
+// listening). A listen that fails is told once, when the event loop runs, so start-up goes on
+// meanwhile: the window works, only later starts cannot hand it their folders. `context`
+// owns the pending message.
+void ListenForLaterStarts(HandOverServer& server, const SingleInstance& instance, Dialogs& dialogs,
+                          QObject& context);
 
 // The program once the application object exists: refuses a second copy, opens the main
 // window with the folder (a full path, empty for none) and runs until it closes; while it

@@ -74,4 +74,12 @@ QString NoLockText(const QString& problem) {
         .arg(problem);
 }
 
+QString NoHandOverText(const QString& problem) {
+    //: %1 is the socket's path and the reason the system gives.
+    return QCoreApplication::translate("frmTu_K",
+                                       "Later starts of Tu_K cannot hand their folders to this "
+                                       "window: %1. This window works all the same.")
+        .arg(problem);
+}
+
 } // namespace tuk

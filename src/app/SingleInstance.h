@@ -45,4 +45,8 @@ QString AlreadyRunningText(const QString& programPath);
 // The text shown when the lock cannot be made: what failed, and that the program starts.
 QString NoLockText(const QString& problem);
 
+// The text shown when later starts cannot reach this window: what failed, and that the
+// window works all the same.
+QString NoHandOverText(const QString& problem);
+
 } // namespace tuk

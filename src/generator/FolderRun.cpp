@@ -50,16 +50,14 @@ QString FolderRun::Check() {
                                                   "not a plain file name. No page was written.")
             .arg(badImage);
     imageFolder_ = FolderHandle(album_.folder.bytes);
-    if (imageFolder_.fd() < 0) {
-        const int error = errno;
+    if (imageFolder_.fd() < 0)
         //: %1 the folder, %2 the system's reason, %3 how many pages were written
         return state_.Failure(
             QCoreApplication::translate("Run", "Cannot open the image folder %1: %2. %3"),
-            album_.folder.text, ErrorText(error));
-    }
+            album_.folder.text, ErrorText(imageFolder_.error()));
     // A target folder not made yet holds nothing of the user's.
     outFolder_ = FolderHandle(output_.sOutFolder.bytes);
-    if (outFolder_.fd() < 0 && (!output_.lRemote || errno != ENOENT))
+    if (outFolder_.fd() < 0 && (!output_.lRemote || outFolder_.error() != ENOENT))
         return OutputFolderFailure();
     // A name the file system cannot take would stop the run half way, with the pages written
     // so far linking to pages that never come: the run is refused before the first page. The
@@ -429,11 +427,10 @@ QString FolderRun::ImageFailure(const FsName& image) const {
 }
 
 QString FolderRun::OutputFolderFailure() const {
-    const int error = errno;
     //: %1 the folder, %2 the system's reason, %3 how many pages were written
     return state_.Failure(
         QCoreApplication::translate("Run", "Cannot open the output folder %1: %2. %3"),
-        output_.sOutFolder.text, ErrorText(error));
+        output_.sOutFolder.text, ErrorText(outFolder_.error()));
 }
 
 // In a site, the image a page shows as it is lies beside the page, placed before the page is

@@ -75,7 +75,7 @@ private:
     }
     QSize CopySize(int k) const;
     QString ImageFailure(const FsName& image) const;
-    QString OutputFolderFailure() const; // right after the output folder failed to open
+    QString OutputFolderFailure() const;
     QString RefusedNames() const;
     QString OpenOutputFolders();
     void PrepareLinks();

@@ -15,10 +15,11 @@
 namespace tuk {
 
 FolderHandle::FolderHandle(const QByteArray& path)
-    : fd_(open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+    : fd_(open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)), error_(fd_ < 0 ? errno : 0) {}
 
 FolderHandle::FolderHandle(int at, const char* name)
-    : fd_(openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)) {}
+    : fd_(openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)),
+      error_(fd_ < 0 ? errno : 0) {}
 
 FolderHandle::~FolderHandle() {
     if (fd_ >= 0)
@@ -30,6 +31,7 @@ FolderHandle& FolderHandle::operator=(FolderHandle&& other) noexcept {
         if (fd_ >= 0)
             close(fd_);
         fd_ = other.fd_;
+        error_ = other.error_;
         other.fd_ = -1;
     }
     return *this;

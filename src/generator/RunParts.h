@@ -13,21 +13,25 @@
 namespace tuk {
 
 // A descriptor of a folder (O_PATH), closed when it goes out of scope; -1 when it could not
-// be opened (errno tells why).
+// be opened, and then error() tells why (the errno of the open, kept before anything else runs).
 class FolderHandle {
 public:
     FolderHandle() = default;
     explicit FolderHandle(const QByteArray& path);
     FolderHandle(int at, const char* name); // a folder of a folder, never through a link
     ~FolderHandle();
-    FolderHandle(FolderHandle&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FolderHandle(FolderHandle&& other) noexcept : fd_(other.fd_), error_(other.error_) {
+        other.fd_ = -1;
+    }
     FolderHandle& operator=(FolderHandle&& other) noexcept;
     FolderHandle(const FolderHandle&) = delete;
     FolderHandle& operator=(const FolderHandle&) = delete;
     int fd() const { return fd_; }
+    int error() const { return error_; }
 
 private:
     int fd_ = -1;
+    int error_ = 0;
 };
 
 // The date part of a file time in local time, or a day, as page text in the locale's short

@@ -19,13 +19,14 @@ QString AbsoluteFolder(const QString& argument, FsName& folder) {
     if (!path.startsWith(QLatin1Char('/'))) {
         // A current folder longer than a path may be could not be opened by its full path.
         char current[PATH_MAX];
-        if (!getcwd(current, sizeof current))
+        if (!getcwd(current, sizeof current)) {
+            const int error = errno == ERANGE ? ENAMETOOLONG : errno;
             //: %1 is the path given, %2 the system's reason.
             return QCoreApplication::translate(
                        "tu_k-make", "cannot tell where the relative path %1 leads: the current "
                                     "folder cannot be found (%2); give a full path")
-                .arg(ShownText(EscapedBytes(argument)),
-                     ErrorText(errno == ERANGE ? ENAMETOOLONG : errno));
+                .arg(ShownText(EscapedBytes(argument)), ErrorText(error));
+        }
         path = EscapedText(current) + QLatin1Char('/') + path;
     }
     folder = WithTrailingSeparator(FsName(EscapedBytes(QDir::cleanPath(path))));

@@ -25,13 +25,15 @@ QStringList CatchStopSignals() {
     action.sa_flags = SA_RESTART;
     QStringList failures;
     for (int signo : {SIGINT, SIGTERM, SIGHUP}) {
-        if (sigaction(signo, &action, nullptr) != 0)
+        if (sigaction(signo, &action, nullptr) != 0) {
+            const int error = errno;
             //: %1 is the signal's number, %2 the system's reason.
             failures << QCoreApplication::translate(
                             "tu_k-make",
                             "signal %1 cannot be caught (%2); it ends the program at once")
                             .arg(signo)
-                            .arg(ErrorText(errno));
+                            .arg(ErrorText(error));
+        }
     }
     return failures;
 }

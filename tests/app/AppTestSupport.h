@@ -85,6 +85,14 @@ inline std::unique_ptr<tuk::frmTu_K> OpenWindow(tuk::Dialogs& dialogs, const QSt
     return window;
 }
 
+// Layout requests travel up one level of parents a turn: more turns than the window has levels,
+// then the platform's answer to a resize; the window's size is then the one a change leaves.
+inline void SettleLayouts() {
+    for (int turn = 0; turn < 30; ++turn)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
 // The tooltip text a user reads when the mouse rests on the widget, rich text as rendered.
 inline QString ShownToolTip(QWidget* widget) {
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));

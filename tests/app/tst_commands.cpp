@@ -265,7 +265,7 @@ private Q_SLOTS:
         const QSize size = w_->size();
         QWidget* shown[] = {Get("RunProgress"), Get("RunStop")};
         DuringRun([&] {
-            QTest::qWait(50); // the layout requests travel up in several turns
+            SettleLayouts();
             QCOMPARE(w_->size(), size);
             for (QWidget* widget : shown) // found by screen readers, by name
                 QVERIFY(!QAccessible::queryAccessibleInterface(widget)->state().invisible &&

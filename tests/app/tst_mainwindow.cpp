@@ -205,7 +205,7 @@ private Q_SLOTS:
         for (const auto& [panel, name, text, start, end] : cases) {
             const RowName row(name);
             w_->SetStatusText(panel, text);
-            QTest::qWait(50); // the layout requests travel up in several turns
+            SettleLayouts();
             QCOMPARE(w_->size(), size);
             const QString shown = Get<StatusPanels>("Status")->ElidedText(panel);
             QVERIFY2(shown != text && shown.startsWith(start) && shown.endsWith(end),

@@ -25,19 +25,16 @@ class TestSingleInstance : public QObject {
         process.setArguments(arguments);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start();
-        qint64 pid = 0;
-        QString host, app;
-        QLocalSocket probe;
-        for (QDeadlineTimer deadline(30000);
-             process.waitForStarted(10000) && !deadline.hasExpired(); QTest::qWait(50)) {
-            if (QLockFile(SingleInstance::DefaultLockPath()).getLockInfo(&pid, &host, &app) &&
-                pid == process.processId()) {
-                probe.connectToServer(HandOverSocketPath(SingleInstance::DefaultLockPath()));
-                if (probe.waitForConnected(1000))
-                    return true;
-            }
-        }
-        return false;
+        const QString lock = SingleInstance::DefaultLockPath();
+        const auto listening = [&] {
+            qint64 pid = 0;
+            QString host, app;
+            QLocalSocket probe;
+            if (QLockFile(lock).getLockInfo(&pid, &host, &app) && pid == process.processId())
+                probe.connectToServer(HandOverSocketPath(lock));
+            return probe.waitForConnected(1000);
+        };
+        return process.waitForStarted(10000) && QTest::qWaitFor(listening, 30000);
     }
 
     static void Kill(QProcess& process, int signal = SIGKILL) {
@@ -145,6 +142,31 @@ private Q_SLOTS:
                                  10000);
         QCOMPARE(WEXITSTATUS(status), 0);
         QCOMPARE(heard.size(), 0);
+    }
+
+    // Later starts reach the lock's holder; a listen that fails is told once the window's event
+    // loop runs, never while start-up goes on.
+    void laterStartsReachTheWindowOrTheUserIsTold() {
+        const std::tuple<const char*, bool, bool> rows[] = {
+            {"listens", true, false}, {"place taken", true, true}, {"no lock", false, false}};
+        for (const auto& [name, holds, taken] : rows) {
+            const RowName row(name);
+            QTemporaryDir dir;
+            const QString lock = dir.path() + "/Tu_K.lock", socket = HandOverSocketPath(lock);
+            QVERIFY(!taken || MakeFolder(socket));
+            SingleInstance instance(lock);
+            QVERIFY(!holds || instance.TryAcquire() == SingleInstance::Lock::Held);
+            HandOverServer server(socket);
+            ScriptedDialogs dialogs;
+            QObject window;
+            ListenForLaterStarts(server, instance, dialogs, window);
+            QCOMPARE(dialogs.told, QStringList());
+            QCoreApplication::processEvents();
+            QCOMPARE(dialogs.told.size(), taken ? 1 : 0);
+            const QString told = "Later starts of Tu_K cannot hand their folders to this window: ";
+            QCOMPARE(dialogs.told.value(0).startsWith(told + socket + ": "), taken);
+            QCOMPARE(IsOwnSocketFile(socket), holds && !taken);
+        }
     }
 
     // What keeps the lock from being made is told and tu_k starts; no odd file is opened.

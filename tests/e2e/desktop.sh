@@ -223,12 +223,14 @@ done
 echo "desktop test: scale 3 fits; Escape stopped a long run; its pages are whole, its index no gap"
 
 # The Html menu's options by their access keys (the menu shown open), kept by Ctrl+S.
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -gt 1 ]; }
+options_kept() { [ "$(grep -cx 'l\(Subfolders\|IntoTarget\|WebReady\|CaptureDates\|Captions\|Camera\)=True' "$store")" = 6 ]; }
 start_window
-keys alt+h s alt+h t alt+h r alt+h c alt+h p alt+h f alt+h && sleep 0.5 && shot html-options
-keys Escape Escape ctrl+s && sleep 0.5
-close_from_menu
-[ "$(grep -cx 'l\(Subfolders\|IntoTarget\|WebReady\|CaptureDates\|Captions\|Camera\)=True' "$store")" = 6 ] ||
+keys alt+h s alt+h t alt+h r alt+h c alt+h p alt+h f alt+h
+wait_until 50 menu_open || fail "the Html menu did not open" && shot html-options
+keys Escape Escape ctrl+s && wait_until 50 options_kept ||
     fail "the Html menu's options were not kept: $(grep '^l' "$store")"
+close_from_menu
 echo "desktop test: the Html menu's options by their access keys, kept by Ctrl+S"
 
 # The keyboard alone makes albums of a tree: typing picks TREE, Alt+H I and Alt+H S turn on the
@@ -244,7 +246,6 @@ rm -f "$scratch/opened"
 start_window
 xdotool type --delay 80 tree
 keys alt+h i alt+h s alt+h
-menu_open() { [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -gt 1 ]; }
 wait_until 50 menu_open || fail "the Html menu did not open"
 shot albums-menu
 keys Escape Escape ctrl+k

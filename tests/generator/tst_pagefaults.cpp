@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
 #include <optional>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -44,17 +46,27 @@ private:
     int done_ = 0;
 };
 
-// Kills runs into an empty folder once the page is there: the pages left are whole.
-void KillMidRun(const PageRun& run, const QString& out, const QString& page) {
+struct SaysEachPage : PageRunListener { // through a pipe
+    explicit SaysEachPage(int to) : fd(to) {}
+    void Yield() override { (void)!write(fd, "p", 1); }
+    int fd;
+};
+
+// Kills runs into an empty folder somewhere after their first page: the pages left are whole.
+void KillMidRun(const PageRun& run, const QString& out) {
     for (int round = 0; round < 3; ++round) {
         for (const QString& name : PagesIn(out))
             QVERIFY(QFile::remove(out + name));
+        int written[2];
+        QCOMPARE(pipe2(written, O_CLOEXEC), 0);
+        SaysEachPage listener(written[1]);
         const pid_t child = fork();
         if (child == 0)
-            _exit(PageGenerator(run).end == RunEnd::Finished ? 0 : 1);
-        for (int i = 0; i < 100000 && !QFile::exists(page); ++i) // 10 s at most
-            usleep(100);
+            _exit(PageGenerator(run, &listener).end == RunEnd::Finished ? 0 : 1);
+        pollfd first{written[0], POLLIN, 0}; // the first page, 10 s at most
+        QVERIFY(close(written[1]) == 0 && poll(&first, 1, 10000) == 1);
         QVERIFY(kill(child, SIGKILL) == 0 && waitpid(child, nullptr, 0) == child);
+        close(written[0]);
         for (const QString& name : PagesIn(out))
             QVERIFY2(ReadFile(out + name).endsWith("</html>\r\n"), qPrintable(name));
     }
@@ -235,7 +247,7 @@ private Q_SLOTS:
         for (const QString& path : {outside, page}) // a mode no new file gets
             chmod(QFile::encodeName(path).constData(), 0640);
         if (kind == "killed")
-            KillMidRun(run, out, page);
+            KillMidRun(run, out);
         const bool fails = disk || kind.startsWith("close"), gone = fails && !kind.endsWith("old");
         failingCloseSize = kind.startsWith("close") ? expected.size() : -1;
         const PageRunResult result = PageGenerator(run);
