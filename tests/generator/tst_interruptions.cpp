@@ -148,6 +148,9 @@ private Q_SLOTS:
         QVERIFY(cut != Cut::AlbumMoved || QDir().rename(top + "Moved", top + "Sub"));
         const QStringList broken = BrokenPages(dir.path());
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join('\n')));
+        const QString pages = output + (options & 4 ? "Top/" : "");
+        for (const QString& folder : {pages, pages + "Sub/"})
+            QCOMPARE(cut == Cut::StopAmongPictures ? PicturesNotShown(folder) : "", QString());
         QVERIFY(!HasTemporaryFiles(top) && !HasTemporaryFiles(site + "Top"));
     }
 };

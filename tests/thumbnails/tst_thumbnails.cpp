@@ -99,29 +99,27 @@ qint64 Changed(const QString& path) {
 class TestThumbnails : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void headers_data() {
+    void headerTellsSizeWithoutDecoding_data() {
         Columns<QByteArray, int, QSize, bool>("bytes", "format", "upright", "progressive");
         const QByteArray jpeg = TwoColourJpeg(40, 20);
-        QTest::newRow("jpeg") << jpeg << int(ImageFormat::Jpeg) << QSize(40, 20) << false;
-        QTest::newRow("progressive")
-            << TwoColourJpeg(40, 20, {}, true) << int(ImageFormat::Jpeg) << QSize(40, 20) << true;
-        QTest::newRow("10,000 segments before its frame")
-            << jpeg.left(2) + QByteArray::fromHex("ffef0002").repeated(10000) + jpeg.mid(2)
-            << int(ImageFormat::Jpeg) << QSize(40, 20) << false;
-        QTest::newRow("frame beyond 32 MiB")
-            << jpeg.left(2) +
-                   (QByteArray::fromHex("ffefffff") + QByteArray(65533, 0)).repeated(520) +
-                   jpeg.mid(2)
-            << 0 << QSize() << false;
-        QTest::newRow("gif") << HalfTransparentGif() << int(ImageFormat::Gif) << QSize(16, 16)
-                             << false;
-        QTest::newRow("cut before its frame") << jpeg.left(30) << 0 << QSize() << false;
-        QTest::newRow("svg") << QByteArray("<svg width='9' height='9'/>") << 0 << QSize() << false;
+        Row("jpeg", jpeg, int(ImageFormat::Jpeg), QSize(40, 20), false);
+        Row("progressive", TwoColourJpeg(40, 20, {}, true), int(ImageFormat::Jpeg), QSize(40, 20),
+            true);
+        Row("10,000 segments before its frame",
+            jpeg.left(2) + QByteArray::fromHex("ffef0002").repeated(10000) + jpeg.mid(2),
+            int(ImageFormat::Jpeg), QSize(40, 20), false);
+        Row("frame beyond 32 MiB",
+            jpeg.left(2) + (QByteArray::fromHex("ffefffff") + QByteArray(65533, 0)).repeated(520) +
+                jpeg.mid(2),
+            0, QSize(), false);
+        Row("gif", HalfTransparentGif(), int(ImageFormat::Gif), QSize(16, 16), false);
+        Row("cut before its frame", jpeg.left(30), 0, QSize(), false);
+        Row("svg", QByteArray("<svg width='9' height='9'/>"), 0, QSize(), false);
         QByteArray loop = jpeg.left(2) + QByteArray::fromHex("fffe0001"); // shorter than its length
-        QTest::newRow("bad length") << loop << 0 << QSize() << false;
+        Row("bad length", loop, 0, QSize(), false);
     }
     // What a header says, read without decoding.
-    void headers() {
+    void headerTellsSizeWithoutDecoding() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, format);
         const ImageHeader header = ParseImageHeader(bytes);
@@ -130,7 +128,7 @@ private Q_SLOTS:
         QTEST(header.progressive, "progressive");
     }
 
-    void orientation_data() {
+    void picturesStandAsTheHeaderSays_data() {
         // exif: the segments (see MetadataSegment) between blanks; corners: the thumbnail's (see
         // Corners).
         Columns<QString, int, QString>("exif", "orientation", "corners");
@@ -152,7 +150,7 @@ private Q_SLOTS:
     }
     // The header's orientation is the one pages and pictures follow: the thumbnail and the
     // screen-sized copy have the upright size the header gives and stand as it says.
-    void orientation() {
+    void picturesStandAsTheHeaderSays() {
         QFETCH(QString, exif);
         QFETCH(int, orientation);
         const QByteArray jpeg = TwoColourJpeg(400, 200, exif.toLatin1().split(' '));
@@ -171,34 +169,31 @@ private Q_SLOTS:
         }
     }
 
-    void pictures_data() {
+    void picturesOfEachImage_data() {
         // web: the copies' longest edge; thumb, twin (the 2x one), copy: the pictures made, 0 x 0
         // for none; itself: the image serves as its own thumbnail.
         Columns<QByteArray, QString, int, QSize, QSize, bool, QSize, QString>(
             "bytes", "name", "web", "thumb", "twin", "itself", "copy", "missing");
         const QSize none(0, 0);
-        QTest::newRow("large") << TwoColourJpeg(400, 200) << "a.jpg" << 100 << QSize(60, 30)
-                               << QSize(120, 60) << false << QSize(100, 50) << "";
-        QTest::newRow("no twin's pixels, a copy's exactly")
-            << TwoColourJpeg(100, 50) << "a.jpg" << 100 << QSize(60, 30) << none << false << none
-            << "";
-        QTest::newRow("small") << TwoColourJpeg(20, 40) << "a.jpg" << 100 << QSize(20, 40) << none
-                               << true << none << "";
-        QTest::newRow("gif: no copy")
-            << HalfTransparentGif() << "a.gif" << 8 << QSize(16, 16) << none << true << none << "";
-        QTest::newRow("broken") << QByteArray("\xff\xd8\xff garbage") << "a.jpg" << 2 << none
-                                << none << false << none << "1 could not be decoded";
-        QTest::newRow("svg named jpg")
-            << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='300' height='300'>"
-                          "<rect width='300' height='300' fill='red'/></svg>")
-            << "a.jpg" << 100 << none << none << false << none << "1 could not be decoded";
-        QTest::newRow("gif named jpg") << HalfTransparentGif() << "a.jpg" << 100 << none << none
-                                       << false << none << "1 could not be decoded";
-        QTest::newRow("bomb") << Claiming(TwoColourJpeg(64, 64, {}, true), 16000, 16000) << "a.jpg"
-                              << 100 << none << none << false << none << "1 too large";
+        Row("large", TwoColourJpeg(400, 200), "a.jpg", 100, QSize(60, 30), QSize(120, 60), false,
+            QSize(100, 50), "");
+        Row("no twin's pixels, a copy's exactly", TwoColourJpeg(100, 50), "a.jpg", 100,
+            QSize(60, 30), none, false, none, "");
+        Row("small", TwoColourJpeg(20, 40), "a.jpg", 100, QSize(20, 40), none, true, none, "");
+        Row("gif: no copy", HalfTransparentGif(), "a.gif", 8, QSize(16, 16), none, true, none, "");
+        Row("broken", QByteArray("\xff\xd8\xff garbage"), "a.jpg", 2, none, none, false, none,
+            "1 could not be decoded");
+        Row("svg named jpg",
+            QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='300' height='300'>"
+                       "<rect width='300' height='300' fill='red'/></svg>"),
+            "a.jpg", 100, none, none, false, none, "1 could not be decoded");
+        Row("gif named jpg", HalfTransparentGif(), "a.jpg", 100, none, none, false, none,
+            "1 could not be decoded");
+        Row("bomb", Claiming(TwoColourJpeg(64, 64, {}, true), 16000, 16000), "a.jpg", 100, none,
+            none, false, none, "1 too large");
     }
     // Which pictures an image gets, and of what size; the run goes on past those it cannot make.
-    void pictures() {
+    void picturesOfEachImage() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QFETCH(QSize, thumb);
@@ -227,20 +222,43 @@ private Q_SLOTS:
         QCOMPARE(index.contains(picture), !thumb.isEmpty());
     }
 
-    // A transparent GIF's clear pixels show the page's background, not black.
-    void transparentGif() {
+    // A transparent GIF's clear pixels show the page's background, not black, and its
+    // thumbnail is made again when the background changes.
+    void transparentGifOnTheBackground() {
         QTemporaryDir dir;
         QVERIFY(WriteFile(dir.path() + "/a.gif", HalfTransparentGif()));
         PictureWorkers maker = Maker();
         PageRun run = IndexRun(dir.path() + "/", maker, 8);
-        run.settings.BackR = 0, run.settings.BackG = 0, run.settings.BackB = 200;
-        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        const QImage thumb(dir.path() + "/thumbs/a_gif.jpg", "jpeg");
-        QCOMPARE(thumb.size(), QSize(8, 8));
-        QCOMPARE(Corners(thumb), "RBBR");
+        const std::tuple<int, int, int, const char*> backgrounds[] = {{0, 0, 200, "RBBR"},
+                                                                      {200, 200, 0, "RYYR"}};
+        for (const auto& [red, green, blue, corners] : backgrounds) {
+            run.settings.BackR = qint16(red), run.settings.BackG = qint16(green);
+            run.settings.BackB = qint16(blue);
+            QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+            const QImage thumb(dir.path() + "/thumbs/a_gif.jpg", "jpeg");
+            QCOMPARE(thumb.size(), QSize(8, 8));
+            QCOMPARE(Corners(thumb), corners);
+        }
     }
 
-    void kept_data() {
+    // An image is refused unread when it declares more pixels than one may have, or needs
+    // more memory than the whole budget; one at both limits is made.
+    void tooLargeImageRefusedUnread() {
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.path() + "/a.jpg", TwoColourJpeg(400, 200)));
+        const qint64 pixels = 400 * 200, bytes = 120 * 120 * 8; // its 2x thumbnail, twice
+        const std::tuple<qint64, qint64, bool> limits[] = {
+            {pixels - 1, bytes, true}, {pixels, bytes - 1, true}, {pixels, bytes, false}};
+        for (const auto& [most, budget, refused] : limits) {
+            const RowName row(most, budget);
+            PictureWorkers maker = Maker({most, budget});
+            QCOMPARE(PageGenerator(IndexRun(dir.path() + "/", maker)).picturesMissing,
+                     refused ? dir.path() + "/a.jpg (too large)" : QString());
+            QCOMPARE(QFile::exists(dir.path() + "/thumbs/a_jpg.jpg"), !refused);
+        }
+    }
+
+    void picturesKeptWhileImageUnchanged_data() {
         Columns<QString, int, int, QString>("change", "thumbSize", "webSize", "remade");
         Row("nothing", "", 60, 150, "");
         Row("touched, same bytes", "touch", 60, 150, "thumb twin copy");
@@ -254,7 +272,7 @@ private Q_SLOTS:
     }
     // A picture is kept only while it belongs to the image as it is now, and only its header is
     // read to tell.
-    void kept() {
+    void picturesKeptWhileImageUnchanged() {
         QFETCH(QString, change);
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
@@ -308,7 +326,7 @@ private Q_SLOTS:
     // folder: tried again only once it changed. A decoder killed from outside is replaced and
     // costs the image nothing. An image replaced by a FIFO fails the run instead of hanging it
     // (a stop: tu_k-make's signal test).
-    void slowAndStopped() {
+    void slowImageEndedAndRemembered() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
         const QByteArray slow = QFile::encodeName(folder + "slow.jpg"), jpeg = SlowJpeg(200);
@@ -370,7 +388,7 @@ private Q_SLOTS:
         QVERIFY(IndexShowsOnlyWhatExists(folder));
     }
 
-    void failures_data() {
+    void brokenDecoderTold_data() {
         // decoder: a program, or the body of a shell script (empty: the real one); said: in the
         // run's message, "^" for the decoder, "#" for the images' folder.
         Columns<QString, int, QString>("decoder", "end", "said");
@@ -390,7 +408,7 @@ private Q_SLOTS:
     // A decoder that does not work, or a picture that cannot be written, fails the run, saying
     // why; images that crash a decoder that works are shown without pictures, and named. The
     // index page names only pictures that exist.
-    void failures() {
+    void brokenDecoderTold() {
         QFETCH(QString, decoder);
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
@@ -414,7 +432,7 @@ private Q_SLOTS:
     }
 
     // tu_k-make -q prints nothing, not even what the image library says of a corrupt JPEG.
-    void quietMaker() {
+    void quietMakerPrintsNothing() {
         QTemporaryDir dir;
         QVERIFY(WriteFile(dir.path() + "/a.jpg", SlowJpeg(20)));
         QProcess make; // its own settings; the first of two values counts
@@ -427,7 +445,7 @@ private Q_SLOTS:
     }
 
     // A run stopped among its pages leaves an index page of the pages made, and no picture.
-    void stopAmongPages() {
+    void stopAmongPagesLeavesNoPicture() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
