@@ -148,11 +148,9 @@ private Q_SLOTS:
             QVERIFY(QFile::link(at, block + QString("8:%1").arg(major)));
             QVERIFY(QFile::link(part, block + QString("8:%1").arg(major + 1)));
         }
-        for (const auto& [device, removable] : {std::pair{"8:16", true},
-                                                {"8:17", true},
-                                                {"8:0", false},
-                                                {"8:1", false},
-                                                {"9:9", false}})
+        const std::pair<const char*, bool> deviceRows[] = {
+            {"8:16", true}, {"8:17", true}, {"8:0", false}, {"8:1", false}, {"9:9", false}};
+        for (const auto& [device, removable] : deviceRows)
             QVERIFY2(IsRemovableDevice(device, sys.path()) == removable, device);
     }
 
@@ -227,12 +225,11 @@ private Q_SLOTS:
 
     // Pictures are named from their pages: "_" and the image's extension, maybe numbered.
     void pictureNames() {
-        for (const auto& [name, picture] : {std::pair{"beach.day_jpg.jpg", true},
-                                            {"img_gif-12@2x.jpg", true},
-                                            {"a_jpeg.jpg", true},
-                                            {"t.jpg", false},
-                                            {"a_jpg-@2x.jpg", false},
-                                            {"a_png.jpg", false}})
+        const std::pair<const char*, bool> nameRows[] = {
+            {"beach.day_jpg.jpg", true}, {"img_gif-12@2x.jpg", true},
+            {"a_jpeg.jpg", true},        {"t.jpg", false},
+            {"a_jpg-@2x.jpg", false},    {"a_png.jpg", false}};
+        for (const auto& [name, picture] : nameRows)
             QVERIFY2(IsPictureFileName(name) == picture, name);
     }
 
