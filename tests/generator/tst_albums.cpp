@@ -12,6 +12,7 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace tuk;
 using namespace tuktest;
@@ -62,14 +63,19 @@ QStringList PagesBelow(const QString& top) {
 
 class TestAlbums : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> dir_;
+    QString top; // a fresh tree (see MakeTree) for each test
+
 private Q_SLOTS:
+    void init() {
+        dir_.emplace();
+        top = dir_->path() + "/Top/";
+        MakeTree(top);
+    }
     // The albums in the tree's order, each with its images, the images below it and its cover.
     // A user's photos in folders named as the program's picture folders make albums; every
     // folder left out that may hold wanted images is named.
     void albumsOfATree() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
         for (const char* photo : {"thumbs/t.jpg", "web/w_jpg.jpg"})
             QVERIFY(WriteFile(top + photo, SmallJpeg()));
         ScratchMount stick(top + "Stick", 64), bound(top + "Bound", top + "Family");
@@ -103,9 +109,6 @@ private Q_SLOTS:
     // down to its sub-albums and up to its parent; folders that are no albums get nothing. A
     // second run writes nothing.
     void pagesOfEveryAlbum() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
         QVERIFY(QFile::copy(top + "thumbs/a_jpg.jpg", top + "web/a_jpg.jpg")); // its own too
         PictureWorkers maker;
         PageRunResult result = PageGenerator(TreeRun(top, maker));
@@ -156,10 +159,7 @@ private Q_SLOTS:
     // image beside its page, nothing written among the photos. Pages made inside the tree they
     // are made of would become part of it: refused before anything is written.
     void siteInATargetFolderOutsideTheTree() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
-        QVERIFY(QFile::link(top, dir.path() + "/Link"));
+        QVERIFY(QFile::link(top, dir_->path() + "/Link"));
         PictureWorkers maker;
         PageRun run = TreeRun(top, maker);
         QFETCH(bool, removable);
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QFETCH(bool, refused);
         QCOMPARE(result.end, refused ? RunEnd::Failed : RunEnd::Finished);
         QCOMPARE(result.message.contains("lies inside"), refused);
-        QCOMPARE(PagesBelow(dir.path() + "/").isEmpty(), refused);
+        QCOMPARE(PagesBelow(dir_->path() + "/").isEmpty(), refused);
         if (target == "../Site/") {
             QCOMPARE(PagesBelow(top), QStringList());
             QCOMPARE(PagesBelow(run.settings.TargetFolder).size(), 8);
@@ -186,8 +186,7 @@ private Q_SLOTS:
     // A page of a split index page's image leads back to the index page that lists it; the
     // album's sub-albums come first on it.
     void pageLeadsToTheIndexListingIt() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
+        const QString folder = dir_->path() + "/Other/";
         QVERIFY(MakeImages(folder, NumberedImages(200) << "sub/"
                                                        << "sub/x.jpg"));
         PageRun run = FixedDiskRun(folder);
@@ -200,9 +199,6 @@ private Q_SLOTS:
     // A stop in the middle of the tree leaves every page whole and every index page naming
     // only pages that exist.
     void stopMidTreeLeavesWholePages() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
         struct StopAfterTwo : PageRunListener {
             bool StopRequested() override { return ++asked == 2; }
             int asked = 0;

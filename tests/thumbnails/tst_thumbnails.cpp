@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -98,7 +99,14 @@ qint64 Changed(const QString& path) {
 
 class TestThumbnails : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> dir_;
+    QString folder; // a fresh one for each test
+
 private Q_SLOTS:
+    void init() {
+        dir_.emplace();
+        folder = dir_->path() + "/";
+    }
     void headerTellsSizeWithoutDecoding_data() {
         Columns<QByteArray, int, QSize, bool>("bytes", "format", "upright", "progressive");
         const QByteArray jpeg = TwoColourJpeg(40, 20);
@@ -156,8 +164,6 @@ private Q_SLOTS:
         const QByteArray jpeg = TwoColourJpeg(400, 200, exif.toLatin1().split(' '));
         QCOMPARE(ParseImageHeader(jpeg).orientation, orientation);
         const QSize upright = orientation >= 5 ? QSize(200, 400) : QSize(400, 200); // its pictures
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         QVERIFY(WriteFile(folder + "a.jpg", jpeg));
         PictureWorkers maker = Maker();
         QCOMPARE(PageGenerator(IndexRun(folder, maker, 100, 200)).end, RunEnd::Finished);
@@ -199,9 +205,7 @@ private Q_SLOTS:
         QFETCH(QSize, thumb);
         QFETCH(QSize, twin);
         QFETCH(bool, itself);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/in/";
-        QVERIFY(MakeFolder(folder) && WriteFile(folder + name, bytes));
+        QVERIFY(WriteFile(folder + name, bytes));
         QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
         PictureWorkers maker = Maker();
         QFETCH(int, web);
@@ -225,17 +229,16 @@ private Q_SLOTS:
     // A transparent GIF's clear pixels show the page's background, not black, and its
     // thumbnail is made again when the background changes.
     void transparentGifOnTheBackground() {
-        QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.path() + "/a.gif", HalfTransparentGif()));
+        QVERIFY(WriteFile(folder + "a.gif", HalfTransparentGif()));
         PictureWorkers maker = Maker();
-        PageRun run = IndexRun(dir.path() + "/", maker, 8);
+        PageRun run = IndexRun(folder, maker, 8);
         const std::tuple<int, int, int, const char*> backgrounds[] = {{0, 0, 200, "RBBR"},
                                                                       {200, 200, 0, "RYYR"}};
         for (const auto& [red, green, blue, corners] : backgrounds) {
             run.settings.BackR = qint16(red), run.settings.BackG = qint16(green);
             run.settings.BackB = qint16(blue);
             QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-            const QImage thumb(dir.path() + "/thumbs/a_gif.jpg", "jpeg");
+            const QImage thumb(folder + "thumbs/a_gif.jpg", "jpeg");
             QCOMPARE(thumb.size(), QSize(8, 8));
             QCOMPARE(Corners(thumb), corners);
         }
@@ -244,17 +247,16 @@ private Q_SLOTS:
     // An image is refused unread when it declares more pixels than one may have, or needs
     // more memory than the whole budget; one at both limits is made.
     void tooLargeImageRefusedUnread() {
-        QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.path() + "/a.jpg", TwoColourJpeg(400, 200)));
+        QVERIFY(WriteFile(folder + "a.jpg", TwoColourJpeg(400, 200)));
         const qint64 pixels = 400 * 200, bytes = 120 * 120 * 8; // its 2x thumbnail, twice
         const std::tuple<qint64, qint64, bool> limits[] = {
             {pixels - 1, bytes, true}, {pixels, bytes - 1, true}, {pixels, bytes, false}};
         for (const auto& [most, budget, refused] : limits) {
             const RowName row(most, budget);
             PictureWorkers maker = Maker({most, budget});
-            QCOMPARE(PageGenerator(IndexRun(dir.path() + "/", maker)).picturesMissing,
-                     refused ? dir.path() + "/a.jpg (too large)" : QString());
-            QCOMPARE(QFile::exists(dir.path() + "/thumbs/a_jpg.jpg"), !refused);
+            QCOMPARE(PageGenerator(IndexRun(folder, maker)).picturesMissing,
+                     refused ? folder + "a.jpg (too large)" : QString());
+            QCOMPARE(QFile::exists(folder + "thumbs/a_jpg.jpg"), !refused);
         }
     }
 
@@ -274,8 +276,6 @@ private Q_SLOTS:
     // read to tell.
     void picturesKeptWhileImageUnchanged() {
         QFETCH(QString, change);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         const QByteArray image = QFile::encodeName(folder + "a.jpg");
         QVERIFY(WriteFile(image, TwoColourJpeg(300, 200)) && SetFileTime(image, 1000000000));
         PictureWorkers maker = Maker();
@@ -327,8 +327,6 @@ private Q_SLOTS:
     // costs the image nothing. An image replaced by a FIFO fails the run instead of hanging it
     // (a stop: tu_k-make's signal test).
     void slowImageEndedAndRemembered() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         const QByteArray slow = QFile::encodeName(folder + "slow.jpg"), jpeg = SlowJpeg(200);
         QVERIFY(WriteFile(slow, jpeg));
         QVERIFY(WriteFile(folder + "zz.jpg", TwoColourJpeg(100, 100)));
@@ -410,8 +408,6 @@ private Q_SLOTS:
     // index page names only pictures that exist.
     void brokenDecoderTold() {
         QFETCH(QString, decoder);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         QVERIFY(WriteFile(folder + "a.jpg", TwoColourJpeg(300, 200)));
         QVERIFY(WriteFile(folder + "b.jpg", TwoColourJpeg(300, 200)));
         QVERIFY(MakeFolder(folder + "thumbs/b_jpg@2x.jpg/x")); // a folder is not replaced
@@ -433,21 +429,18 @@ private Q_SLOTS:
 
     // tu_k-make -q prints nothing, not even what the image library says of a corrupt JPEG.
     void quietMakerPrintsNothing() {
-        QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.path() + "/a.jpg", SlowJpeg(20)));
+        QVERIFY(WriteFile(folder + "a.jpg", SlowJpeg(20)));
         QProcess make; // its own settings; the first of two values counts
-        make.setEnvironment(QStringList("XDG_CONFIG_HOME=" + dir.path()) +
+        make.setEnvironment(QStringList("XDG_CONFIG_HOME=" + folder) +
                             QProcess::systemEnvironment());
-        make.start(TUK_MAKE, {"--yes", "-q", "--index", dir.path()});
+        make.start(TUK_MAKE, {"--yes", "-q", "--index", folder});
         QVERIFY(make.waitForFinished(60000));
         QCOMPARE(make.readAllStandardOutput() + make.readAllStandardError(), QByteArray());
-        QVERIFY(QFile::exists(dir.path() + "/thumbs/a_jpg.jpg"));
+        QVERIFY(QFile::exists(folder + "thumbs/a_jpg.jpg"));
     }
 
     // A run stopped among its pages leaves an index page of the pages made, and no picture.
     void stopAmongPagesLeavesNoPicture() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
             QVERIFY(WriteFile(folder + name, TwoColourJpeg(300, 200)));
         struct StopAfterOne : PageRunListener {
