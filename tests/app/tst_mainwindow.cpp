@@ -86,7 +86,7 @@ private Q_SLOTS:
             QCOMPARE(swatches[to]->focusPolicy(), Qt::StrongFocus); // the one Tab comes back to
         }
         QTest::keyClick(swatches[12], Qt::Key_Return);
-        QVERIFY2(Body().contains("link=#ff0000"), qPrintable(Body()));
+        QVERIFY2(Body().contains(" link=#ff0000"), qPrintable(Body()));
         QCOMPARE(ControlMismatches(*w_), QString());
     }
 
