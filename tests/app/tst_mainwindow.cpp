@@ -77,7 +77,7 @@ private Q_SLOTS:
             {0, Qt::Key_Left, 0},   {7, Qt::Key_Right, 8},  {15, Qt::Key_Right, 15},
             {3, Qt::Key_Down, 11},  {11, Qt::Key_Down, 11}, {11, Qt::Key_Up, 3},
             {3, Qt::Key_Up, 3},     {5, Qt::Key_End, 15},   {9, Qt::Key_Home, 0},
-            {14, Qt::Key_Left, 13}, {8, Qt::Key_Up, 0}};
+            {14, Qt::Key_Left, 13}, {8, Qt::Key_Up, 0},     {7, Qt::Key_Down, 15}};
         for (const auto& [from, key, to] : moves) {
             const RowName row(from, key);
             swatches[from]->setFocus(Qt::TabFocusReason);
