@@ -12,6 +12,10 @@ class TestMainWindow : public QObject, WindowFixture {
     QString Label(const char* name) { return Get<QLabel>(name)->text(); }
     QString Body() { return Label("lblBody"); }
     void Pick(const char* option) { Get<QRadioButton>(option)->click(); }
+    // The widget's pixels as the window shows them.
+    QImage Shown(const QWidget* widget) {
+        return w_->grab(QRect(widget->mapTo(w_.get(), QPoint()), widget->size())).toImage();
+    }
 
 private Q_SLOTS:
     void init() {
@@ -20,37 +24,75 @@ private Q_SLOTS:
     }
     void cleanup() { Reset(); }
 
-    // A bar writes its component into the selected slot only; every control follows.
-    void bars() {
-        for (const auto& [option, slot, channel, value] :
-             {std::tuple{"optBack", ColorSlot::Back, 0, 0},
-              {"optText", ColorSlot::Text, 1, 10},
-              {"optVLink", ColorSlot::VLink, 2, 255},
-              {"optALink", ColorSlot::ALink, 1, 128}}) {
+    // The bars write a colour into the selected slot only, every control follows, and the
+    // preview shows the background and each sample line in its slot's colour.
+    void barsColourTheSelectedSlot() {
+        const std::tuple<const char*, ColorSlot, int> colours[] = {
+            {"optBack", ColorSlot::Back, 0x000000},
+            {"optText", ColorSlot::Text, 0xff0000},
+            {"optLink", ColorSlot::Link, 0x00ff00},
+            {"optVLink", ColorSlot::VLink, 0x0000ff},
+            {"optALink", ColorSlot::ALink, 0xff8000}};
+        for (const auto& [option, slot, rgb] : colours) {
             const RowName row(option);
             QTest::mouseClick(Get<QRadioButton>(option), Qt::LeftButton);
             PageSettings expected = Page();
-            expected.Component(slot, channel) = static_cast<qint16>(value);
-            Bar(QByteArray("hsc").append("RGB"[channel]).constData())->setValue(value);
+            for (int c = 0; c < 3; ++c) {
+                expected.Component(slot, c) = qint16(rgb >> (16 - 8 * c) & 255);
+                Bar(QByteArray("hsc").append("RGB"[c]).constData())
+                    ->setValue(rgb >> (16 - 8 * c) & 255);
+            }
             QCOMPARE(Page(), expected);
             QCOMPARE(ControlMismatches(*w_), QString());
         }
+        QCOMPARE(Shown(Get("picBack")).pixelColor(4, 4), QColor(Qt::black));
+        for (const auto& [line, colour] :
+             {std::pair{"lblText", "R"}, {"lblLink", "G"}, {"lblVLink", "B"}, {"lblALink", "RG"}}) {
+            const QColor mean = Shown(Get(line))
+                                    .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .pixelColor(0, 0);
+            QCOMPARE(QString(mean.red() ? "R" : "") + (mean.green() ? "G" : "") +
+                         (mean.blue() ? "B" : ""),
+                     QString(colour));
+        }
     }
 
-    // A swatch gives the selected slot its preset colour; the swatch's name is its tooltip.
-    void swatch() {
+    // Each swatch shows its preset colour; arrows, Home and End move among them (staying at
+    // the edges) and Enter gives the selected slot the colour; the tooltip names it.
+    void swatchesPickTheirColour() {
         Pick("optLink");
-        QMap<int, QAbstractButton*> swatches;
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        QMap<int, QWidget*> swatches;
         for (QAbstractButton* swatch : w_->findChildren<QAbstractButton*>("lblQB"))
             swatches[swatch->property("index").toInt()] = swatch;
         QCOMPARE(swatches.value(11)->toolTip(), QString("Click to pick LT CYAN"));
-        QTest::mouseClick(swatches.value(12), Qt::LeftButton);
-        QVERIFY2(Body().contains("link=#ff0000"), qPrintable(Body()));
+        QStringList shown;
+        for (QWidget* swatch : swatches)
+            shown << Shown(swatch).pixelColor(swatch->rect().center()).name().mid(1);
+        QCOMPARE(shown.join(' '),
+                 QString("000000 000080 008000 008080 800000 800080 808000 c0c0c0 "
+                         "808080 0000ff 00ff00 00ffff ff0000 ff00ff ffff00 ffffff"));
+        const std::tuple<int, Qt::Key, int> moves[] = {
+            {0, Qt::Key_Left, 0},   {7, Qt::Key_Right, 8},  {15, Qt::Key_Right, 15},
+            {3, Qt::Key_Down, 11},  {11, Qt::Key_Down, 11}, {11, Qt::Key_Up, 3},
+            {3, Qt::Key_Up, 3},     {5, Qt::Key_End, 15},   {9, Qt::Key_Home, 0},
+            {14, Qt::Key_Left, 13}, {8, Qt::Key_Up, 0},     {7, Qt::Key_Down, 15}};
+        for (const auto& [from, key, to] : moves) {
+            const RowName row(from, key);
+            swatches[from]->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(swatches[from], key);
+            QCOMPARE(QApplication::focusWidget(), swatches[to]);
+            QCOMPARE(swatches[to]->focusPolicy(), Qt::StrongFocus); // the one Tab comes back to
+        }
+        QTest::keyClick(swatches[12], Qt::Key_Return);
+        QVERIFY2(Body().contains(" link=#ff0000"), qPrintable(Body()));
         QCOMPARE(ControlMismatches(*w_), QString());
     }
 
-    // A typed face counts once the box is left; only the three faces of the list are taken.
-    void fontFace() {
+    // A typed face counts once the box is left, not when its list opens or another program
+    // takes the focus; only the three faces of the list are taken.
+    void typedFontFace() {
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
         auto* combo = Get<QComboBox>("cboFontFace");
@@ -63,13 +105,24 @@ private Q_SLOTS:
             const QString before = Page().sFontFace;
             QTest::keyClicks(combo, typed);
             QCOMPARE(Page().sFontFace, before);
+            for (const Qt::FocusReason notLeft :
+                 {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+                QFocusEvent away(QEvent::FocusOut, notLeft);
+                QCoreApplication::sendEvent(combo, &away);
+            }
+            QCOMPARE(combo->currentText(), QString(typed)); // not yet made a face of the list
             QTest::keyClick(combo, Qt::Key_Tab);
             QCOMPARE(combo->currentText(), QString(face));
             QCOMPARE(Page().sFontFace, QString(face));
         }
+        combo->setCurrentIndex(0); // a face picked from the list counts at once
+        combo->showPopup();
+        QTest::keyClick(combo->view(), Qt::Key_Down);
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCOMPARE(Page().sFontFace, QString("Courier"));
     }
 
-    void fontSize() {
+    void fontSizeShown() {
         for (int size : {1, 128}) {
             Bar("hscFontSize")->setValue(size);
             QCOMPARE(int(Page().nFontSize), size);
@@ -79,7 +132,7 @@ private Q_SLOTS:
 
     // Each box sets its own flag and shows its own caption and tooltip; the style and sample-text
     // boxes show in the preview at once.
-    void checkBoxes() {
+    void boxesSetTheirOption() {
         for (const OptionControl& option : kBoxes) {
             QSignalSpy applied(w_->Text(), &TextOptions::TextOptionsApplied);
             PageSettings expected = Page();
@@ -91,12 +144,14 @@ private Q_SLOTS:
                      option.name);
             const bool shown = QByteArray("CenterBoldItalBackgroundText").contains(option.name + 3);
             QVERIFY2((applied.size() == 1) == shown, option.name);
+            Get<QCheckBox>(option.name)->setCheckState(Qt::PartiallyChecked); // greyed: off
+            QVERIFY2(!(Page().*option.field), option.name);
         }
     }
 
     // Each Html option turns its own flag on and shows its caption. Load Default asks first; on
     // Yes every option but the target folder is its default again, and every control shows it.
-    void loadDefaults() {
+    void defaultsComeBackOnYes() {
         Pick("optBack");
         Bar("hscR")->setValue(3);
         Bar("hscG")->setValue(99);
@@ -129,13 +184,13 @@ private Q_SLOTS:
     // works (in each menu; the menu titles with the boxes and options of the window) and no
     // caption of the style panel is cut. The designed English shares F between the File menu
     // and the Folder box (Alt+F opens the menu).
-    void languages_data() {
+    void windowInEachLanguage_data() {
         Columns<QString, QString, QString, QString>("language", "file", "bold", "question");
         Row("English", "", "&File", "B&old", "Load Default Values?");
         Row("German", "de", "&Datei", "&Fett", "Standardwerte laden?");
         Row("French", "fr", "&Fichier", "&Gras", "Charger les valeurs par d\u00e9faut ?");
     }
-    void languages() {
+    void windowInEachLanguage() {
         QFETCH(QString, language);
         QFETCH(QString, file);
         QFETCH(QString, bold);
@@ -179,7 +234,7 @@ private Q_SLOTS:
     }
 
     // Above the minimum size the tree takes the difference, the list the height under the panel.
-    void layout() {
+    void resizeGrowsTreeAndList() {
         auto* tv = Get<QTreeWidget>("TV");
         auto* list = Get<QListWidget>("File1");
         const QSize minimum = w_->minimumSize();
@@ -195,7 +250,7 @@ private Q_SLOTS:
     }
 
     // A long status text keeps the window's size: shortened in the panel, whole in its tooltip.
-    void statusTexts() {
+    void longStatusKeepsWindowSize() {
         const QSize size = w_->size();
         const std::tuple<StatusPanel, const char*, QString, QString, QString> cases[] = {
             {StatusPanel::Folder, "StatusPanel1",
@@ -215,7 +270,7 @@ private Q_SLOTS:
     }
 
     // Under a dark theme the BODY string keeps its light ground.
-    void darkTheme() {
+    void bodyStringLightInDarkTheme() {
         const QPalette light = QApplication::palette();
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));
         w_ = OpenWindow(dialogs_);

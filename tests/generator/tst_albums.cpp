@@ -1,6 +1,7 @@
 // A photo tree in one run: the albums it is read as, their pages and index pages.
 
 #include "RunFixture.h"
+#include "app/TableRows.h"
 #include "generator/AlbumTree.h"
 #include "generator/PictureStamp.h"
 #include "thumbnails/PictureWorkers.h"
@@ -11,6 +12,7 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace tuk;
 using namespace tuktest;
@@ -61,14 +63,19 @@ QStringList PagesBelow(const QString& top) {
 
 class TestAlbums : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> dir_;
+    QString top; // a fresh tree (see MakeTree) for each test
+
 private Q_SLOTS:
+    void init() {
+        dir_.emplace();
+        top = dir_->path() + "/Top/";
+        MakeTree(top);
+    }
     // The albums in the tree's order, each with its images, the images below it and its cover.
     // A user's photos in folders named as the program's picture folders make albums; every
     // folder left out that may hold wanted images is named.
-    void tree() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
+    void albumsOfATree() {
         for (const char* photo : {"thumbs/t.jpg", "web/w_jpg.jpg"})
             QVERIFY(WriteFile(top + photo, SmallJpeg()));
         ScratchMount stick(top + "Stick", 64), bound(top + "Bound", top + "Family");
@@ -101,10 +108,9 @@ private Q_SLOTS:
     // Every album gets the pages a run of its folder alone makes, and an index page that leads
     // down to its sub-albums and up to its parent; folders that are no albums get nothing. A
     // second run writes nothing.
-    void run() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
+    void pagesOfEveryAlbum() {
+        for (const char* own : {"web/a_jpg.jpg", "web/b_jpg.jpg"}) // its own too
+            QVERIFY(QFile::copy(top + "thumbs/a_jpg.jpg", top + own));
         PictureWorkers maker;
         PageRunResult result = PageGenerator(TreeRun(top, maker));
         QCOMPARE(result.end, RunEnd::Finished);
@@ -118,8 +124,15 @@ private Q_SLOTS:
         QVERIFY(topIndex.contains("href=\"Family/index.html\"") &&
                 topIndex.contains("src=\"Family/Garden/g.jpg\"") &&
                 !topIndex.contains("../index.html"));
-        QVERIFY(ReadFile(top + "Family/index.html").contains("href=\"Garden/index.html\""));
         QVERIFY(ReadFile(top + "Family/Kids/index.html").contains("\"../index.html\""));
+        // An index lists its sub-albums first, then its images, each in name order.
+        const auto before = [&](const char* index, const char* first, const char* second) {
+            const QByteArray page = ReadFile(top + index + "index.html");
+            return page.indexOf(first) > 0 && page.indexOf(first) < page.indexOf(second);
+        };
+        QVERIFY(before("", "\"Family/index", "\"a_jpg") &&
+                before("Family/", "\"Garden/", "\"Kids/") &&
+                before("Family/Kids/", "\"k1_jpg", "\"k2_jpg"));
 
         // The pages of one album are those of a run of that folder alone.
         const QByteArray kid = ReadFile(top + "Family/Kids/k2_jpg.html");
@@ -133,49 +146,60 @@ private Q_SLOTS:
         QCOMPARE(result.pagesWritten, 0);
     }
 
+    void siteInATargetFolderOutsideTheTree_data() {
+        Columns<bool, bool, bool, QString, bool>("subfolders", "intoTarget", "removable", "target",
+                                                 "refused");
+        Row("into a target inside", false, true, false, "Family/", true);
+        Row("into a link to the tree", true, true, false, "../Link/", true);
+        Row("into the folder itself", false, true, false, "", true);
+        Row("into a target beside", true, true, false, "../Site/", false);
+        Row("a stick's tree into a folder of it", true, false, true, "Family/", true);
+        Row("a stick's folder into a folder of it", false, false, true, "Family/", false);
+    }
     // Into a target folder: the tree mirrored below the chosen folder's name as a site, each
-    // image beside its page, nothing written among the photos; a target inside the tree, or
-    // reached through a link to it, is refused.
-    void intoTarget() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/", target = dir.path() + "/Site/";
-        MakeTree(top);
+    // image beside its page, nothing written among the photos. Pages made inside the tree they
+    // are made of would become part of it: refused before anything is written.
+    void siteInATargetFolderOutsideTheTree() {
+        QVERIFY(QFile::link(top, dir_->path() + "/Link"));
         PictureWorkers maker;
         PageRun run = TreeRun(top, maker);
-        run.settings.lIntoTarget = run.settings.lWebReady = true;
-        run.settings.TargetFolder = target;
-        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        QCOMPARE(PagesBelow(top), QStringList());
-        QCOMPARE(PagesBelow(target).size(), 8);
-        QVERIFY(ReadFile(target + "Top/Family/Kids/k1_jpg.html")
-                    .contains("<img src=\"k1.jpg\" width=64 height=48>"));
-        QVERIFY(QFile::link(top, dir.path() + "/Link"));
-        run.settings.TargetFolder = dir.path() + "/Link/";
-        QVERIFY(PageGenerator(run).message.contains("lies inside"));
-        run.settings.TargetFolder = top + "Family/";
-        const PageRunResult inside = PageGenerator(run);
-        QCOMPARE(inside.end, RunEnd::Failed);
-        QVERIFY2(inside.message.contains("lies inside"), qPrintable(inside.message));
+        QFETCH(bool, removable);
+        run.driveType = removable ? VolumeKind::RemovableDisk : VolumeKind::FixedDisk;
+        QFETCH(bool, subfolders);
+        QFETCH(bool, intoTarget);
+        QFETCH(QString, target);
+        run.settings.lSubfolders = subfolders, run.settings.lIntoTarget = intoTarget;
+        run.settings.lWebReady = true;
+        run.settings.TargetFolder = QDir::cleanPath(top + target) + '/';
+        const PageRunResult result = PageGenerator(run);
+        QFETCH(bool, refused);
+        QCOMPARE(result.end, refused ? RunEnd::Failed : RunEnd::Finished);
+        QCOMPARE(result.message.contains("lies inside"), refused);
+        QCOMPARE(PagesBelow(dir_->path() + "/").isEmpty(), refused);
+        if (target == "../Site/") {
+            QCOMPARE(PagesBelow(top), QStringList());
+            QCOMPARE(PagesBelow(run.settings.TargetFolder).size(), 8);
+            QVERIFY(ReadFile(run.settings.TargetFolder + "Top/Family/Kids/k1_jpg.html")
+                        .contains("<img src=\"k1.jpg\" width=64 height=48>"));
+        }
     }
 
-    // A page of a split index page's image leads back to the index page that lists it.
-    void indexOfEachPage() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QVERIFY(MakeImages(folder, NumberedImages(201)));
+    // A page of a split index page's image leads back to the index page that lists it; the
+    // album's sub-albums come first on it.
+    void pageLeadsToTheIndexListingIt() {
+        const QString folder = dir_->path() + "/Other/";
+        QVERIFY(MakeImages(folder, NumberedImages(200) << "sub/"
+                                                       << "sub/x.jpg"));
         PageRun run = FixedDiskRun(folder);
-        run.settings.lIndex = run.settings.lWebReady = true;
+        run.settings.lIndex = run.settings.lWebReady = run.settings.lSubfolders = true;
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        QVERIFY(ReadFile(folder + "img199_jpg.html").contains("href=\"index.html\">index"));
-        QVERIFY(ReadFile(folder + "img200_jpg.html").contains("href=\"index-2.html\">index"));
+        QVERIFY(ReadFile(folder + "img198_jpg.html").contains("href=\"index.html\">index"));
+        QVERIFY(ReadFile(folder + "img199_jpg.html").contains("href=\"index-2.html\">index"));
     }
 
     // A stop in the middle of the tree leaves every page whole and every index page naming
     // only pages that exist.
-    void stopMidTree() {
-        QTemporaryDir dir;
-        const QString top = dir.path() + "/Top/";
-        MakeTree(top);
+    void stopMidTreeLeavesWholePages() {
         struct StopAfterTwo : PageRunListener {
             bool StopRequested() override { return ++asked == 2; }
             int asked = 0;

@@ -148,6 +148,12 @@ private Q_SLOTS:
         QVERIFY(cut != Cut::AlbumMoved || QDir().rename(top + "Moved", top + "Sub"));
         const QStringList broken = BrokenPages(dir.path());
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join('\n')));
+        const QString pages = output + (options & 4 ? "Top/" : "");
+        for (const QString& folder : {pages, pages + "Sub/"}) {
+            QCOMPARE(cut == Cut::StopAmongPictures ? PicturesNotShown(folder) : "", QString());
+            // A photo whose thumbnail was not made is not shown whole in its place.
+            QVERIFY(!ReadFile(folder + "index.html").contains(" width=96 height=64"));
+        }
         QVERIFY(!HasTemporaryFiles(top) && !HasTemporaryFiles(site + "Top"));
     }
 };

@@ -82,7 +82,7 @@ private Q_SLOTS:
     void failedRun_data() {
         Columns<QString, QString, QString>("fault", "message", "status");
         auto row = [](const char* fault, const QString& message, const char* status) {
-            QTest::newRow(fault) << QString(fault) << message << QString(status);
+            Row(fault, QString(fault), message, QString(status));
         };
         const QString written = " of 3 pages were written before the run stopped.";
         const QString image = "Cannot make a page for the image \"";
@@ -164,17 +164,19 @@ private Q_SLOTS:
         QVERIFY(!HasTemporaryFiles(folder));
     }
 
-    // With the index page on, a user's index.html or a "thumbs" that is no folder stops the run
-    // before anything is written and stays as it was; the program's own index is replaced.
-    void usersFilesAtTheIndex_data() {
+    // With the index page on, a user's index.html, or a "thumbs" or (web-ready) "web" that is no
+    // folder, stops the run before anything is written and stays as it was; the program's own
+    // index is replaced.
+    void usersFilesKeptWherePicturesGo_data() {
         Columns<QString, QString, QString>("name", "kind", "problem");
         Row("a user's index page", "index.html", "file", " was not made by Tu_K");
         Row("a folder at the index page", "index.html", "folder", " was not made by");
         Row("a file at thumbs", "thumbs", "file", " is not a folder");
         Row("a link at thumbs", "thumbs", "link", " is not a folder");
+        Row("a file at web, web-ready", "web", "file", " is not a folder");
         Row("the program's own index page", "index.html", "own", "");
     }
-    void usersFilesAtTheIndex() {
+    void usersFilesKeptWherePicturesGo() {
         QFETCH(QString, name);
         QFETCH(QString, kind);
         QFETCH(QString, problem);
@@ -191,7 +193,9 @@ private Q_SLOTS:
         else
             QVERIFY(WriteFile(path, user));
         PageRun run = FixedDiskRun(folder);
-        run.settings.lIndex = true;
+        PictureWorkers maker;
+        run.settings.lIndex = true, run.settings.lWebReady = name == "web";
+        run.pictures = run.settings.lWebReady ? &maker : nullptr;
         const PageRunResult result = PageGenerator(run);
         if (problem.isEmpty()) {
             QCOMPARE(result.end, RunEnd::Finished);
@@ -215,8 +219,7 @@ private Q_SLOTS:
         for (const QString kind : {"new", "longer", "same", "link", "dangling", "fifo", "full",
                                    "full, old", "killed", "close fails", "close fails, old"})
             for (const bool unnamed : {true, false})
-                QTest::newRow(qPrintable(kind + (unnamed ? "" : ", no unnamed files")))
-                    << kind << unnamed;
+                Row(qPrintable(kind + (unnamed ? "" : ", no unnamed files")), kind, unnamed);
     }
     void pageWriter() {
         QFETCH(QString, kind);

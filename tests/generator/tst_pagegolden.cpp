@@ -117,34 +117,33 @@ private Q_SLOTS:
 
     void pages_data() {
         Columns<QString, PageSettings, QList<Image>>("golden", "settings", "images");
-        QTest::newRow("defaults") << "defaults" << DefaultPageSettings() << ThreeImages();
+        Row("defaults", "defaults", DefaultPageSettings(), ThreeImages());
         PageSettings on = AllFlags(true);
         on.sFontFace = "Times New Roman", on.nFontSize = 3;
         on.BackR = 10, on.TextG = 255, on.LinkB = 1;
-        QTest::newRow("every flag on") << "flags-on" << on << ThreeImages();
-        QTest::newRow("every flag off") << "flags-off" << AllFlags(false) << ThreeImages();
+        Row("every flag on", "flags-on", on, ThreeImages());
+        Row("every flag off", "flags-off", AllFlags(false), ThreeImages());
         PageSettings background = DefaultPageSettings();
         background.lBackGround = true;
-        QTest::newRow("background") << "background" << background << ThreeImages();
+        Row("background", "background", background, ThreeImages());
         PageSettings sample = DefaultPageSettings();
         sample.lText = sample.lBold = sample.lItal = sample.lCenter = true;
-        QTest::newRow("sample text") << "sample-text" << sample << ThreeImages();
+        Row("sample text", "sample-text", sample, ThreeImages());
         PageSettings index = AllFlags(false);
         index.lIndex = index.lFDate = index.lFSize = index.lLinx = true;
-        QTest::newRow("index page") << "index" << index << ThreeImages();
+        Row("index page", "index", index, ThreeImages());
         PageSettings web = index; // a copy for the JPEGs, none for the GIF that does not decode
         web.lWebReady = true;
         web.nWebSize = 480;
-        QTest::newRow("web-ready") << "web-ready-run" << web << ThreeImages();
+        Row("web-ready", "web-ready-run", web, ThreeImages());
         PageSettings bidi = index; // names that could reverse the text around them
         bidi.lFolder = true;
-        QTest::newRow("bidi") << "bidi" << bidi
-                              << QList<Image>{{"a\u202eb.jpg", 10},
-                                              {"\u05e9b.gif", 10},
-                                              {"x\u0661.jpg", 10},
-                                              {"\U00010800.jpg", 10}};
-        QTest::newRow("one image")
-            << "one-image" << DefaultPageSettings() << QList<Image>{{"Solo.GIF", 1024}};
+        Row("bidi", "bidi", bidi,
+            QList<Image>{{"a\u202eb.jpg", 10},
+                         {"\u05e9b.gif", 10},
+                         {"x\u0661.jpg", 10},
+                         {"\U00010800.jpg", 10}});
+        Row("one image", "one-image", DefaultPageSettings(), QList<Image>{{"Solo.GIF", 1024}});
         QTest::newRow("names") << "names" << DefaultPageSettings()
                                << QList<Image>{{"IMG_01.JPG", 3000},
                                                {"a.b.c.gif", 10},

@@ -52,10 +52,9 @@ private Q_SLOTS:
             QList<int>({page.BackR, page.BackG, page.BackB, page.TextR, page.LinkG, page.ALinkB}),
             QList<int>({-32768, 32767, 2, 12, DefaultPageSettings().LinkG, 7}));
         QVERIFY(page.lCenter && page.lBold && page.lItal && !page.lLinx);
-        for (const auto& [target, size, web, expected] :
-             {std::tuple{"/srv/web", 1, 480, "/srv/web/"},
-              {"", 128, 4096, ""},
-              {"/a,b", 2, 1600, "/a,b/"}}) {
+        const std::tuple<const char*, int, int, const char*> targetRows[] = {
+            {"/srv/web", 1, 480, "/srv/web/"}, {"", 128, 4096, ""}, {"/a,b", 2, 1600, "/a,b/"}};
+        for (const auto& [target, size, web, expected] : targetRows) {
             SettingsStore other(Ini("[Text]\nnFontSize=" + QByteArray::number(size) +
                                     "\n[Others]\nnWebSize=" + QByteArray::number(web) +
                                     "\nTargetFolder=" + target + "\n"));

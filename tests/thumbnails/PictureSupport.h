@@ -162,4 +162,18 @@ inline bool IndexShowsOnlyWhatExists(const QString& folder) {
     return !index.isEmpty();
 }
 
+// Each picture made in the folder is shown: its thumbnails on the index page, its copy on its
+// page.
+inline QString PicturesNotShown(const QString& folder) {
+    const QByteArray index = ReadFile(folder + "index.html");
+    QStringList hidden;
+    for (const QString& thumb : FolderEntries(folder + "thumbs"))
+        if (!index.contains(("thumbs/" + thumb).toUtf8()) && !thumb.startsWith('.'))
+            hidden << folder + "thumbs/" + thumb;
+    for (const QString& copy : FolderEntries(folder + "web"))
+        if (!ReadFile(folder + copy.chopped(4) + ".html").contains(("web/" + copy).toUtf8()))
+            hidden << folder + "web/" + copy;
+    return hidden.join(' ');
+}
+
 } // namespace tuktest

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -99,30 +100,35 @@ qint64 Changed(const QString& path) {
 
 class TestThumbnails : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> dir_;
+    QString folder; // a fresh one for each test
+
 private Q_SLOTS:
-    void headers_data() {
+    void init() {
+        dir_.emplace();
+        folder = dir_->path() + "/";
+    }
+    void headerTellsSizeWithoutDecoding_data() {
         Columns<QByteArray, int, QSize, bool>("bytes", "format", "upright", "progressive");
         const QByteArray jpeg = TwoColourJpeg(40, 20);
-        QTest::newRow("jpeg") << jpeg << int(ImageFormat::Jpeg) << QSize(40, 20) << false;
-        QTest::newRow("progressive")
-            << TwoColourJpeg(40, 20, {}, true) << int(ImageFormat::Jpeg) << QSize(40, 20) << true;
-        QTest::newRow("10,000 segments before its frame")
-            << jpeg.left(2) + QByteArray::fromHex("ffef0002").repeated(10000) + jpeg.mid(2)
-            << int(ImageFormat::Jpeg) << QSize(40, 20) << false;
-        QTest::newRow("frame beyond 32 MiB")
-            << jpeg.left(2) +
-                   (QByteArray::fromHex("ffefffff") + QByteArray(65533, 0)).repeated(520) +
-                   jpeg.mid(2)
-            << 0 << QSize() << false;
-        QTest::newRow("gif") << HalfTransparentGif() << int(ImageFormat::Gif) << QSize(16, 16)
-                             << false;
-        QTest::newRow("cut before its frame") << jpeg.left(30) << 0 << QSize() << false;
-        QTest::newRow("svg") << QByteArray("<svg width='9' height='9'/>") << 0 << QSize() << false;
+        Row("jpeg", jpeg, int(ImageFormat::Jpeg), QSize(40, 20), false);
+        Row("progressive", TwoColourJpeg(40, 20, {}, true), int(ImageFormat::Jpeg), QSize(40, 20),
+            true);
+        Row("10,000 segments before its frame",
+            jpeg.left(2) + QByteArray::fromHex("ffef0002").repeated(10000) + jpeg.mid(2),
+            int(ImageFormat::Jpeg), QSize(40, 20), false);
+        Row("frame beyond 32 MiB",
+            jpeg.left(2) + (QByteArray::fromHex("ffefffff") + QByteArray(65533, 0)).repeated(520) +
+                jpeg.mid(2),
+            0, QSize(), false);
+        Row("gif", HalfTransparentGif(), int(ImageFormat::Gif), QSize(16, 16), false);
+        Row("cut before its frame", jpeg.left(30), 0, QSize(), false);
+        Row("svg", QByteArray("<svg width='9' height='9'/>"), 0, QSize(), false);
         QByteArray loop = jpeg.left(2) + QByteArray::fromHex("fffe0001"); // shorter than its length
-        QTest::newRow("bad length") << loop << 0 << QSize() << false;
+        Row("bad length", loop, 0, QSize(), false);
     }
     // What a header says, read without decoding.
-    void headers() {
+    void headerTellsSizeWithoutDecoding() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, format);
         const ImageHeader header = ParseImageHeader(bytes);
@@ -131,7 +137,7 @@ private Q_SLOTS:
         QTEST(header.progressive, "progressive");
     }
 
-    void orientation_data() {
+    void picturesStandAsTheHeaderSays_data() {
         // exif: the segments (see MetadataSegment) between blanks; corners: the thumbnail's (see
         // Corners).
         Columns<QString, int, QString>("exif", "orientation", "corners");
@@ -153,14 +159,12 @@ private Q_SLOTS:
     }
     // The header's orientation is the one pages and pictures follow: the thumbnail and the
     // screen-sized copy have the upright size the header gives and stand as it says.
-    void orientation() {
+    void picturesStandAsTheHeaderSays() {
         QFETCH(QString, exif);
         QFETCH(int, orientation);
         const QByteArray jpeg = TwoColourJpeg(400, 200, exif.toLatin1().split(' '));
         QCOMPARE(ParseImageHeader(jpeg).orientation, orientation);
         const QSize upright = orientation >= 5 ? QSize(200, 400) : QSize(400, 200); // its pictures
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         QVERIFY(WriteFile(folder + "a.jpg", jpeg));
         PictureWorkers maker = Maker();
         QCOMPARE(PageGenerator(IndexRun(folder, maker, 100, 200)).end, RunEnd::Finished);
@@ -172,42 +176,37 @@ private Q_SLOTS:
         }
     }
 
-    void pictures_data() {
+    void picturesOfEachImage_data() {
         // web: the copies' longest edge; thumb, twin (the 2x one), copy: the pictures made, 0 x 0
         // for none; itself: the image serves as its own thumbnail.
         Columns<QByteArray, QString, int, QSize, QSize, bool, QSize, QString>(
             "bytes", "name", "web", "thumb", "twin", "itself", "copy", "missing");
         const QSize none(0, 0);
-        QTest::newRow("large") << TwoColourJpeg(400, 200) << "a.jpg" << 100 << QSize(60, 30)
-                               << QSize(120, 60) << false << QSize(100, 50) << "";
-        QTest::newRow("no twin's pixels, a copy's exactly")
-            << TwoColourJpeg(100, 50) << "a.jpg" << 100 << QSize(60, 30) << none << false << none
-            << "";
-        QTest::newRow("small") << TwoColourJpeg(20, 40) << "a.jpg" << 100 << QSize(20, 40) << none
-                               << true << none << "";
-        QTest::newRow("gif: no copy")
-            << HalfTransparentGif() << "a.gif" << 8 << QSize(16, 16) << none << true << none << "";
-        QTest::newRow("broken") << QByteArray("\xff\xd8\xff garbage") << "a.jpg" << 2 << none
-                                << none << false << none << "1 could not be decoded";
-        QTest::newRow("svg named jpg")
-            << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='300' height='300'>"
-                          "<rect width='300' height='300' fill='red'/></svg>")
-            << "a.jpg" << 100 << none << none << false << none << "1 could not be decoded";
-        QTest::newRow("gif named jpg") << HalfTransparentGif() << "a.jpg" << 100 << none << none
-                                       << false << none << "1 could not be decoded";
-        QTest::newRow("bomb") << Claiming(TwoColourJpeg(64, 64, {}, true), 16000, 16000) << "a.jpg"
-                              << 100 << none << none << false << none << "1 too large";
+        Row("large", TwoColourJpeg(400, 200), "a.jpg", 100, QSize(60, 30), QSize(120, 60), false,
+            QSize(100, 50), "");
+        Row("no twin's pixels, a copy's exactly", TwoColourJpeg(100, 50), "a.jpg", 100,
+            QSize(60, 30), none, false, none, "");
+        Row("small", TwoColourJpeg(20, 40), "a.jpg", 100, QSize(20, 40), none, true, none, "");
+        Row("gif: no copy", HalfTransparentGif(), "a.gif", 8, QSize(16, 16), none, true, none, "");
+        Row("broken", QByteArray("\xff\xd8\xff garbage"), "a.jpg", 2, none, none, false, none,
+            "1 could not be decoded");
+        Row("svg named jpg",
+            QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='300' height='300'>"
+                       "<rect width='300' height='300' fill='red'/></svg>"),
+            "a.jpg", 100, none, none, false, none, "1 could not be decoded");
+        Row("gif named jpg", HalfTransparentGif(), "a.jpg", 100, none, none, false, none,
+            "1 could not be decoded");
+        Row("bomb", Claiming(TwoColourJpeg(64, 64, {}, true), 16000, 16000), "a.jpg", 100, none,
+            none, false, none, "1 too large");
     }
     // Which pictures an image gets, and of what size; the run goes on past those it cannot make.
-    void pictures() {
+    void picturesOfEachImage() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QFETCH(QSize, thumb);
         QFETCH(QSize, twin);
         QFETCH(bool, itself);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/in/";
-        QVERIFY(MakeFolder(folder) && WriteFile(folder + name, bytes));
+        QVERIFY(WriteFile(folder + name, bytes));
         QVERIFY(WriteFile(folder + "z.jpg", TwoColourJpeg(100, 100)));
         PictureWorkers maker = Maker();
         QFETCH(int, web);
@@ -228,17 +227,22 @@ private Q_SLOTS:
         QCOMPARE(index.contains(picture), !thumb.isEmpty());
     }
 
-    // A transparent GIF's clear pixels show the page's background, not black.
-    void transparentGif() {
-        QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.path() + "/a.gif", HalfTransparentGif()));
+    // A transparent GIF's clear pixels show the page's background, not black, and its
+    // thumbnail is made again when the background changes.
+    void transparentGifOnTheBackground() {
+        QVERIFY(WriteFile(folder + "a.gif", HalfTransparentGif()));
         PictureWorkers maker = Maker();
-        PageRun run = IndexRun(dir.path() + "/", maker, 8);
-        run.settings.BackR = 0, run.settings.BackG = 0, run.settings.BackB = 200;
-        QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        const QImage thumb(dir.path() + "/thumbs/a_gif.jpg", "jpeg");
-        QCOMPARE(thumb.size(), QSize(8, 8));
-        QCOMPARE(Corners(thumb), "RBBR");
+        PageRun run = IndexRun(folder, maker, 8);
+        const std::tuple<int, int, int, const char*> backgrounds[] = {{0, 0, 200, "RBBR"},
+                                                                      {200, 200, 0, "RYYR"}};
+        for (const auto& [red, green, blue, corners] : backgrounds) {
+            run.settings.BackR = qint16(red), run.settings.BackG = qint16(green);
+            run.settings.BackB = qint16(blue);
+            QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
+            const QImage thumb(folder + "thumbs/a_gif.jpg", "jpeg");
+            QCOMPARE(thumb.size(), QSize(8, 8));
+            QCOMPARE(Corners(thumb), corners);
+        }
     }
 
     void everyKind_data() {
@@ -264,20 +268,34 @@ private Q_SLOTS:
         QCOMPARE(int(header.format), format);
         QCOMPARE(int(FormatOfName(name.toLatin1())), format);
         QTEST(header.DecodeBytes(60), "decodeBytes");
-        QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.path() + "/" + name, bytes));
+        QVERIFY(WriteFile(folder + name, bytes));
         PictureWorkers maker = Maker();
-        PageRun run = IndexRun(dir.path() + "/", maker, 8);
+        PageRun run = IndexRun(folder, maker, 8);
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
-        const QString thumb = dir.path() + "/thumbs/" + name.toLower().replace('.', '_') + ".jpg";
+        const QString thumb = folder + "thumbs/" + name.toLower().replace('.', '_') + ".jpg";
         const qint64 before = Changed(thumb);
         QVERIFY(before > 0);
         run.settings.BackR = 0, run.settings.BackG = 0, run.settings.BackB = 200;
         QCOMPARE(PageGenerator(run).end, RunEnd::Finished);
         QTEST(Changed(thumb) != before, "transparent");
     }
+    // An image is refused unread when it declares more pixels than one may have, or needs
+    // more memory than the whole budget; one at both limits is made.
+    void tooLargeImageRefusedUnread() {
+        QVERIFY(WriteFile(folder + "a.jpg", TwoColourJpeg(400, 200)));
+        const qint64 pixels = 400 * 200, bytes = 120 * 120 * 8; // its 2x thumbnail, twice
+        const std::tuple<qint64, qint64, bool> limits[] = {
+            {pixels - 1, bytes, true}, {pixels, bytes - 1, true}, {pixels, bytes, false}};
+        for (const auto& [most, budget, refused] : limits) {
+            const RowName row(most, budget);
+            PictureWorkers maker = Maker({most, budget});
+            QCOMPARE(PageGenerator(IndexRun(folder, maker)).picturesMissing,
+                     refused ? folder + "a.jpg (too large)" : QString());
+            QCOMPARE(QFile::exists(folder + "thumbs/a_jpg.jpg"), !refused);
+        }
+    }
 
-    void kept_data() {
+    void picturesKeptWhileImageUnchanged_data() {
         Columns<QString, int, int, QString>("change", "thumbSize", "webSize", "remade");
         Row("nothing", "", 60, 150, "");
         Row("touched, same bytes", "touch", 60, 150, "thumb twin copy");
@@ -291,10 +309,8 @@ private Q_SLOTS:
     }
     // A picture is kept only while it belongs to the image as it is now, and only its header is
     // read to tell.
-    void kept() {
+    void picturesKeptWhileImageUnchanged() {
         QFETCH(QString, change);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         const QByteArray image = QFile::encodeName(folder + "a.jpg");
         QVERIFY(WriteFile(image, TwoColourJpeg(300, 200)) && SetFileTime(image, 1000000000));
         PictureWorkers maker = Maker();
@@ -345,9 +361,7 @@ private Q_SLOTS:
     // folder: tried again only once it changed. A decoder killed from outside is replaced and
     // costs the image nothing. An image replaced by a FIFO fails the run instead of hanging it
     // (a stop: tu_k-make's signal test).
-    void slowAndStopped() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
+    void slowImageEndedAndRemembered() {
         const QByteArray slow = QFile::encodeName(folder + "slow.jpg"), jpeg = SlowJpeg(200);
         QVERIFY(WriteFile(slow, jpeg));
         QVERIFY(WriteFile(folder + "zz.jpg", TwoColourJpeg(100, 100)));
@@ -407,7 +421,7 @@ private Q_SLOTS:
         QVERIFY(IndexShowsOnlyWhatExists(folder));
     }
 
-    void failures_data() {
+    void brokenDecoderTold_data() {
         // decoder: a program, or the body of a shell script (empty: the real one); said: in the
         // run's message, "^" for the decoder, "#" for the images' folder.
         Columns<QString, int, QString>("decoder", "end", "said");
@@ -427,10 +441,8 @@ private Q_SLOTS:
     // A decoder that does not work, or a picture that cannot be written, fails the run, saying
     // why; images that crash a decoder that works are shown without pictures, and named. The
     // index page names only pictures that exist.
-    void failures() {
+    void brokenDecoderTold() {
         QFETCH(QString, decoder);
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
         QVERIFY(WriteFile(folder + "a.jpg", TwoColourJpeg(300, 200)));
         QVERIFY(WriteFile(folder + "b.jpg", TwoColourJpeg(300, 200)));
         QVERIFY(MakeFolder(folder + "thumbs/b_jpg@2x.jpg/x")); // a folder is not replaced
@@ -451,22 +463,19 @@ private Q_SLOTS:
     }
 
     // tu_k-make -q prints nothing, not even what the image library says of a corrupt JPEG.
-    void quietMaker() {
-        QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.path() + "/a.jpg", SlowJpeg(20)));
+    void quietMakerPrintsNothing() {
+        QVERIFY(WriteFile(folder + "a.jpg", SlowJpeg(20)));
         QProcess make; // its own settings; the first of two values counts
-        make.setEnvironment(QStringList("XDG_CONFIG_HOME=" + dir.path()) +
+        make.setEnvironment(QStringList("XDG_CONFIG_HOME=" + folder) +
                             QProcess::systemEnvironment());
-        make.start(TUK_MAKE, {"--yes", "-q", "--index", dir.path()});
+        make.start(TUK_MAKE, {"--yes", "-q", "--index", folder});
         QVERIFY(make.waitForFinished(60000));
         QCOMPARE(make.readAllStandardOutput() + make.readAllStandardError(), QByteArray());
-        QVERIFY(QFile::exists(dir.path() + "/thumbs/a_jpg.jpg"));
+        QVERIFY(QFile::exists(folder + "thumbs/a_jpg.jpg"));
     }
 
     // A run stopped among its pages leaves an index page of the pages made, and no picture.
-    void stopAmongPages() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
+    void stopAmongPagesLeavesNoPicture() {
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
             QVERIFY(WriteFile(folder + name, TwoColourJpeg(300, 200)));
         struct StopAfterOne : PageRunListener {
