@@ -180,14 +180,6 @@
         <translation>Absturz des Decoders</translation>
     </message>
     <message>
-        <source>There are no images (.gif, .jpg, .jpeg) in %1 or its subfolders.</source>
-        <translation>In %1 und seinen Unterordnern gibt es keine Bilder (.gif, .jpg, .jpeg).</translation>
-    </message>
-    <message>
-        <source>There are no images (.gif, .jpg, .jpeg) in %1.</source>
-        <translation>In %1 gibt es keine Bilder (.gif, .jpg, .jpeg).</translation>
-    </message>
-    <message>
         <source>A run of more than %1 images is too large. No page was written.</source>
         <translation>Ein Durchlauf mit mehr als %1 Bildern ist zu groß. Es wurde keine Seite geschrieben.</translation>
     </message>
@@ -380,6 +372,15 @@
         <source>exit status %1</source>
         <extracomment>how the image decoder ended: %1 its exit status</extracomment>
         <translation>Exit-Status %1</translation>
+    </message>
+    <message>
+        <source>There are no images (%2) in %1 or its subfolders.</source>
+        <extracomment>%1 the folder, %2 the names&apos; endings of images: &quot;.gif, .jpg, .jpeg&quot;</extracomment>
+        <translation>In %1 und seinen Unterordnern gibt es keine Bilder (%2).</translation>
+    </message>
+    <message>
+        <source>There are no images (%2) in %1.</source>
+        <translation>In %1 gibt es keine Bilder (%2).</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1072,11 @@ Klicken Sie auf „Abbrechen“, um %1 beizubehalten.</translation>
         <source>Font size</source>
         <translation>Schriftgröße</translation>
     </message>
+    <message>
+        <source>Later starts of Tu_K cannot hand their folders to this window: %1. This window works all the same.</source>
+        <extracomment>%1 is the socket&apos;s path and the reason the system gives.</extracomment>
+        <translation>Spätere Starts von Tu_K können ihre Ordner nicht an dieses Fenster übergeben: %1. Dieses Fenster arbeitet trotzdem wie gewohnt.</translation>
+    </message>
 </context>
 <context>
     <name>tu_k</name>
@@ -1222,20 +1228,6 @@ Vordergrund.</translation>
         <translation>Längste Kante des Bildes einer webfertigen Seite in Pixeln, %1 bis %2 (Standard: die gespeicherte Größe, sonst %3).</translation>
     </message>
     <message>
-        <source>Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, and with -r of every
-folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed
-disk go next to its images; pages of a folder on any other volume go to the target
-folder. With --into (or the saved Pages into Target Folder) they make a site there:
-a folder you can copy or upload as it is.</source>
-        <extracomment>FOLDER is the argument&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation>Erstellt mit den von Tu_K gespeicherten Seitenoptionen eine Webseite pro Bild
-(.gif, .jpg, .jpeg) von FOLDER und mit -r von jedem Ordner darunter. Seiten
-eines Ordners auf einer Festplatte kommen neben seine Bilder, die eines Ordners
-auf einem anderen Datenträger in den Zielordner. Mit --into (oder gespeichertem
-„Seiten in den Zielordner“) bilden sie dort eine Website: einen Ordner, fertig
-zum Kopieren oder Hochladen.</translation>
-    </message>
-    <message>
         <source>Target folder for this run, instead of the saved one.</source>
         <translation>Zielordner für diesen Durchlauf statt des gespeicherten.</translation>
     </message>
@@ -1337,6 +1329,20 @@ zum Kopieren oder Hochladen.</translation>
     <message>
         <source>a file size limit would end the program at once</source>
         <translation>eine Dateigrößenbeschränkung würde das Programm sofort beenden</translation>
+    </message>
+    <message>
+        <source>Makes one web page per image (%1) of FOLDER, and with -r of every
+folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed
+disk go next to its images; pages of a folder on any other volume go to the target
+folder. With --into (or the saved Pages into Target Folder) they make a site there:
+a folder you can copy or upload as it is.</source>
+        <extracomment>FOLDER is the argument&apos;s name in the usage line: keep it as it is. %1 the names&apos; endings of images: &quot;.gif, .jpg, .jpeg&quot;</extracomment>
+        <translation>Erstellt mit den von Tu_K gespeicherten Seitenoptionen eine Webseite pro Bild
+(%1) von FOLDER und mit -r von jedem Ordner darunter. Seiten
+eines Ordners auf einer Festplatte kommen neben seine Bilder, die eines Ordners
+auf einem anderen Datenträger in den Zielordner. Mit --into (oder gespeichertem
+„Seiten in den Zielordner“) bilden sie dort eine Website: einen Ordner, fertig
+zum Kopieren oder Hochladen.</translation>
     </message>
 </context>
 </TS>

@@ -180,14 +180,6 @@
         <translation>a fait planter le décodeur</translation>
     </message>
     <message>
-        <source>There are no images (.gif, .jpg, .jpeg) in %1 or its subfolders.</source>
-        <translation>Il n&apos;y a aucune image (.gif, .jpg, .jpeg) dans %1 ni dans ses sous-dossiers.</translation>
-    </message>
-    <message>
-        <source>There are no images (.gif, .jpg, .jpeg) in %1.</source>
-        <translation>Il n&apos;y a aucune image (.gif, .jpg, .jpeg) dans %1.</translation>
-    </message>
-    <message>
         <source>A run of more than %1 images is too large. No page was written.</source>
         <translation>Un traitement de plus de %1 images est trop important. Aucune page n&apos;a été écrite.</translation>
     </message>
@@ -380,6 +372,15 @@
         <source>exit status %1</source>
         <extracomment>how the image decoder ended: %1 its exit status</extracomment>
         <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>There are no images (%2) in %1 or its subfolders.</source>
+        <extracomment>%1 the folder, %2 the names&apos; endings of images: &quot;.gif, .jpg, .jpeg&quot;</extracomment>
+        <translation>Il n&apos;y a aucune image (%2) dans %1 ni dans ses sous-dossiers.</translation>
+    </message>
+    <message>
+        <source>There are no images (%2) in %1.</source>
+        <translation>Il n&apos;y a aucune image (%2) dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1072,11 @@ Cliquez sur Annuler pour garder %1</translation>
         <source>Font size</source>
         <translation>Taille de police</translation>
     </message>
+    <message>
+        <source>Later starts of Tu_K cannot hand their folders to this window: %1. This window works all the same.</source>
+        <extracomment>%1 is the socket&apos;s path and the reason the system gives.</extracomment>
+        <translation>Les lancements suivants de Tu_K ne peuvent pas confier leurs dossiers à cette fenêtre : %1. Cette fenêtre fonctionne tout de même.</translation>
+    </message>
 </context>
 <context>
     <name>tu_k</name>
@@ -1222,20 +1228,6 @@ plan.</translation>
         <translation>Plus grand côté de l&apos;image d&apos;une page prête pour le web en pixels, de %1 à %2 (par défaut : la taille enregistrée, sinon %3).</translation>
     </message>
     <message>
-        <source>Makes one web page per image (.gif, .jpg, .jpeg) of FOLDER, and with -r of every
-folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed
-disk go next to its images; pages of a folder on any other volume go to the target
-folder. With --into (or the saved Pages into Target Folder) they make a site there:
-a folder you can copy or upload as it is.</source>
-        <extracomment>FOLDER is the argument&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation>Crée une page web par image (.gif, .jpg, .jpeg) de FOLDER et, avec -r, de
-chaque dossier en dessous, avec les options de page enregistrées par Tu_K. Les
-pages d&apos;un dossier sur un disque fixe vont à côté de ses images ; celles d&apos;un
-dossier sur un autre volume vont dans le dossier cible. Avec --into (ou le
-réglage Pages dans le dossier cible), elles forment un site : un dossier à
-copier ou publier tel quel.</translation>
-    </message>
-    <message>
         <source>Target folder for this run, instead of the saved one.</source>
         <translation>Dossier cible pour ce traitement, au lieu de celui enregistré.</translation>
     </message>
@@ -1337,6 +1329,20 @@ copier ou publier tel quel.</translation>
     <message>
         <source>a file size limit would end the program at once</source>
         <translation>une limite de taille de fichier mettrait fin au programme immédiatement</translation>
+    </message>
+    <message>
+        <source>Makes one web page per image (%1) of FOLDER, and with -r of every
+folder below it, with the page options saved by Tu_K. Pages of a folder on a fixed
+disk go next to its images; pages of a folder on any other volume go to the target
+folder. With --into (or the saved Pages into Target Folder) they make a site there:
+a folder you can copy or upload as it is.</source>
+        <extracomment>FOLDER is the argument&apos;s name in the usage line: keep it as it is. %1 the names&apos; endings of images: &quot;.gif, .jpg, .jpeg&quot;</extracomment>
+        <translation>Crée une page web par image (%1) de FOLDER et, avec -r, de
+chaque dossier en dessous, avec les options de page enregistrées par Tu_K. Les
+pages d&apos;un dossier sur un disque fixe vont à côté de ses images ; celles d&apos;un
+dossier sur un autre volume vont dans le dossier cible. Avec --into (ou le
+réglage Pages dans le dossier cible), elles forment un site : un dossier à
+copier ou publier tel quel.</translation>
     </message>
 </context>
 </TS>

@@ -195,8 +195,8 @@ private Q_SLOTS:
             "sous-dossiers (1) ? [o/N] ");
         Row("answer ja, LC_MESSAGES=de", "LC_MESSAGES=de_DE.UTF-8", L{"@"}, "ja\n", 0,
             "HTML-Seiten f\u00fcr 1 Bild aus @/ in @/ erstellen? [j/N] ja\nBild: 1 / 1 -- ");
-        Row("missing folder, LANG=fr", "LANG=fr_FR.UTF-8", L{"--yes", "@/Gone"}, "", 1,
-            "le dossier @/Gone/ n'existe pas");
+        Row("no images, LANG=fr", "LANG=fr_FR.UTF-8", L{"--yes", "@/Sub/Sub"}, "", 1,
+            "Il n'y a aucune image (.gif, .jpg, .jpeg) dans @/Sub/Sub/.");
         Row("bad size, LANGUAGE=de over LANG=fr", "LANG=fr_FR.UTF-8 LANGUAGE=de",
             L{"--thumb-size", "31", "@"}, "", 2, "nicht \u201e31\u201c");
         Row("tu_k --help, LANGUAGE=fr", "LANGUAGE=fr", L{"tu_k", "--help"}, "", 0,
