@@ -182,8 +182,8 @@ private Q_SLOTS:
 
     // In each shipped language the window speaks it, every access key is unique where it
     // works (in each menu; the menu titles with the boxes and options of the window) and no
-    // caption of the style panel is cut. The designed English shares F between the File menu
-    // and the Folder box (Alt+F opens the menu).
+    // caption of the style panel is cut or covered. The designed English shares F between the File
+    // menu and the Folder box (Alt+F opens the menu).
     void windowInEachLanguage_data() {
         Columns<QString, QString, QString, QString>("language", "file", "bold", "question");
         Row("English", "", "&File", "B&old", "Load Default Values?");
@@ -216,10 +216,18 @@ private Q_SLOTS:
             unique(title->text(), windowKeys);
         if (language.isEmpty())
             windowKeys.removeAll("Alt+F");
-        for (const QAbstractButton* button : Get("picCtrl")->findChildren<QAbstractButton*>()) {
+        const auto buttons = Get("picCtrl")->findChildren<QAbstractButton*>();
+        for (const QAbstractButton* button : buttons) {
             if (button->text().contains('&'))
                 unique(button->text(), windowKeys);
             QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            QWidget* frame = button->parentWidget(); // inside its frame, over no other button
+            QVERIFY2(frame->rect().contains(button->geometry()), qPrintable(button->text()));
+            for (const QAbstractButton* other : buttons)
+                QVERIFY2(other == button || other->parentWidget() != frame ||
+                             other->text().isEmpty() ||
+                             !other->geometry().intersects(button->geometry()),
+                         qPrintable(button->text() + " / " + other->text()));
         }
         for (const QLabel* label : Get("picCtrl")->findChildren<QLabel*>())
             QVERIFY2(label->wordWrap() || label->size().isEmpty() || // a name for screen readers
