@@ -48,7 +48,7 @@ class TestCore : public QObject {
     QTemporaryDir dir_;
 
 private Q_SLOTS:
-    void pathNames() {
+    void pathPartsSplitRight() {
         const struct {
             const char *text, *name, *base, *ext;
         } rows[] = {{"", "", "", ""},
@@ -137,7 +137,7 @@ private Q_SLOTS:
     }
 
     // Block devices as /sys shows them: a partition's own flag does not count, its disk's does.
-    void removableFlag() {
+    void stickCountsByItsDisksFlag() {
         QTemporaryDir sys;
         const QString block = sys.path() + "/dev/block/", devices = sys.path() + "/devices/";
         QVERIFY(MakeFolder(block));
@@ -157,7 +157,7 @@ private Q_SLOTS:
     }
 
     // Pages are ASCII: everything beyond it is a reference, whatever the reader's charset.
-    void pageText() {
+    void pageTextIsAscii() {
         for (const auto& [text, bytes] :
              {std::pair{QString("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d'"},
               {"caf\u00e9 \u00a9\u00ff", "caf&#233; &#169;&#255;"},
@@ -193,7 +193,7 @@ private Q_SLOTS:
     }
 
     // The later case twin is numbered, never taking another's page; same-looking names differ.
-    void pageNames() {
+    void pageNamesNeverCollide() {
         using Names = QList<QByteArray>;
         for (const auto& [images, pages] :
              {std::pair{Names{"a.b.GIF", "noext"}, Names{"a.b_gif.html", "_noext.html"}},
@@ -324,7 +324,7 @@ private Q_SLOTS:
     }
 
     // Each byte outside valid UTF-8 shows as U+FFFD and survives the escaped text whole.
-    void fileSystemBytes() {
+    void nonUtf8NamesSurvive() {
         for (const auto& [bytes, shown] :
              {std::pair{QByteArray("\u65e5 \U0001F600"), QString("\u65e5 \U0001F600")},
               {"caf\xe9.jpg", "caf\uFFFD.jpg"},
@@ -338,7 +338,7 @@ private Q_SLOTS:
         }
     }
 
-    void properCase() {
+    void folderNamesInProperCase() {
         const QList<std::pair<QString, QString>> rows{
             {"PROGRAM FILES", "Program Files"},
             {"c:\\windows", "C:\\windows"},
@@ -357,7 +357,7 @@ private Q_SLOTS:
 
     // By shown text, then real name; hidden entries out, links to folders in, a loop once. The
     // first name in text order can be a file or a broken link: no winner.
-    void listing() {
+    void listingOrderAndHiddenEntries() {
         int n = 0;
         for (const auto& [entries, subfolders] :
              {std::pair{QStringList{"b/", "A/", "NEW FOLDER/", "apple/", "Apple/", "my pics/"},
@@ -391,7 +391,7 @@ private Q_SLOTS:
     }
 
     // Hidden: system file systems, container layers, binds, second mounts, subvolumes, over-mounts.
-    void visibleVolumes() {
+    void systemVolumesStayHidden() {
         QVERIFY(WriteFile(dir_.path() + "/file", "x"));
         const QString root = QStringLiteral("/ ext4 / 8:1");
         QStringList kernel{root, "/proc proc", "/sys sysfs", "/dev/pts devpts"};
@@ -434,7 +434,7 @@ private Q_SLOTS:
         }
     }
 
-    void decodeUdevLabel() {
+    void volumeLabelsDecoded() {
         for (const auto& [link, label] : {std::pair{QByteArray("MY\\x20DISK"), QString("MY DISK")},
                                           {"a\\x2fb\\x5C", "a/b\\"},
                                           {"\xc3\x89t\xc3\xa9", "Été"},
@@ -445,7 +445,7 @@ private Q_SLOTS:
     }
 
     // What a volume's node shows, and whether it is read at start-up or on every click.
-    void nodes() {
+    void volumeNodeShowsLabelAndKind() {
         const struct {
             const char *mount, *label, *text, *image;
             bool onClick;
@@ -464,7 +464,7 @@ private Q_SLOTS:
     }
 
     // tu_k [options] [FOLDER]: Qt's own options pass; the first other option is bad usage.
-    void startArguments() {
+    void badStartOptionIsBadUsage() {
         using K = StartRequest::Kind;
         const std::tuple<const char*, K, const char*> rows[] = {
             {"", K::Start, ""},
@@ -492,7 +492,7 @@ private Q_SLOTS:
     }
 
     // Paths and file:// addresses name full paths; only a folder that can be read is taken.
-    void folderArguments() {
+    void onlyReadableFolderArgumentsTaken() {
         const QString d = dir_.path() + "/args";
         QVERIFY(MakeImages(d + "/", {"my pics/", "a.jpg", "locked/"}));
         QVERIFY(QFile::setPermissions(d + "/locked", {}));
@@ -526,7 +526,7 @@ private Q_SLOTS:
 
     // The latest first, eight at most, a run of keyboard moves as one visit; kept under their keys
     // of section "Window", read back, a shorter list leaving no old entry behind.
-    void folderHistory() {
+    void folderHistoryKeepsTheLatestEight() {
         FolderHistory history;
         const QString file = dir_.path() + "/history.conf";
         const auto written = [&] { // keys spelt apart from the program's

@@ -37,7 +37,7 @@ private Q_SLOTS:
     void cleanup() { Reset(); }
 
     // Each button or key runs its own command, if its condition holds; even in the font box.
-    void commands_data() {
+    void eachCommandDoesItsOneThing_data() {
         Columns<QString, QString>("input", "effect");
         for (const char* key : {"about", "save", "exit", "copy"})
             Row(key, key, key);
@@ -51,7 +51,7 @@ private Q_SLOTS:
         Row("Ctrl+Q", "TB Ctrl+Q", "exit");
         Row("font box Ctrl+A", "cboFontFace Ctrl+A", "about");
     }
-    void commands() {
+    void eachCommandDoesItsOneThing() {
         QFETCH(QString, input);
         QFETCH(QString, effect);
         QGuiApplication::clipboard()->clear();
@@ -162,7 +162,7 @@ private Q_SLOTS:
 
     // Make with Include Subfolders ("S") or Pages into Target Folder ("I") turned on from the
     // menu: whether it is available, what it asks (answered No) or tells. "@" is the folder.
-    void makeOptions_data() {
+    void makeAsksAboutSubfoldersAndTarget_data() {
         Columns<QStringList, QString, bool, QString>("files", "options", "available", "said");
         const QStringList tree{"a.jpg", "B/",        "B/b.jpg", "C/",
                                "C/D/",  "C/D/d.gif", ".E/",     ".E/e.jpg"};
@@ -177,7 +177,7 @@ private Q_SLOTS:
         Row("into the target folder, with subfolders", tree, "SI", true,
             "Make HTML's into /srv/f/ for 3 Image(s) in @ and 3 subfolder(s)?");
     }
-    void makeOptions() {
+    void makeAsksAboutSubfoldersAndTarget() {
         QFETCH(QStringList, files);
         QFETCH(QString, options);
         QFETCH(QString, said);
@@ -284,7 +284,7 @@ private Q_SLOTS:
     }
 
     // A run that cannot write a page says why once; the pages before it can be viewed.
-    void failedRun() {
+    void failedRunSaysWhyOnceAndStaysViewable() {
         const QString folder = Images("failing", 3);
         MakeFolder(folder + "img001_jpg.html/blocker"); // a folder where the second page goes
         Choose(folder);
@@ -296,7 +296,7 @@ private Q_SLOTS:
     }
 
     // Dropped images choose their folder; a text file is refused by the drop cursor.
-    void drop() {
+    void droppedImagesChooseTheirFolder() {
         const QString folder = Images("dropped", 1);
         QVERIFY(WriteFile(folder + "notes.txt", "x"));
         for (const char* item : {"notes.txt", "Img000.jpg"}) {
@@ -313,7 +313,7 @@ private Q_SLOTS:
 
     // Recent Folders: the latest first, eight at most, gone ones dropped when it opens; the
     // current folder removed empties the list and is told.
-    void recentFolders() {
+    void recentFoldersDropTheGoneOnes() {
         const QString d = dir_.path() + "/recent/";
         for (int n = 0; n < 10; ++n)
             Choose(Images("recent/" + QString::number(n), 1));
@@ -335,7 +335,7 @@ private Q_SLOTS:
     }
 
     // Cancel keeps the folder; a chosen one gets its slash (not root); markup stays text.
-    void targetFolder() {
+    void targetFolderKeptOnCancel() {
         QAction* tool = w_->TB()->findChild<QAction*>("target");
         const std::pair<QString, QString> cases[] = {
             {"", "/srv/Pages/"}, {"/", "/"}, {"/tmp/<b>x</b>", "/tmp/<b>x</b>/"}};

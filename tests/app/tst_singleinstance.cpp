@@ -84,7 +84,7 @@ private Q_SLOTS:
 
     // A second start hands its folder to the running copy and ends; the socket of a copy that
     // was killed, or another user's, is never used.
-    void handOver() {
+    void secondStartHandsItsFolderOver() {
         ClearStore();
         QTemporaryDir dir;
         const QString a = dir.path() + "/a", b = dir.path() + "/b", c = dir.path() + "/c";

@@ -33,13 +33,13 @@ private Q_SLOTS:
     void cleanup() { Reset(); }
 
     // A bad value: one message; keys before it loaded, the rest default; the target kept.
-    void loadFailures_data() {
+    void badValueToldOnceRestDefault_data() {
         Columns<QString, QString, QString, QString>("ini", "message", "face", "picked");
         Row("colour text", "[Colors]\nBackG=abc\n", "BackG = \"abc\": Type mismatch", "Arial", "");
         Row("target picked", "[Text]\nnFontSize=big\n", "nFontSize = \"big\": Type mismatch",
             "Times", "/srv/chosen");
     }
-    void loadFailures() {
+    void badValueToldOnceRestDefault() {
         QFETCH(QString, ini);
         QFETCH(QString, message);
         QFETCH(QString, picked);
@@ -107,14 +107,14 @@ private Q_SLOTS:
 
     // At start the folder of the command line, else the last one if it still exists; a folder
     // that cannot be opened is told. The last folder is kept until another is chosen.
-    void startFolder_data() {
+    void startOpensTheGivenOrLastFolder_data() {
         Columns<QString, QString, QString, int>("last", "argument", "chosen", "told");
         Row("last", "pics/deep", "", "pics/deep", 0);
         Row("last gone", "gone", "", "", 0);
         Row("last on a removed stick", "stick/DCIM", "", "", 0);
         Row("argument gone", "pics", "gone", "pics", 1);
     }
-    void startFolder() {
+    void startOpensTheGivenOrLastFolder() {
         QFETCH(QString, last);
         QFETCH(QString, argument);
         QFETCH(QString, chosen);
@@ -138,7 +138,7 @@ private Q_SLOTS:
     // Nothing stored: the defaults and the smallest window at the corner. A placement larger
     // than the (800 × 800 offscreen) screen opens whole on it; one closed maximised opens so and
     // keeps its normal bounds. Loading writes nothing; every close writes the placement.
-    void placementOnScreen_data() {
+    void windowOpensWholeOnScreen_data() {
         Columns<QByteArray, bool, QByteArray>("stored", "maximised", "atClose");
         Row("nothing stored", QByteArray(), false,
             QByteArray("DefH=5610\nDefL=0\nDefT=0\nDefW=7830\nlMaxed=False"));
@@ -147,7 +147,7 @@ private Q_SLOTS:
         Row("maximised", QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"), true,
             QByteArray("DefH=7500\nDefL=150\nDefT=300\nDefW=9000\nlMaxed=True"));
     }
-    void placementOnScreen() {
+    void windowOpensWholeOnScreen() {
         QFETCH(QByteArray, stored);
         QFETCH(QByteArray, atClose);
         WriteStore("[Window]\n" + stored + '\n');
@@ -214,7 +214,7 @@ private Q_SLOTS:
     }
 
     // Save, close, start again: what was saved comes back, with the placement and target.
-    void roundTrip() {
+    void savedWindowComesBack() {
         ClearStore();
         Open();
         Get<QRadioButton>("optText")->click();

@@ -90,7 +90,7 @@ private Q_SLOTS:
     void cleanup() { QCOMPARE(QGuiApplication::overrideCursor(), nullptr); }
 
     // Desktop > computer > volumes by mount point; unreadable ones childless, system ones hidden.
-    void topOfTree() {
+    void treeTopShowsEveryUsableVolume() {
         const QString b = AddVolume("b", "ext4", {}, "data");
         const QString a = AddVolume("a", "iso9660", {}, "");
         QDir().rmdir(a); // the disc is out: nothing to read
@@ -115,7 +115,7 @@ private Q_SLOTS:
     }
 
     // The home folder follows the computer, with its first subfolder: two clicks to Pictures.
-    void desktopFolders() {
+    void picturesTwoClicksFromHome() {
         AddVolume("v", "ext4");
         desktop_ = Path("Desktop");
         home_ = Path("ann");
@@ -137,7 +137,7 @@ private Q_SLOTS:
 
     // The first volume opens filled; a folder that cannot be read keeps the child it showed.
     // Expanding adds the other folders once, sorted, each with its first subfolder; once only.
-    void expansion() {
+    void expandingAddsFoldersOnce() {
         const QString a = AddVolume("a", "ext4", {"zeta/", "ALPHA/"});
         const QString b = AddVolume("b", "ext4", {"locked/inside/"});
         const QString v = AddVolume("v", "ext4",
@@ -173,7 +173,7 @@ private Q_SLOTS:
     // What the user's mouse and keys choose, once each, and select; "@" stands for the volume
     // v. Key 0: the mouse on the node, 1: on the node that is current, -1: on its arrow; a key
     // acts on the node made current first.
-    void choosing_data() {
+    void clickOrKeyChoosesTheFolder_data() {
         Columns<QString, int, QString>("node", "key", "chosen");
         Row("mouse on a folder", "@/Sub", 0, "@/Sub/");
         Row("mouse on the current folder", "@/Sub", 1, "@/Sub/");
@@ -186,7 +186,7 @@ private Q_SLOTS:
         Row("Left collapses and chooses", "@", int(Qt::Key_Left), "@/");
         Row("mouse on an open folder's arrow", "@", -1, "@/");
     }
-    void choosing() {
+    void clickOrKeyChoosesTheFolder() {
         QFETCH(QString, node);
         QFETCH(int, key);
         const QString v = AddVolume("v", "ext4", {"Sub/deeper/"});
@@ -231,7 +231,7 @@ private Q_SLOTS:
 
     // A deep folder is opened down to from the deepest node above it, selected and chosen; one
     // the tree does not show (hidden) is chosen with no node selected.
-    void chooseFolder() {
+    void deepFolderIsOpenedDownTo() {
         const QString v = AddVolume("v", "ext4", {"a/b/c/d/", ".h/x/"});
         const QString usb = AddVolume("usb", "vfat", {"DCIM/100/"}, "", true);
         const auto tree = Build();
@@ -270,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(ChildTexts(node), (QStringList{"Later", "Renamed", "Z"}));
     }
 
-    void linkLoop() {
+    void linkLoopDoesNotHangTheTree() {
         AddVolume("a", "ext4");
         const QString v = AddVolume("v", "ext4", {"top/", "top/loop->" + Path("v/top")});
         const auto tree = Build();

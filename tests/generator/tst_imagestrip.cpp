@@ -76,7 +76,7 @@ const QByteArray kGifPrivate = "!\xfe\7private\0!\xff\x0bXMP DataXMP\7private\0!
 class TestImageStrip : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void jpeg_data() {
+    void jpegKeepsOnlyWhatShows_data() {
         Columns<QByteArray, QByteArray, QByteArray, int, QByteArray>("bytes", "stamp", "markers",
                                                                      "orientation", "picture");
         Row("all kinds, turned 6", Jpeg(Exif(true, 6) + kPrivate + kNeeded, false, "video"), kStamp,
@@ -89,7 +89,7 @@ private Q_SLOTS:
             "e0 e1 fe fe db db c2 c4 c4"_ba, 3, Split(Jpeg({}, true)).second);
     }
     // Only what shows the picture stays, with the orientation, the stamp and the picture data.
-    void jpeg() {
+    void jpegKeepsOnlyWhatShows() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, stamp);
         const QByteArray out = StrippedImage(bytes, ImageFormat::Jpeg, stamp);
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QCOMPARE(out.mid(2, 4) + out.mid(18, 2), "\xff\xe0\0\x10\0\0"_ba); // JFIF, no thumbnail
         QVERIFY(!out.contains("private") && !Shown(out).isNull() && Shown(out) == Shown(bytes));
     }
-    void gif_data() {
+    void gifKeepsOnlyWhatShows_data() {
         Columns<QByteArray, QByteArray, QByteArray>("bytes", "stamp", "stripped");
         Row("two frames, long stamp",
             kScreen + kOldLoop + kFrame + kGifPrivate + kLocalColours + ';', QByteArray(300, 's'),
@@ -110,14 +110,14 @@ private Q_SLOTS:
         Row("metadata, looping, no stamp", kScreen + kGifPrivate + kLoop + kFrame + ";private",
             QByteArray(), kScreen + kLoop + kFrame + ';');
     }
-    void gif() {
+    void gifKeepsOnlyWhatShows() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, stamp);
         const QByteArray out = StrippedImage(bytes, ImageFormat::Gif, stamp);
         QTEST(out, "stripped");
         QCOMPARE(Shown(out).pixel(0, 0), qRgb(255, 0, 0));
     }
-    void malformed_data() {
+    void malformedImagesReadNothingPastTheirEnd_data() {
         Columns<QByteArray, ImageFormat>("bytes", "format");
         const QByteArray jpeg = TwoColourJpeg(48, 32);
         const qsizetype scan = jpeg.indexOf("\xff\xda");
@@ -132,7 +132,7 @@ private Q_SLOTS:
         Row("no kind", jpeg, ImageFormat::Unknown);
     }
     // Nothing of any part of them from their start (the sanitized build tells a read past it).
-    void malformed() {
+    void malformedImagesReadNothingPastTheirEnd() {
         QFETCH(QByteArray, bytes);
         QFETCH(ImageFormat, format);
         for (qsizetype cut = 0; cut <= bytes.size(); ++cut)

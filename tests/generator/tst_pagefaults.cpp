@@ -79,7 +79,7 @@ class TestPageFaults : public QObject {
 private Q_SLOTS:
     // "%1" in a message stands for the image folder. Every page name is checked before the
     // first page is written.
-    void failedRun_data() {
+    void failedRunSaysWhichPageAndWhy_data() {
         Columns<QString, QString, QString>("fault", "message", "status");
         auto row = [](const char* fault, const QString& message, const char* status) {
             Row(fault, QString(fault), message, QString(status));
@@ -111,7 +111,7 @@ private Q_SLOTS:
                     "written.",
             "Image: 1 / 4 -- ");
     }
-    void failedRun() {
+    void failedRunSaysWhichPageAndWhy() {
         QFETCH(QString, fault);
         QFETCH(QString, message);
         QFETCH(QString, status);
@@ -214,14 +214,14 @@ private Q_SLOTS:
     // permissions of a new file or of the page it replaces; a page that does not fit on the
     // disk, or whose close fails, stays absent or old; a killed run leaves whole pages. Both
     // with unnamed files and as on a file system without them.
-    void pageWriter_data() {
+    void pageIsOldOrNewNeverHalf_data() {
         Columns<QString, bool>("kind", "unnamed");
         for (const QString kind : {"new", "longer", "same", "link", "dangling", "fifo", "full",
                                    "full, old", "killed", "close fails", "close fails, old"})
             for (const bool unnamed : {true, false})
                 Row(qPrintable(kind + (unnamed ? "" : ", no unnamed files")), kind, unnamed);
     }
-    void pageWriter() {
+    void pageIsOldOrNewNeverHalf() {
         QFETCH(QString, kind);
         QFETCH(bool, unnamed);
         QTemporaryDir dir;

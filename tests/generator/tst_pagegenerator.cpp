@@ -61,7 +61,7 @@ private Q_SLOTS:
         }
     }
 
-    void elapsedText() {
+    void elapsedTimeShownReadably() {
         const QLocale en(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(FormatElapsed(3.4609375, en), QString("3.461"));
         QCOMPARE(FormatElapsed(1234.5, en), QString("1,234.5"));
@@ -119,7 +119,7 @@ private Q_SLOTS:
     }
 
     // View's page from an earlier run: the first page or the index, of this very folder, ours.
-    void pagesMadeBefore() {
+    void viewFindsOnlyOurEarlierPages() {
         QTemporaryDir dir;
         const QString d = dir.path() + "/pics/", other = dir.path() + "/other/";
         QVERIFY(MakeImages(d, {"b.jpg", "A.jpg"}) && MakeImages(other, {"a.jpg"}));
@@ -151,13 +151,13 @@ private Q_SLOTS:
 
     // A re-run leaves pages that hold the right bytes alone, date included; a changed option
     // rewrites every page, also when it keeps their length.
-    void rerun_data() {
+    void rerunLeavesRightPagesAlone_data() {
         QTest::addColumn<QString>("change");
         QTest::newRow("nothing") << "";
         QTest::newRow("bold") << "bold";
         QTest::newRow("text colour of the same length") << "colour";
     }
-    void rerun() {
+    void rerunLeavesRightPagesAlone() {
         QFETCH(QString, change);
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";

@@ -115,7 +115,7 @@ private Q_SLOTS:
         tzset();
     }
 
-    void pages_data() {
+    void pageBytesMatchTheGoldens_data() {
         Columns<QString, PageSettings, QList<Image>>("golden", "settings", "images");
         Row("defaults", "defaults", DefaultPageSettings(), ThreeImages());
         PageSettings on = AllFlags(true);
@@ -153,7 +153,7 @@ private Q_SLOTS:
                                                {"\u65e5\u672c \U0001F600.jpeg", 10},
                                                {"\xc9t\xe9 \xff.JPG", 10}}; // not UTF-8
     }
-    void pages() {
+    void pageBytesMatchTheGoldens() {
         QFETCH(QString, golden);
         QFETCH(PageSettings, settings);
         QFETCH(QList<Image>, images);
@@ -175,7 +175,7 @@ private Q_SLOTS:
     }
 
     // From a CD-ROM: pages go to the target folder, made with its parents, with full-path links.
-    void otherVolume() {
+    void otherVolumePagesGoToTheTarget() {
         for (const bool index : {false, true}) {
             QTemporaryDir dir;
             const QString root = QFileInfo(dir.path()).canonicalFilePath();
@@ -244,7 +244,7 @@ private Q_SLOTS:
     // Web-ready pages showing the image itself (the only page), a copy and a background (the
     // second of three), without links; an album's index, with dates, without them and not
     // web-ready.
-    void webReady() {
+    void webReadyPagesMatchTheGoldens() {
         PageSettings s = DefaultPageSettings();
         s.lWebReady = true;
         PageFacts f;
@@ -281,7 +281,7 @@ private Q_SLOTS:
 
     // A photo's caption (under the picture and as its alt text; on the index the entry's title)
     // and its camera line, on a plain page, a web-ready one and over a background.
-    void photoFacts() {
+    void photoFactsShownOnPages() {
         PageSettings s = DefaultPageSettings();
         PageFacts f;
         f.image = u"img_1.jpg", f.imageRef = f.originalRef = "IMG_1.jpg";
@@ -311,7 +311,7 @@ private Q_SLOTS:
     }
 
     // An index of that many images with an up link, in full-path links: its pages' outlines.
-    void indexPages_data() {
+    void indexPagesLinkEveryImage_data() {
         Columns<bool, int, QByteArrayList>("webReady", "images", "outlines");
         const auto in = [](int from, int to) {
             QByteArrayList links;
@@ -341,7 +341,7 @@ private Q_SLOTS:
                            page("prev=/o/index.html ", "index.html", "index-2.html", "index-2.html",
                                 in(201, 400))});
     }
-    void indexPages() {
+    void indexPagesLinkEveryImage() {
         QFETCH(bool, webReady);
         QFETCH(int, images);
         QFETCH(QByteArrayList, outlines);

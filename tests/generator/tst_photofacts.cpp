@@ -27,7 +27,7 @@ const QByteArray kXmp = "xmp|<rdf:li xml:lang='x-default'>From XMP</rdf:li>";
 class TestPhotoFacts : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void facts_data() {
+    void factsReadOnlyWhenAsked_data() {
         // segments: in the file's order; taken: ISO 8601, with the offset when one is known.
         Columns<QByteArrayList, QString, QString, QString>("segments", "taken", "caption", "line");
         Row("big-endian, every fact",
@@ -99,7 +99,7 @@ private Q_SLOTS:
             "", "", "L");
     }
     // What the metadata of a header says, read only when asked for, in memory or from a file.
-    void facts() {
+    void factsReadOnlyWhenAsked() {
         QFETCH(QByteArrayList, segments);
         const QByteArray jpeg = TwoColourJpeg(16, 16, segments);
         const ImageHeader header = ParseImageHeader(jpeg, true);
@@ -114,7 +114,7 @@ private Q_SLOTS:
     }
 
     // When a photo was taken, or none for what cannot be a time.
-    void captureTimes() {
+    void impossibleCaptureTimesShowNone() {
         const QString local = "2021-06-01T12:30:05";
         for (const auto& [fields, taken] :
              {std::pair("2021:06:01 12:30:05|Offset=+02:00", local + "+02:00"),
@@ -140,7 +140,7 @@ private Q_SLOTS:
     }
 
     // How the camera's numbers and names are shown.
-    void cameraLine() {
+    void cameraLineReadable() {
         for (const auto& [fields, line] : {std::pair("Exposure=1/2", "0.5 s"),
                                            {"Exposure=2/1", "2 s"},
                                            {"Exposure=120/1", "120 s"},
@@ -173,7 +173,7 @@ private Q_SLOTS:
     // line. Trip/ holds a.jpg (taken 2 June), b.jpg (taken 1 June, with a caption and camera
     // facts) and c.jpg, which says nothing and dates from 2020 by its file, and Trip/Later/ d.jpg
     // (taken late on 4 July 2022 west of UTC); Top/ holds Trip/.
-    void pagesOfARun_data() {
+    void pagesShowEachPhotosOwnFacts_data() {
         // present: patterns, in their order; absent: texts; each separated by "|"
         Columns<QString, QString, QString, QString>("options", "file", "present", "absent");
         Row("off: name order, file dates", "", "Trip/b_jpg.html",
@@ -196,7 +196,7 @@ private Q_SLOTS:
         Row("camera", "camera", "Trip/b_jpg.html",
             "\r\n :: Canon EOS R5, 50 mm, 1/250 s, f/4, ISO 400\r\n<hr>", "Quay");
     }
-    void pagesOfARun() {
+    void pagesShowEachPhotosOwnFacts() {
         QFETCH(QString, options);
         QTemporaryDir dir;
         const QString top = dir.path() + "/Top/", trip = top + "Trip/";
@@ -233,7 +233,7 @@ private Q_SLOTS:
 
     // The facts kept between runs stand in for a photo's header only while the photo is the
     // same; a cache that is damaged, or not there, costs only reads.
-    void keptFacts() {
+    void keptFactsStandInOnlyForTheSamePhoto() {
         for (const QString change : {"nothing", "caption rewritten, same size and time",
                                      "cache damaged", "photo removed"}) {
             const RowName row(change);
@@ -275,7 +275,7 @@ private Q_SLOTS:
 
     // Any byte of the blocks changed: never a read outside them, a crash or a caption that is
     // not clean text.
-    void damagedBlocks() {
+    void damagedBlocksNeverCrashOrLeak() {
         const QByteArray jpeg =
             TwoColourJpeg(16, 16, {kCanon + "|Taken=2021:06:01 12:30:05", kXmp, "iptc8|From IPTC"});
         const qsizetype end = jpeg.indexOf("\xff\xdb");

@@ -41,12 +41,12 @@ private Q_SLOTS:
     }
 
     // Pages of a RAM disk go to --target, else to the stored target folder; made if missing.
-    void targetFolder_data() {
+    void ramDiskPagesGoToTheTargetFolder_data() {
         Columns<bool>("option");
         Row("--target", true);
         Row("stored TargetFolder", false);
     }
-    void targetFolder() {
+    void ramDiskPagesGoToTheTargetFolder() {
         QFETCH(bool, option);
         if (VolumeKindOf("/dev/shm") != VolumeKind::RamDisk)
             QSKIP("no RAM disk at /dev/shm");
@@ -66,7 +66,7 @@ private Q_SLOTS:
     // What tu_k-make says, how it ends and what it leaves ("!": must not be made). "@" is the
     // image folder (with Sub/), "~" the current one; kind sets up the store ("ini:"), the
     // answer ("stdin:") or the current folder.
-    void arguments_data() {
+    void argumentsHelpOrRefuseWithAReason_data() {
         Columns<QString, QStringList, int, QString, QString, QString>("kind", "args", "code", "out",
                                                                       "err", "made");
         const QString one = "tu_k-make: give exactly one folder", thumbs = "from 32 to 1024";
@@ -113,7 +113,7 @@ private Q_SLOTS:
         Row("relative, current folder removed", "gone", L{"Pics"}, 1, "",
             "the current folder cannot be found (No such file or directory)", "");
     }
-    void arguments() {
+    void argumentsHelpOrRefuseWithAReason() {
         QFETCH(QString, kind);
         QFETCH(QStringList, args);
         QFETCH(int, code);
@@ -223,7 +223,7 @@ private Q_SLOTS:
 
     // The command line over saved options (all off, or all on with 2000): "r" subfolders, "i"
     // into the target folder, "w" web-ready, the web size and the target; or why it is refused.
-    void options_data() {
+    void optionsOverrideSavedChoices_data() {
         Columns<QString, bool, QString>("args", "saved", "chosen");
         const QString size = "--web-size needs a whole number from 480 to 4096, not ";
         Row("saved", "", true, "r1 i1 w1 o1 2000 ");
@@ -246,7 +246,7 @@ private Q_SLOTS:
         Row("--into and --no-into", "--into a --no-into", false,
             "give either --into or --no-into, not both");
     }
-    void options() {
+    void optionsOverrideSavedChoices() {
         QFETCH(QString, args);
         QFETCH(bool, saved);
         MakeOptions options;
@@ -264,7 +264,7 @@ private Q_SLOTS:
 
     // The progress line: the first and the last page always, at most ten lines a second in
     // between, thumbnails as they come; blanked at the end.
-    void progressLine() {
+    void progressLineNeitherFloodsNorLingers() {
         std::ostringstream out;
         QElapsedTimer clock;
         clock.start();

@@ -34,7 +34,7 @@ private Q_SLOTS:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path() + "/config"));
     }
 
-    void values() {
+    void storedValuesLoadOrDefaultsStand() {
         PageSettings page;
         WindowPlacement place;
         SettingsStore none(Ini(QByteArray()));
@@ -66,7 +66,7 @@ private Q_SLOTS:
     }
 
     // A value that does not convert stops the load: keys from it on take their defaults.
-    void failures_data() {
+    void badStoredValueRefusedWithItsKey_data() {
         Columns<QByteArray, QString, QString>("ini", "key", "description");
         const QString mismatch = "Type mismatch", invalid = "Invalid property value";
         for (const auto& [ini, key, description] :
@@ -89,7 +89,7 @@ private Q_SLOTS:
             QTest::newRow(QByteArray(ini).replace('\n', ' ').constData())
                 << QByteArray(ini) << QString(key) << description;
     }
-    void failures() {
+    void badStoredValueRefusedWithItsKey() {
         QFETCH(QByteArray, ini);
         QFETCH(QString, key);
         QFETCH(QString, description);
@@ -241,7 +241,7 @@ private Q_SLOTS:
         QVERIFY(ReadFile(blocker + "/Tu_K.conf").contains("DefW=3"));
     }
 
-    void twipsAndPixels() {
+    void twipsAndPixelsRoundRight() {
         for (const auto& [twips, dpi, pixels] : {std::tuple{6840, 96.0, 456},
                                                  {22, 96.0, 1},
                                                  {23, 96.0, 2},
@@ -261,7 +261,7 @@ private Q_SLOTS:
 
     // Outer bounds, or the designed size at the corner when minimised; unknown positions stay;
     // a maximised window keeps its normal bounds and says so.
-    void placementAtClose() {
+    void closeStoresTheNormalBounds() {
         const WindowPlacement stored{150, 300, 9000, 7500};
         const QRect bounds(-3, -30, 500, 400);
         for (const auto& [outer, known, maxed, expected] :
@@ -295,7 +295,7 @@ private Q_SLOTS:
         QTEST(FitOnScreens(asked, available, minimum), "fitted");
     }
 
-    void colors() {
+    void colourValuesAndNamesConvert() {
         for (const auto& [component, hex] :
              {std::pair{0, "00"}, {9, "09"}, {10, "0a"}, {255, "ff"}, {300, "12c"}})
             QCOMPARE(HexPair(component), QString(hex));
@@ -323,7 +323,7 @@ private Q_SLOTS:
         QCOMPARE(PresetColors[12].value, MakeColorValue(255, 0, 0));
     }
 
-    void bodyString() {
+    void bodyStringClampsEveryColour() {
         for (const auto& [value, hex] :
              {std::pair{10, "0a0a0a"}, {300, "ffffff"}, {-5, "000000"}}) {
             PageSettings s;
