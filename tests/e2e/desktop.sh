@@ -43,7 +43,7 @@ start_screen() { # start_screen WIDTHxHEIGHT: a screen of that size with openbox
     wait_until 100 test -s "$scratch/display" || fail "Xvfb did not start at $1"
     export DISPLAY=:$(cat "$scratch/display")
     openbox >/dev/null 2>&1 & pids+=($!)
-    wait_until 100 wm_runs || fail "openbox did not start at $1"
+    wait_until 300 wm_runs || fail "openbox did not start at $1"
 }
 start_screen 1280x1024
 
@@ -56,6 +56,13 @@ main_window() {
 # The boxes are titled "Tu_K", the window "tu_k"; xdotool's search ignores letter case.
 box_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = Tu_K ]; }
 keys() { xdotool key --delay 100 "$@"; } # one key at a time, as a user types them
+# press_until TENTHS CONDITION KEY...: the keys, again each time the condition does not hold
+# within TENTHS tenths of a second (a window can be shown before it takes keys); five tries.
+press_until() {
+    for _ in 1 2 3 4 5; do keys "${@:3}" && wait_until "$1" "$2" && return 0; done
+    return 1
+}
+box_gone() { ! box_active; }
 
 tu_k() { # the program in the test's home; run in a subshell, which becomes the program
     cd "$scratch" && HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch/runtime \
@@ -73,37 +80,33 @@ start_window() {
     if [ "${1:-}" = message ]; then
         box=$(timeout 20 xdotool search --sync --onlyvisible --name '^tu_k$' | head -1) ||
             fail "no start-up message"
-        sleep 0.5
-        xdotool windowactivate --sync "$box" key Return
+        xdotool windowactivate --sync "$box" 2>/dev/null || true
+        press_until 30 box_gone Return || fail "the start-up message did not take Return"
     fi
     found() { window=$(main_window) && [ -n "$window" ] && [ "$window" != "$box" ]; }
     wait_until 200 found || fail "no window"
-    sleep 1
-    xdotool windowactivate --sync "$window" 2>/dev/null || fail "the window did not become active"
+    activated() { xdotool windowactivate --sync "$window" 2>/dev/null; }
+    wait_until 50 activated || fail "the window did not become active"
 }
 
-close_from_menu() { # Alt+F opens File, X is its Exit entry
+close_from_menu() { # Alt+F opens File, X is its Exit entry; or the keys given
     xdotool windowactivate --sync "$window" 2>/dev/null || true
-    sleep 0.3
-    keys alt+f x
-    wait_until 100 ended || fail "the window did not close from its menu"
+    local exit_keys=("$@")
+    [ $# -gt 0 ] || exit_keys=(alt+f x)
+    press_until 50 ended "${exit_keys[@]}" || fail "the window did not close from its menu"
 }
-make_pages() { # the shortcut, and the question answered with its access key
-    xdotool key ctrl+k
-    wait_until 100 box_active || fail "no question box"
-    sleep 0.3
-    xdotool key alt+y
+make_pages() { # the shortcut (Make waits for the folder's images), the question answered
+    press_until 20 box_active ctrl+k || fail "no question box"
+    press_until 30 box_gone alt+y || fail "the question did not take Alt+Y"
 }
 pick_folder() { # a click into the tree; the start of a folder's name typed selects it
-    xdotool mousemove --window "$window" 330 62 click 1 sleep 0.3 type --delay 60 "$1"
-    sleep 1
+    xdotool mousemove --window "$window" 330 62 click 1 type --delay 60 "$1"
 }
 
 start_window
 pick_folder "my p"
 make_pages
 wait_until 50 pages_in "$pics" 7 || fail "expected 7 pages in $pics"
-sleep 0.5
 xdotool mousemove --window "$window" 100 450 click 1
 close_from_menu
 grep -q '^DefW=10500$' "$store" || fail "placement not stored: $(cat "$store")"
@@ -114,15 +117,13 @@ echo "desktop test: folder picked, 7 pages made, window closed, placement stored
 start_window
 rm "$pics"/*.html
 xdotool type --delay 80 "my p"
-sleep 1
 keys alt+b shift+Tab shift+Tab shift+Tab shift+Tab Right Right Right Down Return
 keys Tab Tab Page_Down Tab Tab Tab Tab Right Right
 xdotool key ctrl+t
 wait_until 100 box_active || fail "no folder chooser"
-sleep 0.5
 xdotool type --delay 30 "$target"
 # Return accepts the folder, or a completion the chooser offers meanwhile: again until it is gone.
-for _ in $(seq 10); do sleep 0.5; box_active || break; xdotool key Return; done
+press_until 10 box_gone Return || fail "the folder chooser did not take the folder"
 make_pages
 wait_until 50 pages_in "$pics" 7 || fail "the pages were not made by keyboard"
 page="$pics/beach.day_jpg.html"
@@ -142,7 +143,6 @@ args=("$pics") && start_window && args=()
 shot started-on-folder
 (tu_k "file://$home/Desktop/NEW%20FOLDER") & second=$!
 wait_until 200 eval '! kill -0 $second 2>/dev/null' && wait "$second" || fail "the second start did not hand its folder over"
-sleep 1
 shot other-handed-over
 close_from_menu
 grep -qx "sLastFolder=$home/Desktop/NEW FOLDER/" "$store" || fail "OTHER not chosen: $(grep Folder "$store")"
@@ -209,11 +209,11 @@ keys alt+h i
 make_pages
 thumbs_over() { [ "$(find "$big/thumbs" -type f 2>/dev/null | wc -l)" -gt "$1" ]; }
 wait_until 300 thumbs_over 20 || fail "no thumbnails were made"
-xdotool mousemove --window "$window" 150 600 click --repeat 5 --delay 100 5 sleep 0.5
+xdotool mousemove --window "$window" 150 600 click --repeat 5 --delay 100 5
 shot long-run
-xdotool key Escape sleep 1
-! thumbs_over 15999 || fail "Escape did not stop the run"
+xdotool key Escape
 close_from_menu # Exit waits for the end of a run
+! thumbs_over 15999 || fail "Escape did not stop the run"
 pages_whole "$big"
 [ -f "$big/index.html" ] || ! grep -q 'href="index.html"' "$big/img_00000_jpg.html" ||
     fail "the pages link to an index page that does not exist"
@@ -275,8 +275,6 @@ for scale in 1 2; do
     shot "german-question-$scale"
     xdotool key alt+j
     wait_until 50 pages_in "$pics" 7 || fail "the German Ja made no pages at scale $scale"
-    sleep 0.3
-    keys alt+d b
-    wait_until 100 ended || fail "Datei > Beenden did not close the window at scale $scale"
+    close_from_menu alt+d b # Datei > Beenden
 done
 echo "desktop test: in German at scale 1 and 2, the question answered Ja and closed from Datei"
