@@ -85,7 +85,7 @@ private:
     const Album& album_;
     const OutputChoice output_;
     PageNameTable pageNames_;
-    FolderHandle imageFolder_, outFolder_, thumbsFolder_, webFolder_;
+    UniqueFd imageFolder_, outFolder_, thumbsFolder_, webFolder_;
     std::unique_ptr<PageFileWriter> writer_;
     std::unique_ptr<IndexStep> index_; // on the heap: most folders of a tree have none
     int firstPicture_ = -1;            // the first image's index in the PictureStep

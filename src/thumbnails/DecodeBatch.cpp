@@ -60,18 +60,17 @@ void DecodeBatch::Fail(PicturePlan& plan, const QString& failure) {
 
 void DecodeBatch::One(DecoderProcess& process, const PictureSource& source, PicturePlan& plan) {
     struct stat st {};
-    QString why;
-    const Fd image(OpenRegular(source.imageFolderFd, source.name, true, st, why));
-    if (image.get() < 0)
+    const Result<UniqueFd> image = OpenRegular(source.imageFolderFd, source.name, true, st);
+    if (!image)
         //: %1 the image, %2 the reason
         return Fail(plan, QCoreApplication::translate("Run", "Cannot read the image %1: %2.")
-                              .arg(source.shown, why));
+                              .arg(source.shown, image.failure().text));
     const std::vector<PictureKind> kinds = NeededKinds(sizes_, plan.image, IsAnimated(source));
     if (!budget_.Take(plan.decodeBytes, stop_))
         return;
     QByteArray answer;
     const DecoderProcess::Answer got =
-        Decode(process, Request(source, plan, st, kinds).Encode(), image.get(), answer);
+        Decode(process, Request(source, plan, st, kinds).Encode(), image->get(), answer);
     const int error = errno;
     budget_.Give(plan.decodeBytes);
     DecodeReply reply;

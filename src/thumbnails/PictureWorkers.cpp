@@ -24,11 +24,10 @@ struct PictureOnDisk {
 
 PictureOnDisk ReadPicture(int folderFd, const QByteArray& name) {
     struct stat st {};
-    QString why;
-    const Fd fd(OpenRegular(folderFd, name, false, st, why));
-    if (fd.get() < 0)
+    const Result<UniqueFd> fd = OpenRegular(folderFd, name, false, st);
+    if (!fd)
         return {};
-    const ImageHeader header = ReadImageHeader(fd.get());
+    const ImageHeader header = ReadImageHeader(fd->get());
     if (header.format != ImageFormat::Jpeg)
         return {};
     return {header.stored, PictureStamp::Find(header.comment)};
@@ -76,14 +75,13 @@ QString PictureWorkers::DefaultDecoder() {
 PicturePlan PictureWorkers::PlanOne(const PictureSource& source, const PictureSizes& sizes,
                                     const SlowImages& slow) const {
     struct stat st {};
-    QString why;
-    const Fd image(OpenRegular(source.imageFolderFd, source.name, true, st, why));
-    if (image.get() < 0)
+    const Result<UniqueFd> image = OpenRegular(source.imageFolderFd, source.name, true, st);
+    if (!image)
         return {}; // making it tells why
     PicturePlan plan = KeptPictures(source, sizes, st, StampBackground(source, sizes));
     if (plan.Ready())
         return plan;
-    const ImageHeader header = ReadImageHeader(image.get());
+    const ImageHeader header = ReadImageHeader(image->get());
     if (!header.Valid() || header.format != FormatOfName(source.name)) {
         plan.state = PictureState::Undecodable;
         return plan;
