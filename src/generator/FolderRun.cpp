@@ -58,7 +58,7 @@ QString FolderRun::Check() {
     // A target folder not made yet holds nothing of the user's.
     outFolder_ = OpenFolder(output_.sOutFolder.bytes);
     if (outFolder_.get() < 0 && (!output_.lRemote || outFolder_.error() != ENOENT))
-        return OutputFolderFailure();
+        return OutputFolderFailure().text;
     // A name the file system cannot take would stop the run half way, with the pages written
     // so far linking to pages that never come: the run is refused before the first page. The
     // thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
@@ -111,13 +111,14 @@ QString FolderRun::RefusedNames() const {
 }
 
 // The output folder, made when it does not exist yet, its page writer and its picture folders.
-QString FolderRun::OpenOutputFolders() {
+Done FolderRun::OpenOutputFolders() {
     if (outFolder_.get() < 0) { // a target folder that does not exist yet, parents included
         if (const Done made = MakeFolderPath(output_.sOutFolder.bytes, 0777); !made)
             //: %1 the folder, %2 why it cannot be made
-            return QCoreApplication::translate(
-                       "Run", "Cannot make the output folder %1: %2. No page was written.")
-                .arg(output_.sOutFolder.text, made.failure().text);
+            return Failure{QCoreApplication::translate(
+                               "Run", "Cannot make the output folder %1: %2. No page was written.")
+                               .arg(output_.sOutFolder.text, made.failure().text),
+                           made.failure().error};
         outFolder_ = OpenFolder(output_.sOutFolder.bytes);
         if (outFolder_.get() < 0)
             return OutputFolderFailure();
@@ -132,17 +133,18 @@ QString FolderRun::OpenOutputFolders() {
             continue;
         Result<UniqueFd> made = MakeChildFolder(outFolder_.get(), name, output_.sOutFolder.text);
         if (!made)
-            return made.failure().text + QLatin1Char(' ') +
-                   QCoreApplication::translate("Run", "No page was written.");
+            return Failure{made.failure().text + QLatin1Char(' ') +
+                               QCoreApplication::translate("Run", "No page was written."),
+                           made.failure().error};
         *folder = std::move(*made);
     }
-    return QString();
+    return {};
 }
 
-QString FolderRun::Open(const QByteArray& upLink) {
+Done FolderRun::Open(const QByteArray& upLink) {
     const PageRun& run = state_.run;
-    if (QString failure = OpenOutputFolders(); !failure.isEmpty())
-        return failure;
+    if (Done opened = OpenOutputFolders(); !opened)
+        return opened;
     PrepareLinks();
     showsCopy_.assign(album_.images.size(), false);
     existed_.assign(album_.images.size(), false);
@@ -164,7 +166,7 @@ QString FolderRun::Open(const QByteArray& upLink) {
 }
 
 // Each image's pictures to the run's list, and its entry to the index.
-QString FolderRun::AddImages() {
+Done FolderRun::AddImages() {
     PictureStep& pictures = state_.pictures;
     for (int k = 0; k < PageCount(); ++k) {
         const FsName& image = album_.images.at(k);
@@ -200,7 +202,7 @@ QString FolderRun::AddImages() {
         AppendLink(imageRef, image.bytes);
         index_->Add(std::move(entry), picture, std::move(imageRef));
     }
-    return QString();
+    return {};
 }
 
 // The link texts every page of the folder shares.
@@ -412,22 +414,25 @@ QString FolderRun::FirstPageLink() const {
 
 // Why the image's date and size cannot be read, right after the fstatat that failed or found
 // something else than a file.
-QString FolderRun::ImageFailure(const FsName& image) const {
+Failure FolderRun::ImageFailure(const FsName& image) const {
     const int error = errno;
     struct stat st {};
     const bool found = fstatat(imageFolder_.get(), image.bytes.constData(), &st, 0) == 0;
     //: %1 the image, %2 the reason, %3 how many pages were written
-    return state_.Failure(
-        QCoreApplication::translate("Run", "Cannot read the date and size of the image %1: %2. %3"),
-        album_.folder.text + image.text,
-        found ? QCoreApplication::translate("Run", "not a regular file") : ErrorText(error));
+    return {state_.Failure(QCoreApplication::translate(
+                               "Run", "Cannot read the date and size of the image %1: %2. %3"),
+                           album_.folder.text + image.text,
+                           found ? QCoreApplication::translate("Run", "not a regular file")
+                                 : ErrorText(error)),
+            found ? 0 : error};
 }
 
-QString FolderRun::OutputFolderFailure() const {
+Failure FolderRun::OutputFolderFailure() const {
     //: %1 the folder, %2 the system's reason, %3 how many pages were written
-    return state_.Failure(
-        QCoreApplication::translate("Run", "Cannot open the output folder %1: %2. %3"),
-        output_.sOutFolder.text, ErrorText(outFolder_.error()));
+    return {state_.Failure(
+                QCoreApplication::translate("Run", "Cannot open the output folder %1: %2. %3"),
+                output_.sOutFolder.text, ErrorText(outFolder_.error())),
+            outFolder_.error()};
 }
 
 // In a site, the image a page shows as it is lies beside the page, placed before the page is
@@ -462,7 +467,7 @@ QString FolderRun::WritePage(int k) {
     const FsName& image = album_.images.at(k);
     struct stat st {};
     if (fstatat(imageFolder_.get(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
-        return ImageFailure(image);
+        return ImageFailure(image).text;
     shownBroken_ = false;
     if (QString failure = Place(k, st); !failure.isEmpty())
         return failure;

@@ -31,7 +31,7 @@ public:
     // Makes the output folder and the pictures' folders; registers the pictures and the index
     // entries of the images; notes which pages exist already.
     // upLink: the parent album's index page as this folder's index links it; empty for none.
-    QString Open(const QByteArray& upLink);
+    Done Open(const QByteArray& upLink);
     // The index entry of this folder as its parent album shows it; parentRelative is the
     // parent's place in the tree.
     void AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
@@ -74,12 +74,12 @@ private:
         return !gone_[size_t(k)] && (k < pagesMade_ || existed_[size_t(k)]);
     }
     QSize CopySize(int k) const;
-    QString ImageFailure(const FsName& image) const;
-    QString OutputFolderFailure() const;
+    Failure ImageFailure(const FsName& image) const;
+    Failure OutputFolderFailure() const;
     QString RefusedNames() const;
-    QString OpenOutputFolders();
+    Done OpenOutputFolders();
     void PrepareLinks();
-    QString AddImages();
+    Done AddImages();
 
     RunState& state_;
     const Album& album_;

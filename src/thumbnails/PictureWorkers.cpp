@@ -120,16 +120,15 @@ std::vector<PicturePlan> PictureWorkers::Plan(const std::vector<PictureSource>& 
     return plans;
 }
 
-void PictureWorkers::Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
+bool PictureWorkers::Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
                           std::vector<PicturePlan>& plans,
-                          const std::function<bool(int, int)>& progress, bool& stopped) {
-    stopped = false;
+                          const std::function<bool(int, int)>& progress) {
     DecodeBatch batch(sources, sizes, plans, limits_, decoder_);
     const int total = batch.Total();
     if (total == 0) {
         WriteSlowRecords(sources, sizes, plans);
         (void)progress(0, 0);
-        return;
+        return true;
     }
     const int count =
         qBound(1, limits_.processes > 0 ? limits_.processes : QThread::idealThreadCount(), total);
@@ -137,6 +136,7 @@ void PictureWorkers::Make(const std::vector<PictureSource>& sources, const Pictu
     for (int i = 0; i < count; ++i)
         threads.emplace_back([&batch] { batch.Work(); });
     // The calling thread reports and listens for a stop, which ends every decoder at once.
+    bool stopped = false;
     for (;;) {
         if (!progress(batch.Done(), total)) {
             batch.Stop();
@@ -151,6 +151,7 @@ void PictureWorkers::Make(const std::vector<PictureSource>& sources, const Pictu
     WriteSlowRecords(sources, sizes, plans);
     if (!stopped)
         (void)progress(batch.Done(), total);
+    return !stopped;
 }
 
 } // namespace tuk
