@@ -474,7 +474,13 @@ QString FolderRun::WritePage(int k) {
     state_.composer.Compose(state_.page, FactsOf(k, st));
     // A page rewritten when the run settles is counted once, as written when either write was.
     const bool again = k < pagesMade_;
-    switch (writer_->Write(pageNames_.at(k), state_.page)) {
+    const auto written = writer_->Write(pageNames_.at(k), state_.page);
+    if (!written)
+        //: %1 the page, %2 the system's reason, %3 how many pages were written
+        return state_.Failure(
+            QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
+            output_.sOutFolder.text + ShownText(pageNames_.at(k)), written.failure().text);
+    switch (*written) {
     case PageFileWriter::Outcome::Written:
         if (!again || unchanged_[size_t(k)]) {
             ++state_.result.pagesWritten;
@@ -487,11 +493,6 @@ QString FolderRun::WritePage(int k) {
             ++state_.result.pagesUnchanged;
         unchanged_[size_t(k)] = !again || unchanged_[size_t(k)];
         break;
-    case PageFileWriter::Outcome::Failed:
-        //: %1 the page, %2 the system's reason, %3 how many pages were written
-        return state_.Failure(
-            QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
-            output_.sOutFolder.text + ShownText(pageNames_.at(k)), ErrorText(writer_->error()));
     }
     return QString();
 }

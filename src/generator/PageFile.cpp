@@ -1,6 +1,7 @@
 #include "generator/PageFile.h"
 
 #include "base/FolderReader.h"
+#include "base/SystemError.h"
 #include "base/UniqueFd.h"
 
 #include <QHashFunctions>
@@ -152,16 +153,16 @@ int PageFileWriter::CreateTemporary() {
     return -1;
 }
 
-PageFileWriter::Outcome PageFileWriter::Fail(int error) {
-    error_ = error;
-    return Outcome::Failed;
+Failure PageFileWriter::Fail(int error) {
+    return {ErrorText(error), error};
 }
 
 bool PageFileWriter::MayBeTaken(QByteArrayView name) const {
     return !folderRead_ || std::binary_search(taken_.begin(), taken_.end(), qHash(name));
 }
 
-PageFileWriter::Outcome PageFileWriter::Write(QByteArrayView name, const QByteArray& bytes) {
+Result<PageFileWriter::Outcome> PageFileWriter::Write(QByteArrayView name,
+                                                      const QByteArray& bytes) {
     keepMode_ = -1;
     const Found found = MayBeTaken(name) ? Inspect(name, bytes) : Found::Nothing;
     if (found == Found::SameBytes)

@@ -162,10 +162,10 @@ void DecodeBatch::Keep(const PictureSource& source, const std::vector<PictureKin
             writer->ReadFolder();
         }
         const QByteArray name = PictureFileName(source.stem, kinds[i]);
-        if (writer->Write(name, reply.jpegs[i]) == PageFileWriter::Outcome::Failed)
+        if (const auto written = writer->Write(name, reply.jpegs[i]); !written)
             return Fail(plan, WriteFailure(source.shownFolder +
                                                ShownText(PicturePath(source.stem, kinds[i])),
-                                           kinds[i] == PictureKind::Web, writer->error()));
+                                           kinds[i] == PictureKind::Web, written.failure().error));
         plan.size[static_cast<size_t>(kinds[i])] = reply.sizes[i];
     }
     plan.state = PictureState::Ready;
