@@ -15,11 +15,12 @@ struct Failure {
     int error = 0;
 };
 
-// What a step yields, or why it failed.
+// What a step yields, or why it failed. Made implicitly from either, so a step returns its
+// value or its Failure as they are.
 template <typename T> class [[nodiscard]] Result {
 public:
-    Result(T value) : value_(std::move(value)) {}             // NOLINT: implicit by design
-    Result(Failure failure) : failure_(std::move(failure)) {} // NOLINT: implicit by design
+    Result(T value) : value_(std::move(value)) {}
+    Result(Failure failure) : failure_(std::move(failure)) {}
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -47,7 +48,7 @@ private:
 template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Failure failure) : failure_(std::move(failure)), failed_(true) {} // NOLINT: implicit
+    Result(Failure failure) : failure_(std::move(failure)), failed_(true) {}
 
     bool ok() const { return !failed_; }
     explicit operator bool() const { return ok(); }
