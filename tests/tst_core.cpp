@@ -533,7 +533,8 @@ private Q_SLOTS:
             SettingsStore store(file);
             history.Write(store);
             QSettings ini(file, QSettings::IniFormat);
-            QStringList stored{store.Flush(), ini.value("Window/sLastFolder").toString()};
+            QStringList stored{store.Flush().failure().text,
+                               ini.value("Window/sLastFolder").toString()};
             for (int n = 1; n <= 8; ++n)
                 stored << ini.value("Window/sRecent" + QString::number(n)).toString();
             FolderHistory read;

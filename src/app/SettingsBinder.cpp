@@ -91,7 +91,7 @@ void SettingsBinder::WriteFolderHistory(const FolderHistory& history) {
 }
 
 void SettingsBinder::Flush() {
-    const QString reason = store_->Flush();
+    const QString reason = store_->Flush().failure().text;
     if (!reason.isEmpty())
         //: %1 is the reason the system gives.
         dialogs_.Tell(

@@ -25,9 +25,9 @@ SingleInstance::SingleInstance(const QString& lockPath)
 SingleInstance::Lock SingleInstance::TryAcquire() {
     if (lock_->isLocked())
         return Lock::Held;
-    problem_ = MakeFolders(QFileInfo(path_).path());
+    problem_ = MakeFolders(QFileInfo(path_).path()).failure().text;
     if (problem_.isEmpty())
-        problem_ = NotARegularFile(path_); // a FIFO there would hang the lock's read
+        problem_ = NotARegularFile(path_).failure().text; // a FIFO there would hang the lock's read
     if (!problem_.isEmpty())
         return Lock::Unavailable;
     if (lock_->tryLock(0))
@@ -36,7 +36,7 @@ SingleInstance::Lock SingleInstance::TryAcquire() {
     // failure to make the lock, not another copy.
     if (lock_->error() == QLockFile::LockFailedError && OwnerRuns())
         return Lock::OtherCopy;
-    problem_ = WriteProblem(path_);
+    problem_ = WriteProblem(path_).failure().text;
     if (problem_.isEmpty())
         //: Why the lock is missing; %1 is the lock file's path.
         problem_ =

@@ -12,7 +12,7 @@ QString ErrorText(int error) {
     return qt_error_string(error);
 }
 
-QString MakeFolderPath(const QByteArray& folder, mode_t mode) {
+Done MakeFolderPath(const QByteArray& folder, mode_t mode) {
     QByteArray path = folder;
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
@@ -24,17 +24,21 @@ QString MakeFolderPath(const QByteArray& folder, mode_t mode) {
         if (error == 0) {
             if (!S_ISDIR(st.st_mode))
                 //: why a folder cannot be made: %1 a path on the way to it
-                return QCoreApplication::translate("Run", "%1 is not a folder")
-                    .arg(ShownText(part));
+                return Failure{
+                    QCoreApplication::translate("Run", "%1 is not a folder").arg(ShownText(part)),
+                    0};
         } else if (error != ENOENT) {
             //: why a folder cannot be made: %1 a folder on the way, %2 the system's reason
-            return QCoreApplication::translate("Run", "the folder %1 cannot be reached (%2)")
-                .arg(ShownText(part), ErrorText(error));
+            return Failure{
+                QCoreApplication::translate("Run", "the folder %1 cannot be reached (%2)")
+                    .arg(ShownText(part), ErrorText(error)),
+                error};
         } else if (mkdir(part.constData(), mode) != 0 && errno != EEXIST) {
             const int made = errno;
             //: why a folder cannot be made: %1 a folder on the way, %2 the system's reason
-            return QCoreApplication::translate("Run", "the folder %1 cannot be made (%2)")
-                .arg(ShownText(part), ErrorText(made));
+            return Failure{QCoreApplication::translate("Run", "the folder %1 cannot be made (%2)")
+                               .arg(ShownText(part), ErrorText(made)),
+                           made};
         }
         if (end < 0)
             return {};

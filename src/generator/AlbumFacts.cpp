@@ -68,9 +68,9 @@ QDate DayOf(const ReadFacts& read) {
 }
 
 void ReadAlbumFacts(Album& album, bool byCaptureTime, const QString& cacheFolder) {
-    const FolderHandle folder(album.folder.bytes);
+    const UniqueFd folder = OpenFolder(album.folder.bytes);
     struct stat st {};
-    if (folder.fd() < 0 || fstat(folder.fd(), &st) != 0) {
+    if (folder.get() < 0 || fstat(folder.get(), &st) != 0) {
         album.facts.assign(size_t(album.images.size()), PhotoFacts());
         return;
     }
@@ -78,7 +78,7 @@ void ReadAlbumFacts(Album& album, bool byCaptureTime, const QString& cacheFolder
     std::vector<ReadFacts> read;
     read.reserve(size_t(album.images.size()));
     for (const FsName& image : album.images)
-        read.push_back(ReadImageFacts(folder.fd(), image.bytes, cache));
+        read.push_back(ReadImageFacts(folder.get(), image.bytes, cache));
     cache.Save();
     std::vector<size_t> order(read.size());
     std::iota(order.begin(), order.end(), size_t(0));

@@ -49,20 +49,20 @@ QString FolderRun::Check() {
         return QCoreApplication::translate("Run", "Cannot make a page for the image \"%1\": it is "
                                                   "not a plain file name. No page was written.")
             .arg(badImage);
-    imageFolder_ = FolderHandle(album_.folder.bytes);
-    if (imageFolder_.fd() < 0)
+    imageFolder_ = OpenFolder(album_.folder.bytes);
+    if (imageFolder_.get() < 0)
         //: %1 the folder, %2 the system's reason, %3 how many pages were written
         return state_.Failure(
             QCoreApplication::translate("Run", "Cannot open the image folder %1: %2. %3"),
             album_.folder.text, ErrorText(imageFolder_.error()));
     // A target folder not made yet holds nothing of the user's.
-    outFolder_ = FolderHandle(output_.sOutFolder.bytes);
-    if (outFolder_.fd() < 0 && (!output_.lRemote || outFolder_.error() != ENOENT))
-        return OutputFolderFailure();
+    outFolder_ = OpenFolder(output_.sOutFolder.bytes);
+    if (outFolder_.get() < 0 && (!output_.lRemote || outFolder_.error() != ENOENT))
+        return OutputFolderFailure().text;
     // A name the file system cannot take would stop the run half way, with the pages written
     // so far linking to pages that never come: the run is refused before the first page. The
     // thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
-    const qsizetype nameMax = NameMax(outFolder_.fd());
+    const qsizetype nameMax = NameMax(outFolder_.get());
     const qsizetype longest =
         run.settings.lIndex && run.pictures ? qsizetype(sizeof "@2x.jpg" - sizeof ".html") : 0;
     for (qsizetype k = 0; k < pageNames_.size(); ++k) {
@@ -73,7 +73,7 @@ QString FolderRun::Check() {
     }
     if (QString refused = RefusedNames(); !refused.isEmpty())
         return refused;
-    return PlaceProblem(outFolder_.fd(), output_.sOutFolder.text, run.settings.lIndex,
+    return PlaceProblem(outFolder_.get(), output_.sOutFolder.text, run.settings.lIndex,
                         run.settings.lWebReady && run.pictures);
 }
 
@@ -93,12 +93,10 @@ QString FolderRun::RefusedNames() const {
     }
     for (const QByteArray& name : extra)
         names << name;
-    const int folder =
-        outFolder_.fd() >= 0 ? dup(outFolder_.fd()) : OpenNearestFolder(output_.sOutFolder.bytes);
+    const UniqueFd folder(outFolder_.IsOpen() ? dup(outFolder_.get())
+                                              : OpenNearestFolder(output_.sOutFolder.bytes));
     const RefusedName refused = state_.run.tryName ? FindRefusedName(names, state_.run.tryName)
-                                                   : FindRefusedName(folder, names);
-    if (folder >= 0)
-        close(folder);
+                                                   : FindRefusedName(folder.get(), names);
     if (!refused.Found())
         return QString();
     const qsizetype each = (twins ? 1 : 0) + (output_.site ? 1 : 0); // extra names per image
@@ -113,39 +111,40 @@ QString FolderRun::RefusedNames() const {
 }
 
 // The output folder, made when it does not exist yet, its page writer and its picture folders.
-QString FolderRun::OpenOutputFolders() {
-    if (outFolder_.fd() < 0) { // a target folder that does not exist yet, parents included
-        const QString problem = MakeFolderPath(output_.sOutFolder.bytes, 0777);
-        if (!problem.isEmpty())
+Done FolderRun::OpenOutputFolders() {
+    if (outFolder_.get() < 0) { // a target folder that does not exist yet, parents included
+        if (const Done made = MakeFolderPath(output_.sOutFolder.bytes, 0777); !made)
             //: %1 the folder, %2 why it cannot be made
-            return QCoreApplication::translate(
-                       "Run", "Cannot make the output folder %1: %2. No page was written.")
-                .arg(output_.sOutFolder.text, problem);
-        outFolder_ = FolderHandle(output_.sOutFolder.bytes);
-        if (outFolder_.fd() < 0)
+            return Failure{QCoreApplication::translate(
+                               "Run", "Cannot make the output folder %1: %2. No page was written.")
+                               .arg(output_.sOutFolder.text, made.failure().text),
+                           made.failure().error};
+        outFolder_ = OpenFolder(output_.sOutFolder.bytes);
+        if (outFolder_.get() < 0)
             return OutputFolderFailure();
     }
-    writer_ = std::make_unique<PageFileWriter>(outFolder_.fd(), state_.run.unnamedFiles);
+    writer_ = std::make_unique<PageFileWriter>(outFolder_.get(), state_.run.unnamedFiles);
     writer_->ReadFolder();
-    QString failure;
     const PictureStep& pictures = state_.pictures;
     for (const auto& [size, name, folder] :
          {std::tuple{pictures.Sizes().thumb, kThumbsFolderName, &thumbsFolder_},
           {pictures.Sizes().web, kWebFolderName, &webFolder_}}) {
         if (size <= 0 || PageCount() == 0)
             continue;
-        *folder = MakeChildFolder(outFolder_.fd(), name, output_.sOutFolder.text, failure);
-        if (folder->fd() < 0)
-            return failure + QLatin1Char(' ') +
-                   QCoreApplication::translate("Run", "No page was written.");
+        Result<UniqueFd> made = MakeChildFolder(outFolder_.get(), name, output_.sOutFolder.text);
+        if (!made)
+            return Failure{made.failure().text + QLatin1Char(' ') +
+                               QCoreApplication::translate("Run", "No page was written."),
+                           made.failure().error};
+        *folder = std::move(*made);
     }
-    return QString();
+    return {};
 }
 
-QString FolderRun::Open(const QByteArray& upLink) {
+Done FolderRun::Open(const QByteArray& upLink) {
     const PageRun& run = state_.run;
-    if (QString failure = OpenOutputFolders(); !failure.isEmpty())
-        return failure;
+    if (Done opened = OpenOutputFolders(); !opened)
+        return opened;
     PrepareLinks();
     showsCopy_.assign(album_.images.size(), false);
     existed_.assign(album_.images.size(), false);
@@ -155,7 +154,7 @@ QString FolderRun::Open(const QByteArray& upLink) {
     for (int k = 0; k < PageCount(); ++k) {
         struct stat st {};
         existed_[size_t(k)] =
-            fstatat(outFolder_.fd(), pageNames_.at(k).data(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            fstatat(outFolder_.get(), pageNames_.at(k).data(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(st.st_mode);
     }
     folderName_ = FolderNameText(PageFolderName(album_.folder.text));
@@ -167,26 +166,26 @@ QString FolderRun::Open(const QByteArray& upLink) {
 }
 
 // Each image's pictures to the run's list, and its entry to the index.
-QString FolderRun::AddImages() {
+Done FolderRun::AddImages() {
     PictureStep& pictures = state_.pictures;
     for (int k = 0; k < PageCount(); ++k) {
         const FsName& image = album_.images.at(k);
         const QByteArray stem = pageNames_.at(k).chopped(5).toByteArray(); // without ".html"
         int picture = -1;
         if (pictures.Active())
-            picture =
-                pictures.Add({imageFolder_.fd(), image.bytes, album_.folder.text + image.text,
-                              thumbsFolder_.fd(), webFolder_.fd(), output_.sOutFolder.text, stem});
+            picture = pictures.Add({imageFolder_.get(), image.bytes,
+                                    album_.folder.text + image.text, thumbsFolder_.get(),
+                                    webFolder_.get(), output_.sOutFolder.text, stem});
         if (k == 0)
             firstPicture_ = picture;
         struct stat placed {};
         if (output_.site &&
-            fstatat(outFolder_.fd(), image.bytes.constData(), &placed, AT_SYMLINK_NOFOLLOW) != 0)
+            fstatat(outFolder_.get(), image.bytes.constData(), &placed, AT_SYMLINK_NOFOLLOW) != 0)
             pictures.SetUnplaced(picture, true);
         if (!index_)
             continue;
         struct stat st {};
-        if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 ||
+        if (fstatat(imageFolder_.get(), image.bytes.constData(), &st, 0) != 0 ||
             !S_ISREG(st.st_mode))
             return ImageFailure(image);
         IndexEntry entry;
@@ -203,7 +202,7 @@ QString FolderRun::AddImages() {
         AppendLink(imageRef, image.bytes);
         index_->Add(std::move(entry), picture, std::move(imageRef));
     }
-    return QString();
+    return {};
 }
 
 // The link texts every page of the folder shares.
@@ -245,8 +244,8 @@ void FolderRun::AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRe
 
 bool FolderRun::HasIndex() const {
     struct stat st {};
-    return outFolder_.fd() >= 0 &&
-           fstatat(outFolder_.fd(), kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0;
+    return outFolder_.get() >= 0 &&
+           fstatat(outFolder_.get(), kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 QString FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
@@ -306,7 +305,7 @@ QSize FolderRun::CopySize(int k) const {
 // no empty "thumbs" or "web" is left among the pages.
 void FolderRun::RemoveEmptyPictureFolders() {
     for (const char* name : {kThumbsFolderName, kWebFolderName})
-        (void)unlinkat(outFolder_.fd(), name, AT_REMOVEDIR); // fails, as it should, unless empty
+        (void)unlinkat(outFolder_.get(), name, AT_REMOVEDIR); // fails, as it should, unless empty
 }
 
 QString FolderRun::Settle() {
@@ -341,8 +340,8 @@ void FolderRun::TakeBackPagesOfGoneImages() {
     for (int k = 0; k < PageCount(); ++k) {
         struct stat st {};
         if (!PageExists(k) ||
-            fstatat(imageFolder_.fd(), album_.images.at(k).bytes.constData(), &st, 0) == 0 ||
-            errno != ENOENT || unlinkat(outFolder_.fd(), pageNames_.at(k).data(), 0) != 0)
+            fstatat(imageFolder_.get(), album_.images.at(k).bytes.constData(), &st, 0) == 0 ||
+            errno != ENOENT || unlinkat(outFolder_.get(), pageNames_.at(k).data(), 0) != 0)
             continue;
         gone_[size_t(k)] = true;
         if (k < pagesMade_ && !existed_[size_t(k)])
@@ -354,7 +353,7 @@ bool FolderRun::TakeBackNewestPage() {
     for (int k = pagesMade_ - 1; k >= 0; --k) {
         if (existed_[size_t(k)] || gone_[size_t(k)])
             continue;
-        if (unlinkat(outFolder_.fd(), pageNames_.at(k).data(), 0) != 0)
+        if (unlinkat(outFolder_.get(), pageNames_.at(k).data(), 0) != 0)
             return false;
         pagesMade_ = k;
         --state_.result.pagesWritten;
@@ -375,8 +374,8 @@ bool SameFolder(int fd, const QByteArray& path) {
 } // namespace
 
 bool FolderRun::StillInPlace(QString& why) const {
-    for (const auto& [fd, folder] : {std::pair{imageFolder_.fd(), &album_.folder},
-                                     std::pair{outFolder_.fd(), &output_.sOutFolder}}) {
+    for (const auto& [fd, folder] : {std::pair{imageFolder_.get(), &album_.folder},
+                                     std::pair{outFolder_.get(), &output_.sOutFolder}}) {
         if (fd >= 0 && !SameFolder(fd, folder->bytes)) {
             why = QCoreApplication::translate(
                       "Run", "The folder %1 was moved or removed while the run made its pages; "
@@ -389,7 +388,7 @@ bool FolderRun::StillInPlace(QString& why) const {
 }
 
 int FolderRun::RemoveStale(const QSet<QByteArray>& originals) {
-    if (outFolder_.fd() < 0)
+    if (outFolder_.get() < 0)
         return 0;
     KeptFiles kept;
     for (int k = 0; k < PageCount(); ++k) {
@@ -406,7 +405,7 @@ int FolderRun::RemoveStale(const QSet<QByteArray>& originals) {
         kept.albums.insert(
             state_.tree.albums[size_t(sub)].relative.mid(album_.relative.size()).chopped(1));
     kept.indexPages = index_ ? qMax(1, index_->Pages()) : 1;
-    return RemoveStaleFiles(outFolder_.fd(), kept, output_.site, originals, album_.relative);
+    return RemoveStaleFiles(outFolder_.get(), kept, output_.site, originals, album_.relative);
 }
 
 QString FolderRun::FirstPageLink() const {
@@ -415,22 +414,25 @@ QString FolderRun::FirstPageLink() const {
 
 // Why the image's date and size cannot be read, right after the fstatat that failed or found
 // something else than a file.
-QString FolderRun::ImageFailure(const FsName& image) const {
+Failure FolderRun::ImageFailure(const FsName& image) const {
     const int error = errno;
     struct stat st {};
-    const bool found = fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) == 0;
+    const bool found = fstatat(imageFolder_.get(), image.bytes.constData(), &st, 0) == 0;
     //: %1 the image, %2 the reason, %3 how many pages were written
-    return state_.Failure(
-        QCoreApplication::translate("Run", "Cannot read the date and size of the image %1: %2. %3"),
-        album_.folder.text + image.text,
-        found ? QCoreApplication::translate("Run", "not a regular file") : ErrorText(error));
+    return {state_.Failure(QCoreApplication::translate(
+                               "Run", "Cannot read the date and size of the image %1: %2. %3"),
+                           album_.folder.text + image.text,
+                           found ? QCoreApplication::translate("Run", "not a regular file")
+                                 : ErrorText(error)),
+            found ? 0 : error};
 }
 
-QString FolderRun::OutputFolderFailure() const {
+Failure FolderRun::OutputFolderFailure() const {
     //: %1 the folder, %2 the system's reason, %3 how many pages were written
-    return state_.Failure(
-        QCoreApplication::translate("Run", "Cannot open the output folder %1: %2. %3"),
-        output_.sOutFolder.text, ErrorText(outFolder_.error()));
+    return {state_.Failure(
+                QCoreApplication::translate("Run", "Cannot open the output folder %1: %2. %3"),
+                output_.sOutFolder.text, ErrorText(outFolder_.error())),
+            outFolder_.error()};
 }
 
 // In a site, the image a page shows as it is lies beside the page, placed before the page is
@@ -442,7 +444,7 @@ QString FolderRun::Place(int k, const struct stat& st) {
         return QString();
     const QByteArray& name = album_.images.at(k).bytes;
     int error = 0;
-    switch (PlaceImage(imageFolder_.fd(), name, st, *writer_, outFolder_.fd(), original, error)) {
+    switch (PlaceImage(imageFolder_.get(), name, st, *writer_, outFolder_.get(), original, error)) {
     case Placement::Kept:
     case Placement::Written:
         state_.pictures.SetUnplaced(firstPicture_ < 0 ? -1 : firstPicture_ + k, false);
@@ -464,15 +466,21 @@ QString FolderRun::Place(int k, const struct stat& st) {
 QString FolderRun::WritePage(int k) {
     const FsName& image = album_.images.at(k);
     struct stat st {};
-    if (fstatat(imageFolder_.fd(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
-        return ImageFailure(image);
+    if (fstatat(imageFolder_.get(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return ImageFailure(image).text;
     shownBroken_ = false;
     if (QString failure = Place(k, st); !failure.isEmpty())
         return failure;
     state_.composer.Compose(state_.page, FactsOf(k, st));
     // A page rewritten when the run settles is counted once, as written when either write was.
     const bool again = k < pagesMade_;
-    switch (writer_->Write(pageNames_.at(k), state_.page)) {
+    const auto written = writer_->Write(pageNames_.at(k), state_.page);
+    if (!written)
+        //: %1 the page, %2 the system's reason, %3 how many pages were written
+        return state_.Failure(
+            QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
+            output_.sOutFolder.text + ShownText(pageNames_.at(k)), written.failure().text);
+    switch (*written) {
     case PageFileWriter::Outcome::Written:
         if (!again || unchanged_[size_t(k)]) {
             ++state_.result.pagesWritten;
@@ -485,11 +493,6 @@ QString FolderRun::WritePage(int k) {
             ++state_.result.pagesUnchanged;
         unchanged_[size_t(k)] = !again || unchanged_[size_t(k)];
         break;
-    case PageFileWriter::Outcome::Failed:
-        //: %1 the page, %2 the system's reason, %3 how many pages were written
-        return state_.Failure(
-            QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
-            output_.sOutFolder.text + ShownText(pageNames_.at(k)), ErrorText(writer_->error()));
     }
     return QString();
 }

@@ -31,7 +31,7 @@ public:
     // Makes the output folder and the pictures' folders; registers the pictures and the index
     // entries of the images; notes which pages exist already.
     // upLink: the parent album's index page as this folder's index links it; empty for none.
-    QString Open(const QByteArray& upLink);
+    Done Open(const QByteArray& upLink);
     // The index entry of this folder as its parent album shows it; parentRelative is the
     // parent's place in the tree.
     void AddAlbumEntry(IndexStep& parentIndex, const QByteArray& parentRelative, int album,
@@ -74,18 +74,18 @@ private:
         return !gone_[size_t(k)] && (k < pagesMade_ || existed_[size_t(k)]);
     }
     QSize CopySize(int k) const;
-    QString ImageFailure(const FsName& image) const;
-    QString OutputFolderFailure() const;
+    Failure ImageFailure(const FsName& image) const;
+    Failure OutputFolderFailure() const;
     QString RefusedNames() const;
-    QString OpenOutputFolders();
+    Done OpenOutputFolders();
     void PrepareLinks();
-    QString AddImages();
+    Done AddImages();
 
     RunState& state_;
     const Album& album_;
     const OutputChoice output_;
     PageNameTable pageNames_;
-    FolderHandle imageFolder_, outFolder_, thumbsFolder_, webFolder_;
+    UniqueFd imageFolder_, outFolder_, thumbsFolder_, webFolder_;
     std::unique_ptr<PageFileWriter> writer_;
     std::unique_ptr<IndexStep> index_; // on the heap: most folders of a tree have none
     int firstPicture_ = -1;            // the first image's index in the PictureStep

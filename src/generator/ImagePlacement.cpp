@@ -77,8 +77,8 @@ Placement CopyOriginal(int imageFolderFd, const QByteArray& name, const struct s
         error = errno;
         return Placement::Failed;
     }
-    if (site.Write(name, bytes) == PageFileWriter::Outcome::Failed) {
-        error = site.error();
+    if (const auto written = site.Write(name, bytes); !written) {
+        error = written.failure().error;
         return Placement::Failed;
     }
     const timespec times[2] = {image.st_atim, image.st_mtim};
@@ -113,8 +113,8 @@ Placement PlaceImage(int imageFolderFd, const QByteArray& name, const struct sta
     const QByteArray stripped = StrippedImage(bytes, format, stamp);
     if (stripped.isEmpty())
         return Placement::Broken;
-    if (site.Write(name, stripped) == PageFileWriter::Outcome::Failed) {
-        error = site.error();
+    if (const auto written = site.Write(name, stripped); !written) {
+        error = written.failure().error;
         return Placement::Failed;
     }
     return Placement::Written;

@@ -1,6 +1,5 @@
 #include "generator/IndexStep.h"
 
-#include "base/SystemError.h"
 #include "generator/PageFile.h"
 #include "generator/PageGenerator.h"
 #include "generator/PictureStep.h"
@@ -59,10 +58,10 @@ QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>&
     pages_ = int(pages.size());
     for (size_t k = 0; k < pages.size(); ++k) {
         const QByteArray name = IndexPageName(int(k) + 1); // NUL-terminated, as the writer needs
-        if (writer.Write(name, pages[k]) == PageFileWriter::Outcome::Failed)
+        if (const auto written = writer.Write(name, pages[k]); !written)
             //: %1%2 the index page, %3 the system's reason
             return QCoreApplication::translate("Run", "Cannot write the index page %1%2: %3.")
-                .arg(outFolder_, QString::fromLatin1(name), ErrorText(writer.error()));
+                .arg(outFolder_, QString::fromLatin1(name), written.failure().text);
     }
     return QString();
 }

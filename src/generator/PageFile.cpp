@@ -1,6 +1,8 @@
 #include "generator/PageFile.h"
 
 #include "base/FolderReader.h"
+#include "base/SystemError.h"
+#include "base/UniqueFd.h"
 
 #include <QHashFunctions>
 #include <algorithm>
@@ -19,13 +21,6 @@ namespace {
 
 constexpr char kTempPrefix[] = ".tu_k-";
 constexpr char kTempSuffix[] = ".tmp";
-
-int CloseKeepingErrno(int fd) {
-    const int saved = errno;
-    const int rc = close(fd);
-    errno = saved;
-    return rc;
-}
 
 bool ReadExactly(int fd, char* data, qsizetype size) {
     while (size > 0) {
@@ -58,12 +53,8 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 // Writes everything and closes the file; close() also reports late write errors of network
 // file systems. errno tells why on failure.
-bool WriteAndClose(int fd, const QByteArray& bytes) {
-    if (!WriteAll(fd, bytes)) {
-        CloseKeepingErrno(fd);
-        return false;
-    }
-    return close(fd) == 0;
+bool WriteAndClose(UniqueFd fd, const QByteArray& bytes) {
+    return WriteAll(fd.get(), bytes) && fd.Close() == 0;
 }
 
 // The process that made a temporary file of this name (".tu_k-<pid>-<n>.tmp"), or 0 when the
@@ -100,20 +91,19 @@ PageFileWriter::PageFileWriter(int folderFd, UnnamedFiles unnamed)
 PageFileWriter::Found PageFileWriter::Inspect(QByteArrayView name, const QByteArray& bytes) {
     // O_NOFOLLOW: a link is never read through (and gets replaced); O_NONBLOCK: a FIFO at the
     // page name cannot stall the run.
-    const int fd =
-        openat(folderFd_, name.data(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? Found::Nothing : Found::Other;
+    const UniqueFd fd(
+        openat(folderFd_, name.data(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.IsOpen())
+        return fd.error() == ENOENT ? Found::Nothing : Found::Other;
     struct stat st {};
     bool same = false;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    if (fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode)) {
         keepMode_ = static_cast<int>(st.st_mode & 0777);
         if (st.st_size == bytes.size()) {
             existing_.resize(bytes.size());
-            same = ReadExactly(fd, existing_.data(), existing_.size()) && existing_ == bytes;
+            same = ReadExactly(fd.get(), existing_.data(), existing_.size()) && existing_ == bytes;
         }
     }
-    close(fd);
     return same ? Found::SameBytes : Found::Other;
 }
 
@@ -163,16 +153,16 @@ int PageFileWriter::CreateTemporary() {
     return -1;
 }
 
-PageFileWriter::Outcome PageFileWriter::Fail(int error) {
-    error_ = error;
-    return Outcome::Failed;
+Failure PageFileWriter::Fail(int error) {
+    return {ErrorText(error), error};
 }
 
 bool PageFileWriter::MayBeTaken(QByteArrayView name) const {
     return !folderRead_ || std::binary_search(taken_.begin(), taken_.end(), qHash(name));
 }
 
-PageFileWriter::Outcome PageFileWriter::Write(QByteArrayView name, const QByteArray& bytes) {
+Result<PageFileWriter::Outcome> PageFileWriter::Write(QByteArrayView name,
+                                                      const QByteArray& bytes) {
     keepMode_ = -1;
     const Found found = MayBeTaken(name) ? Inspect(name, bytes) : Found::Nothing;
     if (found == Found::SameBytes)
@@ -180,41 +170,38 @@ PageFileWriter::Outcome PageFileWriter::Write(QByteArrayView name, const QByteAr
 
     if (found == Found::Nothing && unnamed_) {
         // The page gets its name only once it is whole; linkat never replaces anything.
-        const int fd = OpenUnnamed();
-        if (fd >= 0) {
-            if (!WriteAll(fd, bytes)) {
-                CloseKeepingErrno(fd);
+        UniqueFd fd(OpenUnnamed());
+        if (fd.IsOpen()) {
+            if (!WriteAll(fd.get(), bytes))
                 return Fail(errno);
-            }
-            if (LinkUnnamed(fd, name.data())) {
-                if (close(fd) == 0)
+            if (LinkUnnamed(fd.get(), name.data())) {
+                if (fd.Close() == 0)
                     return Outcome::Written;
                 const int error = errno;
                 unlinkat(folderFd_, name.data(), 0); // no half-written page stays
                 return Fail(error);
             }
             const int error = errno;
-            close(fd);
+            fd = UniqueFd();
             // EEXIST: something took the name meanwhile, and is replaced below.
             if (error != EEXIST && unnamed_)
                 return Fail(error);
         } else if (unnamed_) {
-            return Fail(errno);
+            return Fail(fd.error());
         }
     }
 
     // Replace what is there (or, without unnamed files, make the page) by renaming a complete
     // temporary file over the name.
-    const int fd = CreateTemporary();
-    if (fd < 0)
-        return Fail(errno);
-    if (keepMode_ >= 0 && !KeepMode(fd)) {
+    UniqueFd fd(CreateTemporary());
+    if (!fd.IsOpen())
+        return Fail(fd.error());
+    if (keepMode_ >= 0 && !KeepMode(fd.get())) {
         const int error = errno;
-        close(fd);
         unlinkat(folderFd_, tempName_.constData(), 0);
         return Fail(error);
     }
-    if (WriteAndClose(fd, bytes) &&
+    if (WriteAndClose(std::move(fd), bytes) &&
         renameat(folderFd_, tempName_.constData(), folderFd_, name.data()) == 0)
         return Outcome::Written;
     const int error = errno;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Failure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <vector>
@@ -22,15 +24,14 @@ enum class UnnamedFiles { WhereOffered, Never };
 // included.
 class PageFileWriter {
 public:
-    enum class Outcome { Written, Unchanged, Failed };
+    enum class Outcome { Written, Unchanged };
 
     // folderFd: a descriptor of the output folder (O_PATH is enough); not owned.
     explicit PageFileWriter(int folderFd, UnnamedFiles unnamed = UnnamedFiles::WhereOffered);
 
-    // name: the page's file name (no "/"), followed by a NUL in memory. On Failed, error()
-    // holds the errno value.
-    Outcome Write(QByteArrayView name, const QByteArray& bytes);
-    int error() const { return error_; }
+    // name: the page's file name (no "/"), followed by a NUL in memory. A failure's text is
+    // the system's reason alone, for the caller to name the page.
+    Result<Outcome> Write(QByteArrayView name, const QByteArray& bytes);
 
     // Reads the folder once before the first page: removes the temporary files that writers
     // of processes no longer running left when they were killed before their rename (those
@@ -54,11 +55,10 @@ private:
     bool LinkUnnamed(int fd, const char* name);
     int CreateTemporary();
     bool KeepMode(int fd) const;
-    Outcome Fail(int error);
+    static Failure Fail(int error);
 
     int folderFd_;
     bool refuseUnnamed_; // acts as a file system that makes no unnamed files
-    int error_ = 0;
     int keepMode_ = -1;
     bool unnamed_ = true;     // the file system makes unnamed files and they can be linked
     bool linkByProc_ = false; // link through /proc/self/fd, AT_EMPTY_PATH being refused

@@ -80,15 +80,14 @@ int PictureStep::ToMake() const {
 RunEnd PictureStep::Make(const std::function<bool(int, int)>& progress, QString& failure) {
     if (!Active())
         return RunEnd::Finished;
-    bool stopped = false;
-    run_.pictures->Make(sources_, sizes_, plans_, progress, stopped);
+    const bool finished = run_.pictures->Make(sources_, sizes_, plans_, progress);
     for (const PicturePlan& plan : plans_) {
         if (plan.state == PictureState::Failed) {
             failure = plan.failure;
             return RunEnd::Failed;
         }
     }
-    return stopped ? RunEnd::Stopped : RunEnd::Finished;
+    return finished ? RunEnd::Finished : RunEnd::Stopped;
 }
 
 void PictureStep::SetUnplaced(int image, bool unplaced) {

@@ -99,11 +99,11 @@ public:
                                           const PictureSizes& sizes) = 0;
     // Makes the pictures of every Pending plan. `progress(done, total)` is called on the
     // calling thread while the work goes on; when it returns false no further image is
-    // started, decoding under way is abandoned at once and Make returns with `stopped` set.
+    // started, decoding under way is abandoned at once and Make returns false: stopped.
     // A Failed plan stops the other images too.
-    virtual void Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
-                      std::vector<PicturePlan>& plans,
-                      const std::function<bool(int, int)>& progress, bool& stopped) = 0;
+    [[nodiscard]] virtual bool Make(const std::vector<PictureSource>& sources,
+                                    const PictureSizes& sizes, std::vector<PicturePlan>& plans,
+                                    const std::function<bool(int, int)>& progress) = 0;
 };
 
 } // namespace tuk

@@ -87,7 +87,7 @@ QString WriteIndexes(RunState& s, const std::vector<bool>& inPlace) {
 }
 
 // Output folders made, pictures planned, and every index page as it can be now.
-QString Open(RunState& s) {
+Done Open(RunState& s) {
     s.Enter(RunPhase::Opened);
     // Every folder keeps its descriptors until the run ends: a large tree needs more than the
     // usual soft limit of open files.
@@ -98,11 +98,11 @@ QString Open(RunState& s) {
         (void)setrlimit(RLIMIT_NOFILE, &files); // else the usual limit: a large tree may fail
     }
     for (size_t i = 0; i < s.folders.size(); ++i) {
-        if (QString failure = s.folders[i]->Open(UpLink(s, s.tree.albums[i])); !failure.isEmpty())
-            return failure;
+        if (Done opened = s.folders[i]->Open(UpLink(s, s.tree.albums[i])); !opened)
+            return opened;
     }
     if (QString failure = RecordSite(s, false); !failure.isEmpty())
-        return failure;
+        return Failure{failure};
     s.pictures.Plan();
     for (size_t i = 1; i < s.tree.albums.size() && s.run.settings.lIndex; ++i) {
         const Album& album = s.tree.albums[i];
@@ -117,7 +117,10 @@ QString Open(RunState& s) {
                 s.output.FullPaths() ? s.result.firstPagePath : GetFileName(s.result.firstPagePath);
         }
     }
-    return WriteIndexes(s, std::vector<bool>(s.folders.size(), true));
+    if (QString failure = WriteIndexes(s, std::vector<bool>(s.folders.size(), true));
+        !failure.isEmpty())
+        return Failure{failure};
+    return {};
 }
 
 RunEnd WritePages(RunState& s, PageRunListener& events, QString& failure) {
@@ -293,8 +296,8 @@ PageRunResult PreparedRun::Make(PageRunListener& events) {
     }
     if (refused_ == RunEnd::Failed)
         return Report(s, RunEnd::Failed, refusal_);
-    if (QString failure = Open(s); !failure.isEmpty())
-        return Report(s, RunEnd::Failed, failure);
+    if (const Done opened = Open(s); !opened)
+        return Report(s, RunEnd::Failed, opened.failure().text);
     events.Planned(s.total, s.pictures.ToMake());
     QString failure;
     RunEnd end = WritePages(s, events, failure);

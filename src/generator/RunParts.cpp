@@ -14,27 +14,12 @@
 
 namespace tuk {
 
-FolderHandle::FolderHandle(const QByteArray& path)
-    : fd_(open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)), error_(fd_ < 0 ? errno : 0) {}
-
-FolderHandle::FolderHandle(int at, const char* name)
-    : fd_(openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)),
-      error_(fd_ < 0 ? errno : 0) {}
-
-FolderHandle::~FolderHandle() {
-    if (fd_ >= 0)
-        close(fd_);
+UniqueFd OpenFolder(const QByteArray& path) {
+    return UniqueFd(open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
 }
 
-FolderHandle& FolderHandle::operator=(FolderHandle&& other) noexcept {
-    if (this != &other) {
-        if (fd_ >= 0)
-            close(fd_);
-        fd_ = other.fd_;
-        error_ = other.error_;
-        other.fd_ = -1;
-    }
-    return *this;
+UniqueFd OpenFolder(int at, const char* name) {
+    return UniqueFd(openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
 
 QByteArrayView DateTexts::Text(time_t seconds) {
@@ -117,13 +102,14 @@ void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pa
 namespace {
 
 bool IsOwnIndexFile(int outFd) {
-    const int fd = openat(outFd, kIndexFileName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
+    const UniqueFd fd(
+        openat(outFd, kIndexFileName, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (!fd.IsOpen())
         return false;
     struct stat st {};
     char head[512];
-    const ssize_t n = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? read(fd, head, sizeof head) : 0;
-    close(fd);
+    const ssize_t n =
+        fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) ? read(fd.get(), head, sizeof head) : 0;
     return n > 0 && IsOwnIndexPage(QByteArrayView(head, n));
 }
 
@@ -160,22 +146,20 @@ QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web) 
     return QString();
 }
 
-FolderHandle MakeChildFolder(int parentFd, const char* name, const QString& shownParent,
-                             QString& failure) {
+Result<UniqueFd> MakeChildFolder(int parentFd, const char* name, const QString& shownParent) {
     if (mkdirat(parentFd, name, 0777) != 0 && errno != EEXIST) {
         const int error = errno;
         //: %1%2 the folder, %3 the system's reason
-        failure = QCoreApplication::translate("Run", "Cannot make the folder %1%2: %3.")
-                      .arg(shownParent, QLatin1String(name), ErrorText(error));
-        return FolderHandle();
+        return Failure{QCoreApplication::translate("Run", "Cannot make the folder %1%2: %3.")
+                           .arg(shownParent, QLatin1String(name), ErrorText(error)),
+                       error};
     }
-    FolderHandle folder(parentFd, name);
-    if (folder.fd() < 0) {
-        const int error = errno;
+    UniqueFd folder = OpenFolder(parentFd, name);
+    if (!folder.IsOpen())
         //: %1%2 the folder, %3 the system's reason
-        failure = QCoreApplication::translate("Run", "Cannot open the folder %1%2: %3.")
-                      .arg(shownParent, QLatin1String(name), ErrorText(error));
-    }
+        return Failure{QCoreApplication::translate("Run", "Cannot open the folder %1%2: %3.")
+                           .arg(shownParent, QLatin1String(name), ErrorText(folder.error())),
+                       folder.error()};
     return folder;
 }
 

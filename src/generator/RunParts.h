@@ -2,6 +2,8 @@
 
 // Pieces the page generator's run is built from; not part of the generator's interface.
 
+#include "base/Failure.h"
+#include "base/UniqueFd.h"
 #include "generator/PageGenerator.h"
 
 #include <QByteArray>
@@ -12,27 +14,10 @@
 
 namespace tuk {
 
-// A descriptor of a folder (O_PATH), closed when it goes out of scope; -1 when it could not
-// be opened, and then error() tells why (the errno of the open, kept before anything else runs).
-class FolderHandle {
-public:
-    FolderHandle() = default;
-    explicit FolderHandle(const QByteArray& path);
-    FolderHandle(int at, const char* name); // a folder of a folder, never through a link
-    ~FolderHandle();
-    FolderHandle(FolderHandle&& other) noexcept : fd_(other.fd_), error_(other.error_) {
-        other.fd_ = -1;
-    }
-    FolderHandle& operator=(FolderHandle&& other) noexcept;
-    FolderHandle(const FolderHandle&) = delete;
-    FolderHandle& operator=(const FolderHandle&) = delete;
-    int fd() const { return fd_; }
-    int error() const { return error_; }
-
-private:
-    int fd_ = -1;
-    int error_ = 0;
-};
+// A descriptor of a folder (O_PATH); when it could not be opened, its error() tells why.
+UniqueFd OpenFolder(const QByteArray& path);
+// A folder of a folder, never through a link.
+UniqueFd OpenFolder(int at, const char* name);
 
 // The date part of a file time in local time, or a day, as page text in the locale's short
 // form; dates repeat, so the last one is kept.
@@ -68,9 +53,7 @@ void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pa
 // "thumbs" or "web" that is no folder (a link to one included). Empty when they can.
 QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web);
 
-// Makes the child folder of a folder (never through a link) and opens it; -1 with the
-// failure told.
-FolderHandle MakeChildFolder(int parentFd, const char* name, const QString& shownParent,
-                             QString& failure);
+// Makes the child folder of a folder (never through a link) and opens it.
+Result<UniqueFd> MakeChildFolder(int parentFd, const char* name, const QString& shownParent);
 
 } // namespace tuk

@@ -1,6 +1,5 @@
 #include "generator/SiteRecord.h"
 
-#include "base/SystemError.h"
 #include "generator/PageFile.h"
 
 #include <QCoreApplication>
@@ -75,11 +74,12 @@ std::optional<SiteRecord> ReadSiteRecord(int topFd) {
 }
 
 QString WriteSiteRecord(PageFileWriter& writer, const SiteRecord& record, const QString& top) {
-    if (writer.Write(kSiteRecordName, record.Text()) != PageFileWriter::Outcome::Failed)
+    const auto written = writer.Write(kSiteRecordName, record.Text());
+    if (written)
         return QString();
     //: %1%2 the record's file, %3 the system's reason
     return QCoreApplication::translate("Run", "Cannot write the site's record %1%2: %3.")
-        .arg(top, QLatin1String(kSiteRecordName), ErrorText(writer.error()));
+        .arg(top, QLatin1String(kSiteRecordName), written.failure().text);
 }
 
 } // namespace tuk

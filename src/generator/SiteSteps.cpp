@@ -15,9 +15,9 @@ namespace tuk {
 QString CheckSiteSource(RunState& s) {
     if (!s.output.site)
         return QString();
-    const FolderHandle top(s.output.sOutFolder.bytes);
-    if (top.fd() >= 0)
-        s.siteRecord = ReadSiteRecord(top.fd());
+    const UniqueFd top = OpenFolder(s.output.sOutFolder.bytes);
+    if (top.get() >= 0)
+        s.siteRecord = ReadSiteRecord(top.get());
     const QByteArray source = s.tree.albums.front().folder.bytes;
     if (!s.siteRecord || s.siteRecord->IsSource(source))
         return QString();
@@ -46,8 +46,8 @@ QString RecordSite(RunState& s, bool finished) {
                 placed.insert(album.relative + image.bytes);
     record.originals.assign(placed.begin(), placed.end());
     std::sort(record.originals.begin(), record.originals.end());
-    const FolderHandle top(s.output.sOutFolder.bytes);
-    PageFileWriter writer(top.fd(), s.run.unnamedFiles);
+    const UniqueFd top = OpenFolder(s.output.sOutFolder.bytes);
+    PageFileWriter writer(top.get(), s.run.unnamedFiles);
     const QString failure = WriteSiteRecord(writer, record, s.output.sOutFolder.text);
     if (failure.isEmpty())
         s.siteRecord = record;

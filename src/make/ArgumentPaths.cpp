@@ -2,6 +2,7 @@
 
 #include "base/PathNames.h"
 #include "base/SystemError.h"
+#include "base/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,7 @@
 
 namespace tuk {
 
-QString AbsoluteFolder(const QString& argument, FsName& folder) {
+Result<FsName> AbsoluteFolder(const QString& argument) {
     QString path = argument;
     if (!path.startsWith(QLatin1Char('/'))) {
         // A current folder longer than a path may be could not be opened by its full path.
@@ -22,15 +23,15 @@ QString AbsoluteFolder(const QString& argument, FsName& folder) {
         if (!getcwd(current, sizeof current)) {
             const int error = errno == ERANGE ? ENAMETOOLONG : errno;
             //: %1 is the path given, %2 the system's reason.
-            return QCoreApplication::translate(
-                       "tu_k-make", "cannot tell where the relative path %1 leads: the current "
-                                    "folder cannot be found (%2); give a full path")
-                .arg(ShownText(EscapedBytes(argument)), ErrorText(error));
+            return Failure{QCoreApplication::translate(
+                               "tu_k-make", "cannot tell where the relative path %1 leads: the "
+                                            "current folder cannot be found (%2); give a full path")
+                               .arg(ShownText(EscapedBytes(argument)), ErrorText(error)),
+                           error};
         }
         path = EscapedText(current) + QLatin1Char('/') + path;
     }
-    folder = WithTrailingSeparator(FsName(EscapedBytes(QDir::cleanPath(path))));
-    return QString();
+    return WithTrailingSeparator(FsName(EscapedBytes(QDir::cleanPath(path))));
 }
 
 QString FolderProblem(const FsName& folder, int error) {
@@ -50,13 +51,12 @@ QString FolderProblem(const FsName& folder, int error) {
 
 QString SettingsReadProblem(const QString& file) {
     // O_NONBLOCK: a FIFO at the store's place must not stall the program.
-    const int fd =
-        open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    int error = errno;
-    if (fd >= 0) {
+    const UniqueFd fd(
+        open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    int error = fd.error();
+    if (fd.IsOpen()) {
         struct stat st {};
-        const bool known = fstat(fd, &st) == 0;
-        close(fd);
+        const bool known = fstat(fd.get(), &st) == 0;
         if (known && !S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode))
             return QCoreApplication::translate(
                        "tu_k-make", "the settings file %1 cannot be read: not a regular file")

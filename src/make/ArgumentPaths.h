@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Failure.h"
 #include "base/FsName.h"
 
 #include <QString>
@@ -9,8 +10,8 @@ namespace tuk {
 // The folder an argument names, as a full path ending with "/". The argument is text from
 // EscapedText, so bytes that are not UTF-8 survive. A relative path needs the current folder;
 // when that cannot be told (deeper than the system can name, or removed), the path is refused
-// rather than resolved against some other folder. Empty when the folder is set, else why not.
-QString AbsoluteFolder(const QString& argument, FsName& folder);
+// rather than resolved against some other folder.
+Result<FsName> AbsoluteFolder(const QString& argument);
 
 // Why a folder cannot be listed, from the error of listing it.
 QString FolderProblem(const FsName& folder, int error);

@@ -71,11 +71,12 @@ int LoadRunSettings(const MakeOptions& options, PageRun& run) {
     run.thumbSize = options.thumbSize;
     if (options.target.isEmpty())
         return -1;
-    FsName target;
-    if (const QString refused = AbsoluteFolder(options.target, target); !refused.isEmpty()) {
-        Error(refused);
+    const Result<FsName> chosen = AbsoluteFolder(options.target);
+    if (!chosen) {
+        Error(chosen.failure().text);
         return kRunFailed;
     }
+    const FsName& target = *chosen;
     // The target folder is kept as text, as the window keeps it.
     if (target.text.toUtf8() != target.bytes) {
         Error(QCoreApplication::translate(
@@ -90,10 +91,12 @@ int LoadRunSettings(const MakeOptions& options, PageRun& run) {
 // The folder, its images, the BODY string and the volume kind; -1 or the exit code. With
 // subfolders the run lists the tree itself.
 int ListRunImages(const MakeOptions& options, PageRun& run) {
-    if (const QString refused = AbsoluteFolder(options.folder, run.sFolder); !refused.isEmpty()) {
-        Error(refused);
+    const Result<FsName> folder = AbsoluteFolder(options.folder);
+    if (!folder) {
+        Error(folder.failure().text);
         return kRunFailed;
     }
+    run.sFolder = *folder;
     FolderImages images = ListFolderImages(run.sFolder.bytes);
     if (!images.readable) {
         Error(FolderProblem(run.sFolder, images.error));

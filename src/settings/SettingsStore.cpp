@@ -28,14 +28,17 @@ QString SettingsStore::DefaultFileName() {
 }
 
 void SettingsStore::Open() {
-    problem_ = NotARegularFile(path_);
-    if (!problem_.isEmpty())
+    if (const Done regular = NotARegularFile(path_); !regular) {
+        problem_ = regular.failure().text;
         return;
+    }
     if (QFile::exists(path_)) {
-        QByteArray bytes;
-        if (!ReadRegularFile(path_, bytes, problem_))
+        const Result<QByteArray> bytes = ReadRegularFile(path_);
+        if (!bytes) {
+            problem_ = bytes.failure().text;
             return;
-        malformed_ = !IsIniText(bytes);
+        }
+        malformed_ = !IsIniText(*bytes);
         if (malformed_)
             return;
     }
@@ -52,25 +55,23 @@ void SettingsStore::Open() {
 QString SettingsStore::KeepMalformedCopy(QString* error) {
     if (!malformed_ || !copy_.isEmpty())
         return copy_;
-    QByteArray bytes;
-    QString problem;
-    if (ReadRegularFile(path_, bytes, problem)) {
-        for (int n = 1; n <= 999; ++n) {
-            const QString aside =
-                path_ + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
-            bool exists = false;
-            problem = WriteNewFile(aside, bytes, exists);
-            if (problem.isEmpty()) {
-                copy_ = aside;
-                return copy_;
-            }
-            if (!exists) {
-                //: %1 the file, %2 the system's reason
-                problem = QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
-                              .arg(aside, problem);
-                break;
-            }
+    const Result<QByteArray> bytes = ReadRegularFile(path_);
+    QString problem = bytes.failure().text;
+    for (int n = 1; bytes && n <= 999; ++n) {
+        const QString aside =
+            path_ + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
+        const Done written = WriteNewFile(aside, *bytes);
+        if (written) {
+            copy_ = aside;
+            return copy_;
         }
+        if (written.failure().error != EEXIST) {
+            //: %1 the file, %2 the system's reason
+            problem = QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
+                          .arg(aside, written.failure().text);
+            break;
+        }
+        problem = written.failure().text;
     }
     if (error)
         *error = problem.isEmpty()
@@ -129,9 +130,9 @@ void SettingsStore::WriteSetting(const char* section, const char* key, const QSt
     settings_->setValue(QLatin1String(section) + QLatin1Char('/') + QLatin1String(key), text);
 }
 
-QString SettingsStore::Flush() {
+Done SettingsStore::Flush() {
     if (!refused_.isEmpty())
-        return refused_;
+        return Failure{refused_};
     if (!settings_)
         return {};
     // QSettings keeps its first error for good; after a failure a fresh object over the same
@@ -142,11 +143,11 @@ QString SettingsStore::Flush() {
     failed_ = settings_->status() != QSettings::NoError;
     if (!failed_)
         return {};
-    const QString problem = WriteProblem(path_);
-    return problem.isEmpty() ? QCoreApplication::translate(
-                                   "Settings", "%1 could not be written (the reason is not known)")
-                                   .arg(path_)
-                             : problem;
+    if (Done problem = WriteProblem(path_); !problem)
+        return problem;
+    return Failure{
+        QCoreApplication::translate("Settings", "%1 could not be written (the reason is not known)")
+            .arg(path_)};
 }
 
 } // namespace tuk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Failure.h"
+
 #include <QString>
 #include <memory>
 
@@ -42,9 +44,9 @@ public:
     QString ReadSetting(const char* section, const char* key, const QString& fallback) const;
     void WriteSetting(const char* section, const char* key, const QString& text);
 
-    // Writes pending changes to the file; returns the reason when that failed, else empty.
-    // Values that could not be written stay pending and go with the next Flush().
-    QString Flush();
+    // Writes pending changes to the file; the reason when that failed. Values that could not
+    // be written stay pending and go with the next Flush().
+    Done Flush();
 
 private:
     void Open();

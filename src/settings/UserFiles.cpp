@@ -1,6 +1,7 @@
 #include "settings/UserFiles.h"
 
 #include "base/SystemError.h"
+#include "base/UniqueFd.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,21 +15,23 @@ namespace tuk {
 
 namespace {
 
-QString CannotRead(const QString& path, int error) {
+Failure CannotRead(const QString& path, int error) {
     //: %1 the file, %2 the system's reason
-    return QCoreApplication::translate("Settings", "%1 cannot be read (%2)")
-        .arg(path, ErrorText(error));
+    return {QCoreApplication::translate("Settings", "%1 cannot be read (%2)")
+                .arg(path, ErrorText(error)),
+            error};
 }
 
-QString CannotWrite(const QString& path, int error) {
+Failure CannotWrite(const QString& path, int error) {
     //: %1 the file, %2 the system's reason
-    return QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
-        .arg(path, ErrorText(error));
+    return {QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
+                .arg(path, ErrorText(error)),
+            error};
 }
 
 } // namespace
 
-QString NotARegularFile(const QString& path) {
+Done NotARegularFile(const QString& path) {
     struct stat st {};
     if (stat(QFile::encodeName(path).constData(), &st) != 0) {
         // Nothing there (or a file where a folder of the path belongs): nothing to open.
@@ -36,90 +39,84 @@ QString NotARegularFile(const QString& path) {
             return {};
         const int error = errno;
         //: %1 the file, %2 the system's reason
-        return QCoreApplication::translate("Settings", "%1 cannot be reached (%2)")
-            .arg(path, ErrorText(error));
+        return Failure{QCoreApplication::translate("Settings", "%1 cannot be reached (%2)")
+                           .arg(path, ErrorText(error)),
+                       error};
     }
     if (S_ISREG(st.st_mode))
         return {};
     if (S_ISDIR(st.st_mode))
-        return QCoreApplication::translate("Settings", "%1 is a folder, not a file").arg(path);
-    return QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path);
+        return Failure{
+            QCoreApplication::translate("Settings", "%1 is a folder, not a file").arg(path)};
+    return Failure{QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path)};
 }
 
-bool ReadRegularFile(const QString& path, QByteArray& bytes, QString& problem) {
-    const int fd =
-        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        problem = CannotRead(path, errno);
-        return false;
-    }
+Result<QByteArray> ReadRegularFile(const QString& path) {
+    const UniqueFd fd(
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.IsOpen())
+        return CannotRead(path, fd.error());
     struct stat st {};
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (!ok)
-        problem = QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path);
+    if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return Failure{
+            QCoreApplication::translate("Settings", "%1 is not a regular file").arg(path)};
+    QByteArray bytes;
     char buffer[16384];
-    for (ssize_t got = 1; ok && got > 0;) {
-        got = read(fd, buffer, sizeof buffer);
+    for (ssize_t got = 1; got > 0;) {
+        got = read(fd.get(), buffer, sizeof buffer);
         if (got > 0)
             bytes.append(buffer, got);
-        else if (got < 0 && errno != EINTR) {
-            problem = CannotRead(path, errno);
-            ok = false;
-        }
+        else if (got < 0 && errno != EINTR)
+            return CannotRead(path, errno);
     }
-    close(fd);
-    return ok;
+    return bytes;
 }
 
-QString WriteNewFile(const QString& path, const QByteArray& bytes, bool& exists) {
+Done WriteNewFile(const QString& path, const QByteArray& bytes) {
     const QByteArray name = QFile::encodeName(path);
-    const int fd =
-        open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    exists = fd < 0 && errno == EEXIST;
-    if (fd < 0)
-        return ErrorText(errno);
+    UniqueFd fd(open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!fd.IsOpen())
+        return Failure{ErrorText(fd.error()), fd.error()};
     errno = 0;
     const bool written =
-        write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size() &&
-        fsync(fd) == 0;
+        write(fd.get(), bytes.constData(), static_cast<size_t>(bytes.size())) == bytes.size() &&
+        fsync(fd.get()) == 0;
     const int error = errno != 0 ? errno : ENOSPC;
-    close(fd);
+    fd = UniqueFd();
     if (written)
         return {};
     unlink(name.constData());
-    return ErrorText(error);
+    return Failure{ErrorText(error), error};
 }
 
-QString MakeFolders(const QString& folder) {
+Done MakeFolders(const QString& folder) {
     return MakeFolderPath(QFile::encodeName(folder), 0700);
 }
 
-QString WriteProblem(const QString& path) {
+Done WriteProblem(const QString& path) {
     const QString folder = QFileInfo(path).path();
-    const QString folderProblem = MakeFolders(folder);
-    if (!folderProblem.isEmpty())
+    if (const Done made = MakeFolders(folder); !made)
         //: %1 the file, %2 why its folder cannot be made
-        return QCoreApplication::translate("Settings", "%1 cannot be created: %2")
-            .arg(path, folderProblem);
+        return Failure{QCoreApplication::translate("Settings", "%1 cannot be created: %2")
+                           .arg(path, made.failure().text),
+                       made.failure().error};
     // Opening for writing without truncating changes nothing.
-    const int existing =
-        open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (existing >= 0)
-        close(existing);
-    else if (errno != ENOENT)
-        return CannotWrite(path, errno);
+    if (const UniqueFd existing(open(QFile::encodeName(path).constData(),
+                                     O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        !existing.IsOpen() && existing.error() != ENOENT)
+        return CannotWrite(path, existing.error());
     QByteArray probe = QFile::encodeName(path + QStringLiteral(".probe-XXXXXX"));
-    const int fd = mkstemp(probe.data());
-    if (fd < 0)
-        return CannotWrite(path, errno);
+    UniqueFd fd(mkstemp(probe.data()));
+    if (!fd.IsOpen())
+        return CannotWrite(path, fd.error());
     // As much as a store or a lock ever holds, and on to the disk, so a full disk shows.
     const QByteArray bytes(4096, 'x');
     int error = 0;
     errno = 0;
-    if (write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) != bytes.size() ||
-        fsync(fd) != 0)
+    if (write(fd.get(), bytes.constData(), static_cast<size_t>(bytes.size())) != bytes.size() ||
+        fsync(fd.get()) != 0)
         error = errno != 0 ? errno : ENOSPC;
-    if (close(fd) != 0 && error == 0)
+    if (fd.Close() != 0 && error == 0)
         error = errno;
     unlink(probe.constData());
     if (error != 0)

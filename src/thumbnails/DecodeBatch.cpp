@@ -60,18 +60,17 @@ void DecodeBatch::Fail(PicturePlan& plan, const QString& failure) {
 
 void DecodeBatch::One(DecoderProcess& process, const PictureSource& source, PicturePlan& plan) {
     struct stat st {};
-    QString why;
-    const Fd image(OpenRegular(source.imageFolderFd, source.name, true, st, why));
-    if (image.get() < 0)
+    const Result<UniqueFd> image = OpenRegular(source.imageFolderFd, source.name, true, st);
+    if (!image)
         //: %1 the image, %2 the reason
         return Fail(plan, QCoreApplication::translate("Run", "Cannot read the image %1: %2.")
-                              .arg(source.shown, why));
+                              .arg(source.shown, image.failure().text));
     const std::vector<PictureKind> kinds = NeededKinds(sizes_, plan.image, IsAnimated(source));
     if (!budget_.Take(plan.decodeBytes, stop_))
         return;
     QByteArray answer;
     const DecoderProcess::Answer got =
-        Decode(process, Request(source, plan, st, kinds).Encode(), image.get(), answer);
+        Decode(process, Request(source, plan, st, kinds).Encode(), image->get(), answer);
     const int error = errno;
     budget_.Give(plan.decodeBytes);
     DecodeReply reply;
@@ -163,10 +162,10 @@ void DecodeBatch::Keep(const PictureSource& source, const std::vector<PictureKin
             writer->ReadFolder();
         }
         const QByteArray name = PictureFileName(source.stem, kinds[i]);
-        if (writer->Write(name, reply.jpegs[i]) == PageFileWriter::Outcome::Failed)
+        if (const auto written = writer->Write(name, reply.jpegs[i]); !written)
             return Fail(plan, WriteFailure(source.shownFolder +
                                                ShownText(PicturePath(source.stem, kinds[i])),
-                                           kinds[i] == PictureKind::Web, writer->error()));
+                                           kinds[i] == PictureKind::Web, written.failure().error));
         plan.size[static_cast<size_t>(kinds[i])] = reply.sizes[i];
     }
     plan.state = PictureState::Ready;

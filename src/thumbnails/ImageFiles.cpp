@@ -10,21 +10,16 @@
 
 namespace tuk {
 
-int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct stat& st,
-                QString& why) {
-    const int fd =
+Result<UniqueFd> OpenRegular(int folderFd, const QByteArray& name, bool followLinks,
+                             struct stat& st) {
+    UniqueFd fd(
         openat(folderFd, name.constData(),
-               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
-    if (fd < 0) {
-        why = ErrorText(errno);
-        return -1;
-    }
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW)));
+    if (!fd.IsOpen())
+        return Failure{ErrorText(fd.error()), fd.error()};
+    if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         //: why an image cannot be read
-        why = QCoreApplication::translate("Run", "not a regular file");
-        close(fd);
-        return -1;
-    }
+        return Failure{QCoreApplication::translate("Run", "not a regular file")};
     return fd;
 }
 

@@ -3,37 +3,22 @@
 // The images of a run and their pictures as files: how they are opened, and which pictures
 // an image gets. Shared by the planning and the decoding of pictures.
 
+#include "base/Failure.h"
+#include "base/UniqueFd.h"
 #include "generator/Pictures.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace tuk {
 
-// A descriptor closed when it goes out of scope.
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Opens a file of a folder for reading without ever blocking (a FIFO opens at once) and keeps
-// it only when it is a regular file; `why` tells otherwise.
-int OpenRegular(int folderFd, const QByteArray& name, bool followLinks, struct stat& st,
-                QString& why);
+// it only when it is a regular file, filling `st`; the failure's text is the reason alone.
+Result<UniqueFd> OpenRegular(int folderFd, const QByteArray& name, bool followLinks,
+                             struct stat& st);
 
 // Whether the image's kind, by its name, is one whose pictures show only its first frame.
 bool IsAnimated(const PictureSource& source);

@@ -24,11 +24,10 @@ struct PictureOnDisk {
 
 PictureOnDisk ReadPicture(int folderFd, const QByteArray& name) {
     struct stat st {};
-    QString why;
-    const Fd fd(OpenRegular(folderFd, name, false, st, why));
-    if (fd.get() < 0)
+    const Result<UniqueFd> fd = OpenRegular(folderFd, name, false, st);
+    if (!fd)
         return {};
-    const ImageHeader header = ReadImageHeader(fd.get());
+    const ImageHeader header = ReadImageHeader(fd->get());
     if (header.format != ImageFormat::Jpeg)
         return {};
     return {header.stored, PictureStamp::Find(header.comment)};
@@ -76,14 +75,13 @@ QString PictureWorkers::DefaultDecoder() {
 PicturePlan PictureWorkers::PlanOne(const PictureSource& source, const PictureSizes& sizes,
                                     const SlowImages& slow) const {
     struct stat st {};
-    QString why;
-    const Fd image(OpenRegular(source.imageFolderFd, source.name, true, st, why));
-    if (image.get() < 0)
+    const Result<UniqueFd> image = OpenRegular(source.imageFolderFd, source.name, true, st);
+    if (!image)
         return {}; // making it tells why
     PicturePlan plan = KeptPictures(source, sizes, st, StampBackground(source, sizes));
     if (plan.Ready())
         return plan;
-    const ImageHeader header = ReadImageHeader(image.get());
+    const ImageHeader header = ReadImageHeader(image->get());
     if (!header.Valid() || header.format != FormatOfName(source.name)) {
         plan.state = PictureState::Undecodable;
         return plan;
@@ -122,16 +120,15 @@ std::vector<PicturePlan> PictureWorkers::Plan(const std::vector<PictureSource>& 
     return plans;
 }
 
-void PictureWorkers::Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
+bool PictureWorkers::Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
                           std::vector<PicturePlan>& plans,
-                          const std::function<bool(int, int)>& progress, bool& stopped) {
-    stopped = false;
+                          const std::function<bool(int, int)>& progress) {
     DecodeBatch batch(sources, sizes, plans, limits_, decoder_);
     const int total = batch.Total();
     if (total == 0) {
         WriteSlowRecords(sources, sizes, plans);
         (void)progress(0, 0);
-        return;
+        return true;
     }
     const int count =
         qBound(1, limits_.processes > 0 ? limits_.processes : QThread::idealThreadCount(), total);
@@ -139,6 +136,7 @@ void PictureWorkers::Make(const std::vector<PictureSource>& sources, const Pictu
     for (int i = 0; i < count; ++i)
         threads.emplace_back([&batch] { batch.Work(); });
     // The calling thread reports and listens for a stop, which ends every decoder at once.
+    bool stopped = false;
     for (;;) {
         if (!progress(batch.Done(), total)) {
             batch.Stop();
@@ -153,6 +151,7 @@ void PictureWorkers::Make(const std::vector<PictureSource>& sources, const Pictu
     WriteSlowRecords(sources, sizes, plans);
     if (!stopped)
         (void)progress(batch.Done(), total);
+    return !stopped;
 }
 
 } // namespace tuk

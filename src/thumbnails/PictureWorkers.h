@@ -32,9 +32,9 @@ public:
 
     std::vector<PicturePlan> Plan(const std::vector<PictureSource>& sources,
                                   const PictureSizes& sizes) override;
-    void Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
-              std::vector<PicturePlan>& plans, const std::function<bool(int, int)>& progress,
-              bool& stopped) override;
+    bool Make(const std::vector<PictureSource>& sources, const PictureSizes& sizes,
+              std::vector<PicturePlan>& plans,
+              const std::function<bool(int, int)>& progress) override;
 
 private:
     PicturePlan PlanOne(const PictureSource& source, const PictureSizes& sizes,

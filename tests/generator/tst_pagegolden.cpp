@@ -55,9 +55,8 @@ public:
         }
         return plans;
     }
-    void Make(const std::vector<PictureSource>&, const PictureSizes& sizes,
-              std::vector<PicturePlan>& plans, const std::function<bool(int, int)>&,
-              bool&) override {
+    bool Make(const std::vector<PictureSource>&, const PictureSizes& sizes,
+              std::vector<PicturePlan>& plans, const std::function<bool(int, int)>&) override {
         for (PicturePlan& plan : plans) {
             if (plan.state != PictureState::Pending)
                 continue;
@@ -66,6 +65,7 @@ public:
                 if (sizes.Needs(kind, plan.image, false))
                     plan.size[size_t(kind)] = PictureSize(plan.image, sizes.Longest(kind));
         }
+        return true;
     }
 };
 

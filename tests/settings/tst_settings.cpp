@@ -119,7 +119,7 @@ private Q_SLOTS:
         {
             SettingsStore store(path);
             SaveSettings(store, page);
-            QVERIFY(store.Flush().isEmpty());
+            QVERIFY(store.Flush().failure().text.isEmpty());
         }
         const QByteArray text = ReadFile(path);
         QVERIFY(text.contains("lBold=True") && text.contains("lCopyr=False"));
@@ -128,7 +128,7 @@ private Q_SLOTS:
             SettingsStore store(path);
             SaveShutdownSettings(store, WindowPlacement{15, 30, 7000, 6000, true},
                                  page.TargetFolder);
-            QVERIFY(store.Flush().isEmpty());
+            QVERIFY(store.Flush().failure().text.isEmpty());
         }
         SettingsStore store(path);
         PageSettings loaded;
@@ -169,7 +169,7 @@ private Q_SLOTS:
                                   QFile::ReadOwner | QFile::ExeOwner);
         SettingsStore store(path);
         SaveSettings(store, DefaultPageSettings());
-        const QString said = store.Flush();
+        const QString said = store.Flush().failure().text;
         QFile::setPermissions(locked.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY2(said.startsWith(path) && said.endsWith(reason), qPrintable(said));
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(path), bytes);
         QCOMPARE(store.KeepMalformedCopy(), path + ".bad");
         SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
-        QCOMPARE(store.Flush(), QString());
+        QCOMPARE(store.Flush().failure().text, QString());
         QCOMPARE(ReadFile(path + ".bad"), bytes);
         SettingsStore again(path);
         QVERIFY(!again.Malformed());
@@ -220,7 +220,7 @@ private Q_SLOTS:
             WriteFile(path, next);
             SettingsStore damaged(path);
             SaveSettings(damaged, page);
-            QCOMPARE(damaged.Flush(), QString());
+            QCOMPARE(damaged.Flush().failure().text, QString());
             QCOMPARE(ReadFile(path + next), QByteArray(next));
         }
         QCOMPARE(ReadFile(path + ".bad"), bytes);
@@ -233,11 +233,10 @@ private Q_SLOTS:
         SettingsStore store(blocker + "/Tu_K.conf");
         QVERIFY(!store.Unreadable());
         SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
-        const QString reason = store.Flush();
-        QVERIFY2(reason.contains("is not a folder"), qPrintable(reason));
+        QVERIFY(store.Flush().failure().text.contains("is not a folder"));
         QFile::remove(blocker);
         MakeFolder(blocker);
-        QCOMPARE(store.Flush(), QString());
+        QCOMPARE(store.Flush().failure().text, QString());
         QVERIFY(ReadFile(blocker + "/Tu_K.conf").contains("DefW=3"));
     }
 
