@@ -31,22 +31,21 @@ void SettingsBinder::Open() {
     if (!store_->Malformed())
         return;
     // Kept before anything can be written, so the next write may start a fresh file.
-    QString error;
-    const QString copy = store_->KeepMalformedCopy(&error);
-    if (copy.isEmpty())
+    const Result<QString> copy = store_->KeepMalformedCopy();
+    if (!copy)
         //: %1 is the settings file's path, %2 the reason the system gives.
         throw StepFailure(QCoreApplication::translate(
                               "frmTu_K", "The settings file %1 is not a valid settings file, "
                                          "and its content could not be kept aside: %2. Tu_K "
                                          "starts with the default settings and leaves the "
                                          "file as it is.")
-                              .arg(store_->FileName(), error));
+                              .arg(store_->FileName(), copy.failure().text));
     //: %1 is the settings file's path, %2 the path of the copy of its content.
     throw StepFailure(QCoreApplication::translate(
                           "frmTu_K", "The settings file %1 is not a valid settings file. Its "
                                      "content is kept in %2, and Tu_K starts with the "
                                      "default settings.")
-                          .arg(store_->FileName(), copy));
+                          .arg(store_->FileName(), *copy));
 }
 
 // A load that stops at a value that does not convert leaves that key and the ones after it at

@@ -42,23 +42,25 @@ QString TooLongName(const QString& image, qsizetype page, qsizetype longest, qsi
 FolderRun::FolderRun(RunState& state, const Album& album, const OutputChoice& output)
     : state_(state), album_(album), output_(output) {}
 
-QString FolderRun::Check() {
+Done FolderRun::Check() {
     const PageRun& run = state_.run;
     QString badImage;
     if (!pageNames_.Build(album_.images, badImage))
-        return QCoreApplication::translate("Run", "Cannot make a page for the image \"%1\": it is "
-                                                  "not a plain file name. No page was written.")
-            .arg(badImage);
+        return Failure{QCoreApplication::translate(
+                           "Run", "Cannot make a page for the image \"%1\": it is not a plain "
+                                  "file name. No page was written.")
+                           .arg(badImage)};
     imageFolder_ = OpenFolder(album_.folder.bytes);
     if (imageFolder_.get() < 0)
         //: %1 the folder, %2 the system's reason, %3 how many pages were written
-        return state_.Failure(
-            QCoreApplication::translate("Run", "Cannot open the image folder %1: %2. %3"),
-            album_.folder.text, ErrorText(imageFolder_.error()));
+        return Failure{state_.Failure(QCoreApplication::translate(
+                                          "Run", "Cannot open the image folder %1: %2. %3"),
+                                      album_.folder.text, ErrorText(imageFolder_.error())),
+                       imageFolder_.error()};
     // A target folder not made yet holds nothing of the user's.
     outFolder_ = OpenFolder(output_.sOutFolder.bytes);
     if (outFolder_.get() < 0 && (!output_.lRemote || outFolder_.error() != ENOENT))
-        return OutputFolderFailure().text;
+        return OutputFolderFailure();
     // A name the file system cannot take would stop the run half way, with the pages written
     // so far linking to pages that never come: the run is refused before the first page. The
     // thumbnail's twin has the longest name of what a page brings: "@2x.jpg" for ".html".
@@ -69,9 +71,9 @@ QString FolderRun::Check() {
         const qsizetype page = pageNames_.at(k).size();
         if (page + longest <= nameMax)
             continue;
-        return TooLongName(album_.images.at(k).text, page, longest, nameMax);
+        return Failure{TooLongName(album_.images.at(k).text, page, longest, nameMax)};
     }
-    if (QString refused = RefusedNames(); !refused.isEmpty())
+    if (Done refused = RefusedNames(); !refused)
         return refused;
     return PlaceProblem(outFolder_.get(), output_.sOutFolder.text, run.settings.lIndex,
                         run.settings.lWebReady && run.pictures);
@@ -79,7 +81,7 @@ QString FolderRun::Check() {
 
 // A character the output's file system refuses in names (":" on FAT) would stop the run half
 // way as well: the names of the pages, the pictures' twins and a site's images are tried once.
-QString FolderRun::RefusedNames() const {
+Done FolderRun::RefusedNames() const {
     const bool twins = state_.run.settings.lIndex && state_.run.pictures;
     QList<QByteArray> extra;
     QList<QByteArrayView> names;
@@ -98,16 +100,17 @@ QString FolderRun::RefusedNames() const {
     const RefusedName refused = state_.run.tryName ? FindRefusedName(names, state_.run.tryName)
                                                    : FindRefusedName(folder.get(), names);
     if (!refused.Found())
-        return QString();
+        return {};
     const qsizetype each = (twins ? 1 : 0) + (output_.site ? 1 : 0); // extra names per image
     const qsizetype image =
         refused.index < PageCount() ? refused.index : (refused.index - PageCount()) / each;
     //: %1 the image's name, %2 the output folder, %3 the characters refused
-    return QCoreApplication::translate(
-               "Run", "Cannot make a page for the image \"%1\": the file system of %2 does not "
-                      "take %3 in a file name. Rename the image, or choose another target "
-                      "folder. No page was written.")
-        .arg(album_.images.at(image).text, output_.sOutFolder.text, ShownText(refused.characters));
+    return Failure{QCoreApplication::translate(
+                       "Run", "Cannot make a page for the image \"%1\": the file system of %2 "
+                              "does not take %3 in a file name. Rename the image, or choose "
+                              "another target folder. No page was written.")
+                       .arg(album_.images.at(image).text, output_.sOutFolder.text,
+                            ShownText(refused.characters))};
 }
 
 // The output folder, made when it does not exist yet, its page writer and its picture folders.
@@ -248,9 +251,9 @@ bool FolderRun::HasIndex() const {
            fstatat(outFolder_.get(), kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-QString FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
+Done FolderRun::WriteIndex(const std::function<bool(int)>& albumListed) {
     if (!index_)
-        return QString();
+        return {};
     return index_->Write(
         *writer_, [this](int k) { return PageExists(k); }, albumListed);
 }
@@ -260,9 +263,10 @@ RunEnd FolderRun::Pages(PageRunListener& events, QString& message) {
     const QString status = ImageStatusForm(state_.total);
     for (int k = 0; k < PageCount(); ++k) {
         events.Progress(state_.position, state_.total, status.arg(state_.position));
-        message = WritePage(k);
-        if (!message.isEmpty())
+        if (const Done written = WritePage(k); !written) {
+            message = written.failure().text;
             return RunEnd::Failed;
+        }
         pagesMade_ = k + 1;
         events.Yield();
         if (state_.position == state_.total)
@@ -308,9 +312,9 @@ void FolderRun::RemoveEmptyPictureFolders() {
         (void)unlinkat(outFolder_.get(), name, AT_REMOVEDIR); // fails, as it should, unless empty
 }
 
-QString FolderRun::Settle() {
+Done FolderRun::Settle() {
     if (!writer_)
-        return QString();
+        return {};
     TakeBackPagesOfGoneImages();
     for (;;) {
         // A stop or failure leaves pages unmade: links to them lead to the last page of the
@@ -319,18 +323,18 @@ QString FolderRun::Settle() {
         while (reach_ < PageCount() && PageExists(reach_))
             ++reach_;
         const bool linksCut = reach_ < PageCount() && state_.run.settings.lLinx;
-        QString failure;
-        for (int k = 0; k < pagesMade_ && failure.isEmpty(); ++k) {
+        Done rewritten;
+        for (int k = 0; k < pagesMade_ && rewritten; ++k) {
             if (!PageExists(k))
                 continue;
             if (linksCut || showsCopy_[size_t(k)] != !CopySize(k).isEmpty())
-                failure = WritePage(k);
+                rewritten = WritePage(k);
         }
         // A page that cannot be rewritten (a full disk) would keep a link to a page that is
         // not there: the newest page of this run goes, which also makes room, and the rest are
         // tried again.
-        if (failure.isEmpty() || !linksCut || !TakeBackNewestPage())
-            return failure;
+        if (rewritten || !linksCut || !TakeBackNewestPage())
+            return rewritten;
     }
 }
 
@@ -438,48 +442,52 @@ Failure FolderRun::OutputFolderFailure() const {
 // In a site, the image a page shows as it is lies beside the page, placed before the page is
 // written, so no page ever shows a picture that is not there; with Originals in Site every
 // image is, as the page links it.
-QString FolderRun::Place(int k, const struct stat& st) {
+Done FolderRun::Place(int k, const struct stat& st) {
     const bool original = state_.run.settings.lOriginals;
     if (!output_.site || !(original || CopySize(k).isEmpty()))
-        return QString();
+        return {};
     const QByteArray& name = album_.images.at(k).bytes;
     int error = 0;
     switch (PlaceImage(imageFolder_.get(), name, st, *writer_, outFolder_.get(), original, error)) {
     case Placement::Kept:
     case Placement::Written:
         state_.pictures.SetUnplaced(firstPicture_ < 0 ? -1 : firstPicture_ + k, false);
-        return QString();
+        return {};
     case Placement::Broken:
         shownBroken_ = true;
         if (state_.result.notPlaced++ < 20)
             state_.result.notPlacedNames << album_.folder.text + album_.images.at(k).text;
-        return QString();
+        return {};
     case Placement::Failed:
         break;
     }
     //: %1 the image's place in the site, %2 the system's reason, %3 how many pages were written
-    return state_.Failure(
-        QCoreApplication::translate("Run", "Cannot place the image in the site %1: %2. %3"),
-        output_.sOutFolder.text + album_.images.at(k).text, ErrorText(error));
+    return Failure{
+        state_.Failure(
+            QCoreApplication::translate("Run", "Cannot place the image in the site %1: %2. %3"),
+            output_.sOutFolder.text + album_.images.at(k).text, ErrorText(error)),
+        error};
 }
 
-QString FolderRun::WritePage(int k) {
+Done FolderRun::WritePage(int k) {
     const FsName& image = album_.images.at(k);
     struct stat st {};
     if (fstatat(imageFolder_.get(), image.bytes.constData(), &st, 0) != 0 || !S_ISREG(st.st_mode))
-        return ImageFailure(image).text;
+        return ImageFailure(image);
     shownBroken_ = false;
-    if (QString failure = Place(k, st); !failure.isEmpty())
-        return failure;
+    if (Done placed = Place(k, st); !placed)
+        return placed;
     state_.composer.Compose(state_.page, FactsOf(k, st));
     // A page rewritten when the run settles is counted once, as written when either write was.
     const bool again = k < pagesMade_;
     const auto written = writer_->Write(pageNames_.at(k), state_.page);
     if (!written)
         //: %1 the page, %2 the system's reason, %3 how many pages were written
-        return state_.Failure(
-            QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
-            output_.sOutFolder.text + ShownText(pageNames_.at(k)), written.failure().text);
+        return Failure{
+            state_.Failure(QCoreApplication::translate("Run", "Cannot write the page %1: %2. %3"),
+                           output_.sOutFolder.text + ShownText(pageNames_.at(k)),
+                           written.failure().text),
+            written.failure().error};
     switch (*written) {
     case PageFileWriter::Outcome::Written:
         if (!again || unchanged_[size_t(k)]) {
@@ -494,7 +502,7 @@ QString FolderRun::WritePage(int k) {
         unchanged_[size_t(k)] = !again || unchanged_[size_t(k)];
         break;
     }
-    return QString();
+    return {};
 }
 
 const PhotoFacts* FolderRun::PhotoOf(int k) const {

@@ -27,7 +27,7 @@ public:
 
     // Before anything is written: the page names and their lengths, the image folder, and
     // nothing of the user's where the index page or the pictures would go.
-    QString Check();
+    Done Check();
     // Makes the output folder and the pictures' folders; registers the pictures and the index
     // entries of the images; notes which pages exist already.
     // upLink: the parent album's index page as this folder's index links it; empty for none.
@@ -40,13 +40,13 @@ public:
     // Whether this folder's index page is there.
     bool HasIndex() const;
     // The index page with the images whose pages exist and the sub-albums albumListed() names.
-    QString WriteIndex(const std::function<bool(int)>& albumListed);
+    Done WriteIndex(const std::function<bool(int)>& albumListed);
 
     // Writes the pages; stops (Stopped) or fails with a message.
     RunEnd Pages(PageRunListener& events, QString& message);
     // Once no page and no picture will come any more: every page made shows its copy when that
-    // exists, and links only pages that exist. Empty, or why a page could not be rewritten.
-    QString Settle();
+    // exists, and links only pages that exist; or why a page could not be rewritten.
+    Done Settle();
     // Whether the image folder and the output folder are still where the run found them; a
     // folder moved or removed during the run says so in `why`.
     bool StillInPlace(QString& why) const;
@@ -59,8 +59,8 @@ public:
     QString FirstPageLink() const;
 
 private:
-    QString WritePage(int k);
-    QString Place(int k, const struct stat& st);
+    Done WritePage(int k);
+    Done Place(int k, const struct stat& st);
     bool TakeBackNewestPage();
     void TakeBackPagesOfGoneImages();
     PageFacts FactsOf(int k, const struct stat& st);
@@ -76,7 +76,7 @@ private:
     QSize CopySize(int k) const;
     Failure ImageFailure(const FsName& image) const;
     Failure OutputFolderFailure() const;
-    QString RefusedNames() const;
+    Done RefusedNames() const;
     Done OpenOutputFolders();
     void PrepareLinks();
     Done AddImages();

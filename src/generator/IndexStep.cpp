@@ -17,8 +17,8 @@ void IndexStep::Add(IndexEntry entry, int picture, QByteArray imageRef, int albu
     items_.push_back({std::move(entry), picture, std::move(imageRef), album});
 }
 
-QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
-                         const std::function<bool(int)>& albumListed) {
+Done IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
+                      const std::function<bool(int)>& albumListed) {
     std::vector<IndexEntry> shown;
     std::vector<const Item*> order; // sub-albums first
     for (const bool albums : {true, false})
@@ -60,10 +60,12 @@ QString IndexStep::Write(PageFileWriter& writer, const std::function<bool(int)>&
         const QByteArray name = IndexPageName(int(k) + 1); // NUL-terminated, as the writer needs
         if (const auto written = writer.Write(name, pages[k]); !written)
             //: %1%2 the index page, %3 the system's reason
-            return QCoreApplication::translate("Run", "Cannot write the index page %1%2: %3.")
-                .arg(outFolder_, QString::fromLatin1(name), written.failure().text);
+            return Failure{
+                QCoreApplication::translate("Run", "Cannot write the index page %1%2: %3.")
+                    .arg(outFolder_, QString::fromLatin1(name), written.failure().text),
+                written.failure().error};
     }
-    return QString();
+    return {};
 }
 
 } // namespace tuk

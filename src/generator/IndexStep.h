@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Failure.h"
 #include "generator/IndexPage.h"
 
 #include <QString>
@@ -29,10 +30,10 @@ public:
     void Add(IndexEntry entry, int picture, QByteArray imageRef, int album = -1);
 
     // Writes the index page with the entries of the images (by their place in the folder) and
-    // the sub-albums (by their index in the tree) the predicates name. Empty, or why it could
-    // not be written.
-    QString Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
-                  const std::function<bool(int)>& albumListed);
+    // the sub-albums (by their index in the tree) the predicates name; or why it could not be
+    // written.
+    Done Write(PageFileWriter& writer, const std::function<bool(int)>& imageListed,
+               const std::function<bool(int)>& albumListed);
     // How many index pages the last Write made.
     int Pages() const { return pages_; }
 

@@ -31,31 +31,31 @@ QString NoImagesText(const RunState& s) {
 }
 
 // Every check that can refuse the run, before anything is written.
-QString Check(RunState& s) {
+Done Check(RunState& s) {
     qint64 images = 0;
     for (const Album& album : s.tree.albums)
         images += album.images.size();
     if (images > INT_MAX)
-        return QCoreApplication::translate(
-                   "Run", "A run of more than %1 images is too large. No page was written.")
-            .arg(INT_MAX);
+        return Failure{QCoreApplication::translate(
+                           "Run", "A run of more than %1 images is too large. No page was written.")
+                           .arg(INT_MAX)};
     const Album& top = s.tree.albums.front();
     // Pages written inside the tree they are made of would become part of it: told by what is
     // on disk, so a link or a bind mount to the tree counts.
     if (s.output.lRemote && (s.run.settings.lSubfolders || s.run.settings.lIntoTarget) &&
         IsSameOrInsideFolder(s.output.sOutFolder.bytes, top.folder.bytes))
         //: %1 the target folder, %2 the folder whose pages are made
-        return QCoreApplication::translate(
-                   "Run", "The target folder %1 lies inside %2, whose pages it would hold; choose "
-                          "a folder outside it. No page was written.")
-            .arg(s.output.sOutFolder.text, top.folder.text);
+        return Failure{QCoreApplication::translate(
+                           "Run", "The target folder %1 lies inside %2, whose pages it would hold; "
+                                  "choose a folder outside it. No page was written.")
+                           .arg(s.output.sOutFolder.text, top.folder.text)};
     for (const Album& album : s.tree.albums) {
         OutputChoice output = s.output;
         output.sOutFolder =
             output.lRemote ? FsName(s.output.sOutFolder.bytes + album.relative) : album.folder;
         s.folders.push_back(std::make_unique<FolderRun>(s, album, output));
-        if (QString failure = s.folders.back()->Check(); !failure.isEmpty())
-            return failure;
+        if (Done checked = s.folders.back()->Check(); !checked)
+            return checked;
     }
     return CheckSiteSource(s);
 }
@@ -75,15 +75,15 @@ QByteArray UpLink(const RunState& s, const Album& album) {
 // Above first, so an album's index links up to one that is there, and an album is listed only
 // once its own index is there: whenever the run ends, even killed, no index links one that is
 // not.
-QString WriteIndexes(RunState& s, const std::vector<bool>& inPlace) {
+Done WriteIndexes(RunState& s, const std::vector<bool>& inPlace) {
     for (const std::unique_ptr<FolderRun>& folder : s.folders) {
-        const QString failure = folder->WriteIndex([&](int album) {
+        Done written = folder->WriteIndex([&](int album) {
             return inPlace[size_t(album)] && s.folders[size_t(album)]->HasIndex();
         });
-        if (!failure.isEmpty())
-            return failure;
+        if (!written)
+            return written;
     }
-    return QString();
+    return {};
 }
 
 // Output folders made, pictures planned, and every index page as it can be now.
@@ -101,8 +101,8 @@ Done Open(RunState& s) {
         if (Done opened = s.folders[i]->Open(UpLink(s, s.tree.albums[i])); !opened)
             return opened;
     }
-    if (QString failure = RecordSite(s, false); !failure.isEmpty())
-        return Failure{failure};
+    if (Done recorded = RecordSite(s, false); !recorded)
+        return recorded;
     s.pictures.Plan();
     for (size_t i = 1; i < s.tree.albums.size() && s.run.settings.lIndex; ++i) {
         const Album& album = s.tree.albums[i];
@@ -117,10 +117,7 @@ Done Open(RunState& s) {
                 s.output.FullPaths() ? s.result.firstPagePath : GetFileName(s.result.firstPagePath);
         }
     }
-    if (QString failure = WriteIndexes(s, std::vector<bool>(s.folders.size(), true));
-        !failure.isEmpty())
-        return Failure{failure};
-    return {};
+    return WriteIndexes(s, std::vector<bool>(s.folders.size(), true));
 }
 
 RunEnd WritePages(RunState& s, PageRunListener& events, QString& failure) {
@@ -164,22 +161,21 @@ RunEnd MakePictures(RunState& s, PageRunListener& events, QString& failure) {
 // moved during the run is left out of the index above it. After a finished run, what the
 // program wrote for images and albums that are gone goes. Settles everything it can; returns
 // the first failure.
-QString Settle(RunState& s, bool finished) {
+Done Settle(RunState& s, bool finished) {
     s.Enter(RunPhase::Settled);
-    QString first;
+    Done first;
     std::vector<bool> inPlace(s.folders.size(), true);
     for (size_t i = 0; i < s.folders.size(); ++i) {
         FolderRun& folder = *s.folders[i];
-        QString failure;
-        inPlace[i] = folder.StillInPlace(failure);
-        if (inPlace[i])
-            failure = folder.Settle();
-        if (first.isEmpty())
-            first = failure;
+        QString moved;
+        inPlace[i] = folder.StillInPlace(moved);
+        Done settled = inPlace[i] ? folder.Settle() : Done(Failure{moved});
+        if (first)
+            first = std::move(settled);
     }
-    if (QString indexes = WriteIndexes(s, inPlace); first.isEmpty())
-        first = indexes;
-    if (finished && first.isEmpty()) {
+    if (Done indexes = WriteIndexes(s, inPlace); first)
+        first = std::move(indexes);
+    if (finished && first) {
         QSet<QByteArray> originals;
         if (s.siteRecord)
             originals =
@@ -260,9 +256,9 @@ PreparedRun PreparedRun::Prepare(PageRun run) {
     if (s.total == 0) {
         prepared.refused_ = RunEnd::NoImages;
         prepared.refusal_ = NoImagesText(s);
-    } else if (QString failure = Check(s); !failure.isEmpty()) {
+    } else if (const Done checked = Check(s); !checked) {
         prepared.refused_ = RunEnd::Failed;
-        prepared.refusal_ = failure;
+        prepared.refusal_ = checked.failure().text;
     }
     return prepared;
 }
@@ -303,7 +299,8 @@ PageRunResult PreparedRun::Make(PageRunListener& events) {
     RunEnd end = WritePages(s, events, failure);
     if (end == RunEnd::Finished)
         end = MakePictures(s, events, failure);
-    if (const QString notSettled = Settle(s, end == RunEnd::Finished); !notSettled.isEmpty()) {
+    if (const Done settled = Settle(s, end == RunEnd::Finished); !settled) {
+        const QString& notSettled = settled.failure().text;
         end = RunEnd::Failed;
         failure = failure.isEmpty() ? notSettled : failure + QLatin1Char(' ') + notSettled;
     }

@@ -120,30 +120,33 @@ bool IsThereButNoFolder(int outFd, const char* name) {
 
 } // namespace
 
-QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web) {
+Done PlaceProblem(int outFd, const QString& outFolder, bool index, bool web) {
     if (outFd < 0)
-        return QString(); // the folder is yet to be made: nothing of the user's is there
+        return {}; // the folder is yet to be made: nothing of the user's is there
     struct stat st {};
     if (index && fstatat(outFd, kIndexFileName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
         !IsOwnIndexFile(outFd))
         //: %1 the output folder, %2 the index page's file name
-        return QCoreApplication::translate("Run", "%1%2 was not made by Tu_K and is left as it "
-                                                  "is; move it away or turn the index page off. "
-                                                  "No page was written.")
-            .arg(outFolder, QLatin1String(kIndexFileName));
+        return Failure{QCoreApplication::translate("Run",
+                                                   "%1%2 was not made by Tu_K and is left as it "
+                                                   "is; move it away or turn the index page off. "
+                                                   "No page was written.")
+                           .arg(outFolder, QLatin1String(kIndexFileName))};
     if (index && IsThereButNoFolder(outFd, kThumbsFolderName))
         //: %1 the output folder, %2 the thumbnails' folder name
-        return QCoreApplication::translate("Run", "%1%2 is not a folder, so the thumbnails have "
-                                                  "no place; move it away or turn the index page "
-                                                  "off. No page was written.")
-            .arg(outFolder, QLatin1String(kThumbsFolderName));
+        return Failure{QCoreApplication::translate("Run",
+                                                   "%1%2 is not a folder, so the thumbnails have "
+                                                   "no place; move it away or turn the index page "
+                                                   "off. No page was written.")
+                           .arg(outFolder, QLatin1String(kThumbsFolderName))};
     if (web && IsThereButNoFolder(outFd, kWebFolderName))
         //: %1 the output folder, %2 the copies' folder name
-        return QCoreApplication::translate("Run", "%1%2 is not a folder, so the screen-sized "
-                                                  "copies have no place; move it away or turn "
-                                                  "web-ready pages off. No page was written.")
-            .arg(outFolder, QLatin1String(kWebFolderName));
-    return QString();
+        return Failure{QCoreApplication::translate("Run",
+                                                   "%1%2 is not a folder, so the screen-sized "
+                                                   "copies have no place; move it away or turn "
+                                                   "web-ready pages off. No page was written.")
+                           .arg(outFolder, QLatin1String(kWebFolderName))};
+    return {};
 }
 
 Result<UniqueFd> MakeChildFolder(int parentFd, const char* name, const QString& shownParent) {

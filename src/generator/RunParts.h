@@ -50,8 +50,8 @@ void PageLink(QByteArray& out, const QByteArray& folderPrefix, QByteArrayView pa
 
 // Why the index page or the pictures' folders cannot go into the output folder without
 // writing over something of the user's: an index.html without the program's marker, a
-// "thumbs" or "web" that is no folder (a link to one included). Empty when they can.
-QString PlaceProblem(int outFd, const QString& outFolder, bool index, bool web);
+// "thumbs" or "web" that is no folder (a link to one included).
+Done PlaceProblem(int outFd, const QString& outFolder, bool index, bool web);
 
 // Makes the child folder of a folder (never through a link) and opens it.
 Result<UniqueFd> MakeChildFolder(int parentFd, const char* name, const QString& shownParent);

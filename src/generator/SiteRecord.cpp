@@ -73,13 +73,14 @@ std::optional<SiteRecord> ReadSiteRecord(int topFd) {
     return SiteRecord::Parse(text);
 }
 
-QString WriteSiteRecord(PageFileWriter& writer, const SiteRecord& record, const QString& top) {
+Done WriteSiteRecord(PageFileWriter& writer, const SiteRecord& record, const QString& top) {
     const auto written = writer.Write(kSiteRecordName, record.Text());
     if (written)
-        return QString();
+        return {};
     //: %1%2 the record's file, %3 the system's reason
-    return QCoreApplication::translate("Run", "Cannot write the site's record %1%2: %3.")
-        .arg(top, QLatin1String(kSiteRecordName), written.failure().text);
+    return Failure{QCoreApplication::translate("Run", "Cannot write the site's record %1%2: %3.")
+                       .arg(top, QLatin1String(kSiteRecordName), written.failure().text),
+                   written.failure().error};
 }
 
 } // namespace tuk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Failure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -30,7 +32,7 @@ struct SiteRecord {
 
 // The record in the site's top folder; none when there is none or it is not the program's.
 std::optional<SiteRecord> ReadSiteRecord(int topFd);
-// Writes the record whole (see PageFileWriter); empty, or why it could not be written.
-QString WriteSiteRecord(PageFileWriter& writer, const SiteRecord& record, const QString& top);
+// Writes the record whole (see PageFileWriter), or tells why it could not be written.
+Done WriteSiteRecord(PageFileWriter& writer, const SiteRecord& record, const QString& top);
 
 } // namespace tuk

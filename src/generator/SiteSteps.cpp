@@ -12,25 +12,26 @@
 
 namespace tuk {
 
-QString CheckSiteSource(RunState& s) {
+Done CheckSiteSource(RunState& s) {
     if (!s.output.site)
-        return QString();
+        return {};
     const UniqueFd top = OpenFolder(s.output.sOutFolder.bytes);
     if (top.get() >= 0)
         s.siteRecord = ReadSiteRecord(top.get());
     const QByteArray source = s.tree.albums.front().folder.bytes;
     if (!s.siteRecord || s.siteRecord->IsSource(source))
-        return QString();
+        return {};
     //: %1 the target folder, %2 the folder whose site it holds
-    return QCoreApplication::translate(
-               "Run", "%1 holds the site of %2, and a site holds the pages of one folder: choose "
-                      "another target folder, or remove that site. No page was written.")
-        .arg(s.output.sOutFolder.text, ShownText(s.siteRecord->source));
+    return Failure{QCoreApplication::translate(
+                       "Run", "%1 holds the site of %2, and a site holds the pages of one folder: "
+                              "choose another target folder, or remove that site. No page was "
+                              "written.")
+                       .arg(s.output.sOutFolder.text, ShownText(s.siteRecord->source))};
 }
 
-QString RecordSite(RunState& s, bool finished) {
+Done RecordSite(RunState& s, bool finished) {
     if (!s.output.site)
-        return QString();
+        return {};
     SiteRecord record;
     record.source = s.tree.albums.front().folder.bytes;
     struct stat st {};
@@ -48,10 +49,10 @@ QString RecordSite(RunState& s, bool finished) {
     std::sort(record.originals.begin(), record.originals.end());
     const UniqueFd top = OpenFolder(s.output.sOutFolder.bytes);
     PageFileWriter writer(top.get(), s.run.unnamedFiles);
-    const QString failure = WriteSiteRecord(writer, record, s.output.sOutFolder.text);
-    if (failure.isEmpty())
+    Done written = WriteSiteRecord(writer, record, s.output.sOutFolder.text);
+    if (written)
         s.siteRecord = record;
-    return failure;
+    return written;
 }
 
 } // namespace tuk

@@ -52,11 +52,11 @@ void SettingsStore::Open() {
     }
 }
 
-QString SettingsStore::KeepMalformedCopy(QString* error) {
+Result<QString> SettingsStore::KeepMalformedCopy() {
     if (!malformed_ || !copy_.isEmpty())
         return copy_;
     const Result<QByteArray> bytes = ReadRegularFile(path_);
-    QString problem = bytes.failure().text;
+    Failure problem = bytes.failure();
     for (int n = 1; bytes && n <= 999; ++n) {
         const QString aside =
             path_ + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
@@ -67,18 +67,17 @@ QString SettingsStore::KeepMalformedCopy(QString* error) {
         }
         if (written.failure().error != EEXIST) {
             //: %1 the file, %2 the system's reason
-            problem = QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
-                          .arg(aside, written.failure().text);
+            problem = {QCoreApplication::translate("Settings", "%1 cannot be written (%2)")
+                           .arg(aside, written.failure().text),
+                       written.failure().error};
             break;
         }
-        problem = written.failure().text;
+        problem = written.failure();
     }
-    if (error)
-        *error = problem.isEmpty()
-                     //: why a damaged settings file cannot be kept aside
-                     ? QCoreApplication::translate("Settings", "every name for a copy is taken")
-                     : problem;
-    return {};
+    if (problem.text.isEmpty())
+        //: why a damaged settings file cannot be kept aside
+        problem.text = QCoreApplication::translate("Settings", "every name for a copy is taken");
+    return problem;
 }
 
 QString SettingsStore::ReadSetting(const char* section, const char* key,
@@ -97,13 +96,12 @@ QString SettingsStore::ReadSetting(const char* section, const char* key,
 
 // A malformed file is replaced by a fresh one only once its bytes are safe in a copy.
 void SettingsStore::ReplaceMalformedFile() {
-    QString error;
-    if (KeepMalformedCopy(&error).isEmpty()) {
+    if (const Result<QString> copy = KeepMalformedCopy(); !copy) {
         //: %1 the settings file, %2 the reason
         refused_ = QCoreApplication::translate(
                        "Settings", "%1 is not a valid settings file and its content could not be "
                                    "kept aside (%2), so it is left as it is")
-                       .arg(path_, error);
+                       .arg(path_, copy.failure().text);
         return;
     }
     if (unlink(QFile::encodeName(path_).constData()) != 0 && errno != ENOENT) {

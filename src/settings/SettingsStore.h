@@ -37,8 +37,9 @@ public:
 
     // Copies the bytes of a malformed file to the first of "<file>.bad", "<file>.bad.2",
     // "<file>.bad.3", ... that does not exist yet (an earlier copy is never touched). Returns
-    // the copy's path, or empty with the reason in *error. Once a copy is made it returns that.
-    QString KeepMalformedCopy(QString* error = nullptr);
+    // the copy's path (empty when the file is not malformed), or why it could not be made. Once
+    // a copy is made it returns that.
+    Result<QString> KeepMalformedCopy();
 
     // The text stored under the key, or the default when nothing is stored there.
     QString ReadSetting(const char* section, const char* key, const QString& fallback) const;

@@ -208,7 +208,7 @@ private Q_SLOTS:
         QVERIFY(LoadSettings(store, page, place).ok);
         QCOMPARE(page, Defaults());
         QCOMPARE(ReadFile(path), bytes);
-        QCOMPARE(store.KeepMalformedCopy(), path + ".bad");
+        QCOMPARE(*store.KeepMalformedCopy(), path + ".bad");
         SaveShutdownSettings(store, WindowPlacement{1, 2, 3, 4}, "/t/");
         QCOMPARE(store.Flush().failure().text, QString());
         QCOMPARE(ReadFile(path + ".bad"), bytes);
