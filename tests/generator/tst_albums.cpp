@@ -7,7 +7,6 @@
 #include "thumbnails/PictureWorkers.h"
 
 #include <QBuffer>
-#include <QDirIterator>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -48,15 +47,6 @@ PageRun TreeRun(const QString& top, PictureMaker& maker) {
     run.settings.lSubfolders = run.settings.lIndex = true;
     run.pictures = &maker;
     return run;
-}
-
-QStringList PagesBelow(const QString& top) {
-    QStringList pages;
-    QDirIterator it(top, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        pages << it.next().mid(top.size());
-    pages.sort();
-    return pages;
 }
 
 } // namespace
