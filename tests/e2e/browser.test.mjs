@@ -150,27 +150,17 @@ async function walkIndex(browser, folder) {
         const context = await browser.newContext({ deviceScaleFactor: scale });
         const page = await context.newPage();
         await page.goto(indexUrl);
-        const entries = await page.evaluate(async () => {
-            const seen = [];
-            for (const img of document.querySelectorAll('img')) {
-                img.scrollIntoView(); // they load lazily, when in view
-                if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
-                seen.push({ width: img.naturalWidth, height: img.naturalHeight, src: img.currentSrc,
-                    thumb: img.getAttribute('src').startsWith('thumbs/'), twin: img.hasAttribute('srcset'),
-                    href: img.closest('a').href });
-            }
-            return seen;
-        });
+        const entries = (await readDocument(page)).pictures;
         check(entries.length === images.length, `index: ${entries.length} thumbnails for ${images.length} images`);
         check(entries.some((e) => e.thumb && e.twin), 'index: no thumbnail has a sharp twin');
         for (const e of entries) {
             check(e.width > 0 && Math.max(e.width, e.height) <= (e.thumb ? 240 * scale : 240) &&
                 e.src.endsWith('@2x.jpg') === (scale === 2 && e.twin),
                 `index: ${e.src} is ${e.width}x${e.height} at scale ${scale}`);
-            await page.goto(e.href);
+            await page.goto(e.link);
             const back = await page.evaluate(() =>
                 [...document.querySelectorAll('a')].find((a) => a.textContent === 'index')?.href);
-            check(back === indexUrl, `index: ${e.href} links back to ${back}`);
+            check(back === indexUrl, `index: ${e.link} links back to ${back}`);
         }
         await context.close();
     }
@@ -183,15 +173,17 @@ async function follow(page, selector) {
 }
 
 // The open document once every picture has loaded (lazy ones scrolled into view): its pictures
-// with their place on the page, its links (resolved and as written), its width.
+// with their place on the page (and whether a thumbnail, with a sharp twin), its links (resolved
+// and as written), its width.
 const readDocument = (page) => page.evaluate(async () => {
     const pictures = [];
     for (const img of document.querySelectorAll('img')) {
         img.scrollIntoView();
         if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
         const box = img.getBoundingClientRect();
-        pictures.push({ src: img.currentSrc, width: img.naturalWidth, link: img.closest('a')?.href,
-            left: box.left + scrollX, right: box.right + scrollX, box });
+        pictures.push({ src: img.currentSrc, width: img.naturalWidth, height: img.naturalHeight,
+            thumb: img.getAttribute('src')?.startsWith('thumbs/'), twin: img.hasAttribute('srcset'),
+            link: img.closest('a')?.href, left: box.left + scrollX, right: box.right + scrollX, box });
     }
     const links = [...document.querySelectorAll('a')].map((a) => ({ text: a.textContent, href: a.href,
         raw: a.getAttribute('href'), button: a.closest('nav') && a.getBoundingClientRect() }));
