@@ -192,6 +192,13 @@ inline bool MakeSpecialFile(const QString& path, const QString& kind) {
     return symlink("/dev/zero", name.constData()) == 0;
 }
 
+// What stat says of the path (all zero when nothing is there).
+inline struct stat StatOf(const QString& path) {
+    struct stat st {};
+    stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
 // The kind of what is at the path, not following a link (S_IFREG, S_IFIFO, ...; 0 for none).
 inline mode_t FileKind(const QString& path) {
     struct stat st {};

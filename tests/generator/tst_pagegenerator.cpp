@@ -23,12 +23,6 @@ struct Recorder : PageRunListener {
     int total = 0, yields = 0;
 };
 
-struct stat StatOf(const QString& path) {
-    struct stat st {};
-    stat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
-
 } // namespace
 
 class TestPageGenerator : public QObject {

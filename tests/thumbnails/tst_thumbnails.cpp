@@ -85,9 +85,7 @@ PageRun IndexRun(const QString& folder, PictureMaker& maker, int size = 60, int 
 
 // When the file was last written or replaced, in nanoseconds.
 qint64 Changed(const QString& path) {
-    struct stat st {};
-    if (stat(QFile::encodeName(path).constData(), &st) != 0)
-        return 0;
+    const struct stat st = StatOf(path);
     return qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
 }
 
