@@ -4,11 +4,9 @@
 #include "app/TableRows.h"
 #include "generator/AlbumTree.h"
 #include "generator/PictureStamp.h"
+#include "thumbnails/PictureSupport.h"
 #include "thumbnails/PictureWorkers.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -18,16 +16,10 @@ using namespace tuktest;
 
 namespace {
 
+// A 64 x 48 JPEG, with the comment if one is given.
 QByteArray SmallJpeg(const QByteArray& comment = {}) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QImageWriter writer(&buffer, "jpeg");
-    if (!comment.isEmpty())
-        writer.setText("tu_k", QString::fromLatin1(comment));
-    writer.write(image);
-    return bytes;
+    const QByteArray jpeg = TwoColourJpeg(64, 48);
+    return comment.isEmpty() ? jpeg : QByteArray(jpeg).insert(2, Segment(0xFE, comment));
 }
 
 // Top: a.jpg; Family: nothing of its own; Family/Kids: k1, k2; Family/Garden: g; and folders
