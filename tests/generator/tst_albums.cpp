@@ -16,10 +16,10 @@ using namespace tuktest;
 
 namespace {
 
-// A 64 x 48 JPEG, with the comment if one is given.
-QByteArray SmallJpeg(const QByteArray& comment = {}) {
+// A 64 x 48 JPEG; with a stamp, as the decoder writes it: "tu_k: " and the stamp's text.
+QByteArray SmallJpeg(const QByteArray& stamp = {}) {
     const QByteArray jpeg = TwoColourJpeg(64, 48);
-    return comment.isEmpty() ? jpeg : QByteArray(jpeg).insert(2, Segment(0xFE, comment));
+    return stamp.isEmpty() ? jpeg : QByteArray(jpeg).insert(2, Segment(0xFE, "tu_k: " + stamp));
 }
 
 // Top: a.jpg; Family: nothing of its own; Family/Kids: k1, k2; Family/Garden: g; and folders
