@@ -128,6 +128,21 @@ inline QMap<QByteArray, QByteArray> PageContents(const QString& folder) {
     return pages;
 }
 
+// Every file and folder below a folder, hidden ones too, by its path there, sorted.
+inline QStringList Below(const QString& folder) {
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next().mid(folder.size());
+    found.sort();
+    return found;
+}
+
+inline QStringList PagesBelow(const QString& folder) {
+    return Below(folder).filter(QRegularExpression(QStringLiteral("\\.html$")));
+}
+
 inline QStringList PagesIn(const QString& folder) {
     return FolderEntries(folder).filter(QRegularExpression(QStringLiteral("\\.html$")));
 }
@@ -177,6 +192,13 @@ inline bool MakeSpecialFile(const QString& path, const QString& kind) {
     return symlink("/dev/zero", name.constData()) == 0;
 }
 
+// What stat says of the path (all zero when nothing is there).
+inline struct stat StatOf(const QString& path) {
+    struct stat st {};
+    stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
 // The kind of what is at the path, not following a link (S_IFREG, S_IFIFO, ...; 0 for none).
 inline mode_t FileKind(const QString& path) {
     struct stat st {};
@@ -217,8 +239,7 @@ private:
 };
 
 // A mount table the test writes itself, in place of this machine's.
-class FixtureMountTable : public tuk::MountTableSource {
-public:
+struct FixtureMountTable : tuk::MountTableSource {
     explicit FixtureMountTable(QList<tuk::MountEntry> entries = {}) : mounts(std::move(entries)) {}
     QList<tuk::MountEntry> Mounts() const override { return mounts; }
 

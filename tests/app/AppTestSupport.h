@@ -15,8 +15,7 @@
 namespace tuktest {
 
 // Answers questions from a queue (Cancel when it runs dry) and records every text.
-class ScriptedDialogs : public tuk::Dialogs {
-public:
+struct ScriptedDialogs : tuk::Dialogs {
     QQueue<Answer> answers;
     QQueue<QString> folders; // answers of the folder chooser; empty means cancelled
     QStringList asked, told, prompts, opened, abouts;

@@ -7,14 +7,10 @@ using namespace tuktest;
 
 namespace {
 
-// Where pages of other volumes go when no target folder is stored.
-QString DefaultTarget() {
-    return IsolatedHome().path() + "/home/Documents/Tu_K/";
-}
-
-PageSettings DefaultsWithTarget(const QString& target) {
+// The defaults, with pages of other volumes going where they go when no target is stored.
+PageSettings Defaults() {
     PageSettings page = DefaultPageSettings();
-    page.TargetFolder = target;
+    page.TargetFolder = IsolatedHome().path() + "/home/Documents/Tu_K/";
     return page;
 }
 
@@ -53,7 +49,7 @@ private Q_SLOTS:
         QVERIFY(Page().BackR == 1 && Page().nFontSize == 2 && Page().lLinx);
         QTEST(Page().sFontFace, "face");
         QCOMPARE(ControlMismatches(*w_), QString());
-        QCOMPARE(Page().TargetFolder, DefaultTarget());
+        QCOMPARE(Page().TargetFolder, Defaults().TargetFolder);
         if (!picked.isEmpty()) {
             dialogs_.folders << picked;
             w_->TB_ButtonClick("target");
@@ -92,7 +88,7 @@ private Q_SLOTS:
         if (atStart) {
             QVERIFY2(dialogs_.told[0].contains(StorePath() + " " + startMessage),
                      qPrintable(dialogs_.told[0]));
-            QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
+            QCOMPARE(Page(), Defaults());
         }
         Save();
         QCOMPARE(dialogs_.told.size(), atStart + 1);
@@ -153,7 +149,7 @@ private Q_SLOTS:
         WriteStore("[Window]\n" + stored + '\n');
         const QByteArray before = ReadFile(StorePath());
         Open();
-        QCOMPARE(Page(), DefaultsWithTarget(DefaultTarget()));
+        QCOMPARE(Page(), Defaults());
         QVERIFY(w_->screen()->availableGeometry().contains(w_->frameGeometry()));
         QTEST(w_->isMaximized(), "maximised");
         QCOMPARE(ReadFile(StorePath()), before);
@@ -161,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(dialogs_.told.isEmpty());
         QVERIFY2(ReadFile(StorePath()).contains("[Window]\n" + atClose + '\n'),
                  ReadFile(StorePath()));
-        QCOMPARE(Stored("Others/TargetFolder"), DefaultTarget());
+        QCOMPARE(Stored("Others/TargetFolder"), Defaults().TargetFolder);
     }
 
     // At any scale the window lies whole on its screen, with the status bar and a run's bar

@@ -76,15 +76,9 @@ function make(options, { parent = null, target = null, into = null, args = [], l
 
 // Reads what a visitor sees and what the page links to (href as given, and resolved).
 async function readPage(page) {
-    return page.evaluate(async () => {
-        const links = {}, hrefs = [];
-        for (const a of document.querySelectorAll('a')) {
-            if (!['first', 'prev', 'next', 'last'].includes(a.textContent)) continue;
-            links[a.textContent] = a.href;
-            hrefs.push(a.getAttribute('href'));
-        }
-        const img = document.querySelector('img');
-        if (img && !img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
+    const { pictures: [img], links } = await readDocument(page);
+    const nav = links.filter((l) => ['first', 'prev', 'next', 'last'].includes(l.text));
+    const shown = await page.evaluate(async () => {
         let background = null;
         const bg = getComputedStyle(document.body).backgroundImage;
         if (bg && bg !== 'none') {
@@ -93,9 +87,10 @@ async function readPage(page) {
             await new Promise((r) => { probe.onload = probe.onerror = r; probe.src = url; });
             background = { url, width: probe.naturalWidth };
         }
-        return { title: document.title, text: document.body.innerText, links, hrefs, background,
-            imageWidth: img ? img.naturalWidth : null, imageSrc: img?.getAttribute('src') };
+        return { title: document.title, text: document.body.innerText, background };
     });
+    return { ...shown, links: Object.fromEntries(nav.map((l) => [l.text, l.href])), hrefs: nav.map((l) => l.raw),
+        imageWidth: img ? img.width : null, imageSrc: img?.raw };
 }
 
 // Walks one run's pages at origin (else as files); each page must show what seenTexts holds.
@@ -150,27 +145,17 @@ async function walkIndex(browser, folder) {
         const context = await browser.newContext({ deviceScaleFactor: scale });
         const page = await context.newPage();
         await page.goto(indexUrl);
-        const entries = await page.evaluate(async () => {
-            const seen = [];
-            for (const img of document.querySelectorAll('img')) {
-                img.scrollIntoView(); // they load lazily, when in view
-                if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
-                seen.push({ width: img.naturalWidth, height: img.naturalHeight, src: img.currentSrc,
-                    thumb: img.getAttribute('src').startsWith('thumbs/'), twin: img.hasAttribute('srcset'),
-                    href: img.closest('a').href });
-            }
-            return seen;
-        });
+        const entries = (await readDocument(page)).pictures;
         check(entries.length === images.length, `index: ${entries.length} thumbnails for ${images.length} images`);
         check(entries.some((e) => e.thumb && e.twin), 'index: no thumbnail has a sharp twin');
         for (const e of entries) {
             check(e.width > 0 && Math.max(e.width, e.height) <= (e.thumb ? 240 * scale : 240) &&
                 e.src.endsWith('@2x.jpg') === (scale === 2 && e.twin),
                 `index: ${e.src} is ${e.width}x${e.height} at scale ${scale}`);
-            await page.goto(e.href);
+            await page.goto(e.link);
             const back = await page.evaluate(() =>
                 [...document.querySelectorAll('a')].find((a) => a.textContent === 'index')?.href);
-            check(back === indexUrl, `index: ${e.href} links back to ${back}`);
+            check(back === indexUrl, `index: ${e.link} links back to ${back}`);
         }
         await context.close();
     }
@@ -183,15 +168,18 @@ async function follow(page, selector) {
 }
 
 // The open document once every picture has loaded (lazy ones scrolled into view): its pictures
-// with their place on the page, its links (resolved and as written), its width.
+// with their place on the page (and whether a thumbnail, with a sharp twin; src as written too),
+// its links (resolved and as written), its width.
 const readDocument = (page) => page.evaluate(async () => {
     const pictures = [];
     for (const img of document.querySelectorAll('img')) {
         img.scrollIntoView();
         if (!img.complete) await new Promise((r) => { img.onload = img.onerror = r; });
         const box = img.getBoundingClientRect();
-        pictures.push({ src: img.currentSrc, width: img.naturalWidth, link: img.closest('a')?.href,
-            left: box.left + scrollX, right: box.right + scrollX, box });
+        const raw = img.getAttribute('src');
+        pictures.push({ src: img.currentSrc, raw, width: img.naturalWidth, height: img.naturalHeight,
+            thumb: raw?.startsWith('thumbs/'), twin: img.hasAttribute('srcset'),
+            link: img.closest('a')?.href, left: box.left + scrollX, right: box.right + scrollX, box });
     }
     const links = [...document.querySelectorAll('a')].map((a) => ({ text: a.textContent, href: a.href,
         raw: a.getAttribute('href'), button: a.closest('nav') && a.getBoundingClientRect() }));

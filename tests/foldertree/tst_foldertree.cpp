@@ -14,15 +14,13 @@ using namespace tuktest;
 
 namespace {
 
-class FixtureLabels : public VolumeLabelSource {
-public:
+struct FixtureLabels : VolumeLabelSource {
     QHash<QString, QString> labels;
     QString Label(const MountEntry& m) const override { return labels.value(m.mountPoint); }
 };
 
 // The disk, with every read counted and chosen folders made unreadable.
-class CountingFolders : public FolderSource {
-public:
+struct CountingFolders : FolderSource {
     mutable QHash<QString, int> listed;
     mutable QHash<QString, int> probed;
     QSet<QString> unreadable;
@@ -51,7 +49,6 @@ QStringList ChildTexts(const QTreeWidgetItem* node) {
 
 class TestFolderTree : public QObject {
     Q_OBJECT
-private:
     QTemporaryDir dir_;
     std::shared_ptr<FixtureMountTable> table_;
     std::shared_ptr<FixtureLabels> labels_;

@@ -20,4 +20,13 @@ inline tuk::PageRun FixedDiskRun(const QString& folder) {
     return run;
 }
 
+// Asks the run to stop once it has made `pages` pages (0: before the first).
+struct StopAfter : tuk::PageRunListener {
+    explicit StopAfter(int n) : pages(n) {}
+    void Yield() override { ++done; }
+    bool StopRequested() override { return done >= pages; }
+    int pages;
+    int done = 0;
+};
+
 } // namespace tuktest

@@ -4,12 +4,9 @@
 #include "app/TableRows.h"
 #include "generator/AlbumTree.h"
 #include "generator/PictureStamp.h"
+#include "thumbnails/PictureSupport.h"
 #include "thumbnails/PictureWorkers.h"
 
-#include <QBuffer>
-#include <QDirIterator>
-#include <QImage>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -19,16 +16,10 @@ using namespace tuktest;
 
 namespace {
 
-QByteArray SmallJpeg(const QByteArray& comment = {}) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QImageWriter writer(&buffer, "jpeg");
-    if (!comment.isEmpty())
-        writer.setText("tu_k", QString::fromLatin1(comment));
-    writer.write(image);
-    return bytes;
+// A 64 x 48 JPEG; with a stamp, as the decoder writes it: "tu_k: " and the stamp's text.
+QByteArray SmallJpeg(const QByteArray& stamp = {}) {
+    const QByteArray jpeg = TwoColourJpeg(64, 48);
+    return stamp.isEmpty() ? jpeg : QByteArray(jpeg).insert(2, Segment(0xFE, "tu_k: " + stamp));
 }
 
 // Top: a.jpg; Family: nothing of its own; Family/Kids: k1, k2; Family/Garden: g; and folders
@@ -48,15 +39,6 @@ PageRun TreeRun(const QString& top, PictureMaker& maker) {
     run.settings.lSubfolders = run.settings.lIndex = true;
     run.pictures = &maker;
     return run;
-}
-
-QStringList PagesBelow(const QString& top) {
-    QStringList pages;
-    QDirIterator it(top, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        pages << it.next().mid(top.size());
-    pages.sort();
-    return pages;
 }
 
 } // namespace

@@ -14,10 +14,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray kStamp = "tu_k 1f2e3d";
-QByteArray Segment(int marker, const QByteArray& body) {
-    const qsizetype length = body.size() + 2;
-    return "\xff"_ba + char(marker) + char(length >> 8) + char(length) + body;
-}
 
 // EXIF with the orientation, a GPS directory and a serial number, in either byte order.
 QByteArray Exif(bool big, int orientation) {

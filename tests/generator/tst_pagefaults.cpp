@@ -35,17 +35,6 @@ extern "C" int close(int fd) {
 
 namespace {
 
-class StopAfter : public PageRunListener {
-public:
-    explicit StopAfter(int pages) : pages_(pages) {}
-    void Yield() override { ++done_; }
-    bool StopRequested() override { return done_ >= pages_; }
-
-private:
-    int pages_;
-    int done_ = 0;
-};
-
 struct SaysEachPage : PageRunListener { // through a pipe
     explicit SaysEachPage(int to) : fd(to) {}
     void Yield() override { (void)!write(fd, "p", 1); }

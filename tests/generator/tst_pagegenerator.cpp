@@ -10,8 +10,7 @@ using namespace tuktest;
 
 namespace {
 
-class Recorder : public PageRunListener {
-public:
+struct Recorder : PageRunListener {
     void Progress(int k, int n, const QString& text) override {
         positions << k;
         texts << text;
@@ -23,12 +22,6 @@ public:
     QStringList texts;
     int total = 0, yields = 0;
 };
-
-struct stat StatOf(const QString& path) {
-    struct stat st {};
-    stat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
 
 } // namespace
 
@@ -187,20 +180,17 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
         const int count = 32769;
-        QStringList names;
-        for (int i = 0; i < count; ++i)
-            names << QString::asprintf("p%05d.jpg", i);
-        QVERIFY(MakeImages(folder, names, 0));
+        QVERIFY(MakeImages(folder, NumberedImages(count, 5), 0));
         PageRun run = FixedDiskRun(folder);
         run.settings.lFDate = run.settings.lFSize = false;
         const PageRunResult result = PageGenerator(run);
         QCOMPARE(result.end, RunEnd::Finished);
         QCOMPARE(result.pagesWritten, count);
         QVERIFY(result.statusText.startsWith("Image: 32769 / 32769 -- "));
-        const QByteArray last = ReadFile(folder + "p32768_jpg.html");
+        const QByteArray last = ReadFile(folder + "img32768_jpg.html");
         QVERIFY(last.contains("\r\n :: [" + QFileInfo(dir.path()).fileName().toLower().toUtf8() +
                               " 32769/32769]\r\n"));
-        QVERIFY(last.contains("[<a href=\"p32767_jpg.html\">prev</a>]"));
+        QVERIFY(last.contains("[<a href=\"img32767_jpg.html\">prev</a>]"));
     }
 };
 

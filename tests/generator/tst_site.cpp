@@ -14,11 +14,9 @@ namespace {
 
 // What a user would not publish: a comment and an XMP segment saying SECRET.
 QByteArray PrivateJpeg() {
-    const QByteArray xmp = "http://ns.adobe.com/xap/1.0/" + QByteArray(1, '\0') + "SECRET";
-    QByteArray app1("\xff\xe1\x00\x00", 4);
-    app1[3] = char(xmp.size() + 2);
     return TwoColourJpeg(600, 400, {"MM|Orientation=6"})
-        .insert(2, QByteArray("\xff\xfe\x00\x08SECRET", 10) + app1 + xmp);
+        .insert(2,
+                Segment(0xFE, "SECRET") + Segment(0xE1, "http://ns.adobe.com/xap/1.0/\0SECRET"_ba));
 }
 
 // A whole one-pixel GIF with a comment saying SECRET.
@@ -28,25 +26,6 @@ QByteArray PrivateGif() {
                       "!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
                       "D\x01\x00;",
                       51);
-}
-
-// Every file and folder below the folder, hidden ones too, by its path there.
-QStringList Below(const QString& folder) {
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next().mid(folder.size());
-    found.sort();
-    return found;
-}
-
-QStringList Holding(const QString& folder, const QByteArray& text) {
-    QStringList holding;
-    for (const QString& file : Below(folder))
-        if (ReadFile(folder + file).contains(text))
-            holding << file;
-    return holding;
 }
 
 } // namespace
@@ -92,7 +71,9 @@ private Q_SLOTS:
         QVERIFY(QDir().rename(dir.path() + "/Site", dir.path() + "/Moved")); // a site moves whole
         QCOMPARE(BrokenPages(dir.path() + "/Moved/", true), QStringList());
         QVERIFY(QDir().rename(dir.path() + "/Moved", dir.path() + "/Site"));
-        const QStringList secret = Holding(site, "SECRET");
+        QStringList secret = Below(site); // the files that hold it
+        secret.removeIf(
+            [&](const QString& file) { return !ReadFile(site + file).contains("SECRET"); });
         QVERIFY2(originals ? secret.contains("a b.jpg") : secret.isEmpty(),
                  qPrintable(secret.join(' ')));
         // The photo lies in the site when its page shows it as it is, or as the original.
@@ -140,9 +121,7 @@ private Q_SLOTS:
         for (const QString& name : NumberedImages(202).mid(1, 2))
             QVERIFY(QFile::remove(folder + name));
         run.images = ListFolderImages(run.sFolder.bytes).names;
-        struct Stop : PageRunListener {
-            bool StopRequested() override { return true; }
-        } stop;
+        StopAfter stop(0);
         QCOMPARE(PageGenerator(run, &stop).end, RunEnd::Stopped);
         QVERIFY(QFile::exists(folder + "img001_jpg.html") &&
                 QFile::exists(folder + "index-2.html"));

@@ -262,6 +262,14 @@ private Q_SLOTS:
         QTEST(refused.isEmpty() ? chosen + options.target : refused, "chosen");
     }
 
+    // -q prints nothing, not even what the image library says of a corrupt JPEG.
+    void quietPrintsNothing() {
+        QVERIFY(MakeFolder(folder_) && WriteFile(folder_ + "a.jpg", SlowJpeg(20)));
+        const Outcome result = Run({"--yes", "-q", "--index", folder_});
+        QCOMPARE(result.out + result.err, QString());
+        QVERIFY(QFile::exists(folder_ + "thumbs/a_jpg.jpg"));
+    }
+
     // The progress line: the first and the last page always, at most ten lines a second in
     // between, thumbnails as they come; blanked at the end.
     void progressLineNeitherFloodsNorLingers() {

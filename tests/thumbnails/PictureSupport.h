@@ -21,6 +21,11 @@ inline QByteArray Unsigned(qint64 value, int size, bool big = true) {
     return bytes;
 }
 
+// A JPEG segment: its marker, its length, its body.
+inline QByteArray Segment(int marker, const QByteArray& body) {
+    return "\xff" + Unsigned(marker, 1) + Unsigned(body.size() + 2, 2) + body;
+}
+
 // The TIFF structure of an EXIF segment: "MM" (big-endian) or "II", then fields, each
 // "|NAME[:TYPE][#COUNT][@OFFSET]=VALUE". NAME is one of `tags`, which give the tag and the
 // TYPE when none is named: A ASCII with its NUL, a without, S SHORT, L LONG, R RATIONAL
@@ -105,7 +110,7 @@ inline QByteArray MetadataSegment(const QByteArray& layout) {
     } else {
         body = "Exif\0\0"_ba + ExifBody(layout);
     }
-    return "\xff" + Unsigned(iptc ? 0xED : 0xE1, 1) + Unsigned(body.size() + 2, 2) + body;
+    return Segment(iptc ? 0xED : 0xE1, body);
 }
 
 // A JPEG, its left half red with a yellow top, its right half blue, with the metadata segments
