@@ -104,8 +104,13 @@ static_assert(std::ranges::all_of(kSettings,
 
 // Whether a key names a stored page option that is on or off.
 constexpr bool IsPageFlagKey(std::string_view key) {
-    const SettingRow* row = RowOfKey(key);
-    return row && std::holds_alternative<bool PageSettings::*>(row->field);
+    // A loop rather than a null test on RowOfKey: the sanitizers' null checks make that test
+    // no constant expression, and the static_asserts over the controls' tables need one.
+    for (const SettingRow& row : kSettings) {
+        if (key == row.key)
+            return std::holds_alternative<bool PageSettings::*>(row.field);
+    }
+    return false;
 }
 
 // The folders chosen before (the window's FolderHistory), kept beside the placement and
